@@ -1,0 +1,50 @@
+#include "chart/scale_table.h"
+
+#include <array>
+
+namespace varnesk {
+namespace {
+
+struct Linha {
+  float faixa;
+  std::int16_t classes;
+  double amplitude;
+  std::int16_t passoInstantanea;
+  std::int16_t passoPassoAPasso;
+};
+
+// Every row covers its range exactly: classes x amplitude = range.
+constexpr std::array<Linha, 13> kTabela{{
+    {0.5f, 25, 0.02, 5, 10},
+    {1.0f, 20, 0.05, 5, 20},
+    {1.5f, 30, 0.05, 5, 10},
+    {2.0f, 20, 0.1, 5, 50},
+    {2.5f, 25, 0.1, 5, 50},
+    {3.0f, 30, 0.1, 5, 50},
+    {3.5f, 35, 0.1, 5, 50},
+    {4.0f, 20, 0.2, 5, 50},
+    {4.5f, 30, 0.15, 5, 50},
+    {5.0f, 25, 0.2, 5, 50},
+    {5.5f, 25, 0.22, 5, 50},
+    {6.0f, 30, 0.2, 5, 50},
+    {7.0f, 25, 0.28, 5, 50},
+}};
+// Any other range (6.5, 7.5 and more): 20 classes of one unit; the last class collects the rest.
+constexpr Linha kPadrao{0.0f, 20, 1.0, 5, 50};
+
+}  // namespace
+
+Escala EscolherEscala(double MenorMedia, double MaiorMedia, JanelaEscala janela) {
+  const auto FaixaMedias = static_cast<float>(MaiorMedia - MenorMedia);
+  Linha escolhida = kPadrao;
+  for (const Linha& linha : kTabela)
+    if (FaixaMedias == linha.faixa) {
+      escolhida = linha;
+      break;
+    }
+  return {escolhida.classes, escolhida.amplitude,
+          janela == JanelaEscala::Instantanea ? escolhida.passoInstantanea
+                                              : escolhida.passoPassoAPasso};
+}
+
+}  // namespace varnesk

@@ -1,0 +1,90 @@
+// varnesk-sim: one run of the instant window from the command line.
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/sim_options.h"
+#include "common/number_text.h"
+#include "engine/population.h"
+#include "engine/sampling_run.h"
+#include "engine/seed.h"
+
+using namespace varnesk;
+
+namespace {
+
+void printMeans(const Corrida& corrida, std::int32_t count) {
+  std::string out;
+  char buffer[32];
+  for (std::int32_t r = 1; r <= count; ++r) {
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer,
+                                   static_cast<double>(corrida.Medias[static_cast<std::size_t>(r)]),
+                                   std::chars_format::general, 9);
+    out.append(buffer, end.ptr);
+    out += '\n';
+  }
+  std::fputs(out.c_str(), stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"Varnesk: sorteia amostras da população e resume as médias amostrais.", "varnesk-sim"};
+  std::string tamanho, repeticoes, arquivo;
+  std::uint64_t semente = 0;
+  bool medias = false;
+  app.add_option("-n,--tamanho", tamanho, "Tamanho da Amostra")->required();
+  app.add_option("-r,--repeticoes", repeticoes, "Número de Repetições")->required();
+  app.add_option("-p,--populacao", arquivo, "Arquivo da população (padrão: populacao.txt ao lado do programa)");
+  auto* seedOption = app.add_option("-s,--semente", semente, "Semente do gerador (inteiro de 64 bits)");
+  app.add_flag("--medias", medias, "Escreve as médias na ordem em que foram sorteadas");
+  app.set_version_flag("--version", std::string("varnesk-sim ") + VARNESK_VERSION);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    std::cerr << e.what() << "\n\n" << app.help();
+    return 2;
+  }
+
+  if (const auto message = validarEntradas(tamanho, repeticoes)) {
+    std::cerr << *message << '\n';
+    return 2;
+  }
+  const double n = parseLeadingNumber(tamanho);
+  const double r = parseLeadingNumber(repeticoes);
+
+  Population population;
+  const auto file = arquivo.empty() ? caminhoPopulacaoPadrao() : std::filesystem::path(arquivo);
+  const LeituraPopulacao leitura = LerPopulacao(file, population);
+  if (!leitura.ok) {
+    std::cerr << leitura.mensagem << '\n';
+    return 1;
+  }
+  if (const auto message = recusarAmostra(n, population)) {
+    std::cerr << *message << '\n';
+    return 1;
+  }
+
+  Corrida corrida;
+  const std::uint64_t seed = seedOption->count() ? semente : sementeDoRelogio();
+  GeradorCorridas gerador(seed);
+  GerarAmostras(population, n, r, gerador.proximaCorrida(), PrecisaoMedia::Simples, corrida);
+
+  if (medias) {
+    printMeans(corrida, corrida.ordenadas.ContagemOrdenadas);
+    return 0;
+  }
+  const Estatisticas estatisticas = CalcularEstatisticas(
+      corrida.ordenadas.valores(), corrida.MediaGeral, PrecisaoMedia::Simples, '.');
+  for (const std::string& line : linhasPainel(estatisticas)) std::cout << line << '\n';
+  return 0;
+}

@@ -1,0 +1,23 @@
+#include "cli/sim_options.h"
+
+#include "common/number_text.h"
+#include "common/messages.h"
+
+namespace varnesk {
+
+std::optional<std::string> validarEntradas(const std::string& tamanho, const std::string& repeticoes) {
+  const double n = parseLeadingNumber(tamanho);
+  const double r = parseLeadingNumber(repeticoes);
+  if (!(n >= 1)) return std::string(mensagens::kPreenchaTamanho);
+  if (n > 50000) return std::string(mensagens::kTamanhoGrande);
+  if (!(r >= 1)) return std::string(mensagens::kPreenchaRepeticoes);
+  if (r > 5000) return std::string(mensagens::kRepeticoesGrande);
+  return std::nullopt;
+}
+
+std::vector<std::string> linhasPainel(const Estatisticas& e) {
+  return {"Mínimo: " + e.minimo, "Q1: " + e.q1,      "Mediana: " + e.mediana, "Q3: " + e.q3,
+          "Máximo: " + e.maximo, "Média: " + e.media, "dp: " + e.dp};
+}
+
+}  // namespace varnesk

@@ -1,0 +1,117 @@
+#include "engine/population.h"
+
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include <unistd.h>
+
+namespace varnesk {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// A field as it may be quoted in a message: short, one line, printable.
+std::string shownField(std::string_view field) {
+  constexpr std::size_t kMax = 40;
+  std::string out;
+  for (std::size_t i = 0; i < field.size() && i < kMax; ++i) {
+    const auto c = static_cast<unsigned char>(field[i]);
+    out += (c < 0x20 || c >= 0x7F) ? '?' : static_cast<char>(c);
+  }
+  if (field.size() > kMax) out += "...";
+  return out;
+}
+
+std::string quoted(const std::string& name) { return "\"" + name + "\""; }
+
+LeituraPopulacao refused(std::string message) { return {false, 0.0, std::move(message)}; }
+
+}  // namespace
+
+LeituraPopulacao LerPopulacaoTexto(std::string_view text, const std::string& fileName,
+                                   Population& store) {
+  const std::string file = "O arquivo da população " + quoted(fileName);
+  if (text.size() >= 2 && ((text[0] == '\xFF' && text[1] == '\xFE') ||
+                           (text[0] == '\xFE' && text[1] == '\xFF')))
+    return refused(file + " está gravado em UTF-16. Salve-o como texto simples (UTF-8).");
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+
+  std::vector<double> values;
+  values.reserve(std::min<std::size_t>(text.size() / 2 + 1, kCapacidadePopulacao));
+  double sum = 0.0;
+  long long line = 1;
+  std::size_t pos = 0;
+  while (pos <= text.size()) {
+    // One line: up to LF, CR or CRLF.
+    std::size_t end = text.find_first_of("\r\n", pos);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view content = text.substr(pos, end - pos);
+    if (content.find_first_not_of(" \t") != std::string_view::npos) {
+      std::size_t fieldStart = 0;
+      while (true) {
+        std::size_t comma = content.find(',', fieldStart);
+        if (comma == std::string_view::npos) comma = content.size();
+        std::string_view field = content.substr(fieldStart, comma - fieldStart);
+        while (!field.empty() && isBlank(field.front())) field.remove_prefix(1);
+        while (!field.empty() && isBlank(field.back())) field.remove_suffix(1);
+        const std::string where = " na linha " + std::to_string(line);
+        if (field.empty()) return refused(file + " tem um valor vazio" + where + ".");
+        double value = 0.0;
+        const char* first = field.data();
+        const char* last = first + field.size();
+        if (*first == '+' && field.size() > 1 && field[1] != '-') ++first;  // from_chars takes no '+'
+        const auto [ptr, ec] = std::from_chars(first, last, value);
+        // inf, nan and values beyond a double's range are no loss rates.
+        if (ec != std::errc() || ptr != last || !std::isfinite(value))
+          return refused(file + " tem um valor inválido" + where + ": \"" + shownField(field) +
+                         "\". Cada valor deve ser um número com ponto decimal, como 2.35.");
+        if (std::fabs(value) > kMaiorValorAbsoluto)
+          return refused(file + " tem um valor fora do intervalo aceito" + where + ": \"" +
+                         shownField(field) + "\".");
+        if (values.size() == kCapacidadePopulacao)
+          return refused(file + " tem mais de " + std::to_string(kCapacidadePopulacao) +
+                         " valores, o máximo que o programa aceita.");
+        values.push_back(value);
+        sum += value;
+        if (comma == content.size()) break;
+        fieldStart = comma + 1;
+      }
+    }
+    if (end == text.size()) break;
+    pos = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+    ++line;
+  }
+  if (values.empty()) return refused(file + " não tem nenhum valor.");
+
+  std::copy(values.begin(), values.end(), store.Populacao.begin() + 1);
+  store.TamanhoPopulacao = static_cast<std::int32_t>(values.size());
+  return {true, sum, {}};
+}
+
+LeituraPopulacao LerPopulacao(const std::filesystem::path& file, Population& store) {
+  const std::string name = file.string();
+  std::error_code error;
+  if (std::filesystem::is_directory(file, error))
+    return refused("O arquivo da população " + quoted(name) + " é uma pasta, não um arquivo.");
+  std::ifstream in(file, std::ios::binary);
+  if (!in)
+    return refused("Não foi possível abrir o arquivo da população " + quoted(name) +
+                   ". Verifique se ele existe e pode ser lido.");
+  std::ostringstream content;
+  content << in.rdbuf();
+  if (in.bad())
+    return refused("Não foi possível ler o arquivo da população " + quoted(name) + ".");
+  return LerPopulacaoTexto(content.view(), name, store);
+}
+
+std::filesystem::path caminhoPopulacaoPadrao() {
+  std::error_code error;
+  const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+  const auto folder = error ? std::filesystem::current_path(error) : self.parent_path();
+  return folder / "populacao.txt";
+}
+
+}  // namespace varnesk

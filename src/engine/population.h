@@ -1,0 +1,41 @@
+#pragma once
+// The population store of a simulation window and the reading of populacao.txt.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace varnesk {
+
+inline constexpr std::int32_t kCapacidadePopulacao = 578000;
+// Larger magnitudes are refused: beyond it, sums of squares of the means would leave the range
+// of the single-precision values that the statistics keep.
+inline constexpr double kMaiorValorAbsoluto = 1e15;
+
+struct Population {
+  // Positions 1 to TamanhoPopulacao hold the file's values in file order; slot 0 is never used.
+  // Positions above TamanhoPopulacao keep what an earlier reading left there.
+  std::vector<double> Populacao = std::vector<double>(kCapacidadePopulacao + 1, 0.0);
+  std::int32_t TamanhoPopulacao = 0;
+};
+
+struct LeituraPopulacao {
+  bool ok = false;
+  double soma = 0.0;     // sum of the values read, in file order
+  std::string mensagem;  // why nothing was loaded, in Portuguese, when !ok
+};
+
+// Reads the whole file into `store`. Values are separated by line breaks (LF, CRLF or CR) or
+// commas; blanks around a value and blank lines are ignored; a UTF-8 byte-order mark is
+// skipped. On any problem nothing of `store` changes and the message names the file and,
+// for a bad field, its line and text.
+LeituraPopulacao LerPopulacao(const std::filesystem::path& file, Population& store);
+
+// Same rules on text already in memory; `fileName` only serves the messages.
+LeituraPopulacao LerPopulacaoTexto(std::string_view text, const std::string& fileName,
+                                   Population& store);
+
+// populacao.txt in the folder of the running program.
+std::filesystem::path caminhoPopulacaoPadrao();
+
+}  // namespace varnesk

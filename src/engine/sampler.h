@@ -1,0 +1,18 @@
+#pragma once
+// Draws the sample means of a run: each sample takes distinct population positions, chosen
+// uniformly; samples are independent of one another.
+#include <cstdint>
+#include <span>
+
+namespace varnesk {
+
+struct Population;
+
+// means[r] = mean of sample r (r = 0 .. means.size()-1) of `sampleSize` values. Sample r uses
+// its own generator stream, derived from (seed, r), so the result depends only on the seed and
+// not on how many worker threads share the samples. Precondition: 1 <= sampleSize <=
+// TamanhoPopulacao. `threads` = 0 takes the machine's cores.
+void sortearMedias(const Population& population, std::int32_t sampleSize, std::uint64_t seed,
+                   std::span<double> means, unsigned threads = 0);
+
+}  // namespace varnesk
