@@ -1,0 +1,20 @@
+#pragma once
+// The checks of the configuration screen (Form3) before it opens a simulation window.
+#include <string>
+
+#include "common/platform.h"
+
+namespace varnesk {
+
+enum class JanelaAAbrir { Nenhuma, Instantanea, PassoAPasso };
+
+// Click of "Instantâneo": sample size 1..50000, repetitions at least 1; more than 1000 draws
+// a warning and still opens the instant window.
+JanelaAAbrir cliqueInstantaneo(const std::string& tamanho, const std::string& repeticoes,
+                               Platform& platform);
+
+// Click of "Passo a Passo": sample size 1..50000, repetitions 100..1000.
+JanelaAAbrir cliquePassoAPasso(const std::string& tamanho, const std::string& repeticoes,
+                               Platform& platform);
+
+}  // namespace varnesk

@@ -1,0 +1,62 @@
+#pragma once
+// The logic of the two simulation windows, form1 (instant) and Form4 (step by step), written
+// against plain control models. The Qt windows own one of these, forward Load and the clicks
+// of Simular to it, and render modelo().
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "chart/scale_table.h"
+#include "common/controls.h"
+#include "common/platform.h"
+#include "engine/window_model.h"
+
+namespace varnesk {
+
+struct Population;
+struct Corrida;
+
+struct AmbienteJanela {
+  Platform& platform;
+  TextMeasure medir;  // captions of the auto-sized labels in the default font, in twips
+  char separador = '.';  // the regional decimal separator of the captions
+  std::filesystem::path arquivoPopulacao;
+  std::function<std::uint64_t()> semente;  // seeds the window's generator at each Load
+};
+
+class JanelaSimulacao {
+ public:
+  JanelaSimulacao(TipoJanela tipo, AmbienteJanela ambiente);
+  ~JanelaSimulacao();
+  JanelaSimulacao(const JanelaSimulacao&) = delete;
+  JanelaSimulacao& operator=(const JanelaSimulacao&) = delete;
+
+  // Load of the window, with the configuration screen's two texts. Returns false when the
+  // window must not open (population unreadable, or smaller than the sample size): the
+  // message has then been shown and nothing else changed.
+  bool Load(const std::string& tamanhoTexto, const std::string& repeticoesTexto);
+
+  // Click of Command1 ("Simular").
+  void Simular();
+
+  const WindowModel& modelo() const;
+  TipoJanela tipo() const;
+
+  // What the run left behind, for tests and the command-line tool.
+  const Corrida& corrida() const;
+  const Population& populacao() const;
+  const Escala& escala() const;
+  // Frequencias: class counts, or percentages in the instant window after a run.
+  const std::array<double, 51>& frequencias() const;
+  // The step-by-step window's dot radius, from the last Y-axis build.
+  float raioPonto() const;
+
+ private:
+  struct Estado;
+  std::unique_ptr<Estado> estado_;
+};
+
+}  // namespace varnesk
