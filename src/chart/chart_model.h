@@ -1,8 +1,10 @@
 #pragma once
-// The chart controls of a simulation window, in twips, with their design values.
+// The chart of a simulation window: its controls, in twips, and the class state that the
+// chart procedures keep between calls.
 #include <array>
 #include <vector>
 
+#include "chart/scale_table.h"
 #include "common/controls.h"
 
 namespace varnesk {
@@ -15,6 +17,20 @@ struct ChartModel {
   std::array<Label, 41> RotuloX;
   std::vector<Rect> Coluna;  // 72 columns in the instant window, none in the step-by-step one
   Line MediaLIN;             // the population mean, step-by-step window only
+
+  float bottom() const { return Shape1.top + Shape1.height; }
+};
+
+struct ChartState {
+  Escala escala;
+  double MenorMedia = 0.0;
+  // Means per class; in the instant window turned into percentages once the Y axis is built.
+  std::array<double, 51> Frequencias{};
+  // Step-by-step window: class boundaries and class centres (twips) of the run drawn at load,
+  // and the dot radius of the last Y-axis build.
+  std::array<double, 101> LimitesClasses{};
+  std::array<float, 201> CentroColuna{};
+  float RaioPonto = 0.0f;
 };
 
 }  // namespace varnesk

@@ -34,7 +34,7 @@ constexpr Linha kPadrao{0.0f, 20, 1.0, 5, 50};
 
 }  // namespace
 
-Escala EscolherEscala(double MenorMedia, double MaiorMedia, JanelaEscala janela) {
+Escala EscolherEscala(double MenorMedia, double MaiorMedia, TipoJanela janela) {
   const auto FaixaMedias = static_cast<float>(MaiorMedia - MenorMedia);
   Linha escolhida = kPadrao;
   for (const Linha& linha : kTabela)
@@ -43,7 +43,7 @@ Escala EscolherEscala(double MenorMedia, double MaiorMedia, JanelaEscala janela)
       break;
     }
   return {escolhida.classes, escolhida.amplitude,
-          janela == JanelaEscala::Instantanea ? escolhida.passoInstantanea
+          janela == TipoJanela::Instantanea ? escolhida.passoInstantanea
                                               : escolhida.passoPassoAPasso};
 }
 

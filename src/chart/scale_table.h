@@ -2,18 +2,19 @@
 // Number and width of the histogram classes, chosen from a fixed table by the range of the means.
 #include <cstdint>
 
+#include "chart/window_kind.h"
+
 namespace varnesk {
 
-// Which window's label step: the instant window counts it in tenths, the step-by-step window
-// in hundredths.
-enum class JanelaEscala { Instantanea, PassoAPasso };
 
 struct Escala {
   std::int16_t NumeroClasses = 0;
   double AmplitudeClasse = 0.0;
+  // Which class boundaries get an X label: the instant window counts it in tenths, the
+  // step-by-step window in hundredths.
   std::int16_t PassoRotulo = 0;
 };
 
-Escala EscolherEscala(double MenorMedia, double MaiorMedia, JanelaEscala janela);
+Escala EscolherEscala(double MenorMedia, double MaiorMedia, TipoJanela janela);
 
 }  // namespace varnesk

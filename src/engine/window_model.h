@@ -6,11 +6,10 @@
 #include <string>
 
 #include "chart/chart_model.h"
+#include "chart/window_kind.h"
 #include "common/controls.h"
 
 namespace varnesk {
-
-enum class TipoJanela { Instantanea /* form1 */, PassoAPasso /* Form4 */ };
 
 struct WindowModel {
   TextBox TamanhodaAmostraTXT{"TamanhodaAmostraTXT", "1000", false};

@@ -21,8 +21,8 @@ TEST(EscolherEscala, TableRowsByRange) {
       {0.0, 7.5, 20, 1.0, 50},  {-3.0, 12.0, 20, 1.0, 50},
   };
   for (const auto& c : cases) {
-    const Escala instant = EscolherEscala(c.menor, c.maior, JanelaEscala::Instantanea);
-    const Escala step = EscolherEscala(c.menor, c.maior, JanelaEscala::PassoAPasso);
+    const Escala instant = EscolherEscala(c.menor, c.maior, TipoJanela::Instantanea);
+    const Escala step = EscolherEscala(c.menor, c.maior, TipoJanela::PassoAPasso);
     const double range = c.maior - c.menor;
     EXPECT_EQ(instant.NumeroClasses, c.classes) << range;
     EXPECT_EQ(instant.AmplitudeClasse, c.amplitude) << range;

@@ -1,0 +1,16 @@
+#pragma once
+// Which class a mean falls in.
+#include <span>
+
+namespace varnesk {
+
+// Tests the boundaries limites[primeiro..ultimo] in ascending order: the first one that the
+// mean lies strictly below closes its class, j - 1; a mean at or above every tested boundary
+// belongs to the last class, `ultimo`. A mean on a boundary thus goes to the class above it.
+inline int classeDaMedia(float media, std::span<const double> limites, int primeiro, int ultimo) {
+  for (int j = primeiro; j <= ultimo; ++j)
+    if (media < limites[static_cast<std::size_t>(j)]) return j - 1;
+  return ultimo;
+}
+
+}  // namespace varnesk

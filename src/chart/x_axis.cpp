@@ -1,0 +1,116 @@
+#include "chart/x_axis.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "chart/classes.h"
+#include "chart/y_axis.h"
+#include "common/number_text.h"
+
+namespace varnesk {
+namespace {
+
+bool multipleOf(double value, int step) { return std::fmod(roundHalfEven(value), step) == 0; }
+
+// The caption read back as a number, with the separator that the formatter wrote, so that the
+// labels shown do not depend on the regional settings.
+double captionValue(std::string caption, char separador) {
+  for (char& c : caption)
+    if (c == separador) c = '.';
+  return parseLeadingNumber(caption);
+}
+
+void countMeans(ChartState& state, std::span<const double> limits, std::span<const float> means,
+                int firstTested) {
+  const int classes = state.escala.NumeroClasses;
+  for (float media : means)
+    ++state.Frequencias[static_cast<std::size_t>(classeDaMedia(media, limits, firstTested, classes))];
+}
+
+// Slot i (0..NumeroClasses) shows class i; labels name each new caption that is a multiple of
+// 0.5, and the first one always.
+void layOutInstant(ChartModel& chart, const ChartState& state, std::span<double> limits,
+                   const TextMeasure& medir, char separador) {
+  const Rect& frame = chart.Shape1;
+  const int classes = state.escala.NumeroClasses;
+  const float slot = frame.width / static_cast<float>(classes + 1);
+  std::string previous;
+  for (int i = 0; i <= classes; ++i) {
+    const auto u = static_cast<std::size_t>(i);
+    const float left = frame.left + static_cast<float>(i) * slot;
+    chart.Coluna[u].width = slot;
+    chart.Coluna[u].left = left;
+    limits[u] = state.MenorMedia + i * state.escala.AmplitudeClasse;
+    Label& label = chart.RotuloX[u];
+    label.left = left - label.width / 2;  // centred on the slot's left edge, by the old width
+    label.setCaption(formatFixed(limits[u], 1, separador), medir);
+    if (label.caption != previous) {
+      previous = label.caption;
+      label.visible = i == 0 || multipleOf(captionValue(label.caption, separador) * 10,
+                                           state.escala.PassoRotulo);
+    }
+    Line& line = chart.LinhaGradeVertical[u];
+    line.x1 = line.x2 = left + slot;
+    line.visible = true;
+  }
+}
+
+// Slot i - 1 shows class i (1..NumeroClasses); the last slot stays empty.
+float layOutStep(ChartModel& chart, ChartState& state, std::span<double> limits,
+                 const TextMeasure& medir, char separador) {
+  const Rect& frame = chart.Shape1;
+  const int classes = state.escala.NumeroClasses;
+  const float slot = frame.width / static_cast<float>(classes + 1);
+  for (int i = 1; i <= classes; ++i) {
+    const auto u = static_cast<std::size_t>(i);
+    const auto fi = static_cast<float>(i);
+    state.CentroColuna[u] = frame.left + fi * slot - slot / 2;
+    limits[u] = state.MenorMedia + (i - 1) * state.escala.AmplitudeClasse;
+    Label& label = chart.RotuloX[u];
+    label.left = frame.left + (fi - 1) * slot - label.width / 2;
+    label.setCaption(formatFixed(limits[u], 1, separador), medir);
+    Line& line = chart.LinhaGradeVertical[u];
+    line.x1 = line.x2 = frame.left + fi * slot;
+    line.visible = true;
+    if (multipleOf(limits[u] * 100, state.escala.PassoRotulo)) label.visible = true;
+  }
+  return slot;
+}
+
+void placeMeanLine(ChartModel& chart, std::span<const double> limits, int classes, float slot,
+                   float populationMean) {
+  const Line& first = chart.LinhaGradeVertical[1];
+  const Line& last = chart.LinhaGradeVertical[static_cast<std::size_t>(classes)];
+  const double unit = (last.x1 - first.x1) / (limits[static_cast<std::size_t>(classes)] - limits[1]);
+  Line& mean = chart.MediaLIN;
+  mean.x1 = mean.x2 = static_cast<float>((populationMean - limits[1]) * unit + first.x1 - slot);
+  mean.y1 = first.y1;
+  mean.y2 = first.y2;
+}
+
+}  // namespace
+
+void MontarEixoX(TipoJanela tipo, ChartModel& chart, ChartState& state, const DadosEixoX& dados,
+                 const TextMeasure& medir, char separador) {
+  std::array<double, 101> limits{};
+  const int classes = state.escala.NumeroClasses;
+  if (tipo == TipoJanela::Instantanea) {
+    layOutInstant(chart, state, limits, medir, separador);
+    countMeans(state, limits, dados.ordenadas, 1);
+    MontarEixoYPercentual(chart, state, static_cast<int>(dados.ordenadas.size()), medir, separador);
+    for (int i = 0; i <= classes; ++i) {
+      Rect& column = chart.Coluna[static_cast<std::size_t>(i)];
+      column.height = std::min(column.height, chart.Shape1.height);
+      column.top -= column.height;  // stands on the frame's bottom edge
+      column.visible = true;
+    }
+  } else {
+    const float slot = layOutStep(chart, state, limits, medir, separador);
+    placeMeanLine(chart, limits, classes, slot, dados.MediaPopulacao);
+    countMeans(state, limits, dados.ordenadas, 2);
+    state.LimitesClasses = limits;
+  }
+}
+
+}  // namespace varnesk

@@ -1,0 +1,23 @@
+#pragma once
+// The X axis: class slots across the frame, boundary labels, grid lines, and the counting of
+// the run's means into classes.
+#include <span>
+
+#include "chart/chart_model.h"
+#include "chart/window_kind.h"
+#include "common/controls.h"
+
+namespace varnesk {
+
+struct DadosEixoX {
+  std::span<const float> ordenadas;  // the run's means, ascending
+  float MediaPopulacao = 0;          // step-by-step window: where the mean line stands
+};
+
+// Instant window: classes 0..NumeroClasses, then the Y axis in percent and the columns raised
+// on the frame's bottom edge. Step-by-step window: classes 1..NumeroClasses, class centres,
+// boundaries and the mean line; no Y axis.
+void MontarEixoX(TipoJanela tipo, ChartModel& chart, ChartState& state, const DadosEixoX& dados,
+                 const TextMeasure& medir, char separador);
+
+}  // namespace varnesk
