@@ -1,6 +1,9 @@
 #pragma once
 // Which class a mean falls in.
 #include <span>
+#include <vector>
+
+#include "chart/scale_table.h"
 
 namespace varnesk {
 
@@ -12,5 +15,10 @@ inline int classeDaMedia(float media, std::span<const double> limites, int prime
     if (media < limites[static_cast<std::size_t>(j)]) return j - 1;
   return ultimo;
 }
+
+// The number of means in each class 0..NumeroClasses of the instant window, whose class i
+// starts at menorMedia + i * AmplitudeClasse.
+std::vector<int> contarClassesInstantaneas(std::span<const float> ordenadas, double menorMedia,
+                                           const Escala& escala);
 
 }  // namespace varnesk

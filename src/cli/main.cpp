@@ -8,6 +8,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "chart/classes.h"
+#include "chart/scale_table.h"
 #include "cli/sim_options.h"
 #include "common/number_text.h"
 #include "engine/population.h"
@@ -31,6 +33,19 @@ void printMeans(const Corrida& corrida, std::int32_t count) {
   std::fputs(out.c_str(), stdout);
 }
 
+// One line per class of the instant window: index, lower boundary, number of means.
+void printHistogram(const Corrida& corrida) {
+  const Escala escala = EscolherEscala(corrida.MenorMedia, corrida.MaiorMedia, TipoJanela::Instantanea);
+  const std::vector<int> counts =
+      contarClassesInstantaneas(corrida.ordenadas.valores(), corrida.MenorMedia, escala);
+  std::string out = "classe\tinicio\tcontagem\n";
+  for (std::size_t i = 0; i < counts.size(); ++i)
+    out += std::to_string(i) + '\t' +
+           formatFixed(corrida.MenorMedia + static_cast<double>(i) * escala.AmplitudeClasse, 3, '.') +
+           '\t' + std::to_string(counts[i]) + '\n';
+  std::fputs(out.c_str(), stdout);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -38,11 +53,15 @@ int main(int argc, char** argv) {
   std::string tamanho, repeticoes, arquivo;
   std::uint64_t semente = 0;
   bool medias = false;
+  bool histograma = false;
   app.add_option("-n,--tamanho", tamanho, "Tamanho da Amostra")->required();
   app.add_option("-r,--repeticoes", repeticoes, "Número de Repetições")->required();
   app.add_option("-p,--populacao", arquivo, "Arquivo da população (padrão: populacao.txt ao lado do programa)");
   auto* seedOption = app.add_option("-s,--semente", semente, "Semente do gerador (inteiro de 64 bits)");
-  app.add_flag("--medias", medias, "Escreve as médias na ordem em que foram sorteadas");
+  auto* meansFlag =
+      app.add_flag("--medias", medias, "Escreve as médias na ordem em que foram sorteadas");
+  app.add_flag("--histograma", histograma, "Escreve as classes do histograma e suas contagens")
+      ->excludes(meansFlag);
   app.set_version_flag("--version", std::string("varnesk-sim ") + VARNESK_VERSION);
   try {
     app.parse(argc, argv);
@@ -81,6 +100,10 @@ int main(int argc, char** argv) {
 
   if (medias) {
     printMeans(corrida, corrida.ordenadas.ContagemOrdenadas);
+    return 0;
+  }
+  if (histograma) {
+    printHistogram(corrida);
     return 0;
   }
   const Estatisticas estatisticas = CalcularEstatisticas(

@@ -2,14 +2,14 @@
 
 #include "common/number_text.h"
 #include "common/messages.h"
+#include "engine/configuration.h"
 
 namespace varnesk {
 
 std::optional<std::string> validarEntradas(const std::string& tamanho, const std::string& repeticoes) {
   const double n = parseLeadingNumber(tamanho);
   const double r = parseLeadingNumber(repeticoes);
-  if (!(n >= 1)) return std::string(mensagens::kPreenchaTamanho);
-  if (n > 50000) return std::string(mensagens::kTamanhoGrande);
+  if (const auto problem = problemaTamanho(n)) return std::string(*problem);
   if (!(r >= 1)) return std::string(mensagens::kPreenchaRepeticoes);
   if (r > 5000) return std::string(mensagens::kRepeticoesGrande);
   return std::nullopt;

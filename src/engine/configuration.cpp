@@ -16,19 +16,18 @@ void refuse(Platform& platform, std::string_view message, const char* focus) {
 
 // Both buttons check the sample size first, the same way.
 bool sampleSizeAccepted(const std::string& tamanho, Platform& platform) {
-  const double n = parseLeadingNumber(tamanho);
-  if (!(n >= 1)) {
-    refuse(platform, mensagens::kPreenchaTamanho, kTamanho);
-    return false;
-  }
-  if (n > mensagens::kMaiorTamanhoAmostra) {
-    refuse(platform, mensagens::kTamanhoGrande, kTamanho);
-    return false;
-  }
-  return true;
+  const auto problem = problemaTamanho(parseLeadingNumber(tamanho));
+  if (problem) refuse(platform, *problem, kTamanho);
+  return !problem;
 }
 
 }  // namespace
+
+std::optional<std::string_view> problemaTamanho(double n) {
+  if (!(n >= 1)) return mensagens::kPreenchaTamanho;
+  if (n > mensagens::kMaiorTamanhoAmostra) return mensagens::kTamanhoGrande;
+  return std::nullopt;
+}
 
 JanelaAAbrir cliqueInstantaneo(const std::string& tamanho, const std::string& repeticoes,
                                Platform& platform) {

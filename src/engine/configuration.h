@@ -1,10 +1,15 @@
 #pragma once
 // The checks of the configuration screen (Form3) before it opens a simulation window.
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/platform.h"
 
 namespace varnesk {
+
+// The message for a sample size out of 1..50000, checked the same way wherever it is typed.
+std::optional<std::string_view> problemaTamanho(double n);
 
 enum class JanelaAAbrir { Nenhuma, Instantanea, PassoAPasso };
 

@@ -62,5 +62,17 @@ check "same seed, same means" "$("$sim" --tamanho 50 --repeticoes 40 --semente 9
   "$("$sim" -n 50 -r 40 -s 9 --medias)"
 check "means with nine significant digits" "3" "$("$sim" -n 5 -r 1 -p "$work/cinco.txt" --medias)"
 
+# The histogram describes the same run as --medias: recount the means into its classes.
+"$sim" -n 30 -r 500 -s 3 --medias > "$work/medias.txt"
+"$sim" -n 30 -r 500 -s 3 --histograma > "$work/hist.txt"
+check "histogram header" "classe	inicio	contagem" "$(head -1 "$work/hist.txt")"
+recount=$(awk -F'\t' 'NR == FNR { if (FNR > 1) { start[FNR - 2] = $2; classes = FNR - 1 } next }
+  { c = 0; for (i = 1; i < classes; i++) if ($1 + 0 >= start[i] + 0) c = i; count[c]++ }
+  END { for (i = 0; i < classes; i++) printf "%d\t%s\t%d\n", i, start[i], count[i] + 0 }' \
+  "$work/hist.txt" "$work/medias.txt")
+check "histogram counts agree with the means" "$recount" "$(tail -n +2 "$work/hist.txt")"
+check "counts add up to the repetitions" 500 "$(awk -F'\t' 'NR > 1 { s += $3 } END { print s }' "$work/hist.txt")"
+check "--medias and --histograma together is a usage error" 2 "$(status "$sim" -n 5 -r 5 --medias --histograma)"
+
 [ "$failures" -eq 0 ] && echo "cli contract: all checks passed"
 exit $((failures > 0))

@@ -1,0 +1,55 @@
+#pragma once
+// The two simulation windows, form1 (instant) and Form4 (step by step): one class, told apart
+// by TipoJanela. The window owns the logic object, forwards Load and Simular to it, shows its
+// text boxes, buttons and statistics, and paints its chart and dots.
+#include <QWidget>
+#include <array>
+
+#include "engine/simulation_window.h"
+#include "ui/pintor_grafico.h"
+#include "ui/plataforma_qt.h"
+#include "ui/servicos.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace varnesk::ui {
+
+class FormSimulacao : public QWidget {
+  Q_OBJECT
+
+ public:
+  FormSimulacao(TipoJanela tipo, ServicosUi servicos, QWidget* dono);
+
+  // With the configuration screen's two texts. False: the window must not open (the reason
+  // has been shown already).
+  bool Load(const QString& tamanhoDaAmostra, const QString& numeroRepeticoes);
+
+  const JanelaSimulacao& logica() const { return logica_; }
+  const SuperficieDesenho& superficie() const { return superficie_; }
+
+ protected:
+  void paintEvent(QPaintEvent* evento) override;
+
+ private:
+  void montarControles();
+  void simular();  // Command1
+  void mostrarModelo();
+
+  TipoJanela tipo_;
+  ServicosUi servicos_;
+  SuperficieDesenho superficie_;
+  PlataformaQt plataforma_{*this, servicos_, &superficie_};
+  JanelaSimulacao logica_;
+  AparenciaGrafico aparencia_;
+
+  QLineEdit* tamanhoDaAmostra_ = nullptr;
+  QLineEdit* numeroRepeticoes_ = nullptr;
+  QPushButton* simular_ = nullptr;
+  QPushButton* encerrar_ = nullptr;
+  // MinimoLBL, Q1LBL, MedianaLBL, Q3LBL, MaximoLBL, MediaLBL, dpLBL.
+  std::array<QLabel*, 7> caixasValor_{};
+};
+
+}  // namespace varnesk::ui

@@ -1,0 +1,30 @@
+#pragma once
+// What the windows take from outside: message boxes, ending the program, the population file
+// and the seed of each run. The program uses the real ones; the window tests answer the
+// message boxes themselves and keep the program alive.
+#include <QString>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+
+class QWidget;
+
+namespace varnesk::ui {
+
+struct ServicosUi {
+  // Shows the text with an OK button only and returns once the user has closed it.
+  std::function<void(QWidget* dono, const QString& texto)> mostrarMensagem;
+  // Sair do Programa and the start screen's close box.
+  std::function<void()> encerrarPrograma;
+  std::filesystem::path arquivoPopulacao;
+  std::function<std::uint64_t()> semente;
+};
+
+// The program's own: a modal message box titled "Varnesk" without an icon, the end of the
+// event loop, populacao.txt beside the program and a seed from the clock.
+ServicosUi servicosDoPrograma();
+
+// The decimal separator of the user's regional settings, as the number formats want it.
+char separadorDecimalRegional();
+
+}  // namespace varnesk::ui
