@@ -33,6 +33,13 @@ void printMeans(const Corrida& corrida, std::int32_t count) {
   std::fputs(out.c_str(), stdout);
 }
 
+// The whole text must be a 64-bit unsigned integer: no sign, no wrap-around.
+bool lerSemente(const std::string& text, std::uint64_t& seed) {
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, seed);
+  return !text.empty() && ec == std::errc() && ptr == end;
+}
+
 // One line per class of the instant window: index, lower boundary, number of means.
 void printHistogram(const Corrida& corrida) {
   const Escala escala = EscolherEscala(corrida.MenorMedia, corrida.MaiorMedia, TipoJanela::Instantanea);
@@ -51,7 +58,7 @@ void printHistogram(const Corrida& corrida) {
 int main(int argc, char** argv) {
   CLI::App app{"Varnesk: sorteia amostras da população e resume as médias amostrais.", "varnesk-sim"};
   std::string tamanho, repeticoes, arquivo;
-  std::uint64_t semente = 0;
+  std::string semente;
   bool medias = false;
   bool histograma = false;
   app.add_option("-n,--tamanho", tamanho, "Tamanho da Amostra")->required();
@@ -74,6 +81,11 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  std::uint64_t seed = sementeDoRelogio();
+  if (seedOption->count() && !lerSemente(semente, seed)) {
+    std::cerr << "--semente: \"" << semente << "\" não é um inteiro de 0 a 18446744073709551615\n";
+    return 2;
+  }
   if (const auto message = validarEntradas(tamanho, repeticoes)) {
     std::cerr << *message << '\n';
     return 2;
@@ -94,7 +106,6 @@ int main(int argc, char** argv) {
   }
 
   Corrida corrida;
-  const std::uint64_t seed = seedOption->count() ? semente : sementeDoRelogio();
   GeradorCorridas gerador(seed);
   GerarAmostras(population, n, r, gerador.proximaCorrida(), PrecisaoMedia::Simples, corrida);
 

@@ -1,6 +1,8 @@
 #include "ui/controles.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
+#include <QStyle>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,9 +74,13 @@ QLineEdit* novaCaixaTexto(QWidget* pai, const QString& nome, const QString& text
 
 QPushButton* novoBotao(QWidget* pai, const QString& nome, const QString& legenda,
                        const Geometria& g, const QFont& f) {
-  auto* botao = new QPushButton(legenda, pai);
+  auto* botao = new QPushButton(pai);
   botao->setObjectName(nome);
   botao->setFont(f);
+  const QRect caixa = caixaEmPixels(g.left, g.top, g.width, g.height);
+  const int margem = botao->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, botao) +
+                     botao->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, botao);
+  botao->setText(quebrarLegenda(legenda, QFontMetricsF(f), caixa.width() - 2 * margem));
   // Enter does not press a button that lacks the focus: only Space and a click do.
   botao->setAutoDefault(false);
   posicionar(botao, g);
@@ -96,6 +102,30 @@ QGroupBox* novaMoldura(QWidget* pai, const QString& nome, const QString& titulo,
   if (fundo.isValid()) pintarFundo(moldura, fundo);
   posicionar(moldura, g);
   return moldura;
+}
+
+void empilharRotulosPorBaixo(QWidget* janela) {
+  for (QWidget* controle : janela->findChildren<QWidget*>()) {
+    if (qobject_cast<QLabel*>(controle) == nullptr) controle->raise();
+  }
+}
+
+QString quebrarLegenda(const QString& legenda, const QFontMetricsF& medidas, double largura) {
+  QStringList linhas;
+  QString resto = legenda;
+  while (medidas.horizontalAdvance(resto) > largura) {
+    // The last blank that leaves a line that fits; a blank that opens the caption is kept.
+    qsizetype corte = resto.size() - 1;
+    while (corte > 0 && (resto.at(corte) != QLatin1Char(' ') ||
+                         medidas.horizontalAdvance(resto.left(corte)) > largura)) {
+      --corte;
+    }
+    if (corte <= 0) break;  // one word wider than the button: it is cut, not broken
+    linhas << resto.left(corte);
+    resto = resto.mid(corte + 1);
+  }
+  linhas << resto;
+  return linhas.join(QLatin1Char('\n'));
 }
 
 void definirTabulacao(std::vector<std::pair<int, QWidget*>> controles) {

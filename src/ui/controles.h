@@ -16,6 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QGroupBox;
 class QCheckBox;
+class QFontMetricsF;
 
 namespace varnesk::ui {
 
@@ -45,6 +46,14 @@ QCheckBox* novaCaixaMarcacao(QWidget* pai, const QString& nome, const QString& l
 // A frame: a titled group box; without a title only its border shows.
 QGroupBox* novaMoldura(QWidget* pai, const QString& nome, const QString& titulo,
                        const Geometria& g, const QColor& fundo = QColor());
+
+// Labels are drawn on their container's own surface, beneath every control that is a window of
+// its own (text boxes, buttons, check boxes, frames), whatever the order they were made in.
+// Called once a window has all its controls.
+void empilharRotulosPorBaixo(QWidget* janela);
+
+// A caption too wide for its button breaks at blanks into lines, as buttons do.
+QString quebrarLegenda(const QString& legenda, const QFontMetricsF& medidas, double largura);
 
 // The keyboard tab order from the layout's Tab positions (gaps are labels and frames, which
 // take no focus), and the opening focus on the first control that can take it.

@@ -23,6 +23,11 @@ QFont fonte(Familia familia, double pontos, bool negrito) {
   QFont f(familiaSubstituta(familia));
   f.setPixelSize(static_cast<int>(std::lround(pontos * 96.0 / 72.0)));
   f.setBold(negrito);
+  // MS Sans Serif is a narrow face and the layouts leave little room after its captions (a
+  // label ends two pixels before its text box): its stand-in is condensed to about its widths.
+  // Fontconfig picks DejaVu Sans Condensed where it is installed.
+  // The others keep their own width, not the one a window's font would hand down to them.
+  f.setStretch(familia == Familia::SansSerif ? 85 : QFont::Unstretched);
   return f;
 }
 

@@ -54,6 +54,7 @@ Form2::Form2(ServicosUi servicos) : servicos_(std::move(servicos)) {
                             QStringLiteral("Iniciar Simulação"), {735, 435, 1725, 450}, negrito);
   auto* sair = novoBotao(frame2_, QStringLiteral("Command2"), QStringLiteral("Sair do Programa"),
                          {3105, 435, 1725, 450}, negrito);
+  empilharRotulosPorBaixo(this);
   definirTabulacao({{1, iniciar}, {6, sair}});
 
   connect(iniciar, &QPushButton::clicked, this, &Form2::iniciarSimulacao);

@@ -44,6 +44,7 @@ Form3::Form3(ServicosUi servicos, QWidget* dono)
   novoRotulo(frame1, QStringLiteral("Label1"), QStringLiteral("Tamanho da Amostra...:"),
              {330, 360, 1695, 195}, rotulo);
 
+  empilharRotulosPorBaixo(this);
   definirTabulacao({{1, check1},
                     {2, tamanhoDaAmostra_},
                     {4, sair},

@@ -121,6 +121,7 @@ void FormSimulacao::montarControles() {
     novoRotulo(this, QStringLiteral("Label8"), QStringLiteral("%"), {150, 3090, 150, 240}, unidade);
   }
 
+  empilharRotulosPorBaixo(this);
   const WindowModel inicial = modeloInicial(tipo_);
   tamanhoDaAmostra_->setEnabled(inicial.TamanhodaAmostraTXT.enabled);
   numeroRepeticoes_->setEnabled(inicial.NumeroRepeticoesTXT.enabled);

@@ -8,17 +8,19 @@ namespace varnesk::ui {
 
 namespace {
 
+// Widths in device-independent pixels, so a high-dpi screen thickens lines with the rest.
 QPen canetaFina(const QColor& cor, int largura = 1) {
   QPen caneta(cor);
   caneta.setWidth(largura);
-  caneta.setCosmetic(true);
   return caneta;
 }
 
+// Line ends go to the nearest pixel, as the edges of the boxes do, so a grid line and a
+// column's top given the same twips land on the same row.
 void pintarLinha(QPainter& pintor, const Line& linha) {
   if (!linha.visible) return;
-  pintor.drawLine(QPointF(emPixels(linha.x1), emPixels(linha.y1)),
-                  QPointF(emPixels(linha.x2), emPixels(linha.y2)));
+  pintor.drawLine(emPixelsInteiros(linha.x1), emPixelsInteiros(linha.y1),
+                  emPixelsInteiros(linha.x2), emPixelsInteiros(linha.y2));
 }
 
 // A rectangle's outline lies inside its box, as a shape's border does.

@@ -16,8 +16,12 @@ void PlataformaQt::showMessage(const std::string& text) {
 }
 
 void PlataformaQt::setFocus(const std::string& controlName) {
-  if (auto* controle = janela_.findChild<QWidget*>(QString::fromStdString(controlName))) {
-    controle->setFocus(Qt::OtherFocusReason);
+  // Only this window's own control: the windows it opened hold controls of the same names.
+  for (QWidget* controle : janela_.findChildren<QWidget*>(QString::fromStdString(controlName))) {
+    if (controle->window() == &janela_) {
+      controle->setFocus(Qt::OtherFocusReason);
+      return;
+    }
   }
 }
 
