@@ -6,3 +6,8 @@ cd "$(dirname "$0")"
 cmake --preset release >/dev/null
 cmake --build --preset release
 ctest --preset release --parallel "$(nproc)"
+# The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer (clang), with a
+# short run of each fuzz target; the test preset sets the sanitizers' options.
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan --parallel "$(nproc)"

@@ -8,6 +8,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev libpcg-cpp-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth
+  fonts-dejavu-extra
+  dpkg-dev desktop-file-utils appstream python3
+  clang libclang-rt-14-dev llvm
 )
 missing=()
 for p in "${packages[@]}"; do

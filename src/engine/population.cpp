@@ -96,6 +96,9 @@ LeituraPopulacao LerPopulacao(const std::filesystem::path& file, Population& sto
   std::error_code error;
   if (std::filesystem::is_directory(file, error))
     return refused("O arquivo da população " + quoted(name) + " é uma pasta, não um arquivo.");
+  // A device or a pipe in place of the file would never end (/dev/zero) or never answer.
+  if (std::filesystem::exists(file, error) && !std::filesystem::is_regular_file(file, error))
+    return refused("O arquivo da população " + quoted(name) + " não é um arquivo comum.");
   std::ifstream in(file, std::ios::binary);
   if (!in)
     return refused("Não foi possível abrir o arquivo da população " + quoted(name) +

@@ -8,9 +8,11 @@
 namespace varnesk {
 
 inline constexpr std::int32_t kCapacidadePopulacao = 578000;
-// Larger magnitudes are refused: beyond it, sums of squares of the means would leave the range
-// of the single-precision values that the statistics keep.
-inline constexpr double kMaiorValorAbsoluto = 1e15;
+// Larger magnitudes are refused. Below 2^23 every multiple of 0.5 is a single-precision value,
+// so a mean kept in single precision never falls below the chart's lowest class boundary,
+// which is taken from the double-precision means; and no sum of squares of the statistics
+// leaves the single-precision range. A million percent is far beyond any loss rate.
+inline constexpr double kMaiorValorAbsoluto = 1e6;
 
 struct Population {
   // Positions 1 to TamanhoPopulacao hold the file's values in file order; slot 0 is never used.

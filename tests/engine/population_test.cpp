@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace varnesk {
 namespace {
@@ -109,6 +110,14 @@ TEST(LerPopulacao, FilesThatCannotBeRead) {
   const auto folder = LerPopulacao(dir / "pasta", p);
   EXPECT_FALSE(folder.ok);
   EXPECT_NE(folder.mensagem.find("é uma pasta"), std::string::npos);
+
+  // Neither a device that never ends nor a pipe that never answers is waited on.
+  ASSERT_EQ(mkfifo((dir / "fila").c_str(), 0600), 0);
+  for (const std::filesystem::path& special : {std::filesystem::path("/dev/zero"), dir / "fila"}) {
+    const auto result = LerPopulacao(special, p);
+    EXPECT_FALSE(result.ok) << special;
+    EXPECT_NE(result.mensagem.find("não é um arquivo comum"), std::string::npos) << special;
+  }
 
   std::ofstream(dir / "ok.txt") << "1.5\n2\n0.25\n";
   const auto ok = LerPopulacao(dir / "ok.txt", p);

@@ -1,0 +1,12 @@
+#pragma once
+// A broken property stops the fuzzer with the input that broke it.
+#include <cstdio>
+#include <cstdlib>
+
+#define VARNESK_CHECK(condition)                                                     \
+  do {                                                                               \
+    if (!(condition)) {                                                              \
+      std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition); \
+      std::abort();                                                                  \
+    }                                                                                \
+  } while (false)
