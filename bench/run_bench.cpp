@@ -18,7 +18,9 @@ const Population& defaultPopulation() {
   return population;
 }
 
-// args: population size (a prefix of the default population), n, R
+// args: population size (a prefix of the default population), n, R. The cases: the largest run;
+// a sample that is the whole population; a sample of half the population, where drawing
+// distinct positions costs the most; the smallest sample.
 void BM_GerarAmostras(benchmark::State& state) {
   Population population = defaultPopulation();
   population.TamanhoPopulacao = static_cast<std::int32_t>(state.range(0));
@@ -34,6 +36,7 @@ void BM_GerarAmostras(benchmark::State& state) {
 BENCHMARK(BM_GerarAmostras)
     ->Args({578000, 50000, 5000})
     ->Args({50000, 50000, 5000})
+    ->Args({100000, 50000, 5000})
     ->Args({578000, 1, 5000})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

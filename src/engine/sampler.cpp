@@ -1,33 +1,51 @@
 #include "engine/sampler.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <thread>
 #include <vector>
-
-#include <pcg_random.hpp>
 
 #include "engine/population.h"
 
 namespace varnesk {
 namespace {
 
-// Exactly uniform in [0, range) (Lemire's multiply-and-reject).
-std::uint32_t uniformBelow(pcg32& rng, std::uint32_t range) {
-  std::uint64_t product = std::uint64_t{rng()} * range;
-  auto low = static_cast<std::uint32_t>(product);
-  if (low < range) {
-    const std::uint32_t threshold = -range % range;
-    while (low < threshold) {
-      product = std::uint64_t{rng()} * range;
-      low = static_cast<std::uint32_t>(product);
-    }
-  }
-  return static_cast<std::uint32_t>(product >> 32);
+std::uint64_t splitMix64(std::uint64_t& counter) {
+  std::uint64_t z = (counter += 0x9e3779b97f4a7c15);
+  z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9;
+  z = (z ^ (z >> 27)) * 0x94d049bb133111eb;
+  return z ^ (z >> 31);
 }
 
+// xoshiro256++: a 64-bit draw costs a few shifts and xors and gives two 32-bit halves.
+class Xoshiro256pp {
+ public:
+  // Stream r of a run starts from four consecutive outputs of splitmix64, past the run's mixed
+  // seed, a block that no other stream of the run shares.
+  Xoshiro256pp(std::uint64_t mixedSeed, std::uint64_t stream) {
+    std::uint64_t counter = mixedSeed + 4 * stream * 0x9e3779b97f4a7c15;
+    for (auto& word : s_) word = splitMix64(counter);
+  }
+
+  std::uint64_t operator()() {
+    const std::uint64_t result = std::rotl(s_[0] + s_[3], 23) + s_[0];
+    const std::uint64_t t = s_[1] << 17;
+    s_[2] ^= s_[0];
+    s_[3] ^= s_[1];
+    s_[1] ^= s_[2];
+    s_[0] ^= s_[3];
+    s_[2] ^= t;
+    s_[3] = std::rotl(s_[3], 45);
+    return result;
+  }
+
+ private:
+  std::uint64_t s_[4];
+};
+
 // Scratch of one worker, made once per run: a bit per population position and the positions
-// marked in the current sample, so that clearing costs only what was marked.
+// marked in the current sample.
 class SampleDrawer {
  public:
   SampleDrawer(const Population& population, std::int32_t sampleSize)
@@ -36,56 +54,111 @@ class SampleDrawer {
         sampleSize_(static_cast<std::uint32_t>(sampleSize)),
         // Past half the population it is cheaper to mark the positions left out.
         marked_(2 * sampleSize_ > size_ ? size_ - sampleSize_ : sampleSize_),
+        // Lemire's multiply-and-reject: a 32-bit x gives floor(x * size / 2^32), except that x
+        // whose product has a low half below 2^32 mod size are thrown back; what remains maps
+        // the same number of x to every position, so the draw is exactly uniform.
+        threshold_(static_cast<std::uint32_t>(-size_) % size_),
         bits_((size_ + 63) / 64, 0),
         positions_(marked_) {}
 
-  double mean(pcg32& rng) {
-    for (std::uint32_t k = 0; k < marked_; ++k) {
-      std::uint32_t p;
-      do p = uniformBelow(rng, size_);
-      while (bits_[p >> 6] >> (p & 63) & 1);
-      bits_[p >> 6] |= std::uint64_t{1} << (p & 63);
-      positions_[k] = p;
-    }
-    double sum = 0.0;
+  double mean(Xoshiro256pp& rng) {
+    double sum;
     if (marked_ == sampleSize_) {
-      for (std::uint32_t k = 0; k < marked_; ++k) sum += values_[positions_[k]];
+      sum = markPositions<true>(rng);
     } else {
+      markPositions<false>(rng);
       sum = sumUnmarked();
     }
-    for (std::uint32_t k = 0; k < marked_; ++k) bits_[positions_[k] >> 6] = 0;
+    // Clearing word by word beats wiping the whole array only while few words were touched.
+    if (std::size_t{marked_} * 8 < bits_.size()) {
+      for (std::uint32_t p : positions_) bits_[p >> 6] = 0;
+    } else {
+      std::fill(bits_.begin(), bits_.end(), 0);
+    }
     return sum / sampleSize_;
   }
 
  private:
-  double sumUnmarked() const {
-    double sum = 0.0;
-    for (std::uint32_t word = 0; word < bits_.size(); ++word) {
-      const std::uint32_t base = word * 64;
-      const std::uint32_t count = std::min<std::uint32_t>(64, size_ - base);
-      const std::uint64_t bits = bits_[word];
-      for (std::uint32_t i = 0; i < count; ++i)
-        if (!(bits >> i & 1)) sum += values_[base + i];
+  // Marks marked_ distinct positions, each new position uniform over those not yet marked, and
+  // withSum returns the sum of their values. Each value is prefetched when its position is
+  // drawn and added kLag positions later, so that the reads of the population overlap with the
+  // drawing instead of stalling it.
+  template <bool withSum>
+  double markPositions(Xoshiro256pp& rng) {
+    constexpr std::uint32_t kLag = 64;
+    std::uint32_t count = 0;
+    std::uint32_t summed = 0;
+    double total = 0.0;
+    auto tryPosition = [&](std::uint32_t x) {
+      const std::uint64_t product = std::uint64_t{x} * size_;
+      if (static_cast<std::uint32_t>(product) < threshold_) return;
+      const auto p = static_cast<std::uint32_t>(product >> 32);
+      std::uint64_t& word = bits_[p >> 6];
+      const std::uint64_t bit = std::uint64_t{1} << (p & 63);
+      if (word & bit) return;
+      word |= bit;
+      positions_[count++] = p;
+      if constexpr (withSum) __builtin_prefetch(values_ + p);
+    };
+    while (count < marked_) {
+      const std::uint64_t x = rng();
+      tryPosition(static_cast<std::uint32_t>(x));
+      if (count < marked_) tryPosition(static_cast<std::uint32_t>(x >> 32));
+      if constexpr (withSum) {
+        for (; summed + kLag < count; ++summed) total += values_[positions_[summed]];
+      }
     }
-    return sum;
+    if constexpr (withSum) {
+      for (; summed < count; ++summed) total += values_[positions_[summed]];
+    }
+    return total;
+  }
+
+  // Sums the values whose bit is clear, with four partial sums so that the additions overlap.
+  // A word without marks, the only kind when the sample is the whole population, skips the
+  // masking.
+  double sumUnmarked() const {
+    double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
+    const std::uint32_t fullWords = size_ / 64;
+    for (std::uint32_t w = 0; w < fullWords; ++w) {
+      const double* v = values_ + std::size_t{w} * 64;
+      const std::uint64_t keep = ~bits_[w];
+      if (keep == ~std::uint64_t{0}) {
+        for (std::uint32_t i = 0; i < 64; i += 4) {
+          s0 += v[i];
+          s1 += v[i + 1];
+          s2 += v[i + 2];
+          s3 += v[i + 3];
+        }
+      } else {
+        for (std::uint32_t i = 0; i < 64; i += 4) {
+          s0 += keptValue(v[i], keep, i);
+          s1 += keptValue(v[i + 1], keep, i + 1);
+          s2 += keptValue(v[i + 2], keep, i + 2);
+          s3 += keptValue(v[i + 3], keep, i + 3);
+        }
+      }
+    }
+    const std::uint64_t keep = fullWords < bits_.size() ? ~bits_[fullWords] : 0;
+    for (std::uint32_t i = 0; fullWords * 64 + i < size_; ++i)
+      s0 += keptValue(values_[fullWords * 64 + i], keep, i);
+    return (s0 + s1) + (s2 + s3);
+  }
+
+  // The value when bit i of `keep` is set, else +0.0; without a branch, which marks scattered
+  // at random would mispredict.
+  static double keptValue(double value, std::uint64_t keep, std::uint32_t i) {
+    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(value) & (0 - (keep >> i & 1)));
   }
 
   const double* values_;
   std::uint32_t size_;
   std::uint32_t sampleSize_;
   std::uint32_t marked_;
+  std::uint32_t threshold_;
   std::vector<std::uint64_t> bits_;
   std::vector<std::uint32_t> positions_;
 };
-
-void drawRange(const Population& population, std::int32_t sampleSize, std::uint64_t seed,
-               std::span<double> means, std::size_t first, std::size_t last) {
-  SampleDrawer drawer(population, sampleSize);
-  for (std::size_t r = first; r < last; ++r) {
-    pcg32 rng(seed, r);
-    means[r] = drawer.mean(rng);
-  }
-}
 
 }  // namespace
 
@@ -95,19 +168,27 @@ void sortearMedias(const Population& population, std::int32_t sampleSize, std::u
   // Small runs are over before a thread would have started.
   const double work = static_cast<double>(sampleSize) * static_cast<double>(means.size());
   if (work < 200'000) threads = 1;
-  threads = static_cast<unsigned>(std::min<std::size_t>(threads, means.size()));
-  if (threads <= 1) {
-    drawRange(population, sampleSize, seed, means, 0, means.size());
-    return;
-  }
-  std::vector<std::jthread> workers;
-  const std::size_t chunk = (means.size() + threads - 1) / threads;
-  for (unsigned t = 0; t < threads; ++t) {
-    const std::size_t first = t * chunk;
-    const std::size_t last = std::min(means.size(), first + chunk);
-    if (first >= last) break;
-    workers.emplace_back([&, first, last] { drawRange(population, sampleSize, seed, means, first, last); });
-  }
+  std::uint64_t seedCounter = seed;
+  const std::uint64_t mixedSeed = splitMix64(seedCounter);
+  // Workers take blocks of samples as they free up, so a core slowed by other programs holds
+  // up no one; each sample's stream keeps the means independent of who drew them.
+  constexpr std::size_t kBlock = 8;
+  std::atomic<std::size_t> nextBlock{0};
+  auto drawBlocks = [&] {
+    SampleDrawer drawer(population, sampleSize);
+    for (std::size_t first; (first = nextBlock.fetch_add(kBlock)) < means.size();) {
+      const std::size_t last = std::min(means.size(), first + kBlock);
+      for (std::size_t r = first; r < last; ++r) {
+        Xoshiro256pp rng(mixedSeed, r);
+        means[r] = drawer.mean(rng);
+      }
+    }
+  };
+  const std::size_t blocks = (means.size() + kBlock - 1) / kBlock;
+  std::vector<std::jthread> helpers;
+  for (std::size_t t = 1; t < std::min<std::size_t>(threads, blocks); ++t)
+    helpers.emplace_back(drawBlocks);
+  drawBlocks();
 }
 
 }  // namespace varnesk

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <map>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -117,6 +118,50 @@ TEST(GerarAmostras, MediaGeralPrecisionFollowsTheWindow) {
   const Corrida dupla = run(p, 2, 3, PrecisaoMedia::Dupla, 11);
   EXPECT_EQ(simples.MediaGeral, static_cast<double>(static_cast<float>(dupla.MediaGeral)));
   EXPECT_EQ(means(simples, 3), means(dupla, 3));
+}
+
+TEST(SortearMedias, MeansSpreadAsSamplesWithoutReplacement) {
+  // Drawn without replacement, a sample mean has the population mean as expectation and the
+  // variance sigma^2 / n * (N - n) / (N - 1). A repeated position, a value left out of the sum
+  // or a mark left over from an earlier sample moves one of the two. The cases cross the ways a
+  // sample is drawn: few or many positions, the positions left out past half the population,
+  // flags cleared one by one or all at once.
+  const struct {
+    int size, n, samples;
+  } cases[] = {
+      {4000, 1, 4000},     {4000, 200, 2000},  {4000, 2000, 2000}, {4000, 2001, 2000},
+      {4000, 3990, 2000},  {40000, 50, 1000},  {40000, 70, 1000},  {40000, 39999, 500},
+      {40000, 40000, 20},
+  };
+  for (const auto& c : cases) {
+    Population p;
+    double mu = 0;
+    for (int k = 1; k <= c.size; ++k) mu += p.Populacao[k] = (k * 37 % 101) / 10.0;
+    mu /= c.size;
+    p.TamanhoPopulacao = c.size;
+    double sigma2 = 0;
+    for (int k = 1; k <= c.size; ++k) sigma2 += (p.Populacao[k] - mu) * (p.Populacao[k] - mu);
+    sigma2 /= c.size;
+    const double variance = sigma2 / c.n * (c.size - c.n) / (c.size - 1);
+
+    std::vector<double> m(static_cast<std::size_t>(c.samples));
+    sortearMedias(p, c.n, 5, m);
+    double mean = 0;
+    for (double x : m) mean += x;
+    mean /= c.samples;
+    double spread = 0;
+    for (double x : m) spread += (x - mean) * (x - mean);
+    spread /= c.samples - 1;
+
+    const std::string where = std::to_string(c.n) + " of " + std::to_string(c.size);
+    EXPECT_NEAR(mean, mu, 5 * std::sqrt(variance / c.samples) + 1e-12) << where;
+    if (c.n < c.size) {
+      EXPECT_GT(spread, 0.8 * variance) << where;
+      EXPECT_LT(spread, 1.25 * variance) << where;
+    } else {
+      EXPECT_LT(spread, 1e-24) << where;
+    }
+  }
 }
 
 TEST(GerarAmostras, SameSeedSameRunWhateverTheThreads) {
