@@ -32,58 +32,9 @@ class Janela : public ::testing::Test {
   JanelaSimulacao open(TipoJanela tipo, std::uint64_t seed = 5) {
     return JanelaSimulacao(tipo, {platform, testing::fixedMeasure, '.', file(), [seed] { return seed; }});
   }
-  static std::vector<std::string> panel(const WindowModel& m) {
-    return {m.MinimoLBL.caption, m.Q1LBL.caption, m.MedianaLBL.caption, m.Q3LBL.caption,
-            m.MaximoLBL.caption, m.MediaLBL.caption, m.dpLBL.caption};
-  }
-
   RecordingPlatform platform;
   std::filesystem::path dir_;
 };
-
-TEST_F(Janela, InstantRefusesRepetitionsOutOfRange) {
-  const struct {
-    const char* text;
-    const char* message;
-  } cases[] = {
-      {"0", "Preencha o campo: Número de Repetições!"},
-      {"0.5", "Preencha o campo: Número de Repetições!"},
-      {"", "Preencha o campo: Número de Repetições!"},
-      {"abc", "Preencha o campo: Número de Repetições!"},
-      {"5001", "Número de Repetições muito Grande"},
-  };
-  for (const auto& c : cases) {
-    JanelaSimulacao w = open(TipoJanela::Instantanea);
-    ASSERT_TRUE(w.Load("10", c.text));
-    platform.events.clear();
-    w.Simular();
-    EXPECT_EQ(platform.events, (std::vector<std::string>{std::string("message: ") + c.message,
-                                                         "focus: NumeroRepeticoesTXT"}))
-        << c.text;
-    EXPECT_EQ(w.corrida().ordenadas.ContagemOrdenadas, 0);
-    EXPECT_EQ(panel(w.modelo()), std::vector<std::string>(7, "0"));  // no run, panel untouched
-  }
-}
-
-TEST_F(Janela, InstantRunOfFiveThousandFillsChartAndPanel) {
-  JanelaSimulacao w = open(TipoJanela::Instantanea);
-  ASSERT_TRUE(w.Load("30", "5000"));
-  EXPECT_EQ(w.modelo().NumeroRepeticoesTXT.text, "5000");
-  EXPECT_FALSE(w.modelo().NumeroRepeticoesTXT.enabled);
-  for (const Rect& column : w.modelo().chart.Coluna) EXPECT_FALSE(column.visible);  // empty until Simular
-  w.Simular();
-  EXPECT_EQ(platform.events, (std::vector<std::string>{"busy", "idle"}));
-  EXPECT_EQ(w.corrida().ordenadas.ContagemOrdenadas, 5000);
-  double percent = 0;
-  for (int i = 0; i <= w.escala().NumeroClasses; ++i) {
-    percent += w.frequencias()[i];
-    EXPECT_TRUE(w.modelo().chart.Coluna[i].visible);
-  }
-  EXPECT_NEAR(percent, 100, 1e-9);
-  for (const std::string& caption : panel(w.modelo())) EXPECT_NE(caption, "0");
-  EXPECT_TRUE(w.modelo().chart.RotuloX[0].visible);
-  EXPECT_FALSE(w.modelo().chart.MediaLIN.visible);
-}
 
 TEST_F(Janela, TwoClicksGiveTwoDifferentRuns) {
   JanelaSimulacao w = open(TipoJanela::Instantanea);

@@ -188,54 +188,5 @@ TEST_F(TextosHostis, InstantWindowRefusesOrRunsTheWholeNumberOfSamples) {
   }
 }
 
-// The way a user goes: the configuration screen, then the window it opens, then its button,
-// for every pair of texts in the two boxes.
-TEST_F(TextosHostis, EveryPairOfTextsEndsInAMessageOrACompleteRun) {
-  int opened = 0, completed = 0;
-  for (const Entrada& n : kEntradas) {
-    for (const Entrada& r : kEntradas) {
-      SCOPED_TRACE("\"" + shown(n.text) + "\" / \"" + shown(r.text) + "\"");
-      RecordingPlatform config;
-      const bool instant = cliqueInstantaneo(n.text, r.text, config) == JanelaAAbrir::Instantanea;
-      const bool step = cliquePassoAPasso(n.text, r.text, config) == JanelaAAbrir::PassoAPasso;
-      for (const TipoJanela tipo : {TipoJanela::Instantanea, TipoJanela::PassoAPasso}) {
-        if (!(tipo == TipoJanela::Instantanea ? instant : step)) continue;
-        ++opened;
-        RecordingPlatform platform;
-        JanelaSimulacao janela(tipo, ambiente(platform));
-        if (!janela.Load(n.text, r.text)) {
-          // Only a sample larger than the population keeps a window from opening.
-          EXPECT_GT(parseLeadingNumber(n.text), 2000);
-          EXPECT_EQ(platform.messages.size(), 1u);
-          continue;
-        }
-        const double R = parseLeadingNumber(r.text);
-        std::int32_t expected = 0;
-        if (tipo == TipoJanela::Instantanea) {
-          janela.Simular();
-          expected = R > 5000 ? 0 : static_cast<std::int32_t>(std::floor(R));
-          EXPECT_EQ(platform.messages.size(), R > 5000 ? 1u : 0u);
-        } else {
-          expected = static_cast<std::int32_t>(roundHalfEven(R));
-          for (int click = 0; click <= 1000 && janela.modelo().Command1.enabled; ++click) janela.Simular();
-          EXPECT_FALSE(janela.modelo().Command1.enabled);
-          EXPECT_EQ(janela.modelo().NumeroRepeticoesTXT.text, std::to_string(expected));
-          EXPECT_TRUE(platform.messages.empty());
-        }
-        const Corrida& run = janela.corrida();
-        EXPECT_EQ(run.ordenadas.ContagemOrdenadas, expected);
-        for (float m : run.ordenadas.valores()) {
-          EXPECT_GE(m, kMenor);
-          EXPECT_LE(m, kMaior);
-        }
-        if (expected > 0) ++completed;
-      }
-    }
-  }
-  // The table reaches both windows and both outcomes.
-  EXPECT_GT(opened, 100);
-  EXPECT_GT(completed, 50);
-}
-
 }  // namespace
 }  // namespace varnesk
