@@ -9,7 +9,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   xvfb xauth
   fonts-dejavu-extra
-  dpkg-dev desktop-file-utils appstream python3
+  dpkg-dev file desktop-file-utils appstream python3
   clang libclang-rt-14-dev llvm
 )
 missing=()
