@@ -1,7 +1,6 @@
 #include "cli/sim_options.h"
 
 #include "common/number_text.h"
-#include "common/messages.h"
 #include "engine/configuration.h"
 
 namespace varnesk {
@@ -10,8 +9,7 @@ std::optional<std::string> validarEntradas(const std::string& tamanho, const std
   const double n = parseLeadingNumber(tamanho);
   const double r = parseLeadingNumber(repeticoes);
   if (const auto problem = problemaTamanho(n)) return std::string(*problem);
-  if (!(r >= 1)) return std::string(mensagens::kPreenchaRepeticoes);
-  if (r > 5000) return std::string(mensagens::kRepeticoesGrande);
+  if (const auto problem = problemaRepeticoesInstantanea(r)) return std::string(*problem);
   return std::nullopt;
 }
 

@@ -13,5 +13,6 @@ inline constexpr std::string_view kMaximoPassoAPasso =
 inline constexpr std::string_view kMinimoPassoAPasso = "Número de Repetições Mínimo é 100!";
 
 inline constexpr int kMaiorTamanhoAmostra = 50000;
+inline constexpr int kMaiorRepeticoesInstantanea = 5000;
 
 }  // namespace varnesk::mensagens

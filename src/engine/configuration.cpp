@@ -29,6 +29,12 @@ std::optional<std::string_view> problemaTamanho(double n) {
   return std::nullopt;
 }
 
+std::optional<std::string_view> problemaRepeticoesInstantanea(double r) {
+  if (!(r >= 1)) return mensagens::kPreenchaRepeticoes;
+  if (r > mensagens::kMaiorRepeticoesInstantanea) return mensagens::kRepeticoesGrande;
+  return std::nullopt;
+}
+
 JanelaAAbrir cliqueInstantaneo(const std::string& tamanho, const std::string& repeticoes,
                                Platform& platform) {
   if (!sampleSizeAccepted(tamanho, platform)) return JanelaAAbrir::Nenhuma;

@@ -11,6 +11,9 @@ namespace varnesk {
 // The message for a sample size out of 1..50000, checked the same way wherever it is typed.
 std::optional<std::string_view> problemaTamanho(double n);
 
+// The message for repetitions out of 1..5000, the instant window's own check of its run.
+std::optional<std::string_view> problemaRepeticoesInstantanea(double r);
+
 enum class JanelaAAbrir { Nenhuma, Instantanea, PassoAPasso };
 
 // Click of "Instantâneo": sample size 1..50000, repetitions at least 1; more than 1000 draws

@@ -8,8 +8,8 @@
 #include "chart/grid.h"
 #include "chart/x_axis.h"
 #include "chart/y_axis.h"
-#include "common/messages.h"
 #include "common/number_text.h"
+#include "engine/configuration.h"
 #include "engine/population.h"
 #include "engine/sampling_run.h"
 #include "engine/seed.h"
@@ -112,14 +112,8 @@ void JanelaSimulacao::Estado::carregarPassoAPasso() {
 void JanelaSimulacao::Estado::simularInstantaneo() {
   Platform& platform = ambiente.platform;
   corrida.ordenadas.ContagemOrdenadas = 0;
-  const double r = repeticoesMostradas();
-  if (!(r >= 1)) {
-    platform.showMessage(std::string(mensagens::kPreenchaRepeticoes));
-    platform.setFocus(modelo.NumeroRepeticoesTXT.name);
-    return;
-  }
-  if (r > kCapacidadeMedias) {
-    platform.showMessage(std::string(mensagens::kRepeticoesGrande));
+  if (const auto problem = problemaRepeticoesInstantanea(repeticoesMostradas())) {
+    platform.showMessage(std::string(*problem));
     platform.setFocus(modelo.NumeroRepeticoesTXT.name);
     return;
   }
