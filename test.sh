@@ -11,3 +11,4 @@ ctest --preset release --parallel "$(nproc)"
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan --parallel "$(nproc)"
+./tools/contar_linhas.sh

@@ -1,71 +1,80 @@
-#include "engine/population.h"
+// Population files as teachers bring them, through the reader and varnesk-sim: all values
+// loaded, or none with a message naming the file and the line, while the population read
+// before stays whole.
+#include "apoio.h"
 
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-
-namespace varnesk {
 namespace {
 
-std::vector<double> stored(const Population& p) {
-  return {p.Populacao.begin() + 1, p.Populacao.begin() + 1 + p.TamanhoPopulacao};
+enum Kind { Bytes, Missing, Folder, Fifo, Device };
+
+struct HostileFile {
+  std::string content;
+  std::vector<double> values;  // the first values stored, when it loads
+  std::string refusal = {};    // part of the message, when it is refused
+  Kind kind = Bytes;
+  std::size_t count = 0;  // values stored, when more than those listed
+};
+
+std::string repeated(const std::string& piece, int times) {
+  std::string out;
+  while (times-- > 0) out += piece;
+  return out;
 }
 
-TEST(LerPopulacao, AcceptedLayoutsGiveTheSameStore) {
-  const std::vector<double> three{1.5, 2, 0.25};
-  const struct {
-    const char* name;
-    std::string text;
-    std::vector<double> values;
-  } cases[] = {
-      {"one per line", "1.5\n2\n0.25", three},
-      {"final line break", "1.5\n2\n0.25\n", three},
-      {"commas", "1.5,2,0.25", three},
-      {"blanks around values", "  1.5 ,\t2 \n 0.25  \n", three},
-      {"CRLF", "1.5\r\n2\r\n0.25\r\n", three},
-      {"CR only", "1.5\r2\r0.25", three},
-      {"byte-order mark", "\xEF\xBB\xBF" "1.5\n2\n0.25\n", three},
-      {"blank lines", "\n1.5\n\n  \n2\n0.25\n\n", three},
-      {"decimal comma splits the value", "0,25", {0, 25}},
-      {"signs and exponents", "-0\n+1.5\n2e-1", {-0.0, 1.5, 0.2}},
-  };
-  for (const auto& c : cases) {
-    Population p;
-    const auto result = LerPopulacaoTexto(c.text, "populacao.txt", p);
-    ASSERT_TRUE(result.ok) << c.name << ": " << result.mensagem;
-    EXPECT_EQ(stored(p), c.values) << c.name;
-    double sum = 0;
-    for (double v : c.values) sum += v;
-    EXPECT_EQ(result.soma, sum) << c.name;
+const std::string kBad = "tem um valor inválido na linha ";
+const HostileFile kFiles[] = {
+    {"", {}, "Não foi possível abrir", Missing}, {"", {}, "é uma pasta", Folder},
+    {"", {}, "não é um arquivo comum", Fifo}, {"", {}, "não é um arquivo comum", Device},
+    {"", {}, "não tem nenhum valor"}, {" \n\t\r\n  \n\n\r", {}, "não tem nenhum valor"},
+    {"  1.5 ,\t2 \n\n 0.25,1.97", {1.5, 2, 0.25, 1.97}}, {"\xEF\xBB\xBF" "2.35\r\n0.80\r\n", {2.35, 0.80}},
+    {"2.35\r0.80\r1.97", {2.35, 0.80, 1.97}}, {"-0\n+1.5\n2e-1\n1e6\n-1e6", {-0.0, 1.5, 0.2, 1e6, -1e6}},
+    {"2,35\n", {2, 35}}, {std::string(10 << 20, ' ') + "2.5", {2.5}},
+    {repeated("2.5\n", 578000), {2.5}, "", Bytes, 578000}, {repeated("2.5\n", 578001), {}, "mais de 578000"},
+    {repeated("0.5,", 2 << 20), {}, "mais de 578000 valores"},
+    {std::string(10 << 20, '7'), {}, kBad + "1: \"7777777777777777777777777777777777777777...\""},
+    {std::string("2.35\n\0\0\n", 8), {}, kBad + "2: \"??\""}, {"1.5\n1e400\n", {}, kBad + "2: \"1e400\""},
+    {"1000000.01\n", {}, "fora do intervalo aceito na linha 1"}, {"1\nnan\n", {}, kBad + "2: \"nan\""},
+    {"1,5;2,3\n", {}, kBad + "1: \"5;2\""}, {"taxa\n1.5\n", {}, kBad + "1: \"taxa\""},
+    {"1\n\xC2\xA0" "2.5\n", {}, kBad + "2: \"??2.5\""}, {"1.5\r\n2\r\nx\r\n", {}, kBad + "3: \"x\""},
+    {"1.5\r2\rx\r", {}, kBad + "3: \"x\""}, {"1.5\n\xEF\xBB\xBF" "2\n", {}, kBad + "2"},
+    {std::string("\xFF\xFE" "1\0.\0", 6), {}, "UTF-16"}, {std::string("\xFE\xFF\0" "1\0.", 6), {}, "UTF-16"},
+    {"1.5\n2e", {}, kBad + "2: \"2e\""}, {"1.5,\n2\n", {}, "tem um valor vazio na linha 1."},
+};
+
+void make(const HostileFile& f, const std::string& file) {
+  if (f.kind != Device) std::filesystem::remove_all(file);
+  if (f.kind == Bytes) writeBytes(file, f.content);
+  if (f.kind == Folder) std::filesystem::create_directory(file);
+  if (f.kind == Fifo) ::mkfifo(file.c_str(), 0600);
+}
+
+TEST(LerPopulacao, HostileFilesLoadWholeOrNotAtAll) {
+  const TempFolder folder;
+  for (const HostileFile& f : kFiles) {
+    const std::string file = f.kind == Device ? "/dev/zero" : folder / "populacao.txt";
+    SCOPED_TRACE(f.refusal + " " + f.content.substr(0, 20));
+    make(f, file);
+    Population store = populationOf(std::vector<double>(8, -7777));
+    const LeituraPopulacao r = LerPopulacao(file, store);
+    const SimResult sim = runSim({"-n", "1", "-r", "5", "-s", "1", "-p", file});
+    ASSERT_EQ(r.ok, f.refusal.empty()) << r.mensagem;
+    if (r.ok) {
+      const std::size_t count = f.count ? f.count : f.values.size();
+      ASSERT_EQ(store.TamanhoPopulacao, count);
+      for (std::size_t i = 0; i < f.values.size(); ++i) {
+        EXPECT_EQ(store.Populacao[i + 1], f.values[i]);
+        EXPECT_EQ(std::signbit(store.Populacao[i + 1]), std::signbit(f.values[i]));
+      }
+      if (count < 8) { EXPECT_EQ(store.Populacao[count + 1], -7777); }  // the earlier reading
+      EXPECT_EQ(r.soma, f.count ? 2.5 * f.count : std::accumulate(f.values.begin(), f.values.end(), 0.0));
+      EXPECT_EQ(sim.status, 0) << sim.err;
+      continue;
+    }
+    EXPECT_NE(r.mensagem.find("\"" + file + "\""), std::string::npos) << r.mensagem;
+    EXPECT_NE(r.mensagem.find(f.refusal), std::string::npos) << r.mensagem;
+    EXPECT_EQ(std::tuple(store.TamanhoPopulacao, store.Populacao[1], sim.status, sim.err),
+              std::tuple(8, -7777, 1, r.mensagem + "\n"));
   }
-}
-
-TEST(LerPopulacao, ShorterSecondReadingKeepsHigherSlots) {
-  Population p;
-  ASSERT_TRUE(LerPopulacaoTexto("1\n2\n3", "f", p).ok);
-  ASSERT_TRUE(LerPopulacaoTexto("9", "f", p).ok);
-  EXPECT_EQ(p.TamanhoPopulacao, 1);
-  EXPECT_EQ(stored(p), std::vector<double>{9});
-  EXPECT_EQ(p.Populacao[2], 2);
-}
-
-TEST(LerPopulacao, SpecialFilesAreNotWaitedOn) {
-  const auto dir = std::filesystem::temp_directory_path() / "varnesk_population_test";
-  std::filesystem::create_directories(dir);
-  Population p;
-  // Neither a device that never ends nor a pipe that never answers is waited on.
-  ASSERT_EQ(mkfifo((dir / "fila").c_str(), 0600), 0);
-  for (const std::filesystem::path& special : {std::filesystem::path("/dev/zero"), dir / "fila"}) {
-    const auto result = LerPopulacao(special, p);
-    EXPECT_FALSE(result.ok) << special;
-    EXPECT_NE(result.mensagem.find("não é um arquivo comum"), std::string::npos) << special;
-  }
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
-}  // namespace varnesk

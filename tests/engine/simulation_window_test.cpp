@@ -1,148 +1,156 @@
-#include "engine/simulation_window.h"
+// The simulation windows' logic and the configuration checks, with what students type (the same
+// texts through varnesk-sim) and with the largest runs.
+#include "apoio.h"
 
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
-
-#include "engine/population.h"
-#include "engine/sampling_run.h"
-#include "support/recording_platform.h"
-
-namespace varnesk {
 namespace {
 
-using testing::RecordingPlatform;
-
-class Janela : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("varnesk_janela_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::create_directories(dir_);
-    std::ofstream out(file());
-    for (int i = 0; i < 20000; ++i) out << (i % 97) * 0.05 << '\n';
+struct Janela : ::testing::Test {
+  void SetUp() override {  // 2000 values from 0.5 to 10
+    std::string content;
+    for (int i = 0; i < 2000; ++i) content += formatFixed(0.5 + (i % 20) * 0.5, 1, '.') + "\n";
+    writeBytes(file, content);
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::filesystem::path file() const { return dir_ / "populacao.txt"; }
-
-  JanelaSimulacao open(TipoJanela tipo, std::uint64_t seed = 5) {
-    return JanelaSimulacao(tipo, {platform, testing::fixedMeasure, '.', file(), [seed] { return seed; }});
+  JanelaSimulacao open(TipoJanela tipo, const std::string& f = {}) {
+    return JanelaSimulacao(tipo, {platform, fixedMeasure, '.', f.empty() ? file : f, [] { return 5u; }});
   }
+  TempFolder folder;
+  std::string file = folder / "populacao.txt";
   RecordingPlatform platform;
-  std::filesystem::path dir_;
 };
 
-TEST_F(Janela, TwoClicksGiveTwoDifferentRuns) {
-  JanelaSimulacao w = open(TipoJanela::Instantanea);
-  ASSERT_TRUE(w.Load("5", "1000"));
-  w.Simular();
-  const std::vector<float> first(w.corrida().Medias.begin() + 1, w.corrida().Medias.begin() + 1001);
-  const auto firstCounts = w.frequencias();
-  w.Simular();
-  const std::vector<float> second(w.corrida().Medias.begin() + 1, w.corrida().Medias.begin() + 1001);
-  EXPECT_NE(first, second);
-  EXPECT_NE(firstCounts, w.frequencias());
+enum Answer { OK, PT, TG, PR, RG, MX, MN };  // accepted, or the message
+const std::string_view kMessages[] = {"", mensagens::kPreenchaTamanho, mensagens::kTamanhoGrande,
+                                      mensagens::kPreenchaRepeticoes, mensagens::kRepeticoesGrande,
+                                      mensagens::kMaximoPassoAPasso, mensagens::kMinimoPassoAPasso};
+
+std::vector<std::string> refusal(Answer a, const std::string& box) {
+  if (a == OK) return {};
+  return {"message: " + std::string(kMessages[a]), "focus: " + box};
 }
 
-TEST_F(Janela, FractionalRepetitionsCountTheMeansProduced) {
-  JanelaSimulacao w = open(TipoJanela::Instantanea);
-  ASSERT_TRUE(w.Load("5", "1.5"));
-  w.Simular();
-  EXPECT_EQ(w.corrida().ordenadas.ContagemOrdenadas, 1);
-  const auto& f = w.frequencias();
-  EXPECT_EQ(*std::max_element(f.begin(), f.end()), 100);  // one mean is 100 %, not 66.7 %
-  EXPECT_EQ(w.modelo().Q1LBL.caption, "-");
-  EXPECT_EQ(w.modelo().MinimoLBL.caption, w.modelo().MaximoLBL.caption);
-}
-
-TEST_F(Janela, WindowDoesNotOpenWithoutAUsablePopulation) {
-  JanelaSimulacao tooLarge = open(TipoJanela::PassoAPasso);
-  EXPECT_FALSE(tooLarge.Load("20001", "100"));
-  ASSERT_EQ(platform.messages.size(), 1u);
-  EXPECT_NE(platform.messages[0].find("20000 valores"), std::string::npos);
-
-  std::filesystem::remove(file());
-  JanelaSimulacao missing = open(TipoJanela::Instantanea);
-  EXPECT_FALSE(missing.Load("10", "100"));
-  ASSERT_EQ(platform.messages.size(), 2u);
-  EXPECT_NE(platform.messages[1].find(file().string()), std::string::npos);
-}
-
-struct StepCase {
-  const char* repetitions;
-  int total;
-  std::vector<int> refitClicks;
-};
-
-TEST_F(Janela, StepByStepToTheEnd) {
-  const StepCase cases[] = {{"100", 100, {}}, {"1000", 1000, {102, 502}}, {"999.5", 1000, {102, 502}},
-                            {"300", 300, {102}}};
+TEST_F(Janela, EveryTextGetsItsMessageOrAWholeNumberOfSamples) {
+  const struct {
+    std::string text;
+    Answer size, instant, step;  // as sample size; as repetitions before each window
+    int samples;                 // means of an instant run with these repetitions, 0 if refused
+  } cases[] = {{"", PT, PR, MN, 0},      {"12abc", OK, OK, MN, 12},  {"1e3", OK, OK, OK, 1000},
+                {"-5", PT, PR, MN, 0},    {"0.5", PT, PR, MN, 0},     {"1e309", TG, MX, MX, 0},
+                {"nan", PT, PR, MN, 0},   {"0x10", PT, PR, MN, 0},    {"\xEF\xBC\x91", PT, PR, MN, 0},
+                {" 1,5", OK, OK, MN, 1},  {"99.9", OK, OK, MN, 99},   {"100", OK, OK, OK, 100},
+                {"1000.5", OK, MX, MX, 1000}, {"5000", OK, MX, MX, 5000}, {"5000.9", OK, MX, MX, 0},
+                {"50000", OK, MX, MX, 0}, {"50001", TG, MX, MX, 0}, {std::string(999, '7'), TG, MX, MX, 0}};
+  const std::string size = "TamanhodaAmostraTXT", reps = "NumeroRepeticoesTXT";
   for (const auto& c : cases) {
-    JanelaSimulacao w = open(TipoJanela::PassoAPasso, 17);
-    ASSERT_TRUE(w.Load("40", c.repetitions));
-    const WindowModel& m = w.modelo();
-    EXPECT_EQ(m.NumeroRepeticoesTXT.text, "0");
-    EXPECT_FALSE(m.NumeroRepeticoesTXT.enabled);
-    EXPECT_TRUE(platform.circles.empty());
-    EXPECT_TRUE(m.chart.MediaLIN.visible);
-    const std::vector<float> run(w.corrida().Medias.begin() + 1, w.corrida().Medias.begin() + 1 + c.total);
-
-    std::vector<int> refits;
-    for (int click = 1; click <= c.total; ++click) {
-      ASSERT_TRUE(m.Command1.enabled) << click;
-      const int clearsBefore = platform.clears;
-      w.Simular();
-      if (platform.clears != clearsBefore) refits.push_back(click);
-      EXPECT_EQ(m.NumeroRepeticoesTXT.text, std::to_string(click));
-      EXPECT_EQ(platform.circles.size(), static_cast<std::size_t>(click));  // one dot per mean shown
-      if (click == 1) {
-        EXPECT_EQ(w.corrida().MediaGeral, static_cast<double>(run[0]));
-        EXPECT_EQ(m.Q1LBL.caption, "-");
+    SCOPED_TRACE("\"" + c.text.substr(0, 20) + "\"");
+    std::vector<std::vector<std::string>> events;
+    std::vector<bool> opened;
+    for (auto click : {cliqueInstantaneo, cliquePassoAPasso})
+      for (const auto& [n, r] : {std::pair{c.text, std::string("100")}, {"10", c.text}}) {
+        RecordingPlatform p;
+        opened.push_back(click(n, r, p) != JanelaAAbrir::Nenhuma);
+        events.push_back(p.events);
       }
-    }
-    EXPECT_EQ(refits, c.refitClicks) << c.repetitions;
-    EXPECT_FALSE(m.Command1.enabled);
-    w.Simular();  // a click past the end changes nothing
-    EXPECT_EQ(m.NumeroRepeticoesTXT.text, std::to_string(c.total));
+    EXPECT_EQ(events, (std::vector{refusal(c.size, size), refusal(c.instant, reps), refusal(c.size, size),
+                                   refusal(c.step, reps)}));
+    // More than 1000 repetitions is only a warning before the instant window.
+    EXPECT_EQ(opened, (std::vector{c.size == OK, c.instant != PR, c.size == OK, c.step == OK}));
 
+    JanelaSimulacao janela = open(TipoJanela::Instantanea);
+    ASSERT_TRUE(janela.Load("10", c.text));
+    platform.events.clear();
+    janela.Simular();
+    const Answer own = c.samples ? OK : parseLeadingNumber(c.text) < 1 ? PR : RG;
+    EXPECT_EQ(platform.events, own ? refusal(own, reps) : std::vector<std::string>({"busy", "idle"}));
+    EXPECT_EQ(janela.corrida().ordenadas.ContagemOrdenadas, c.samples);
+    EXPECT_EQ(janela.modelo().MinimoLBL.caption == "0", c.samples == 0);  // the design text stays
+
+    const SimResult n = runSim({"-n", c.text, "-r", "5", "-p", file});
+    EXPECT_EQ(n.status, c.size ? 2 : parseLeadingNumber(c.text) > 2000 ? 1 : 0);
+    if (c.size) { EXPECT_EQ(n.err, std::string(kMessages[c.size]) + "\n"); }
+    const SimResult r = runSim({"-n", "5", "-r", c.text, "-p", file, "--medias"});
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), c.samples);
+    EXPECT_EQ(r.err, own ? std::string(kMessages[own]) + "\n" : "");
+  }
+}
+
+TEST_F(Janela, StepByStepReplaysTheRunToItsEnd) {
+  for (const auto& [text, total, refitClicks] : {std::tuple{"100", 100, std::vector<int>{}},
+                                                 {"999.5", 1000, {102, 502}}, {"300", 300, {102}}}) {
+    JanelaSimulacao w = open(TipoJanela::PassoAPasso);
+    ASSERT_TRUE(w.Load("40", text));
+    const WindowModel& m = w.modelo();
+    EXPECT_EQ(std::tuple(m.NumeroRepeticoesTXT.text, m.NumeroRepeticoesTXT.enabled, platform.circles.size()),
+              std::tuple("0", false, 0u));
+    const std::vector<float> run(&w.corrida().Medias[1], &w.corrida().Medias[1] + total);
+    std::vector<int> refits;
+    float sum = 0;
+    for (int click = 1; click <= total; ++click) {
+      ASSERT_TRUE(m.Command1.enabled) << click;
+      const int clears = platform.clears;
+      w.Simular();
+      if (platform.clears != clears) refits.push_back(click);
+      sum = static_cast<float>(sum + run[click - 1]);
+      ASSERT_EQ(std::tuple(m.NumeroRepeticoesTXT.text, platform.circles.size(), w.corrida().MediaGeral, m.MediaLBL.caption),
+                std::tuple(std::to_string(click), click, double(sum) / click, formatFixed(double(sum) / click, 3, '.')));
+      if (click == 1) { EXPECT_EQ(m.Q1LBL.caption, "-"); }
+    }
+    EXPECT_EQ(refits, refitClicks) << text;
+    w.Simular();  // a click past the end changes nothing
+    EXPECT_EQ(std::pair(m.Command1.enabled, m.NumeroRepeticoesTXT.text), std::pair(false, std::to_string(total)));
     std::vector<float> sorted = run;
     std::stable_sort(sorted.begin(), sorted.end());
-    const auto list = w.corrida().ordenadas.valores();
-    EXPECT_TRUE(std::equal(sorted.begin(), sorted.end(), list.begin(), list.end())) << c.repetitions;
+    EXPECT_TRUE(std::ranges::equal(sorted, w.corrida().ordenadas.valores()));
     platform.circles.clear();
   }
 }
 
-TEST_F(Janela, RefitCountsOnlyTheRunsOwnMeans) {
-  // A longer earlier run leaves means of another population beyond position 300; the refit at
-  // 101 shown must not count them.
-  { std::ofstream(file()) << std::string("1.0\n").append(std::string("1.0\n")).append("1.0\n"); }
+TEST_F(Janela, ReopeningReadsTheFileAgainOrRefusesToOpen) {
+  writeBytes(file, "1.0\n1.0\n");
   JanelaSimulacao w = open(TipoJanela::PassoAPasso);
-  ASSERT_TRUE(w.Load("1", "1000"));
-  { std::ofstream(file()) << "2.0\n2.0\n2.0\n"; }
+  ASSERT_TRUE(w.Load("1", "1000"));  // leaves means of another population beyond position 300
+  writeBytes(file, "2.0\n2.0\n");
   ASSERT_TRUE(w.Load("1", "300"));
-  for (int click = 1; click <= 102; ++click) w.Simular();
-  // All 300 means (2.0) fall in one class: a top of 300, dots 5325 / 300 / 2 twips.
-  EXPECT_FLOAT_EQ(w.raioPonto(), 5325.0f / 300 / 2);
-  EXPECT_EQ(w.modelo().chart.RotuloY[5].caption, "300");
+  for (int click = 1; click <= 102; ++click) w.Simular();  // the refit counts only this run's means
+  EXPECT_EQ(std::tuple(w.modelo().chart.RotuloY[5].caption, w.modelo().MediaLBL.caption), std::tuple("300", "2.000"));
+  for (const auto& [n, fileText] : {std::pair{"3", "2.0\n2.0\n"}, {"1", "x"}}) {  // a message, no run
+    writeBytes(file, fileText);
+    platform.events.clear();
+    Population reader;
+    EXPECT_FALSE(w.Load(n, "100"));
+    EXPECT_EQ(platform.events, std::vector<std::string>{"message: " + (*n == '3' ? *recusarAmostra(3, w.populacao())
+                                                                       : LerPopulacao(file, reader).mensagem)});
+    EXPECT_EQ(w.populacao().Populacao[2] + w.populacao().TamanhoPopulacao, 4);  // the population stays
+  }
 }
 
-TEST_F(Janela, ReopeningReadsTheFileAgainAndResetsTheControls) {
-  JanelaSimulacao w = open(TipoJanela::PassoAPasso);
-  ASSERT_TRUE(w.Load("10", "100"));
-  for (int click = 1; click <= 100; ++click) w.Simular();
-  ASSERT_FALSE(w.modelo().Command1.enabled);
-  { std::ofstream(file()) << "3.0\n3.0\n3.0\n3.0\n3.0\n3.0\n3.0\n3.0\n3.0\n3.0\n"; }
-  ASSERT_TRUE(w.Load("10", "100"));
-  EXPECT_TRUE(w.modelo().Command1.enabled);
-  EXPECT_EQ(w.populacao().TamanhoPopulacao, 10);
-  w.Simular();
-  EXPECT_EQ(w.modelo().MediaLBL.caption, "3.000");
+TEST_F(Janela, InstantRunsCountEveryMeanOnceInsideTheFrame) {
+  std::string exact;
+  for (int i = 0; i < 50000; ++i) exact += formatGeneral((i % 97) * 0.05, '.') + "\n";
+  writeBytes(folder / "exata.txt", exact);
+  const std::string standard = VARNESK_POPULACAO_PADRAO;
+  for (const auto& [f, n, R, spread] : {std::tuple{standard, "50000", "5000", 0.05}, {folder / "exata.txt", "50000", "5000", 1e-5},
+                                        {standard, "1", "5000", 1e9}, {file, "5", "1.5", 10.0}}) {
+    SCOPED_TRACE(f + " " + n);
+    JanelaSimulacao janela = open(TipoJanela::Instantanea, f);
+    ASSERT_TRUE(janela.Load(n, R));
+    const Population& p = janela.populacao();
+    const double mean = std::accumulate(&p.Populacao[1], &p.Populacao[1] + p.TamanhoPopulacao, 0.0) / p.TamanhoPopulacao;
+    janela.Simular();
+    const float first = janela.corrida().Medias[1];
+    janela.Simular();  // another run, counted afresh
+    if (spread > 1) { EXPECT_NE(first, janela.corrida().Medias[1]); }
+    const auto means = janela.corrida().ordenadas.valores();
+    ASSERT_EQ(means.size(), std::size_t(parseLeadingNumber(R)));
+    EXPECT_LE(std::max(mean - means.front(), means.back() - mean), spread);
+    const int classes = janela.escala().NumeroClasses;
+    EXPECT_NEAR(std::accumulate(&janela.frequencias()[0], &janela.frequencias()[classes + 1], 0.0), 100, 1e-9);
+    const ChartModel& chart = janela.modelo().chart;
+    EXPECT_FALSE(chart.MediaLIN.visible);
+    for (int i = 0; i <= classes; ++i) {
+      EXPECT_GE(chart.Coluna[i].top, chart.Shape1.top - 0.5f) << i;
+      EXPECT_NEAR(chart.Coluna[i].top + chart.Coluna[i].height, chart.bottom(), 0.5f) << i;
+    }
+  }
 }
 
 }  // namespace
-}  // namespace varnesk

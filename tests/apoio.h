@@ -1,0 +1,98 @@
+#pragma once
+// What the core tests share: the parts of Varnesk they test, a platform that records what the
+// window logic asks of it, a fixed text measure, private temporary folders, and varnesk-sim
+// run as a user runs it.
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <numeric>
+#include <random>
+#include <sstream>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include "chart/dots.h"
+#include "chart/grid.h"
+#include "chart/x_axis.h"
+#include "chart/y_axis.h"
+#include "common/messages.h"
+#include "common/number_text.h"
+#include "engine/configuration.h"
+#include "engine/population.h"
+#include "engine/sampler.h"
+#include "engine/sampling_run.h"
+#include "engine/simulation_window.h"
+#include "engine/window_model.h"
+
+namespace varnesk::apoio {
+
+struct Circle {
+  float x, y, radius;
+  bool operator==(const Circle&) const = default;
+};
+
+struct RecordingPlatform : Platform {
+  void showMessage(const std::string& text) override { events.push_back("message: " + text); }
+  void setFocus(const std::string& name) override { events.push_back("focus: " + name); }
+  void setBusy(bool busy) override { events.push_back(busy ? "busy" : "idle"); }
+  void clearSurface() override { ++clears, circles.clear(); }
+  void drawCircle(float x, float y, float r) override { circles.push_back({x, y, r}); }
+  std::vector<std::string> events;
+  std::vector<Circle> circles;  // what the surface shows now
+  int clears = 0;
+};
+
+// Every character 90 twips wide and 195 high, as a "0" in the default font.
+inline SizeF fixedMeasure(const std::string& text) { return {90.0f * text.size(), 195.0f}; }
+
+inline Population populationOf(const std::vector<double>& values) {
+  Population p;
+  std::copy(values.begin(), values.end(), p.Populacao.begin() + 1);
+  p.TamanhoPopulacao = static_cast<std::int32_t>(values.size());
+  return p;
+}
+
+struct TempFolder {
+  std::string path = (std::filesystem::temp_directory_path() / "varnesk_XXXXXX").string();
+  TempFolder() { ::mkdtemp(path.data()); }
+  ~TempFolder() { std::filesystem::remove_all(path); }
+  std::string operator/(const std::string& name) const { return path + "/" + name; }
+};
+
+inline void writeBytes(const std::string& file, const std::string& bytes) {
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+struct SimResult {
+  int status;
+  std::string out, err;
+};
+
+// varnesk-sim with these arguments, each passed as one word however odd it is.
+inline SimResult runSim(const std::vector<std::string>& args) {
+  const TempFolder folder;
+  std::string command = VARNESK_SIM;
+  for (const std::string& arg : args) {
+    command += " '";
+    for (char c : arg) command += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    command += '\'';
+  }
+  const int status = std::system((command + " >" + folder / "out" + " 2>" + folder / "err").c_str());
+  const auto read = [&](const char* name) {
+    return (std::ostringstream() << std::ifstream(folder / name).rdbuf()).str();
+  };
+  return {WEXITSTATUS(status), read("out"), read("err")};
+}
+
+}  // namespace varnesk::apoio
+
+using namespace varnesk;
+using namespace varnesk::apoio;

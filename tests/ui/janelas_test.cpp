@@ -1,0 +1,186 @@
+// The four windows on Qt's offscreen platform: the user's road through them, what they show
+// and forward of their logic, their layout at 15 twips to the pixel, and what they paint.
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include "engine/population.h"
+#include "ui/aplicacao.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form_simulacao.h"
+#include "ui/pintor_grafico.h"
+
+using namespace varnesk;
+using namespace varnesk::ui;
+
+namespace {
+
+QStringList mensagens;  // every message box, after the name of the window it was shown over
+int encerramentos = 0;
+
+ServicosUi servicos(const char* populacao = nullptr) {
+  return {[](QWidget* dono, const QString& texto) { mensagens << dono->objectName() + ": " + texto; },
+          [] { ++encerramentos; }, populacao ? populacao : caminhoPopulacaoPadrao(), [] { return 42ull; }};
+}
+
+QWidget* controle(QWidget* janela, const QString& nome) {
+  for (QWidget* achado : janela->findChildren<QWidget*>(nome))
+    if (achado->window() == janela) return achado;
+  qFatal("control %s not found", qPrintable(nome));
+}
+
+QStringList textos(QWidget* janela, const QStringList& nomes) {
+  QStringList out;
+  for (const QString& nome : nomes) {
+    QWidget* c = controle(janela, nome);
+    if (auto* caixa = qobject_cast<QLineEdit*>(c)) out << caixa->text();
+    if (auto* rotulo = qobject_cast<QLabel*>(c)) out << rotulo->text();
+    if (auto* botao = qobject_cast<QPushButton*>(c)) out << botao->text().replace('\n', ' ');
+  }
+  return out;
+}
+const QStringList kCaixas{"TamanhodaAmostraTXT", "NumeroRepeticoesTXT"};
+const QStringList kPainel{"MinimoLBL", "Q1LBL", "MedianaLBL", "Q3LBL", "MaximoLBL", "MediaLBL", "dpLBL"};
+
+// Types the two texts (when given), clicks the button, and answers the window that takes input.
+QWidget* clicar(QWidget* janela, const char* botao, QStringList escrever = {}) {
+  for (int i = 0; i < escrever.size(); ++i) qobject_cast<QLineEdit*>(controle(janela, kCaixas[i]))->setText(escrever[i]);
+  QTest::mouseClick(qobject_cast<QPushButton*>(controle(janela, botao)), Qt::LeftButton);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return QApplication::activeModalWidget();
+}
+QString foco(QWidget* janela) { return janela->focusWidget()->objectName(); }
+
+}  // namespace
+
+class JanelasTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { prepararAplicacao(); }
+
+  void percursoCompleto() {
+    Form2 inicio(servicos());
+    inicio.showMaximized();
+    QPointer<QWidget> config = clicar(&inicio, "Command1");
+    QCOMPARE(std::tuple(foco(config), controle(config, "Check1")->isVisible()), std::tuple(kCaixas[0], false));
+    QCOMPARE(clicar(config, "Command1", {"", "1500"}), config.data());  // refused: the input stays
+    QCOMPARE(std::tuple(mensagens.last(), foco(config), textos(config, kCaixas)),
+             std::tuple("Form3: Preencha o campo: Tamanho da Amostra!", kCaixas[0], QStringList{"", "1500"}));
+    QPointer<QWidget> form1 = clicar(config, "Command1", {"500", "1500"});  // a warning, and it opens
+    QCOMPARE(mensagens.last(), "Form3: Número de Repetições Máximo para Passo a Passo é 1000");
+    QCOMPARE(std::pair(textos(form1, kCaixas + kPainel), foco(form1)),
+             std::pair(QStringList{"500", "1500"} + QStringList(7, "0"), QString("Command1")));
+    clicar(form1, "Command1");
+    const WindowModel& m = static_cast<FormSimulacao*>(form1.data())->logica().modelo();
+    QStringList painel;
+    for (const Label* l : {&m.MinimoLBL, &m.Q1LBL, &m.MedianaLBL, &m.Q3LBL, &m.MaximoLBL, &m.MediaLBL, &m.dpLBL})
+      painel << QString::fromStdString(l->caption);
+    QCOMPARE(textos(form1, kPainel), painel);
+    QVERIFY(clicar(form1, "Command3") == config && form1.isNull());
+
+    QCOMPARE(clicar(config, "Command3", {"500", "99"}), config.data());
+    QCOMPARE(std::tuple(mensagens.last(), foco(config)), std::tuple("Form3: Número de Repetições Mínimo é 100!", kCaixas[1]));
+    QPointer<QWidget> form4 = clicar(config, "Command3", {"500", "120"});
+    QCOMPARE(std::pair(textos(form4, kCaixas), controle(form4, kCaixas[1])->isEnabled()),
+             std::pair(QStringList{"500", "0"}, false));
+    for (int clique = 1; clique <= 120; ++clique) clicar(form4, "Command1");
+    QCOMPARE(std::tuple(textos(form4, kCaixas), controle(form4, "Command1")->isEnabled(),
+                        static_cast<FormSimulacao*>(form4.data())->superficie().size()),
+             std::tuple(QStringList{"500", "120"}, false, std::size_t{120}));
+    QVERIFY(clicar(form4, "Command3") == config && form4.isNull());
+
+    QVERIFY(clicar(config, "Command2") == nullptr && config.isNull());
+    QCOMPARE(textos(clicar(&inicio, "Command1"), kCaixas), (QStringList{"1000", "100"}));  // built afresh
+    clicar(&inicio, "Command2");
+    inicio.close();
+    QCOMPARE(std::tuple(mensagens.size(), encerramentos), std::tuple(qsizetype{3}, 2));
+  }
+
+  void populacaoIlegivelNaoAbreJanela() {
+    Form2 inicio(servicos("/nonexistent/populacao.txt"));
+    inicio.show();
+    QWidget* config = clicar(&inicio, "Command1");
+    QCOMPARE(clicar(config, "Command3"), config);
+    QVERIFY(mensagens.last().startsWith("Form3: Não foi possível abrir o arquivo da população"));
+  }
+
+  void disposicao() {
+    Form2 inicio(servicos());
+    Form3 config(servicos(), nullptr);
+    FormSimulacao form1(TipoJanela::Instantanea, servicos(), nullptr), form4(TipoJanela::PassoAPasso, servicos(), nullptr);
+    QVERIFY(form1.Load("1000", "100") && form4.Load("1000", "100"));
+    for (const auto& [janela, ordem] : std::vector<std::pair<QWidget*, QStringList>>{
+             {&inicio, {"Command1", "Command2"}},
+             {&config, {"TamanhodaAmostraTXT", "Command2", "NumeroRepeticoesTXT", "Command3", "Command1", "Check1"}},
+             {&form1, {"Command1", "Command3", "TamanhodaAmostraTXT", "NumeroRepeticoesTXT"}},
+             {&form4, {"Command1", "NumeroRepeticoesTXT", "TamanhodaAmostraTXT", "Command3"}}}) {
+      QStringList cadeia;  // the tab order, from the control that has the focus when the window opens
+      for (QWidget* c = janela->focusWidget(); cadeia.size() < ordem.size(); c = c->nextInFocusChain())
+        if (c->focusPolicy() & Qt::TabFocus) cadeia << c->objectName();
+      QCOMPARE(cadeia, ordem);
+    }
+    for (const auto& [janela, nome, caixa] :  // pixels, in the control's container
+         {std::tuple<QWidget*, const char*, QRect>{&config, "TamanhodaAmostraTXT", {137, 20, 49, 19}}, {&config, "Frame2", {9, 70, 267, 72}},
+          {&form1, "Command1", {512, 10, 80, 35}}, {&form4, "Command1", {512, 11, 80, 34}},
+          {&form4, "Command3", {619, 11, 79, 35}}, {&form1, "dpLBL", {645, 18, 53, 16}},
+          {&form4, "Frame2", {5, 495, 711, 43}}, {&inicio, "Frame2", {218, 422, 365, 78}}})
+      QCOMPARE(controle(janela, nome)->geometry(), caixa);
+    QCOMPARE(std::tuple(config.size(), form4.size()), std::tuple(QSize(427, 157), QSize(723, 544)));
+    QCOMPARE((QStringList{inicio.windowTitle(), form1.windowTitle(), form4.windowTitle()} + textos(&form4, {"Command3", "Label6"})),
+             (QStringList{"Varnesk" + QString(36, ' ') + "Estimativa Amostral da Taxa Média de Perda",
+                          "Varnesk" + QString(39, ' ') + "Sistema de Simulação em Tempo Real",
+                          "Varnesk" + QString(30, ' ') + "Sistema de Simulação em Tempo Real  (Passo a Passo)",
+                          " Encerrar/ Configurar", "δ"}));
+    for (const auto& [janela, nome, familia, pixels] : {std::tuple<QWidget*, const char*, const char*, int>{&inicio, "Label4", "DejaVu Sans", 27},
+         {&config, "Label2", "DejaVu Sans", 11}, {&form1, "Label8", "Liberation Sans", 13}, {&form1, "Label6", "DejaVu Sans", 16}}) {
+      const QFontInfo f(controle(janela, nome)->font());  // what the system found
+      QCOMPARE(std::tuple(f.family(), f.pixelSize(), f.bold()), std::tuple(QString(familia), pixels, pixels != 11));
+    }
+    QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(32, 32)));
+    inicio.showMaximized();  // the start screen's frames stay centred on the screen
+    for (const char* nome : {"Frame1", "Frame2"}) {
+      const QRect moldura = controle(&inicio, nome)->geometry();
+      QVERIFY(std::abs(2 * moldura.x() + moldura.width() - inicio.screen()->geometry().width()) <= 1);
+    }
+  }
+
+  void pintura() {
+    for (const auto tipo : {TipoJanela::Instantanea, TipoJanela::PassoAPasso}) {
+      FormSimulacao janela(tipo, servicos(), nullptr);
+      QVERIFY(janela.Load("10", "150"));
+      janela.show();
+      for (int clique = 0; clique < (tipo == TipoJanela::Instantanea ? 1 : 150); ++clique) clicar(&janela, "Command1");
+      const QImage imagem = janela.grab().toImage();
+      const auto cor = [&](double x, double y) { return imagem.pixelColor(std::lround(x / 15), std::lround(y / 15)); };
+      const ChartModel& g = janela.logica().modelo().chart;
+      const Rect& f = g.Shape1;  // outlined inside its box in the window text colour
+      QVERIFY(cor(f.left, f.top) == Qt::black && cor(f.left + f.width - 15, f.top + f.height - 15) == Qt::black);
+      QVERIFY(cor(f.left - 15, f.top - 15) != Qt::black);
+      QCOMPARE(cor(g.LinhaGradeHorizontal[2].x1 + 30, g.LinhaGradeHorizontal[2].y1), kCorLegendaInativa);
+      int azuis = 0;  // the mean line: 3 pixels wide in Form4, never shown in form1
+      for (int x = 0; x < 720; ++x) azuis += cor(15 * x, f.top + 300) == Qt::blue;
+      QCOMPARE(azuis, tipo == TipoJanela::Instantanea ? 0 : 3);
+      for (const Rect& c : g.Coluna) {  // red inside a dark red outline
+        if (c.visible && c.height > 90) QVERIFY(cor(c.left + c.width / 2, c.top + c.height / 2) == Qt::red &&
+                                                cor(c.left + c.width / 2, c.top) == QColor(128, 0, 0));
+      }
+      std::size_t vermelhos = 0, contornados = 0;  // red dots outlined in black, a few under grid lines
+      for (const Circulo& c : janela.superficie()) {
+        vermelhos += cor(c.x, c.y) == Qt::red;
+        contornados += std::min({cor(c.x, c.y - c.raio - 15).red(), cor(c.x, c.y - c.raio).red(),
+                                 cor(c.x, c.y - c.raio + 15).red()}) < 170;
+      }
+      QVERIFY(10 * vermelhos >= 8 * janela.superficie().size() && 10 * contornados >= 9 * janela.superficie().size());
+    }
+  }
+};
+
+QTEST_MAIN(JanelasTest)
+#include "janelas_test.moc"
