@@ -1,12 +1,13 @@
 #include "engine/population.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
 #include <sstream>
 #include <system_error>
-
-#include <unistd.h>
 
 namespace varnesk {
 namespace {
@@ -29,15 +30,34 @@ std::string quoted(const std::string& name) { return "\"" + name + "\""; }
 
 LeituraPopulacao refused(std::string message) { return {false, 0.0, std::move(message)}; }
 
+// A spreadsheet set to Portuguese writes one value per line with a decimal comma ("0,80"). Such
+// a file has no period at all and exactly one comma on every line that holds a value; a file
+// that mixes both keeps commas as separators.
+bool decimalComma(std::string_view text) {
+  if (text.find('.') != std::string_view::npos || text.find(',') == std::string_view::npos)
+    return false;
+  for (std::size_t pos = 0; pos < text.size();) {
+    std::size_t end = text.find_first_of("\r\n", pos);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view line = text.substr(pos, end - pos);
+    if (line.find_first_not_of(" \t") != std::string_view::npos &&
+        std::count(line.begin(), line.end(), ',') != 1)
+      return false;
+    pos = end + 1;
+  }
+  return true;
+}
+
 }  // namespace
 
 LeituraPopulacao LerPopulacaoTexto(std::string_view text, const std::string& fileName,
                                    Population& store) {
   const std::string file = "O arquivo da população " + quoted(fileName);
-  if (text.size() >= 2 && ((text[0] == '\xFF' && text[1] == '\xFE') ||
-                           (text[0] == '\xFE' && text[1] == '\xFF')))
+  if (text.size() >= 2 &&
+      ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF')))
     return refused(file + " está gravado em UTF-16. Salve-o como texto simples (UTF-8).");
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  const bool decimal = decimalComma(text);
 
   std::vector<double> values;
   values.reserve(std::min<std::size_t>(text.size() / 2 + 1, kCapacidadePopulacao));
@@ -52,7 +72,7 @@ LeituraPopulacao LerPopulacaoTexto(std::string_view text, const std::string& fil
     if (content.find_first_not_of(" \t") != std::string_view::npos) {
       std::size_t fieldStart = 0;
       while (true) {
-        std::size_t comma = content.find(',', fieldStart);
+        std::size_t comma = decimal ? std::string_view::npos : content.find(',', fieldStart);
         if (comma == std::string_view::npos) comma = content.size();
         std::string_view field = content.substr(fieldStart, comma - fieldStart);
         while (!field.empty() && isBlank(field.front())) field.remove_prefix(1);
@@ -60,9 +80,15 @@ LeituraPopulacao LerPopulacaoTexto(std::string_view text, const std::string& fil
         const std::string where = " na linha " + std::to_string(line);
         if (field.empty()) return refused(file + " tem um valor vazio" + where + ".");
         double value = 0.0;
-        const char* first = field.data();
+        std::string withPeriod;  // from_chars reads only a period as the decimal mark
+        if (decimal) {
+          withPeriod.assign(field);
+          std::replace(withPeriod.begin(), withPeriod.end(), ',', '.');
+        }
+        const char* first = decimal ? withPeriod.data() : field.data();
         const char* last = first + field.size();
-        if (*first == '+' && field.size() > 1 && field[1] != '-') ++first;  // from_chars takes no '+'
+        if (*first == '+' && field.size() > 1 && field[1] != '-')
+          ++first;  // from_chars takes no '+'
         const auto [ptr, ec] = std::from_chars(first, last, value);
         // inf, nan and values beyond a double's range are no loss rates.
         if (ec != std::errc() || ptr != last || !std::isfinite(value))
@@ -105,8 +131,7 @@ LeituraPopulacao LerPopulacao(const std::filesystem::path& file, Population& sto
                    ". Verifique se ele existe e pode ser lido.");
   std::ostringstream content;
   content << in.rdbuf();
-  if (in.bad())
-    return refused("Não foi possível ler o arquivo da população " + quoted(name) + ".");
+  if (in.bad()) return refused("Não foi possível ler o arquivo da população " + quoted(name) + ".");
   return LerPopulacaoTexto(content.view(), name, store);
 }
 

@@ -29,8 +29,10 @@ struct LeituraPopulacao {
 
 // Reads the whole file into `store`. Values are separated by line breaks (LF, CRLF or CR) or
 // commas; blanks around a value and blank lines are ignored; a UTF-8 byte-order mark is
-// skipped. On any problem nothing of `store` changes and the message names the file and,
-// for a bad field, its line and text.
+// skipped. A file without any period whose every value line holds exactly one comma is one
+// value per line with a decimal comma, as spreadsheets set to Portuguese write it. On any problem
+// nothing of `store` changes and the message names the file and, for a bad field, its line and
+// text.
 LeituraPopulacao LerPopulacao(const std::filesystem::path& file, Population& store);
 
 // Same rules on text already in memory; `fileName` only serves the messages.
