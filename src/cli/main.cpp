@@ -1,17 +1,18 @@
 // varnesk-sim: one run of the instant window from the command line.
+#include <CLI/CLI.hpp>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <iostream>
 #include <optional>
 #include <string>
 
-#include <CLI/CLI.hpp>
-
 #include "chart/classes.h"
 #include "chart/scale_table.h"
 #include "cli/sim_options.h"
 #include "common/number_text.h"
+#include "engine/comparacao.h"
 #include "engine/population.h"
 #include "engine/sampling_run.h"
 #include "engine/seed.h"
@@ -33,42 +34,59 @@ void printMeans(const Corrida& corrida, std::int32_t count) {
   std::fputs(out.c_str(), stdout);
 }
 
-// The whole text must be a 64-bit unsigned integer: no sign, no wrap-around.
-bool lerSemente(const std::string& text, std::uint64_t& seed) {
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, seed);
-  return !text.empty() && ec == std::errc() && ptr == end;
-}
-
 // One line per class of the instant window: index, lower boundary, number of means.
 void printHistogram(const Corrida& corrida) {
-  const Escala escala = EscolherEscala(corrida.MenorMedia, corrida.MaiorMedia, TipoJanela::Instantanea);
+  const Escala escala =
+      EscolherEscala(corrida.MenorMedia, corrida.MaiorMedia, TipoJanela::Instantanea);
   const std::vector<int> counts =
       contarClassesInstantaneas(corrida.ordenadas.valores(), corrida.MenorMedia, escala);
   std::string out = "classe\tinicio\tcontagem\n";
   for (std::size_t i = 0; i < counts.size(); ++i)
-    out += std::to_string(i) + '\t' +
-           formatFixed(corrida.MenorMedia + static_cast<double>(i) * escala.AmplitudeClasse, 3, '.') +
-           '\t' + std::to_string(counts[i]) + '\n';
+    out +=
+        std::to_string(i) + '\t' +
+        formatFixed(corrida.MenorMedia + static_cast<double>(i) * escala.AmplitudeClasse, 3, '.') +
+        '\t' + std::to_string(counts[i]) + '\n';
+  std::fputs(out.c_str(), stdout);
+}
+
+std::string seisDigitos(double value) { return formatSignificativos(value, 6, '.'); }
+
+// One line per sample size: the spread of the means beside the standard error of theory.
+void printComparison(const std::vector<LinhaComparacao>& linhas) {
+  std::string out = "n\tmedia\tdp\tep\tep_fpc\trazao\n";
+  for (const LinhaComparacao& l : linhas)
+    out += std::to_string(l.n) + '\t' + seisDigitos(l.media) + '\t' + seisDigitos(l.dp) + '\t' +
+           seisDigitos(l.teoria.ep) + '\t' + seisDigitos(l.teoria.epCorrigido) + '\t' +
+           seisDigitos(l.razao()) + '\n';
   std::fputs(out.c_str(), stdout);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  CLI::App app{"Varnesk: sorteia amostras da população e resume as médias amostrais.", "varnesk-sim"};
-  std::string tamanho, repeticoes, arquivo;
+  CLI::App app{"Varnesk: sorteia amostras da população e resume as médias amostrais.",
+               "varnesk-sim"};
+  std::string tamanho, repeticoes, arquivo, comparar;
   std::string semente;
   bool medias = false;
   bool histograma = false;
-  app.add_option("-n,--tamanho", tamanho, "Tamanho da Amostra")->required();
+  auto* sizeOption = app.add_option("-n,--tamanho", tamanho, "Tamanho da Amostra");
   app.add_option("-r,--repeticoes", repeticoes, "Número de Repetições")->required();
-  app.add_option("-p,--populacao", arquivo, "Arquivo da população (padrão: populacao.txt ao lado do programa)");
-  auto* seedOption = app.add_option("-s,--semente", semente, "Semente do gerador (inteiro de 64 bits)");
+  app.add_option("-p,--populacao", arquivo,
+                 "Arquivo da população (padrão: populacao.txt ao lado do programa)");
+  auto* seedOption =
+      app.add_option("-s,--semente", semente, "Semente do gerador (inteiro de 64 bits)");
   auto* meansFlag =
       app.add_flag("--medias", medias, "Escreve as médias na ordem em que foram sorteadas");
-  app.add_flag("--histograma", histograma, "Escreve as classes do histograma e suas contagens")
-      ->excludes(meansFlag);
+  auto* histogramFlag =
+      app.add_flag("--histograma", histograma, "Escreve as classes do histograma e suas contagens")
+          ->excludes(meansFlag);
+  auto* compareOption =
+      app.add_option("--comparar", comparar,
+                     "Compara tamanhos de amostra, como 10,100,1000: dp das médias e erro padrão")
+          ->excludes(sizeOption)
+          ->excludes(meansFlag)
+          ->excludes(histogramFlag);
   app.set_version_flag("--version", std::string("varnesk-sim ") + VARNESK_VERSION);
   try {
     app.parse(argc, argv);
@@ -79,6 +97,20 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     std::cerr << e.what() << "\n\n" << app.help();
     return 2;
+  }
+  if (!sizeOption->count() && !compareOption->count()) {
+    std::cerr << "Informe o tamanho da amostra (-n) ou os tamanhos a comparar (--comparar).\n\n"
+              << app.help();
+    return 2;
+  }
+  ListaTamanhos lista;
+  if (compareOption->count()) {
+    lista = lerTamanhos(comparar);
+    if (!lista.erro.empty()) {
+      std::cerr << "--comparar: " << lista.erro << '\n';
+      return 2;
+    }
+    tamanho = "1";  // each size of the list passes the sample-size check
   }
 
   std::uint64_t seed = sementeDoRelogio();
@@ -100,13 +132,22 @@ int main(int argc, char** argv) {
     std::cerr << leitura.mensagem << '\n';
     return 1;
   }
+  GeradorCorridas gerador(seed);
+  if (compareOption->count()) {
+    if (const std::string problema = recusarTamanhos(lista.tamanhos, population);
+        !problema.empty()) {
+      std::cerr << "--comparar: " << problema << '\n';
+      return 2;
+    }
+    printComparison(compararTamanhos(population, lista.tamanhos, r, gerador.proximaCorrida()));
+    return 0;
+  }
   if (const auto message = recusarAmostra(n, population)) {
     std::cerr << *message << '\n';
     return 1;
   }
 
   Corrida corrida;
-  GeradorCorridas gerador(seed);
   GerarAmostras(population, n, r, gerador.proximaCorrida(), PrecisaoMedia::Simples, corrida);
 
   if (medias) {

@@ -1,8 +1,8 @@
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -30,7 +30,7 @@ double outOfRange(std::string_view number, bool negative) {
     if (expNegative) exponent = -exponent;
   }
   const long long position = first < point ? static_cast<long long>(point - first) - 1
-                                            : -static_cast<long long>(first - point);
+                                           : -static_cast<long long>(first - point);
   const double magnitude = first != std::string_view::npos && position + exponent > 0
                                ? std::numeric_limits<double>::infinity()
                                : 0.0;
@@ -77,8 +77,8 @@ std::string formatFixed(double value, int decimals, char separator) {
   // boundary computed as 0.8499999999999999778 is the 0.85 that the user thinks of, and shows
   // as 0.9. Halves go away from zero.
   char buffer[32];
-  const auto written =
-      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                     std::chars_format::scientific, 14);
   *written.ptr = '\0';
   std::string digits;
   digits += buffer[0];
@@ -93,8 +93,10 @@ std::string formatFixed(double value, int decimals, char separator) {
     if (keep < static_cast<int>(digits.size()) && digits[keep] >= '5') {
       int i = static_cast<int>(scaled.size()) - 1;
       for (; i >= 0 && scaled[i] == '9'; --i) scaled[i] = '0';
-      if (i >= 0) ++scaled[i];
-      else scaled.insert(scaled.begin(), '1');
+      if (i >= 0)
+        ++scaled[i];
+      else
+        scaled.insert(scaled.begin(), '1');
     }
   }
   if (scaled.size() < static_cast<std::size_t>(decimals) + 1)
@@ -118,6 +120,16 @@ std::string formatGeneral(double value, char separator) {
   std::string out(buffer, written.ptr);
   for (char& c : out)
     if (c == '.') c = separator;
+  return out;
+}
+
+std::string formatSignificativos(double value, int digitos, char separator) {
+  if (std::isnan(value)) return "-";
+  char buffer[64];
+  std::string out(buffer, std::to_chars(buffer, buffer + sizeof buffer, value,
+                                        std::chars_format::general, digitos)
+                              .ptr);
+  for (char& c : out) c = c == '.' ? separator : c;
   return out;
 }
 
