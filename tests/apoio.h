@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <numbers>
 #include <numeric>
 #include <random>
 #include <sstream>
@@ -19,13 +20,17 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include "chart/curva_normal.h"
 #include "chart/dots.h"
 #include "chart/grid.h"
+#include "chart/histogramas_comuns.h"
 #include "chart/x_axis.h"
 #include "chart/y_axis.h"
 #include "common/messages.h"
 #include "common/number_text.h"
+#include "engine/comparacao.h"
 #include "engine/configuration.h"
+#include "engine/exportacao.h"
 #include "engine/population.h"
 #include "engine/sampler.h"
 #include "engine/sampling_run.h"

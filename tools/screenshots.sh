@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of Varnesk's four windows for the README, taken from the real program on a
 # virtual X display: the start screen, the configuration screen, the instant window after a
-# run and the step-by-step window after 150 clicks.
+# run, its right-click menu and its zoomed view, the comparison of sample sizes and the
+# step-by-step window after 150 clicks.
 #
 #   tools/screenshots.sh [program] [output folder]
 #   (defaults: build/release/bin/varnesk and docs/screenshots)
@@ -73,7 +74,22 @@ instantanea=$(janela 'Tempo Real$')
 clicar "$instantanea" $((75 + 7680)) $((60 + 150)) 1200 525     # Simular
 fotografar 3-instantanea
 
+# The teacher's menu, with the normal curve of theory shown (N); then the window zoomed.
+xdotool key --window "$instantanea" n
+xdotool mousemove --window "$instantanea" 420 420 click 3
+fotografar 5-menu
+xdotool key Escape
+xdotool key --window "$instantanea" ctrl+plus
+fotografar 7-ampliada
+xdotool key --window "$instantanea" ctrl+0 n
+
 clicar "$instantanea" $((75 + 9210)) $((60 + 150)) 1185 525     # Encerrar/ Configurar
+sleep 1
+xdotool key --window "$configuracao" ctrl+t                     # Comparar tamanhos de amostra
+comparacao=$(janela '^Comparar tamanhos de amostra$')
+xdotool key --window "$comparacao" Return
+fotografar 6-comparar
+xdotool windowactivate --sync "$comparacao" key alt+F4
 sleep 1
 # 200 repetitions: the Y axis then fits the first 200 means, and the dots stay large.
 clicar "$configuracao" $((135 + 5025)) $((120 + 300)) 735 285

@@ -9,14 +9,19 @@
 
 namespace varnesk {
 
+struct Ponto {
+  float x = 0, y = 0;  // twips
+};
+
 struct ChartModel {
   Rect Shape1;  // the plot frame; the chart code reads it and never moves it
   std::array<Line, 6> LinhaGradeHorizontal;
   std::array<Label, 6> RotuloY;
   std::array<Line, 41> LinhaGradeVertical;
   std::array<Label, 41> RotuloX;
-  std::vector<Rect> Coluna;  // 72 columns in the instant window, none in the step-by-step one
-  Line MediaLIN;             // the population mean, step-by-step window only
+  std::vector<Rect> Coluna;        // 72 columns in the instant window, none in the step-by-step one
+  Line MediaLIN;                   // the population mean, step-by-step window only
+  std::vector<Ponto> CurvaNormal;  // instant window, when the teacher shows it: the curve of theory
 
   float bottom() const { return Shape1.top + Shape1.height; }
 };
@@ -31,6 +36,7 @@ struct ChartState {
   std::array<double, 101> LimitesClasses{};
   std::array<float, 201> CentroColuna{};
   float RaioPonto = 0.0f;
+  float EscalaY = 0.0f;  // instant window: twips per percentage point of the last Y axis
 };
 
 }  // namespace varnesk

@@ -12,9 +12,17 @@ namespace {
 
 int bandsFor(long top) {
   switch (top) {
-    case 10: case 20: case 40: case 60: case 80: case 100: return 4;
-    case 15: return 3;
-    default: return 5;
+    case 10:
+    case 20:
+    case 40:
+    case 60:
+    case 80:
+    case 100:
+      return 4;
+    case 15:
+      return 3;
+    default:
+      return 5;
   }
 }
 
@@ -66,6 +74,7 @@ EixoY MontarEixoYPercentual(ChartModel& chart, ChartState& state, int contagem,
   const auto& lines = chart.LinhaGradeHorizontal;
   const float scale = (lines[0].y1 - lines[static_cast<std::size_t>(axis.NumeroDivisoes)].y1) /
                       static_cast<float>(axis.TopoEscala);
+  state.EscalaY = scale;
   for (int i = 0; i <= classes; ++i) {
     const auto u = static_cast<std::size_t>(i);
     chart.Coluna[u].height = static_cast<float>(state.Frequencias[u] * scale);

@@ -1,9 +1,16 @@
 #include "engine/seed.h"
 
+#include <charconv>
 #include <chrono>
 #include <random>
 
 namespace varnesk {
+
+bool lerSemente(std::string_view text, std::uint64_t& seed) {
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, seed);
+  return !text.empty() && ec == std::errc() && ptr == end;
+}
 
 std::uint64_t sementeDoRelogio() {
   const auto ticks = static_cast<std::uint64_t>(

@@ -1,7 +1,12 @@
 #pragma once
 #include <cstdint>
+#include <string_view>
 
 namespace varnesk {
+
+// A seed typed by the teacher (varnesk --semente, varnesk-sim -s): the whole text must be a
+// 64-bit unsigned whole number, without sign or wrap-around.
+bool lerSemente(std::string_view text, std::uint64_t& seed);
 
 // A fresh seed for a window's generator at each Load: the clock, mixed with the system's
 // entropy so that two windows opened in the same tick still differ.
@@ -17,11 +22,18 @@ namespace varnesk {
 // two runs in the same window differ, and a given seed replays the same runs.
 class GeradorCorridas {
  public:
-  explicit GeradorCorridas(std::uint64_t semente) : rng_(semente) {}
-  std::uint64_t proximaCorrida() { return rng_(); }
+  explicit GeradorCorridas(std::uint64_t semente) : rng_(semente), semente_(semente) {}
+  std::uint64_t proximaCorrida() {
+    ++corridas_;
+    return rng_();
+  }
+  std::uint64_t semente() const { return semente_; }
+  int corridas() const { return corridas_; }  // runs drawn so far: the current one's number
 
  private:
   pcg64 rng_;
+  std::uint64_t semente_;
+  int corridas_ = 0;
 };
 
 }  // namespace varnesk

@@ -4,12 +4,15 @@
 #include <cmath>
 #include <optional>
 
+#include "chart/curva_normal.h"
 #include "chart/dots.h"
 #include "chart/grid.h"
 #include "chart/x_axis.h"
 #include "chart/y_axis.h"
 #include "common/number_text.h"
 #include "engine/configuration.h"
+#include "engine/erro_padrao.h"
+#include "engine/exportacao.h"
 #include "engine/population.h"
 #include "engine/sampling_run.h"
 #include "engine/seed.h"
@@ -28,6 +31,7 @@ struct JanelaSimulacao::Estado {
   std::int32_t TotalRepeticoes = 0;
   float MediaPopulacao = 0;
   float SomaMedias = 0;
+  bool mostrarCurva = false;  // instant window only
 
   PrecisaoMedia precisao() const {
     return tipo == TipoJanela::Instantanea ? PrecisaoMedia::Simples : PrecisaoMedia::Dupla;
@@ -42,16 +46,22 @@ struct JanelaSimulacao::Estado {
   void carregarPassoAPasso();
   void simularInstantaneo();
   void simularPassoAPasso();
+  void desenharCurvaNormal();
 };
 
 bool JanelaSimulacao::Estado::carregarPopulacao() {
   gerador.emplace(ambiente.semente ? ambiente.semente() : sementeDoRelogio());
   const LeituraPopulacao leitura = LerPopulacao(ambiente.arquivoPopulacao, populacao);
-  std::optional<std::string> problema;
-  if (!leitura.ok) problema = leitura.mensagem;
-  else problema = recusarAmostra(parseLeadingNumber(modelo.TamanhodaAmostraTXT.text), populacao);
-  if (problema) {
+  if (!leitura.ok) {
+    ambiente.platform.showMessage(leitura.mensagem);
+    return false;
+  }
+  // A sample larger than the population is refused as every other sample size is: with its
+  // message and the focus on the box to correct, which belongs to the configuration screen.
+  if (const auto problema =
+          recusarAmostra(parseLeadingNumber(modelo.TamanhodaAmostraTXT.text), populacao)) {
     ambiente.platform.showMessage(*problema);
+    ambiente.platform.setFocus(modelo.TamanhodaAmostraTXT.name);
     return false;
   }
   MediaPopulacao = static_cast<float>(leitura.soma / populacao.TamanhoPopulacao);
@@ -105,7 +115,8 @@ void JanelaSimulacao::Estado::carregarPassoAPasso() {
   montarEixoYPassoAPasso();
   modelo.NumeroRepeticoesTXT.text = "0";
   modelo.NumeroRepeticoesTXT.enabled = false;
-  std::fill(corrida.ordenadas.MediasOrdenadas.begin(), corrida.ordenadas.MediasOrdenadas.end(), 0.0f);
+  std::fill(corrida.ordenadas.MediasOrdenadas.begin(), corrida.ordenadas.MediasOrdenadas.end(),
+            0.0f);
   corrida.ordenadas.ContagemOrdenadas = 0;
 }
 
@@ -121,7 +132,16 @@ void JanelaSimulacao::Estado::simularInstantaneo() {
   MontarGrade(modelo.chart, grafico);
   gerarAmostras();
   calcularEstatisticas();
+  desenharCurvaNormal();
   platform.setBusy(false);
+}
+
+void JanelaSimulacao::Estado::desenharCurvaNormal() {
+  modelo.chart.CurvaNormal.clear();
+  if (!mostrarCurva || corrida.ordenadas.ContagemOrdenadas == 0) return;
+  const auto n = static_cast<std::int32_t>(parseLeadingNumber(modelo.TamanhodaAmostraTXT.text));
+  const ErroPadrao teoria = erroPadrao(populacao, n);
+  modelo.chart.CurvaNormal = curvaNormal(modelo.chart, grafico, teoria.media, teoria.epCorrigido);
 }
 
 void JanelaSimulacao::Estado::simularPassoAPasso() {
@@ -141,7 +161,8 @@ void JanelaSimulacao::Estado::simularPassoAPasso() {
 }
 
 JanelaSimulacao::JanelaSimulacao(TipoJanela tipo, AmbienteJanela ambiente)
-    : estado_(std::make_unique<Estado>(Estado{tipo, std::move(ambiente), modeloInicial(tipo), {}, {}, {}, {}})) {}
+    : estado_(std::make_unique<Estado>(
+          Estado{tipo, std::move(ambiente), modeloInicial(tipo), {}, {}, {}, {}})) {}
 
 JanelaSimulacao::~JanelaSimulacao() = default;
 
@@ -156,7 +177,8 @@ bool JanelaSimulacao::Load(const std::string& tamanhoTexto, const std::string& r
     s.corrida.ordenadas.ContagemOrdenadas = 0;
     if (!s.carregarPopulacao()) return false;
     MontarGrade(s.modelo.chart, s.grafico);
-    std::fill(s.corrida.ordenadas.MediasOrdenadas.begin(), s.corrida.ordenadas.MediasOrdenadas.end(), 0.0f);
+    std::fill(s.corrida.ordenadas.MediasOrdenadas.begin(),
+              s.corrida.ordenadas.MediasOrdenadas.end(), 0.0f);
     s.grafico.Frequencias.fill(0);
     return true;
   }
@@ -171,8 +193,44 @@ bool JanelaSimulacao::Load(const std::string& tamanhoTexto, const std::string& r
 }
 
 void JanelaSimulacao::Simular() {
-  if (estado_->tipo == TipoJanela::Instantanea) estado_->simularInstantaneo();
-  else estado_->simularPassoAPasso();
+  if (estado_->tipo == TipoJanela::Instantanea)
+    estado_->simularInstantaneo();
+  else
+    estado_->simularPassoAPasso();
+}
+
+void JanelaSimulacao::SimularVarias(int vezes) {
+  for (int i = 0; i < vezes && estado_->modelo.Command1.enabled; ++i) Simular();
+}
+
+void JanelaSimulacao::MostrarCurvaNormal(bool mostrar) {
+  estado_->mostrarCurva = mostrar && estado_->tipo == TipoJanela::Instantanea;
+  estado_->desenharCurvaNormal();
+}
+
+bool JanelaSimulacao::curvaNormalVisivel() const { return estado_->mostrarCurva; }
+std::uint64_t JanelaSimulacao::semente() const {
+  return estado_->gerador ? estado_->gerador->semente() : 0;
+}
+int JanelaSimulacao::simulacao() const {
+  return estado_->gerador ? estado_->gerador->corridas() : 0;
+}
+
+std::string JanelaSimulacao::mediasCsv() const {
+  const Estado& s = *estado_;
+  const CabecalhoCsv cabecalho{s.ambiente.arquivoPopulacao.string(),
+                               s.populacao.TamanhoPopulacao,
+                               s.modelo.TamanhodaAmostraTXT.text,
+                               s.tipo == TipoJanela::Instantanea ? s.modelo.NumeroRepeticoesTXT.text
+                                                                 : formatWhole(s.TotalRepeticoes),
+                               semente(),
+                               simulacao()};
+  return csvMedias(cabecalho, {s.corrida.Medias.data() + 1,
+                               static_cast<std::size_t>(s.corrida.ordenadas.ContagemOrdenadas)});
+}
+
+std::string JanelaSimulacao::estatisticasTabuladas() const {
+  return varnesk::estatisticasTabuladas(estado_->modelo);
 }
 
 const WindowModel& JanelaSimulacao::modelo() const { return estado_->modelo; }
@@ -180,7 +238,9 @@ TipoJanela JanelaSimulacao::tipo() const { return estado_->tipo; }
 const Corrida& JanelaSimulacao::corrida() const { return estado_->corrida; }
 const Population& JanelaSimulacao::populacao() const { return estado_->populacao; }
 const Escala& JanelaSimulacao::escala() const { return estado_->grafico.escala; }
-const std::array<double, 51>& JanelaSimulacao::frequencias() const { return estado_->grafico.Frequencias; }
+const std::array<double, 51>& JanelaSimulacao::frequencias() const {
+  return estado_->grafico.Frequencias;
+}
 float JanelaSimulacao::raioPonto() const { return estado_->grafico.RaioPonto; }
 
 }  // namespace varnesk

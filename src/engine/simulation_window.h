@@ -21,7 +21,7 @@ struct Corrida;
 
 struct AmbienteJanela {
   Platform& platform;
-  TextMeasure medir;  // captions of the auto-sized labels in the default font, in twips
+  TextMeasure medir;     // captions of the auto-sized labels in the default font, in twips
   char separador = '.';  // the regional decimal separator of the captions
   std::filesystem::path arquivoPopulacao;
   std::function<std::uint64_t()> semente;  // seeds the window's generator at each Load
@@ -41,6 +41,20 @@ class JanelaSimulacao {
 
   // Click of Command1 ("Simular").
   void Simular();
+  // The step-by-step window's next `vezes` means at once, as that many clicks would add them.
+  void SimularVarias(int vezes);
+
+  // The instant window's normal curve of theory over the histogram, off until asked for.
+  void MostrarCurvaNormal(bool mostrar);
+  bool curvaNormalVisivel() const;
+
+  // Where the means shown came from, so that a run seen on the projector can be redone: the
+  // seed of the window's generator and which of its runs this is (0 before the first).
+  std::uint64_t semente() const;
+  int simulacao() const;
+  // The means shown, in the order drawn, for a spreadsheet; the statistics for the clipboard.
+  std::string mediasCsv() const;
+  std::string estatisticasTabuladas() const;
 
   const WindowModel& modelo() const;
   TipoJanela tipo() const;

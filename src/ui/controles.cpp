@@ -2,23 +2,40 @@
 
 #include <QCheckBox>
 #include <QFontMetricsF>
-#include <QStyle>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <algorithm>
 #include <cmath>
 
+#include "ui/escala.h"
 #include "ui/twips.h"
 
 namespace varnesk::ui {
 
 void posicionar(QWidget* controle, const Geometria& g) {
   controle->setGeometry(caixaEmPixels(g.left, g.top, g.width, g.height));
+  lembrarCaixa(controle, g.left, g.top, g.width, g.height);
 }
 
 namespace {
+// Enter presses the focused button, as Space does; a button that lacks the focus takes no Enter,
+// since none of these windows has a default button.
+class EnterPressiona : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* objeto, QEvent* evento) override {
+    if (evento->type() != QEvent::KeyPress) return false;
+    const int tecla = static_cast<QKeyEvent*>(evento)->key();
+    if (tecla != Qt::Key_Return && tecla != Qt::Key_Enter) return false;
+    static_cast<QPushButton*>(objeto)->click();
+    return true;
+  }
+};
+
 void pintarFundo(QWidget* controle, const QColor& cor) {
   QPalette paleta = controle->palette();
   paleta.setColor(QPalette::Window, cor);
@@ -81,8 +98,8 @@ QPushButton* novoBotao(QWidget* pai, const QString& nome, const QString& legenda
   const int margem = botao->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, botao) +
                      botao->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, botao);
   botao->setText(quebrarLegenda(legenda, QFontMetricsF(f), caixa.width() - 2 * margem));
-  // Enter does not press a button that lacks the focus: only Space and a click do.
-  botao->setAutoDefault(false);
+  botao->setAutoDefault(false);  // the look of a plain button, without a default frame
+  botao->installEventFilter(new EnterPressiona(botao));
   posicionar(botao, g);
   return botao;
 }
@@ -95,8 +112,8 @@ QCheckBox* novaCaixaMarcacao(QWidget* pai, const QString& nome, const QString& l
   return caixa;
 }
 
-QGroupBox* novaMoldura(QWidget* pai, const QString& nome, const QString& titulo,
-                       const Geometria& g, const QColor& fundo) {
+QGroupBox* novaMoldura(QWidget* pai, const QString& nome, const QString& titulo, const Geometria& g,
+                       const QColor& fundo) {
   auto* moldura = new QGroupBox(titulo, pai);
   moldura->setObjectName(nome);
   if (fundo.isValid()) pintarFundo(moldura, fundo);
@@ -145,6 +162,7 @@ void definirTabulacao(std::vector<std::pair<int, QWidget*>> controles) {
 
 void definirAreaCliente(QWidget* janela, double largura, double altura) {
   janela->resize(emPixelsInteiros(largura), emPixelsInteiros(altura));
+  lembrarCaixa(janela, 0, 0, largura, altura);
 }
 
 void abrirModal(QWidget* janela, QWidget* dono) {

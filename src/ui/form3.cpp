@@ -1,5 +1,6 @@
 #include "ui/form3.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -7,6 +8,7 @@
 
 #include "engine/configuration.h"
 #include "ui/controles.h"
+#include "ui/form_comparacao.h"
 #include "ui/form_simulacao.h"
 
 namespace varnesk::ui {
@@ -24,10 +26,10 @@ Form3::Form3(ServicosUi servicos, QWidget* dono)
                              {135, 1050, 4005, 1080});
   auto* instantaneo = novoBotao(frame2, QStringLiteral("Command1"), QStringLiteral("Instantâneo"),
                                 {450, 405, 1320, 405});
-  auto* passoAPasso = novoBotao(frame2, QStringLiteral("Command3"),
-                                QStringLiteral("Passo a Passo"), {2250, 420, 1350, 405});
-  auto* sair = novoBotao(this, QStringLiteral("Command2"), QStringLiteral("Sair"),
-                         {4575, 1455, 1350, 405});
+  auto* passoAPasso = novoBotao(frame2, QStringLiteral("Command3"), QStringLiteral("Passo a Passo"),
+                                {2250, 420, 1350, 405});
+  auto* sair =
+      novoBotao(this, QStringLiteral("Command2"), QStringLiteral("Sair"), {4575, 1455, 1350, 405});
   auto* frame1 = novaMoldura(this, QStringLiteral("Frame1"), QString(), {135, 120, 6090, 765});
   numeroRepeticoes_ = novaCaixaTexto(frame1, QStringLiteral("NumeroRepeticoesTXT"),
                                      QStringLiteral("100"), {5025, 300, 735, 285});
@@ -55,6 +57,14 @@ Form3::Form3(ServicosUi servicos, QWidget* dono)
   connect(instantaneo, &QPushButton::clicked, this, &Form3::instantaneo);
   connect(passoAPasso, &QPushButton::clicked, this, &Form3::passoAPasso);
   connect(sair, &QPushButton::clicked, this, &QWidget::close);
+
+  // Beyond the layout: the comparison of sample sizes, from the right-click menu or Ctrl+T.
+  auto* comparar = new QAction(QStringLiteral("Comparar tamanhos de amostra…"), this);
+  comparar->setShortcut(Qt::CTRL | Qt::Key_T);
+  addAction(comparar);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+  connect(comparar, &QAction::triggered, this,
+          [this] { abrirModal(new FormComparacao(servicos_, this), this); });
 }
 
 void Form3::instantaneo() {

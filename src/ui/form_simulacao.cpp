@@ -68,6 +68,7 @@ FormSimulacao::FormSimulacao(TipoJanela tipo, ServicosUi servicos, QWidget* dono
   aparencia_ = {fontePadrao(), palette().color(QPalette::Window),
                 palette().color(QPalette::WindowText), instantanea(tipo) ? 2 : 3};
   montarControles();
+  montarAcoes();
   mostrarModelo();
   connect(simular_, &QPushButton::clicked, this, &FormSimulacao::simular);
   connect(encerrar_, &QPushButton::clicked, this, &QWidget::close);
@@ -89,10 +90,10 @@ void FormSimulacao::montarControles() {
                                      QStringLiteral("100"), {5985, 270, 735, 285});
   simular_ = novoBotao(frame1, QStringLiteral("Command1"), QStringLiteral("Simular"),
                        f1 ? Geometria{7680, 150, 1200, 525} : Geometria{7680, 165, 1200, 510});
-  encerrar_ = novoBotao(frame1, QStringLiteral("Command3"),
-                        f1 ? QStringLiteral("Encerrar/ Configurar")
-                           : QStringLiteral(" Encerrar/ Configurar"),
-                        f1 ? Geometria{9210, 150, 1185, 525} : Geometria{9285, 165, 1185, 525});
+  encerrar_ = novoBotao(
+      frame1, QStringLiteral("Command3"),
+      f1 ? QStringLiteral("Encerrar/ Configurar") : QStringLiteral(" Encerrar/ Configurar"),
+      f1 ? Geometria{9210, 150, 1185, 525} : Geometria{9285, 165, 1185, 525});
 
   auto* frame2 = novaMoldura(this, QStringLiteral("Frame2"), QStringLiteral("Estatísticas Básicas"),
                              {75, 7425, 10665, 645});
@@ -126,11 +127,11 @@ void FormSimulacao::montarControles() {
   tamanhoDaAmostra_->setEnabled(inicial.TamanhodaAmostraTXT.enabled);
   numeroRepeticoes_->setEnabled(inicial.NumeroRepeticoesTXT.enabled);
   if (f1) {
-    definirTabulacao({{52, tamanhoDaAmostra_}, {53, numeroRepeticoes_}, {54, simular_},
-                      {71, encerrar_}});
+    definirTabulacao(
+        {{52, tamanhoDaAmostra_}, {53, numeroRepeticoes_}, {54, simular_}, {71, encerrar_}});
   } else {
-    definirTabulacao({{1, simular_}, {2, numeroRepeticoes_}, {3, tamanhoDaAmostra_},
-                      {10, encerrar_}});
+    definirTabulacao(
+        {{1, simular_}, {2, numeroRepeticoes_}, {3, tamanhoDaAmostra_}, {10, encerrar_}});
   }
 }
 
@@ -145,6 +146,11 @@ void FormSimulacao::simular() {
   mostrarModelo();
 }
 
+void FormSimulacao::simularVarias(int vezes) {
+  logica_.SimularVarias(vezes);
+  mostrarModelo();
+}
+
 void FormSimulacao::mostrarModelo() {
   const WindowModel& m = logica_.modelo();
   const auto mostrarTexto = [](QLineEdit* caixa, const TextBox& modelo) {
@@ -153,6 +159,9 @@ void FormSimulacao::mostrarModelo() {
   };
   mostrarTexto(tamanhoDaAmostra_, m.TamanhodaAmostraTXT);
   mostrarTexto(numeroRepeticoes_, m.NumeroRepeticoesTXT);
+  // Disabled with the focus, Simular would hand it to Encerrar/ Configurar, which one more Space
+  // would press: the finished chart would be gone. The window itself keeps it instead.
+  if (!m.Command1.enabled && simular_->hasFocus()) setFocus(Qt::OtherFocusReason);
   simular_->setEnabled(m.Command1.enabled);
   encerrar_->setEnabled(m.Command3.enabled);
   for (std::size_t i = 0; i < kPainel.size(); ++i) {
@@ -163,6 +172,7 @@ void FormSimulacao::mostrarModelo() {
 
 void FormSimulacao::paintEvent(QPaintEvent*) {
   QPainter pintor(this);
+  pintor.scale(escala_, escala_);
   pintarSuperficie(pintor, superficie_);
   pintarGrafico(pintor, logica_.modelo().chart, aparencia_);
 }

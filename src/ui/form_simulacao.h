@@ -1,7 +1,9 @@
 #pragma once
 // The two simulation windows, form1 (instant) and Form4 (step by step): one class, told apart
 // by TipoJanela. The window owns the logic object, forwards Load and Simular to it, shows its
-// text boxes, buttons and statistics, and paints its chart and dots.
+// text boxes, buttons and statistics, and paints its chart and dots. Beyond that layout, the
+// teacher's right-click menu and keys (menu_simulacao.cpp): export, zoom, full screen, batches
+// of means, the normal curve, the seed of the run.
 #include <QWidget>
 #include <array>
 
@@ -10,6 +12,7 @@
 #include "ui/plataforma_qt.h"
 #include "ui/servicos.h"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,12 +31,23 @@ class FormSimulacao : public QWidget {
 
   const JanelaSimulacao& logica() const { return logica_; }
   const SuperficieDesenho& superficie() const { return superficie_; }
+  double escala() const { return escala_; }
+
+  // What the menu and the keys do, also for the window tests.
+  void simularVarias(int vezes);
+  void mostrarCurvaNormal(bool mostrar);
+  void mudarEscala(double escala);
+  bool salvarGrafico(const QString& arquivo);
+  bool salvarMedias(const QString& arquivo);
+  void copiarEstatisticas();
 
  protected:
   void paintEvent(QPaintEvent* evento) override;
+  void contextMenuEvent(QContextMenuEvent* evento) override;
 
  private:
   void montarControles();
+  void montarAcoes();
   void simular();  // Command1
   void mostrarModelo();
 
@@ -43,6 +57,8 @@ class FormSimulacao : public QWidget {
   PlataformaQt plataforma_{*this, servicos_, &superficie_};
   JanelaSimulacao logica_;
   AparenciaGrafico aparencia_;
+  double escala_ = 1.0;
+  QAction* semente_ = nullptr;  // the menu's line that tells the seed of the run
 
   QLineEdit* tamanhoDaAmostra_ = nullptr;
   QLineEdit* numeroRepeticoes_ = nullptr;

@@ -29,9 +29,12 @@ void contornarPorDentro(QPainter& pintor, const QRect& caixa) {
 }
 
 void pintarColuna(QPainter& pintor, const Rect& coluna) {
-  if (!coluna.visible) return;
-  const QRect caixa = caixaEmPixels(coluna.left, coluna.top, coluna.width, coluna.height);
-  if (caixa.width() < 1 || caixa.height() < 1) return;
+  if (!coluna.visible || coluna.height <= 0) return;
+  QRect caixa = caixaEmPixels(coluna.left, coluna.top, coluna.width, coluna.height);
+  // A class of one or two means in 5000 is under a pixel high: it still shows one row of pixels
+  // above the frame's bottom edge, which the frame's outline covers.
+  if (caixa.height() < 2) caixa.setTop(caixa.bottom() - 1);
+  if (caixa.width() < 1) return;
   pintor.fillRect(caixa, QColor(255, 0, 0));
   contornarPorDentro(pintor, caixa);
 }
@@ -69,6 +72,15 @@ void pintarGrafico(QPainter& pintor, const ChartModel& grafico, const AparenciaG
 
   pintor.setPen(canetaFina(QColor(128, 0, 0)));
   for (const Rect& coluna : grafico.Coluna) pintarColuna(pintor, coluna);
+
+  if (!grafico.CurvaNormal.empty()) {
+    QPolygonF curva;
+    for (const Ponto& p : grafico.CurvaNormal) curva << QPointF(emPixels(p.x), emPixels(p.y));
+    pintor.setRenderHint(QPainter::Antialiasing, true);
+    pintor.setPen(canetaFina(QColor(0, 0, 128), 2));  // dark blue beside the red columns
+    pintor.drawPolyline(curva);
+    pintor.setRenderHint(QPainter::Antialiasing, false);
+  }
 
   const Rect& moldura = grafico.Shape1;
   if (moldura.visible) {

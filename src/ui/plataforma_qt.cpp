@@ -9,16 +9,23 @@ PlataformaQt::PlataformaQt(QWidget& janela, const ServicosUi& servicos,
                            SuperficieDesenho* superficie)
     : janela_(janela), servicos_(servicos), superficie_(superficie) {}
 
+// A window still loading is not on screen yet: its messages and focus moves belong to the one
+// that opens it.
+QWidget* PlataformaQt::janelaNaTela() const {
+  return janela_.isVisible() || janela_.parentWidget() == nullptr
+             ? &janela_
+             : janela_.parentWidget()->window();
+}
+
 void PlataformaQt::showMessage(const std::string& text) {
-  // A window still loading is not on screen yet: its message belongs to the one that opens it.
-  QWidget* dono = janela_.isVisible() ? &janela_ : janela_.parentWidget();
-  servicos_.mostrarMensagem(dono, QString::fromStdString(text));
+  servicos_.mostrarMensagem(janelaNaTela(), QString::fromStdString(text));
 }
 
 void PlataformaQt::setFocus(const std::string& controlName) {
-  // Only this window's own control: the windows it opened hold controls of the same names.
-  for (QWidget* controle : janela_.findChildren<QWidget*>(QString::fromStdString(controlName))) {
-    if (controle->window() == &janela_) {
+  // Only that window's own control: the windows it opened hold controls of the same names.
+  QWidget* janela = janelaNaTela();
+  for (QWidget* controle : janela->findChildren<QWidget*>(QString::fromStdString(controlName))) {
+    if (controle->window() == janela) {
       controle->setFocus(Qt::OtherFocusReason);
       return;
     }

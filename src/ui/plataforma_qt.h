@@ -30,6 +30,8 @@ class PlataformaQt final : public Platform {
   void drawCircle(float x, float y, float radius) override;
 
  private:
+  QWidget* janelaNaTela() const;
+
   QWidget& janela_;
   const ServicosUi& servicos_;
   SuperficieDesenho* superficie_;

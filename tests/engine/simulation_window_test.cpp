@@ -112,13 +112,16 @@ TEST_F(Janela, ReopeningReadsTheFileAgainOrRefusesToOpen) {
   ASSERT_TRUE(w.Load("1", "300"));
   for (int click = 1; click <= 102; ++click) w.Simular();  // the refit counts only this run's means
   EXPECT_EQ(std::tuple(w.modelo().chart.RotuloY[5].caption, w.modelo().MediaLBL.caption), std::tuple("300", "2.000"));
-  for (const auto& [n, fileText] : {std::pair{"3", "2.0\n2.0\n"}, {"1", "x"}}) {  // a message, no run
+  // Refused with the message, and for a sample too large the focus on its box: no run.
+  Population reader;
+  for (const auto& [n, fileText, focus] : {std::tuple{"3", "2.0\n2.0\n", "TamanhodaAmostraTXT"}, {"1", "x", ""}}) {
     writeBytes(file, fileText);
     platform.events.clear();
-    Population reader;
     EXPECT_FALSE(w.Load(n, "100"));
-    EXPECT_EQ(platform.events, std::vector<std::string>{"message: " + (*n == '3' ? *recusarAmostra(3, w.populacao())
-                                                                       : LerPopulacao(file, reader).mensagem)});
+    const std::string message = *n == '3' ? *recusarAmostra(3, w.populacao()) : LerPopulacao(file, reader).mensagem;
+    std::vector<std::string> expected{"message: " + message};
+    if (*focus) expected.push_back("focus: " + std::string(focus));
+    EXPECT_EQ(platform.events, expected);
     EXPECT_EQ(w.populacao().Populacao[2] + w.populacao().TamanhoPopulacao, 4);  // the population stays
   }
 }
@@ -151,6 +154,32 @@ TEST_F(Janela, InstantRunsCountEveryMeanOnceInsideTheFrame) {
       EXPECT_NEAR(chart.Coluna[i].top + chart.Coluna[i].height, chart.bottom(), 0.5f) << i;
     }
   }
+}
+
+TEST_F(Janela, ASeedRedoesTheRunOfVarneskSimAndBatchesAreClicks) {
+  const auto means = [](const JanelaSimulacao& w, int count) {
+    std::string out;
+    for (int i = 1; i <= count; ++i) out += formatSignificativos(w.corrida().Medias[i], 9, '.') + "\n";
+    return out;
+  };
+  JanelaSimulacao instant = open(TipoJanela::Instantanea);
+  ASSERT_TRUE(instant.Load("10", "50"));
+  instant.Simular();
+  instant.MostrarCurvaNormal(true);
+  EXPECT_EQ(means(instant, 50), runSim({"-n", "10", "-r", "50", "-s", "5", "-p", file, "--medias"}).out);
+  EXPECT_EQ(std::tuple(instant.semente(), instant.simulacao(), instant.modelo().chart.CurvaNormal.empty()),
+            std::tuple(5u, 1, false));
+  EXPECT_NE(instant.mediasCsv().find("Semente;5\r\nSimulação da janela;1\r\n\r\nOrdem;Média\r\n1;"),
+            std::string::npos);
+  RecordingPlatform other;
+  JanelaSimulacao clicks = open(TipoJanela::PassoAPasso), batches(TipoJanela::PassoAPasso,
+                                                                  {other, fixedMeasure, '.', file, [] { return 5u; }});
+  ASSERT_TRUE(clicks.Load("10", "300") && batches.Load("10", "300"));
+  EXPECT_EQ(means(clicks, 300), runSim({"-n", "10", "-r", "300", "-s", "5", "-p", file, "--medias"}).out);
+  for (int click = 0; click < 310; ++click) clicks.Simular();
+  for (int batch : {100, 10, 100, 100}) batches.SimularVarias(batch);
+  EXPECT_EQ(std::tuple(other.circles, other.clears, batches.estatisticasTabuladas(), batches.modelo().Command1.enabled),
+            std::tuple(platform.circles, platform.clears, clicks.estatisticasTabuladas(), false));
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
 // The four windows on Qt's offscreen platform: the user's road through them, what they show
 // and forward of their logic, their layout at 15 twips to the pixel, and what they paint.
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTest>
 
 #include "engine/population.h"
@@ -151,12 +154,57 @@ class JanelasTest : public QObject {
     }
   }
 
+  void controlesDoProfessor() {
+    Form2 inicio(servicos());
+    inicio.show();
+    QWidget* config = clicar(&inicio, "Command1");
+    qobject_cast<QLineEdit*>(controle(config, kCaixas[1]))->setText("150");
+    controle(config, "Command3")->setFocus();
+    QTest::keyClick(controle(config, "Command3"), Qt::Key_Return);  // Enter presses it, as Space does
+    auto* form4 = static_cast<FormSimulacao*>(QApplication::activeModalWidget());
+    QTest::keyClick(form4->focusWidget(), Qt::Key_Return);
+    QVERIFY(QTest::qWaitForWindowActive(form4));
+    QTest::keyClick(form4, Qt::Key_D);  // ten more
+    QCOMPARE(textos(form4, kCaixas), (QStringList{"1000", "11"}));
+    form4->simularVarias(200);  // past the last mean the focus leaves Simular, not for Encerrar
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(std::tuple(QApplication::activeModalWidget(), textos(form4, kCaixas)),
+             std::tuple(form4, QStringList{"1000", "150"}));
+    const QRect simular = controle(form4, "Command1")->geometry();
+    QTest::keyClick(form4, Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(std::tuple(form4->size(), controle(form4, "Command1")->geometry().width()),
+             std::tuple(QSize(904, 680), 100));
+    QTest::keyClick(form4, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(std::tuple(form4->size(), controle(form4, "Command1")->geometry()), std::tuple(QSize(723, 544), simular));
+    const QString pasta = QDir::tempPath() + "/varnesk_janelas_";
+    QVERIFY(form4->salvarMedias(pasta + ".csv") && form4->salvarGrafico(pasta + ".png"));
+    QFile csv(pasta + ".csv");
+    QVERIFY(csv.open(QIODevice::ReadOnly) && csv.readAll().count("\r\n") == 150 + 8);
+    QCOMPARE(QImage(pasta + ".png").size(), QSize(723, 442));
+    form4->copiarEstatisticas();
+    QVERIFY(QApplication::clipboard()->text().startsWith("Mínimo\tQ1\tMediana\tQ3\tMáximo\tMédia\tdp\n"));
+
+    clicar(form4, "Command3");
+    config->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(config));
+    QTest::keyClick(config, Qt::Key_T, Qt::ControlModifier);  // the comparison of sample sizes
+    QWidget* comparacao = QApplication::activeModalWidget();
+    QCOMPARE(comparacao->windowTitle(), "Comparar tamanhos de amostra");
+    clicar(comparacao, "Comparar");
+    QCOMPARE(comparacao->findChild<QTableWidget*>()->rowCount(), 4);
+    qobject_cast<QLineEdit*>(controle(comparacao, "TamanhosTXT"))->setText("10, x");
+    clicar(comparacao, "Comparar");
+    QVERIFY(mensagens.last().startsWith("FormComparacao: Tamanho de amostra inválido: \"x\"") &&
+            foco(comparacao) == "TamanhosTXT");
+  }
+
   void pintura() {
     for (const auto tipo : {TipoJanela::Instantanea, TipoJanela::PassoAPasso}) {
       FormSimulacao janela(tipo, servicos(), nullptr);
-      QVERIFY(janela.Load("10", "150"));
+      const bool instantanea = tipo == TipoJanela::Instantanea;
+      QVERIFY(janela.Load("10", instantanea ? "5000" : "150"));
       janela.show();
-      for (int clique = 0; clique < (tipo == TipoJanela::Instantanea ? 1 : 150); ++clique) clicar(&janela, "Command1");
+      for (int clique = 0; clique < (instantanea ? 1 : 150); ++clique) clicar(&janela, "Command1");
       const QImage imagem = janela.grab().toImage();
       const auto cor = [&](double x, double y) { return imagem.pixelColor(std::lround(x / 15), std::lround(y / 15)); };
       const ChartModel& g = janela.logica().modelo().chart;
@@ -167,10 +215,16 @@ class JanelasTest : public QObject {
       int azuis = 0;  // the mean line: 3 pixels wide in Form4, never shown in form1
       for (int x = 0; x < 720; ++x) azuis += cor(15 * x, f.top + 300) == Qt::blue;
       QCOMPARE(azuis, tipo == TipoJanela::Instantanea ? 0 : 3);
-      for (const Rect& c : g.Coluna) {  // red inside a dark red outline
+      for (const Rect& c : g.Coluna) {  // red inside a dark red outline; a single mean still shows
         if (c.visible && c.height > 90) QVERIFY(cor(c.left + c.width / 2, c.top + c.height / 2) == Qt::red &&
                                                 cor(c.left + c.width / 2, c.top) == QColor(128, 0, 0));
+        if (c.visible && c.height > 0) QVERIFY(cor(c.left + c.width / 2, f.top + f.height - 30).green() < 50);
       }
+      janela.mostrarCurvaNormal(true);  // the normal curve of theory, dark blue, in form1 only
+      const QImage comCurva = janela.grab().toImage();
+      int curva = 0;
+      for (int x = 0; x < 720; ++x) curva += comCurva.pixelColor(x, comCurva.height() / 2) == QColor(0, 0, 128);
+      QVERIFY((curva > 0) == instantanea);
       std::size_t vermelhos = 0, contornados = 0;  // red dots outlined in black, a few under grid lines
       for (const Circulo& c : janela.superficie()) {
         vermelhos += cor(c.x, c.y) == Qt::red;

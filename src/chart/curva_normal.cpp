@@ -1,0 +1,30 @@
+#include "chart/curva_normal.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace varnesk {
+
+std::vector<Ponto> curvaNormal(const ChartModel& chart, const ChartState& state, double media,
+                               double desvio) {
+  const int slots = state.escala.NumeroClasses + 1;
+  if (!(desvio > 0) || state.EscalaY <= 0 || slots < 2) return {};
+  const Rect& frame = chart.Shape1;
+  const double width = state.escala.AmplitudeClasse;
+  const float slot = frame.width / static_cast<float>(slots);
+  constexpr int kPorClasse = 8;  // points per class: smooth at any zoom
+  std::vector<Ponto> pontos;
+  for (int k = 0; k <= slots * kPorClasse; ++k) {
+    const double classes = static_cast<double>(k) / kPorClasse;
+    const double z = (state.MenorMedia + classes * width - media) / desvio;
+    // Percent of the means in a class of this width around x: 100 * width * density(x).
+    const double percent =
+        100 * width * std::exp(-z * z / 2) / (desvio * std::sqrt(2 * std::numbers::pi));
+    const float y = chart.bottom() - static_cast<float>(percent) * state.EscalaY;
+    pontos.push_back({frame.left + static_cast<float>(classes) * slot, std::max(y, frame.top)});
+  }
+  return pontos;
+}
+
+}  // namespace varnesk

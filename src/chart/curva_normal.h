@@ -1,0 +1,15 @@
+#pragma once
+// The instant window's optional overlay: the normal curve that theory gives for the sample
+// means, on the histogram's own percent axis.
+#include <vector>
+
+#include "chart/chart_model.h"
+
+namespace varnesk {
+
+// The points (twips) of N(media, desvio) as the percentage of means per class that it predicts,
+// across the chart's classes, cut at the frame's top. Empty when desvio is 0 or no run is shown.
+std::vector<Ponto> curvaNormal(const ChartModel& chart, const ChartState& state, double media,
+                               double desvio);
+
+}  // namespace varnesk

@@ -1,0 +1,47 @@
+#include "engine/exportacao.h"
+
+#include <charconv>
+
+namespace varnesk {
+namespace {
+
+// A field with the separator, a quote or a line break in it is quoted, its quotes doubled.
+std::string campo(const std::string& texto) {
+  if (texto.find_first_of(";\"\r\n") == std::string::npos) return texto;
+  std::string out = "\"";
+  for (char c : texto) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return out + '"';
+}
+
+std::string comVirgula(float valor) {
+  char buffer[32];
+  std::string texto(buffer, std::to_chars(buffer, buffer + sizeof buffer,
+                                          static_cast<double>(valor), std::chars_format::general, 9)
+                                .ptr);
+  for (char& c : texto) c = c == '.' ? ',' : c;
+  return texto;
+}
+
+}  // namespace
+
+std::string csvMedias(const CabecalhoCsv& c, std::span<const float> medias) {
+  std::string out = "\xEF\xBB\xBF";
+  out += "Arquivo da população;" + campo(c.arquivo) + "\r\n";
+  out += "Tamanho da população (N);" + std::to_string(c.N) + "\r\n";
+  out += "Tamanho da amostra (n);" + campo(c.n) + "\r\n";
+  out += "Número de repetições (R);" + campo(c.R) + "\r\n";
+  out += "Semente;" + std::to_string(c.semente) + "\r\n";
+  out += "Simulação da janela;" + std::to_string(c.simulacao) + "\r\n\r\n";
+  out += "Ordem;Média\r\n";
+  for (std::size_t i = 0; i < medias.size(); ++i)
+    out += std::to_string(i + 1) + ';' + comVirgula(medias[i]) + "\r\n";
+  return out;
+}
+
+std::string estatisticasTabuladas(const WindowModel& m) {
+  return "Mínimo\tQ1\tMediana\tQ3\tMáximo\tMédia\tdp\n" + m.MinimoLBL.caption + '\t' +
+         m.Q1LBL.caption + '\t' + m.MedianaLBL.caption + '\t' + m.Q3LBL.caption + '\t' +
+         m.MaximoLBL.caption + '\t' + m.MediaLBL.caption + '\t' + m.dpLBL.caption + '\n';
+}
+
+}  // namespace varnesk

@@ -1,0 +1,29 @@
+#pragma once
+// What a teacher takes out of a simulation window: the means for a spreadsheet and the seven
+// statistics for the clipboard.
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "engine/window_model.h"
+
+namespace varnesk {
+
+struct CabecalhoCsv {
+  std::string arquivo;  // the population file
+  std::int32_t N = 0;
+  std::string n, R;  // as the window shows them
+  std::uint64_t semente = 0;
+  int simulacao = 0;  // which run of the window since it opened
+};
+
+// For a spreadsheet set to Portuguese: fields separated by ';', a decimal comma, UTF-8 with a
+// byte-order mark so that the accents survive. A header records where the means came from,
+// then one row per mean in the order drawn.
+std::string csvMedias(const CabecalhoCsv& cabecalho, std::span<const float> medias);
+
+// Two tab-separated rows, the captions and the values as the panel shows them, that paste into
+// a spreadsheet as seven cells each.
+std::string estatisticasTabuladas(const WindowModel& modelo);
+
+}  // namespace varnesk
