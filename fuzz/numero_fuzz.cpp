@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check(formatFixed(v, decimals, ',') == withComma(fixed) && formatGeneral(v, ',') == withComma(general));
   // -?digits, no leading zero, exactly `decimals` after the point, never "-0.000".
   const std::size_t start = fixed[0] == '-', point = decimals ? fixed.find('.') : fixed.size();
-  check(point != std::string::npos && point > start && fixed.size() - point == decimals + (decimals > 0));
+  check(point != std::string::npos && point > start && fixed.size() - point == static_cast<std::size_t>(decimals + (decimals > 0)));
   check(fixed.find_first_not_of("0123456789.", start) == std::string::npos);
   check(fixed[start] != '0' || point == start + 1);
   // Read back in long double: rounded to 15 significant digits, then to the last decimal place.

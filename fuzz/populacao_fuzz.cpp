@@ -13,6 +13,7 @@
 
 #include "common/number_text.h"
 #include "engine/configuration.h"
+#include "engine/population.h"
 #include "engine/sampling_run.h"
 #include "engine/simulation_window.h"
 

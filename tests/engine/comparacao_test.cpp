@@ -21,7 +21,7 @@ TEST(CompararTamanhos, SpreadOfTheMeansBesideTheStandardErrorOfTheory) {
   // A row holds the means of a single run of its size from the same seed.
   Corrida single;
   GerarAmostras(p, 500, 5000, 3, PrecisaoMedia::Simples, single);
-  EXPECT_TRUE(std::ranges::equal(rows[1].medias, std::vector(&single.Medias[1], &single.Medias[5001])));
+  EXPECT_TRUE(std::ranges::equal(rows[1].medias, std::vector(single.Medias.begin() + 1, single.Medias.end())));
   for (const auto& [text, error] : std::vector<std::pair<std::string, std::string>>{
            {"10, 100 1000", ""}, {"", "Informe ao menos"}, {"10,,100", "inválido: \"\""}, {"0", "inválido"},
            {"50001", "inválido"}, {"10.5", "inválido: \"10.5\""}, {"1,2,3,4,5,6,7,8,9", "no máximo 8"}}) {
