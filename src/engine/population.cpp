@@ -65,7 +65,7 @@ LeituraPopulacao LerPopulacaoTexto(std::string_view text, const std::string& fil
     return refused(file + " está gravado em UTF-16. Salve-o como texto simples (UTF-8).");
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
 
-  std::vector<double> values;
+  HugePageVector<double> values;
   values.reserve(std::min<std::size_t>(text.size() / 2 + 1, kCapacidadePopulacao));
   double sum = 0.0;
   long long line = 1;
@@ -132,10 +132,10 @@ LeituraPopulacao LerPopulacao(const std::filesystem::path& file, Population& sto
   if (!in)
     return refused("Não foi possível abrir o arquivo da população " + quoted(name) +
                    ". Verifique se ele existe e pode ser lido.");
-  // One read of the whole file into a string of its size, where a stream of the stream would
-  // copy it piece by piece; a file whose size the system does not know is read to its end.
+  // One read of the whole file into a buffer of its size, where copying it through a string
+  // stream went piece by piece; a file whose size the system does not know is read to its end.
   const std::uintmax_t size = std::filesystem::file_size(file, error);
-  std::string content(error ? 4096 : static_cast<std::size_t>(size) + 1, '\0');
+  HugePageVector<char> content(error ? 4096 : static_cast<std::size_t>(size) + 1);
   std::size_t length = 0;
   while (in) {
     if (length == content.size()) content.resize(2 * content.size());
@@ -144,8 +144,7 @@ LeituraPopulacao LerPopulacao(const std::filesystem::path& file, Population& sto
   }
   if (in.bad())
     return refused("Não foi possível ler o arquivo da população " + quoted(name) + ".");
-  content.resize(length);
-  return LerPopulacaoTexto(content, name, store);
+  return LerPopulacaoTexto({content.data(), length}, name, store);
 }
 
 std::filesystem::path caminhoPopulacaoPadrao() {
