@@ -89,8 +89,10 @@ class SampleDrawer {
     Xoshiro256pp local = rng;
     std::uint64_t* bits = bits_.data();
     std::uint32_t* positions = positions_.data();
-    const std::uint32_t size = size_, threshold = threshold_, marked = marked_;
-    std::uint32_t count = 0;
+    const std::uint32_t size = size_, threshold = threshold_;
+    // A 64-bit count indexes positions without a widening move in every try.
+    const std::size_t marked = marked_;
+    std::size_t count = 0;
     auto tryPosition = [&](std::uint32_t x) {
       const std::uint64_t product = std::uint64_t{x} * size;
       if (static_cast<std::uint32_t>(product) < threshold) [[unlikely]] return;
@@ -109,9 +111,9 @@ class SampleDrawer {
   // Sets bit p % 64 of word and adds 1 to count when it was clear. On x86-64 one bts sets the
   // bit and leaves the old one in the carry flag, which sbb takes into the count: the compiler
   // spends six instructions more on this, and the marking loop is bound by its instruction count.
-  static std::uint64_t markBit(std::uint64_t word, std::uint32_t p, std::uint32_t& count) {
+  static std::uint64_t markBit(std::uint64_t word, std::uint32_t p, std::size_t& count) {
 #if defined(__x86_64__)
-    asm("btsq %q[p], %[word]\n\tsbbl $-1, %[count]"
+    asm("btsq %q[p], %[word]\n\tsbbq $-1, %[count]"
         : [word] "+r"(word), [count] "+r"(count)
         : [p] "r"(std::uint64_t{p})
         : "cc");
