@@ -2,7 +2,7 @@
 
 Usage: numpy_run.py [n [R [population file]]]; by default n = 50000, R = 5000 and the
 default population. Like varnesk-sim, it reads the population, draws R samples of n distinct
-positions and keeps their means; it prints the mean of the means so the work is not optimised
+positions (`Generator.choice(N, n, replace=False)`) and keeps the means of their values; it prints the mean of the means so the work is not optimised
 away.
 """
 import sys
@@ -17,5 +17,5 @@ path = sys.argv[3] if len(sys.argv) > 3 else default_population
 
 rng = np.random.default_rng(1)
 pop = np.loadtxt(path)
-means = [rng.choice(pop, n, replace=False).mean() for _ in range(repetitions)]
+means = [pop[rng.choice(pop.size, n, replace=False)].mean() for _ in range(repetitions)]
 print(f"{np.mean(means):.3f}")

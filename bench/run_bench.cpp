@@ -1,10 +1,13 @@
-// Timings of the sampling run and of the population reader. Not part of the test suite.
+// Timings of the sampling run, of the step-by-step window's Load and of the population reader.
+// Not part of the test suite.
 #include <filesystem>
 
 #include <benchmark/benchmark.h>
 
+#include "common/platform.h"
 #include "engine/population.h"
 #include "engine/sampling_run.h"
+#include "engine/simulation_window.h"
 
 namespace varnesk {
 namespace {
@@ -19,8 +22,9 @@ const Population& defaultPopulation() {
 }
 
 // args: population size (a prefix of the default population), n, R. The cases: the largest run;
-// a sample that is the whole population; a sample of half the population, where drawing
-// distinct positions costs the most; the smallest sample.
+// half the population, where drawing distinct positions costs the most, and the whole
+// population, at 100000 and at 578000 values (the windows take n up to 50000, the engine any n
+// up to the population); the smallest sample.
 void BM_GerarAmostras(benchmark::State& state) {
   Population population = defaultPopulation();
   population.TamanhoPopulacao = static_cast<std::int32_t>(state.range(0));
@@ -35,18 +39,44 @@ void BM_GerarAmostras(benchmark::State& state) {
 }
 BENCHMARK(BM_GerarAmostras)
     ->Args({578000, 50000, 5000})
-    ->Args({50000, 50000, 5000})
     ->Args({100000, 50000, 5000})
+    ->Args({100000, 100000, 5000})
+    ->Args({578000, 289000, 5000})
+    ->Args({578000, 578000, 5000})
     ->Args({578000, 1, 5000})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+// The step-by-step window has nothing to show here: its messages, pointer and dots go nowhere.
+class SilentPlatform : public Platform {
+ public:
+  void showMessage(const std::string&) override {}
+  void setFocus(const std::string&) override {}
+  void setBusy(bool) override {}
+  void clearSurface() override {}
+  void drawCircle(float, float, float) override {}
+};
+
+// Form4's largest Load: it reads the default file and draws the whole run of n = 50000,
+// R = 1000 (the most repetitions that window takes) before its first step.
+void BM_LoadPassoAPasso(benchmark::State& state) {
+  SilentPlatform platform;
+  std::uint64_t seed = 1;
+  JanelaSimulacao janela(TipoJanela::PassoAPasso,
+                         AmbienteJanela{platform, [](const std::string& text) {
+                                          return SizeF{static_cast<float>(text.size()) * 90.0f, 195.0f};
+                                        },
+                                        '.', caminhoPopulacaoPadrao(), [&seed] { return seed++; }});
+  for (auto _ : state) benchmark::DoNotOptimize(janela.Load("50000", "1000"));
+}
+BENCHMARK(BM_LoadPassoAPasso)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_LerPopulacao(benchmark::State& state) {
   Population population;
   const auto file = caminhoPopulacaoPadrao();
   for (auto _ : state) benchmark::DoNotOptimize(LerPopulacao(file, population).soma);
 }
-BENCHMARK(BM_LerPopulacao)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LerPopulacao)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace varnesk

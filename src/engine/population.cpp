@@ -6,7 +6,6 @@
 #include <charconv>
 #include <cmath>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
 namespace varnesk {
@@ -48,6 +47,36 @@ bool decimalComma(std::string_view text) {
   return true;
 }
 
+// A value written the way loss rates are, [-]digits[.digits] with at most 15 digits (the mark
+// a period, or a comma in a file of decimal commas), is read
+// without from_chars: its digits are an integer m below 2^53 and 10^f is exact, so the one
+// correctly rounded division m / 10^f is the double nearest the text, which is what
+// from_chars returns. Anything else is left to from_chars.
+bool plainDecimal(const char* first, const char* last, char mark, double& value) {
+  static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  constexpr std::ptrdiff_t kMaxDigits = 15;
+  const bool negative = first != last && *first == '-';
+  const char* p = first + negative;
+  std::uint64_t digits = 0;
+  const char* start = p;
+  for (; p != last && *p >= '0' && *p <= '9'; ++p)
+    digits = digits * 10 + static_cast<unsigned>(*p - '0');
+  std::ptrdiff_t whole = p - start;
+  std::ptrdiff_t fraction = 0;
+  if (p != last && *p == mark) {
+    const char* fractionStart = ++p;
+    for (; p != last && *p >= '0' && *p <= '9'; ++p)
+      digits = digits * 10 + static_cast<unsigned>(*p - '0');
+    fraction = p - fractionStart;
+    if (fraction == 0) return false;
+  }
+  if (p != last || whole == 0 || whole + fraction > kMaxDigits) return false;
+  const double magnitude = static_cast<double>(digits) / kPowersOfTen[fraction];
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
 }  // namespace
 
 LeituraPopulacao LerPopulacaoTexto(std::string_view text, const std::string& fileName,
@@ -59,15 +88,16 @@ LeituraPopulacao LerPopulacaoTexto(std::string_view text, const std::string& fil
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   const bool decimal = decimalComma(text);
 
-  std::vector<double> values;
+  HugePageVector<double> values;
   values.reserve(std::min<std::size_t>(text.size() / 2 + 1, kCapacidadePopulacao));
   double sum = 0.0;
   long long line = 1;
   std::size_t pos = 0;
   while (pos <= text.size()) {
     // One line: up to LF, CR or CRLF.
-    std::size_t end = text.find_first_of("\r\n", pos);
-    if (end == std::string_view::npos) end = text.size();
+    // Lines are a few bytes long: a plain scan beats a library search per line.
+    std::size_t end = pos;
+    while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
     const std::string_view content = text.substr(pos, end - pos);
     if (content.find_first_not_of(" \t") != std::string_view::npos) {
       std::size_t fieldStart = 0;
@@ -77,25 +107,25 @@ LeituraPopulacao LerPopulacaoTexto(std::string_view text, const std::string& fil
         std::string_view field = content.substr(fieldStart, comma - fieldStart);
         while (!field.empty() && isBlank(field.front())) field.remove_prefix(1);
         while (!field.empty() && isBlank(field.back())) field.remove_suffix(1);
-        const std::string where = " na linha " + std::to_string(line);
-        if (field.empty()) return refused(file + " tem um valor vazio" + where + ".");
+        const auto where = [line] { return " na linha " + std::to_string(line); };
+        if (field.empty()) return refused(file + " tem um valor vazio" + where() + ".");
         double value = 0.0;
-        std::string withPeriod;  // from_chars reads only a period as the decimal mark
-        if (decimal) {
-          withPeriod.assign(field);
-          std::replace(withPeriod.begin(), withPeriod.end(), ',', '.');
-        }
-        const char* first = decimal ? withPeriod.data() : field.data();
+        const char* first = field.data();
         const char* last = first + field.size();
         if (*first == '+' && field.size() > 1 && field[1] != '-')
           ++first;  // from_chars takes no '+'
-        const auto [ptr, ec] = std::from_chars(first, last, value);
-        // inf, nan and values beyond a double's range are no loss rates.
-        if (ec != std::errc() || ptr != last || !std::isfinite(value))
-          return refused(file + " tem um valor inválido" + where + ": \"" + shownField(field) +
-                         "\". Cada valor deve ser um número com ponto decimal, como 2.35.");
+        if (!plainDecimal(first, last, decimal ? ',' : '.', value)) {
+          std::string withPeriod(first, last);  // from_chars reads only a period as the mark
+          if (decimal) std::replace(withPeriod.begin(), withPeriod.end(), ',', '.');
+          const char* fim = withPeriod.data() + withPeriod.size();
+          const auto [ptr, ec] = std::from_chars(withPeriod.data(), fim, value);
+          // inf, nan and values beyond a double's range are no loss rates.
+          if (ec != std::errc() || ptr != fim || !std::isfinite(value))
+            return refused(file + " tem um valor inválido" + where() + ": \"" + shownField(field) +
+                           "\". Cada valor deve ser um número com ponto decimal, como 2.35.");
+        }
         if (std::fabs(value) > kMaiorValorAbsoluto)
-          return refused(file + " tem um valor fora do intervalo aceito" + where + ": \"" +
+          return refused(file + " tem um valor fora do intervalo aceito" + where() + ": \"" +
                          shownField(field) + "\".");
         if (values.size() == kCapacidadePopulacao)
           return refused(file + " tem mais de " + std::to_string(kCapacidadePopulacao) +
@@ -129,10 +159,18 @@ LeituraPopulacao LerPopulacao(const std::filesystem::path& file, Population& sto
   if (!in)
     return refused("Não foi possível abrir o arquivo da população " + quoted(name) +
                    ". Verifique se ele existe e pode ser lido.");
-  std::ostringstream content;
-  content << in.rdbuf();
+  // One read of the whole file into a buffer of its size, where copying it through a string
+  // stream went piece by piece; a file whose size the system does not know is read to its end.
+  const std::uintmax_t size = std::filesystem::file_size(file, error);
+  HugePageVector<char> content(error ? 4096 : static_cast<std::size_t>(size) + 1);
+  std::size_t length = 0;
+  while (in) {
+    if (length == content.size()) content.resize(2 * content.size());
+    in.read(content.data() + length, static_cast<std::streamsize>(content.size() - length));
+    length += static_cast<std::size_t>(in.gcount());
+  }
   if (in.bad()) return refused("Não foi possível ler o arquivo da população " + quoted(name) + ".");
-  return LerPopulacaoTexto(content.view(), name, store);
+  return LerPopulacaoTexto({content.data(), length}, name, store);
 }
 
 std::filesystem::path caminhoPopulacaoPadrao() {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/huge_pages.h"
+
 namespace varnesk {
 
 inline constexpr std::int32_t kCapacidadePopulacao = 578000;
@@ -17,7 +19,7 @@ inline constexpr double kMaiorValorAbsoluto = 1e6;
 struct Population {
   // Positions 1 to TamanhoPopulacao hold the file's values in file order; slot 0 is never used.
   // Positions above TamanhoPopulacao keep what an earlier reading left there.
-  std::vector<double> Populacao = std::vector<double>(kCapacidadePopulacao + 1, 0.0);
+  HugePageVector<double> Populacao = HugePageVector<double>(kCapacidadePopulacao + 1, 0.0);
   std::int32_t TamanhoPopulacao = 0;
 };
 

@@ -59,16 +59,14 @@ class SampleDrawer {
         // the same number of x to every position, so the draw is exactly uniform.
         threshold_(static_cast<std::uint32_t>(-size_) % size_),
         bits_((size_ + 63) / 64, 0),
-        positions_(marked_) {}
+        positions_(marked_),
+        wholePopulationMean_(marked_ == 0 ? sumUnmarked() / sampleSize_ : 0.0) {}
 
   double mean(Xoshiro256pp& rng) {
-    double sum;
-    if (marked_ == sampleSize_) {
-      sum = markPositions<true>(rng);
-    } else {
-      markPositions<false>(rng);
-      sum = sumUnmarked();
-    }
+    // A sample of the whole population marks nothing: every such sample has the same sum.
+    if (marked_ == 0) return wholePopulationMean_;
+    markPositions(rng);
+    const double sum = marked_ == sampleSize_ ? sumMarked() : sumUnmarked();
     // Clearing word by word beats wiping the whole array only while few words were touched.
     if (std::size_t{marked_} * 8 < bits_.size()) {
       for (std::uint32_t p : positions_) bits_[p >> 6] = 0;
@@ -79,38 +77,59 @@ class SampleDrawer {
   }
 
  private:
-  // Marks marked_ distinct positions, each new position uniform over those not yet marked, and
-  // withSum returns the sum of their values. Each value is prefetched when its position is
-  // drawn and added kLag positions later, so that the reads of the population overlap with the
-  // drawing instead of stalling it.
-  template <bool withSum>
-  double markPositions(Xoshiro256pp& rng) {
-    constexpr std::uint32_t kLag = 64;
-    std::uint32_t count = 0;
-    std::uint32_t summed = 0;
-    double total = 0.0;
+  // Marks marked_ distinct positions in the order drawn, each new position uniform over those
+  // not yet marked. A position already marked is written to positions_ too but does not
+  // advance the count, so the next one overwrites it: no branch on whether it was new, which
+  // would mispredict at every repeat (a third of the draws when the sample is half the
+  // population). The values are summed afterwards, in a loop of their own: summing them in
+  // this loop as well was slower.
+  void markPositions(Xoshiro256pp& rng) {
+    // A local copy of the generator stays in registers; through the reference, every store
+    // to a marker word might change its state.
+    Xoshiro256pp local = rng;
+    std::uint64_t* bits = bits_.data();
+    std::uint32_t* positions = positions_.data();
+    const std::uint32_t size = size_, threshold = threshold_;
+    // A 64-bit count indexes positions without a widening move in every try.
+    const std::size_t marked = marked_;
+    std::size_t count = 0;
     auto tryPosition = [&](std::uint32_t x) {
-      const std::uint64_t product = std::uint64_t{x} * size_;
-      if (static_cast<std::uint32_t>(product) < threshold_) return;
+      const std::uint64_t product = std::uint64_t{x} * size;
+      if (static_cast<std::uint32_t>(product) < threshold) [[unlikely]]
+        return;
       const auto p = static_cast<std::uint32_t>(product >> 32);
-      std::uint64_t& word = bits_[p >> 6];
-      const std::uint64_t bit = std::uint64_t{1} << (p & 63);
-      if (word & bit) return;
-      word |= bit;
-      positions_[count++] = p;
-      if constexpr (withSum) __builtin_prefetch(values_ + p);
+      positions[count] = p;
+      bits[p >> 6] = markBit(bits[p >> 6], p, count);
     };
-    while (count < marked_) {
-      const std::uint64_t x = rng();
+    while (count < marked) {
+      const std::uint64_t x = local();
       tryPosition(static_cast<std::uint32_t>(x));
-      if (count < marked_) tryPosition(static_cast<std::uint32_t>(x >> 32));
-      if constexpr (withSum) {
-        for (; summed + kLag < count; ++summed) total += values_[positions_[summed]];
-      }
+      if (count < marked) tryPosition(static_cast<std::uint32_t>(x >> 32));
     }
-    if constexpr (withSum) {
-      for (; summed < count; ++summed) total += values_[positions_[summed]];
-    }
+    rng = local;
+  }
+
+  // Sets bit p % 64 of word and adds 1 to count when it was clear. On x86-64 one bts sets the
+  // bit and leaves the old one in the carry flag, which sbb takes into the count: the compiler
+  // spends six instructions more on this, and the marking loop is bound by its instruction count.
+  static std::uint64_t markBit(std::uint64_t word, std::uint32_t p, std::size_t& count) {
+#if defined(__x86_64__)
+    asm("btsq %q[p], %[word]\n\tsbbq $-1, %[count]"
+        : [word] "+r"(word), [count] "+r"(count)
+        : [p] "r"(std::uint64_t{p})
+        : "cc");
+    return word;
+#else
+    const std::uint64_t bit = std::uint64_t{1} << (p & 63);
+    count += (word & bit) == 0;
+    return word | bit;
+#endif
+  }
+
+  // The values of the marked positions, added in the order they were drawn.
+  double sumMarked() const {
+    double total = 0.0;
+    for (std::uint32_t p : positions_) total += values_[p];
     return total;
   }
 
@@ -158,6 +177,7 @@ class SampleDrawer {
   std::uint32_t threshold_;
   std::vector<std::uint64_t> bits_;
   std::vector<std::uint32_t> positions_;
+  double wholePopulationMean_;
 };
 
 }  // namespace
