@@ -13,28 +13,22 @@
 
 #include "common/number_text.h"
 #include "engine/configuration.h"
-#include "engine/population.h"
 #include "engine/sampling_run.h"
-#include "engine/simulation_window.h"
+#include "registro.h"
+#include "verifica.h"
 
 using namespace varnesk;
+using namespace varnesk::apoio;
 
 namespace {
 
-void check(bool holds) {  // a broken property stops the fuzzer with its input and stack
-  if (!holds) std::abort();
+// The refusals shown, and whether the pointer is still busy.
+long messages(const RecordingPlatform& p) {
+  return std::ranges::count_if(p.events, [](const std::string& e) { return e.starts_with("message"); });
 }
-
-struct Watch : Platform {
-  void showMessage(const std::string&) override { ++messages; }
-  void setFocus(const std::string&) override {}
-  void setBusy(bool b) override { busy = b; }
-  void clearSurface() override { dots.clear(); }
-  void drawCircle(float x, float y, float r) override { dots.push_back({x, y, r}); }
-  int messages = 0;
-  bool busy = false;
-  std::vector<std::array<float, 3>> dots;  // centre and radius
-};
+bool busy(const RecordingPlatform& p) {
+  return std::ranges::count(p.events, "busy") > std::ranges::count(p.events, "idle");
+}
 
 // Loads `text` over an earlier reading of 8 values, which a refusal leaves whole.
 LeituraPopulacao read(std::string_view text, Population& p) {
@@ -58,15 +52,15 @@ LeituraPopulacao read(std::string_view text, Population& p) {
 }
 
 void open(TipoJanela tipo, const std::string& n, const std::string& r, const char* file, const Population& p) {
-  Watch watch;
-  const auto measure = [](const std::string& t) { return SizeF{90.0f * t.size(), 195}; };
-  JanelaSimulacao janela(tipo, {watch, measure, ',', file, [] { return 1u; }});
-  if (!janela.Load(n, r)) return check(watch.messages == 1 && !watch.busy);
+  RecordingPlatform watch;
+  JanelaSimulacao janela(tipo, {watch, fixedMeasure, ',', file, [] { return 1u; }});
+  if (!janela.Load(n, r)) return check(messages(watch) == 1 && !busy(watch));
   const double R = parseLeadingNumber(r);
   const bool instant = tipo == TipoJanela::Instantanea;
   const auto expected = static_cast<std::size_t>(instant ? (R > 5000 ? 0 : R) : roundHalfEven(R));
   for (int click = 0; click < (instant ? 1 : 1001) && janela.modelo().Command1.enabled; ++click) janela.Simular();
-  check(!watch.busy && watch.messages == (instant && R > 5000) && watch.dots.size() == (instant ? 0 : expected));
+  check(!busy(watch) && messages(watch) == (instant && R > 5000));
+  check(watch.circles.size() == (instant ? 0 : expected));
   const auto means = janela.corrida().ordenadas.valores();
   const auto [low, high] = std::minmax_element(&p.Populacao[1], &p.Populacao[1] + p.TamanhoPopulacao);
   check(means.size() == expected && std::is_sorted(means.begin(), means.end()));
@@ -75,7 +69,7 @@ void open(TipoJanela tipo, const std::string& n, const std::string& r, const cha
   const Rect& frame = chart.Shape1;
   // The mean added just before a refit (the 101st, the 501st) is drawn on the axis fitted to
   // the earlier means, so it may stand one dot above the top; never more.
-  for (const auto& [x, y, radius] : watch.dots)
+  for (const auto& [x, y, radius] : watch.circles)
     check(x >= frame.left && x <= frame.left + frame.width && y <= chart.bottom() && y >= frame.top - 2 * radius);
   for (const Rect& c : chart.Coluna)
     check(!c.visible || (c.top >= frame.top - 0.5f && c.top + c.height <= chart.bottom() + 0.5f));
@@ -107,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::FILE* out = std::fopen(file, "wb");
   std::fwrite(text.data(), 1, text.size(), out);
   std::fclose(out);
-  Watch screen;
+  RecordingPlatform screen;
   if (cliqueInstantaneo(n, r, screen) == JanelaAAbrir::Instantanea)
     open(TipoJanela::Instantanea, n, r, file, population);
   if (cliquePassoAPasso(n, r, screen) == JanelaAAbrir::PassoAPasso)

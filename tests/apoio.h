@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <numbers>
 #include <numeric>
 #include <random>
@@ -20,6 +19,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include "registro.h"
 #include "chart/curva_normal.h"
 #include "chart/dots.h"
 #include "chart/grid.h"
@@ -31,39 +31,11 @@
 #include "engine/comparacao.h"
 #include "engine/configuration.h"
 #include "engine/exportacao.h"
-#include "engine/population.h"
 #include "engine/sampler.h"
 #include "engine/sampling_run.h"
-#include "engine/simulation_window.h"
 #include "engine/window_model.h"
 
 namespace varnesk::apoio {
-
-struct Circle {
-  float x, y, radius;
-  bool operator==(const Circle&) const = default;
-};
-
-struct RecordingPlatform : Platform {
-  void showMessage(const std::string& text) override { events.push_back("message: " + text); }
-  void setFocus(const std::string& name) override { events.push_back("focus: " + name); }
-  void setBusy(bool busy) override { events.push_back(busy ? "busy" : "idle"); }
-  void clearSurface() override { ++clears, circles.clear(); }
-  void drawCircle(float x, float y, float r) override { circles.push_back({x, y, r}); }
-  std::vector<std::string> events;
-  std::vector<Circle> circles;  // what the surface shows now
-  int clears = 0;
-};
-
-// Every character 90 twips wide and 195 high, as a "0" in the default font.
-inline SizeF fixedMeasure(const std::string& text) { return {90.0f * text.size(), 195.0f}; }
-
-inline Population populationOf(const std::vector<double>& values) {
-  Population p;
-  std::copy(values.begin(), values.end(), p.Populacao.begin() + 1);
-  p.TamanhoPopulacao = static_cast<std::int32_t>(values.size());
-  return p;
-}
 
 struct TempFolder {
   std::string path = (std::filesystem::temp_directory_path() / "varnesk_XXXXXX").string();

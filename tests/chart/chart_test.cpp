@@ -6,8 +6,7 @@ namespace {
 
 using V = std::vector<float>;
 
-template <typename Labels>
-std::string shown(const Labels& labels) {  // the captions of the labels shown
+std::string shown(const auto& labels) {  // the captions of the labels shown
   std::string out;
   for (const Label& l : labels) out += l.visible ? l.caption + " " : "";
   return out;
@@ -43,7 +42,8 @@ TEST(MontarGrade, StartingLayoutFromTheFrame) {
     EXPECT_FALSE(l.visible || c.m.chart.RotuloX[i].visible || (i < 6 && c.m.chart.LinhaGradeHorizontal[i].visible));
   }
   for (int i = 0; i <= 50; ++i) EXPECT_EQ(c.state.Frequencias[i], i <= 40 ? 0 : 7);
-  for (int i = 0; i < 72; ++i) EXPECT_EQ(V({c.m.chart.Coluna[i].left, c.m.chart.Coluna[i].top}), V({1080.f + 10 * i, 6315}));
+  for (int i = 0; i < 72; ++i)
+    EXPECT_EQ(V({c.m.chart.Coluna[i].left, c.m.chart.Coluna[i].top}), V({1080.f + 10 * i, 6315}));
 }
 
 TEST(EscolherEscala, TableRowsByRange) {

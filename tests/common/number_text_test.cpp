@@ -12,12 +12,6 @@ TEST(NumberText, LeadingNumberOfATextBox) {
     EXPECT_EQ(parseLeadingNumber(text), expected) << text;
 }
 
-TEST(NumberText, WholeNumbersRoundHalvesToEven) {
-  for (const auto& [value, expected] : {std::pair{0.5, 0.0}, {1.5, 2.0}, {2.5, 2.0}, {-2.5, -2.0},
-                                        {999.5, 1000.0}, {1000.5, 1000.0}, {2.4999, 2.0}})
-    EXPECT_EQ(roundHalfEven(value), expected) << value;
-}
-
 TEST(NumberText, PatternsRoundHalvesAwayOnFifteenDigits) {
   for (const auto& [value, decimals, separator, expected] : std::vector<std::tuple<double, int, char, std::string>>{
            {12.3456, 3, ',', "12,346"}, {3, 3, '.', "3.000"}, {2.0625, 3, '.', "2.063"}, {-2.0625, 3, '.', "-2.063"},

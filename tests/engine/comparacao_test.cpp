@@ -31,15 +31,16 @@ TEST(CompararTamanhos, SpreadOfTheMeansBesideTheStandardErrorOfTheory) {
   const TempFolder folder;  // varnesk-sim prints the table, "-" for n = N
   const std::string five = folder / "cinco.txt";
   writeBytes(five, "1\n2\n3\n4\n5\n");
-  EXPECT_EQ(runSim({"--comparar", "5", "-r", "3", "-p", five}).out, "n\tmedia\tdp\tep\tep_fpc\trazao\n5\t3\t0\t0.632456\t0\t-\n");
-  EXPECT_EQ(runSim({"--comparar", "2,6", "-r", "3", "-p", five}).status, 2);
-  EXPECT_EQ(runSim({"--comparar", "2,x", "-r", "3", "-p", five}).status, 2);
+  EXPECT_EQ(runSim({"--comparar", "5", "-r", "3", "-p", five}).out,
+            "n\tmedia\tdp\tep\tep_fpc\trazao\n5\t3\t0\t0.632456\t0\t-\n");
+  for (const char* bad : {"2,6", "2,x"}) EXPECT_EQ(runSim({"--comparar", bad, "-r", "3", "-p", five}).status, 2);
 }
 
 TEST(HistogramasComuns, OneFixedAxisForEverySize) {
   const std::vector<std::vector<float>> series{{1.0f, 3.0f, 2.9f}, {2.0f}};
   const HistogramasComuns h = histogramasComuns(series, 2.0, 4);  // classes of 0.5 from 1.0
-  EXPECT_EQ(std::tuple(h.inicio, h.largura, h.contagens), std::tuple(1.0, 0.5, std::vector<std::vector<int>>{{1, 0, 0, 2}, {0, 0, 1, 0}}));
+  EXPECT_EQ(std::tuple(h.inicio, h.largura, h.contagens),
+            std::tuple(1.0, 0.5, std::vector<std::vector<int>>{{1, 0, 0, 2}, {0, 0, 1, 0}}));
   EXPECT_EQ(marcasEixo(0.93, 2.07, 3), (std::vector{1.0, 1.5, 2.0}));
 }
 

@@ -24,13 +24,14 @@ expected_tree() {
 }
 
 check_tree() {  # an installed tree rooted at $1
-  local root=$1 program
+  local root=$1 program exec
   diff <(expected_tree) <(cd "$root" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort) || fail "files of $root"
   for program in $programs; do
-    [ "$(readlink "$root/usr/bin/$program")" = "../lib/varnesk/$program" ] || fail "bin/$program is no link beside the population"
+    [ "$(readlink "$root/usr/bin/$program")" = "../lib/varnesk/$program" ] ||
+      fail "bin/$program is no link beside the population"
   done
-  [ "$has_ui" = 0 ] || [ -e "$root/usr/bin/$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$root/usr/share/applications/$app.desktop")" ] ||
-    fail "the menu entry starts no installed program"
+  exec=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$root/usr/share/applications/$app.desktop" 2>/dev/null)
+  [ "$has_ui" = 0 ] || [ -e "$root/usr/bin/$exec" ] || fail "the menu entry starts no installed program"
   cmp -s "$root/usr/lib/varnesk/populacao.txt" "$source/data/populacao.txt" || fail "installed population"
   # Started through its link from another folder, the tool finds the population beside itself.
   [ "$(cd / && "$root/usr/bin/varnesk-sim" -n 10 -r 5 -s 1 | head -c 7)" = "Mínimo" ] || fail "installed varnesk-sim"
@@ -47,14 +48,17 @@ deb="$work/out/varnesk_${version}_$(dpkg --print-architecture).deb"
 depends=$(dpkg-deb -f "$deb" Depends) || fail "no package $deb"
 needed="libc6 libstdc++6"  # from dpkg-shlibdeps; the rest is loaded at run time
 [ "$has_ui" = 1 ] && needed="$needed libqt6widgets6 qt6-qpa-plugins fonts-dejavu-extra fonts-liberation2"
-for package in $needed; do [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]] || fail "Depends lacks $package"; done
+for package in $needed; do
+  [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]] || fail "Depends lacks $package"
+done
 dpkg-deb -x "$deb" "$work/deb" && check_tree "$work/deb"
 
 if [ "$has_ui" = 1 ]; then
   desktop-file-validate "$source/packaging/$app.desktop" || fail "menu entry"
   appstreamcli validate --no-net "$source/packaging/$app.metainfo.xml" >/dev/null || fail "AppStream data"
   grep -q "<release version=\"$version\"" "$source/packaging/$app.metainfo.xml" || fail "no AppStream release $version"
-  python3 "$source/packaging/icons/make_icons.py" --check "$source/packaging/icons" || fail "icons are not what make_icons.py draws"
+  python3 "$source/packaging/icons/make_icons.py" --check "$source/packaging/icons" ||
+    fail "icons are not what make_icons.py draws"
 fi
 for doc in README.md docs/guia.md; do  # every local link and picture exists
   for target in $(grep -o '](\([^)#]*\)' "$source/$doc" | sed 's/^](//' | grep -v '^https\?:'); do
