@@ -2,8 +2,8 @@
 
 Usage: numpy_run.py [n [R [population file]]]; by default n = 50000, R = 5000 and the
 default population. Like varnesk-sim, it reads the population, draws R samples of n distinct
-positions (`Generator.choice(N, n, replace=False)`) and keeps the means of their values; it prints the mean of the means so the work is not optimised
-away.
+positions (`Generator.choice(N, n, replace=False)`) and keeps the means of their values; it
+prints the mean of the means so the work is not optimised away.
 """
 import sys
 from pathlib import Path
