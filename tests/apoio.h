@@ -48,10 +48,7 @@ inline void writeBytes(const std::string& file, const std::string& bytes) {
   std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-struct SimResult {
-  int status;
-  std::string out, err;
-};
+struct SimResult { int status; std::string out, err; };
 
 // varnesk-sim with these arguments, each passed as one word however odd it is.
 inline SimResult runSim(const std::vector<std::string>& args) {

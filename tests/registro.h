@@ -10,10 +10,7 @@
 
 namespace varnesk::apoio {
 
-struct Circle {
-  float x, y, radius;
-  bool operator==(const Circle&) const = default;
-};
+struct Circle { float x, y, radius; bool operator==(const Circle&) const = default; };
 
 struct RecordingPlatform : Platform {
   void showMessage(const std::string& text) override { events.push_back("message: " + text); }

@@ -27,8 +27,8 @@ TEST(VarneskSim, PanelMeansAndHistogramOfOneRun) {
   EXPECT_EQ(runSim({"-n", "10", "-r", "3", "-s", "42", "--medias"}).out, "2.19799995\n1.95899999\n1.91799998\n");
 
   // The histogram describes the same run as --medias: recount the means into its classes.
-  const auto means = runSim({"-n", "30", "-r", "500", "-s", "3", "--medias"}).out;
-  std::istringstream hist(runSim({"-n", "30", "-r", "500", "-s", "3", "--histograma"}).out), in(means);
+  const auto means = runSim({"-n", "100", "-r", "500", "-s", "3", "--medias"}).out;  // classes of 0.05
+  std::istringstream hist(runSim({"-n", "100", "-r", "500", "-s", "3", "--histograma"}).out), in(means);
   std::string header;
   EXPECT_TRUE(std::getline(hist, header) && header == "classe\tinicio\tcontagem");
   std::vector<double> starts;

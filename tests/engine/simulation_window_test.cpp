@@ -19,9 +19,10 @@ struct Janela : ::testing::Test {
 };
 
 enum Answer { OK, PT, TG, PR, RG, MX, MN };  // accepted, or the message
-const std::string_view kMessages[] = {"", mensagens::kPreenchaTamanho, mensagens::kTamanhoGrande,
-                                      mensagens::kPreenchaRepeticoes, mensagens::kRepeticoesGrande,
-                                      mensagens::kMaximoPassoAPasso, mensagens::kMinimoPassoAPasso};
+const std::string_view kMessages[] = {"", "Preencha o campo: Tamanho da Amostra!", "Tamanho da Amostra muito Grande",
+                                      "Preencha o campo: Número de Repetições!", "Número de Repetições muito Grande",
+                                      "Número de Repetições Máximo para Passo a Passo é 1000",
+                                      "Número de Repetições Mínimo é 100!"};
 
 std::vector<std::string> refusal(Answer a) {  // the message, and the focus on the box refused
   if (a == OK) return {};
@@ -107,8 +108,10 @@ TEST_F(Janela, ReopeningReadsTheFileAgainOrRefusesToOpen) {
   writeBytes(file, "1.0\n1.0\n");
   JanelaSimulacao w = open(TipoJanela::PassoAPasso);
   ASSERT_TRUE(w.Load("1", "1000"));  // leaves means of another population beyond position 300
+  w.Simular();
   writeBytes(file, "2.0\n2.0\n");
   ASSERT_TRUE(w.Load("1", "300"));
+  EXPECT_EQ(w.modelo().dpLBL.caption, "0");  // the panel as designed, until the first click
   for (int click = 1; click <= 102; ++click) w.Simular();  // the refit counts only this run's means
   EXPECT_EQ(std::tuple(w.modelo().chart.RotuloY[5].caption, w.modelo().MediaLBL.caption), std::tuple("300", "2.000"));
   // Refused with the message, and for a sample too large the focus on its box: no run.

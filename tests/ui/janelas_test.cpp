@@ -183,7 +183,7 @@ class JanelasTest : public QObject {
       const Rect& f = g.Shape1;  // outlined inside its box in the window text colour
       QVERIFY(cor(f.left, f.top) == Qt::black && cor(f.left + f.width - 15, f.top + f.height - 15) == Qt::black &&
               cor(f.left - 15, f.top - 15) != Qt::black);
-      QCOMPARE(cor(g.LinhaGradeHorizontal[2].x1 + 30, g.LinhaGradeHorizontal[2].y1), kCorLegendaInativa);
+      QCOMPARE(cor(g.LinhaGradeHorizontal[2].x1 + 30, g.LinhaGradeHorizontal[2].y1), QColor(191, 205, 219));
       int azuis = 0;  // the mean line: 3 pixels wide in Form4, never shown in form1
       for (int x = 0; x < 720; ++x) azuis += cor(15 * x, f.top + 300) == Qt::blue;
       QCOMPARE(azuis, tipo == TipoJanela::Instantanea ? 0 : 3);
