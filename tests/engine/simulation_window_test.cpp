@@ -139,7 +139,7 @@ TEST_F(Janela, InstantRunsCountEveryMeanOnceInsideTheFrame) {
     JanelaSimulacao janela = open(TipoJanela::Instantanea, f);
     ASSERT_TRUE(janela.Load(n, R));
     const Population& p = janela.populacao();
-    const double mean = std::accumulate(&p.Populacao[1], &p.Populacao[p.TamanhoPopulacao + 1], 0.0) / p.TamanhoPopulacao;
+    const double mean = std::accumulate(&p.Populacao[1], &p.Populacao[1] + p.TamanhoPopulacao, 0.0) / p.TamanhoPopulacao;
     janela.Simular();
     const float first = janela.corrida().Medias[1];
     janela.Simular();  // another run, counted afresh
