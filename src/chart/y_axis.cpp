@@ -12,17 +12,9 @@ namespace {
 
 int bandsFor(long top) {
   switch (top) {
-    case 10:
-    case 20:
-    case 40:
-    case 60:
-    case 80:
-    case 100:
-      return 4;
-    case 15:
-      return 3;
-    default:
-      return 5;
+    case 10: case 20: case 40: case 60: case 80: case 100: return 4;
+    case 15: return 3;
+    default: return 5;
   }
 }
 

@@ -16,8 +16,8 @@ struct Population;
 struct LinhaComparacao {
   std::int32_t n = 0;
   double media = 0;  // the mean of the run's means
-  double dp =
-      0;  // their standard deviation over R - 1, as the statistics panel's; NaN for one mean
+  // Their standard deviation over R - 1, as the statistics panel's; NaN for one mean.
+  double dp = 0;
   ErroPadrao teoria;
   std::vector<float> medias;  // in the order drawn
 

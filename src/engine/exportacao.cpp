@@ -1,6 +1,6 @@
 #include "engine/exportacao.h"
 
-#include <charconv>
+#include "common/number_text.h"
 
 namespace varnesk {
 namespace {
@@ -11,15 +11,6 @@ std::string campo(const std::string& texto) {
   std::string out = "\"";
   for (char c : texto) out += c == '"' ? std::string("\"\"") : std::string(1, c);
   return out + '"';
-}
-
-std::string comVirgula(float valor) {
-  char buffer[32];
-  std::string texto(buffer, std::to_chars(buffer, buffer + sizeof buffer,
-                                          static_cast<double>(valor), std::chars_format::general, 9)
-                                .ptr);
-  for (char& c : texto) c = c == '.' ? ',' : c;
-  return texto;
 }
 
 }  // namespace
@@ -34,7 +25,7 @@ std::string csvMedias(const CabecalhoCsv& c, std::span<const float> medias) {
   out += "Simulação da janela;" + std::to_string(c.simulacao) + "\r\n\r\n";
   out += "Ordem;Média\r\n";
   for (std::size_t i = 0; i < medias.size(); ++i)
-    out += std::to_string(i + 1) + ';' + comVirgula(medias[i]) + "\r\n";
+    out += std::to_string(i + 1) + ';' + formatSignificativos(medias[i], 9, ',') + "\r\n";
   return out;
 }
 

@@ -29,6 +29,13 @@ std::string quoted(const std::string& name) { return "\"" + name + "\""; }
 
 LeituraPopulacao refused(std::string message) { return {false, 0.0, std::move(message)}; }
 
+// Where the line that starts at pos ends: at LF, CR or the end of the text. Lines are a few
+// bytes long: a plain scan beats a library search per line.
+std::size_t lineEnd(std::string_view text, std::size_t pos) {
+  while (pos < text.size() && text[pos] != '\n' && text[pos] != '\r') ++pos;
+  return pos;
+}
+
 // A spreadsheet set to Portuguese writes one value per line with a decimal comma ("0,80"). Such
 // a file has no period at all and exactly one comma on every line that holds a value; a file
 // that mixes both keeps commas as separators.
@@ -36,8 +43,7 @@ bool decimalComma(std::string_view text) {
   if (text.find('.') != std::string_view::npos || text.find(',') == std::string_view::npos)
     return false;
   for (std::size_t pos = 0; pos < text.size();) {
-    std::size_t end = text.find_first_of("\r\n", pos);
-    if (end == std::string_view::npos) end = text.size();
+    const std::size_t end = lineEnd(text, pos);
     const std::string_view line = text.substr(pos, end - pos);
     if (line.find_first_not_of(" \t") != std::string_view::npos &&
         std::count(line.begin(), line.end(), ',') != 1)
@@ -48,10 +54,10 @@ bool decimalComma(std::string_view text) {
 }
 
 // A value written the way loss rates are, [-]digits[.digits] with at most 15 digits (the mark
-// a period, or a comma in a file of decimal commas), is read
-// without from_chars: its digits are an integer m below 2^53 and 10^f is exact, so the one
-// correctly rounded division m / 10^f is the double nearest the text, which is what
-// from_chars returns. Anything else is left to from_chars.
+// a period, or a comma in a file of decimal commas), is read without from_chars: its digits are
+// an integer m below 2^53 and 10^f is exact, so the one correctly rounded division m / 10^f is
+// the double nearest the text, which is what from_chars returns. Anything else is left to
+// from_chars.
 bool plainDecimal(const char* first, const char* last, char mark, double& value) {
   static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
@@ -95,9 +101,7 @@ LeituraPopulacao LerPopulacaoTexto(std::string_view text, const std::string& fil
   std::size_t pos = 0;
   while (pos <= text.size()) {
     // One line: up to LF, CR or CRLF.
-    // Lines are a few bytes long: a plain scan beats a library search per line.
-    std::size_t end = pos;
-    while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
+    const std::size_t end = lineEnd(text, pos);
     const std::string_view content = text.substr(pos, end - pos);
     if (content.find_first_not_of(" \t") != std::string_view::npos) {
       std::size_t fieldStart = 0;

@@ -48,6 +48,7 @@ class FormSimulacao : public QWidget {
  private:
   void montarControles();
   void montarAcoes();
+  bool naoGravou(const QString& arquivo);  // tells the teacher; always false
   void simular();  // Command1
   void mostrarModelo();
 

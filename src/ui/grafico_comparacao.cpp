@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "ui/pintor_grafico.h"
+
 namespace varnesk::ui {
 
 namespace {
@@ -50,14 +52,14 @@ void GraficoComparacao::paintEvent(QPaintEvent*) {
                Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("n = %1").arg(tamanhos_[i]));
     p.setPen(QColor(128, 0, 0));
     p.setBrush(QColor(255, 0, 0));
-    for (int c = 0; c < kClasses;
-         ++c) {  // each histogram fills its own band: its shape, not its area
+    // Each histogram fills its own band: its shape, not its area.
+    for (int c = 0; c < kClasses; ++c) {
       const double alto = (alturaLinha - 12) * contagens[static_cast<std::size_t>(c)] / maior;
       if (contagens[static_cast<std::size_t>(c)] > 0)
         p.drawRect(QRectF(x(histogramas_.inicio + c * histogramas_.largura), base - alto,
                           largura / kClasses, alto));
     }
-    p.setPen(QColor(191, 205, 219));
+    p.setPen(kCorLegendaInativa);
     p.drawLine(QPointF(esquerda, base), QPointF(esquerda + largura, base));
   }
   const double eixo = height() - kMargemBase + 2;

@@ -23,6 +23,13 @@ QAction* acao(QWidget* janela, const QString& texto, const QList<QKeySequence>& 
   return a;
 }
 
+// Asks with Qt's dialog where to save, then saves there; a cancelled dialog saves nothing.
+void salvarComo(FormSimulacao* janela, const QString& titulo, const QString& nome,
+                const QString& filtro, bool (FormSimulacao::*salvar)(const QString&)) {
+  const QString arquivo = QFileDialog::getSaveFileName(janela, titulo, nome, filtro);
+  if (!arquivo.isEmpty()) (janela->*salvar)(arquivo);
+}
+
 // The chart and its axis labels: everything between the two frames of the window.
 constexpr double kTopoGrafico = 800, kBaseGrafico = 7420, kLarguraJanela = 10845;
 
@@ -30,18 +37,13 @@ constexpr double kTopoGrafico = 800, kBaseGrafico = 7420, kLarguraJanela = 10845
 
 void FormSimulacao::montarAcoes() {
   const bool instantanea = tipo_ == TipoJanela::Instantanea;
-  connect(
-      acao(this, QStringLiteral("Salvar gráfico como PNG…")), &QAction::triggered, this, [this] {
-        const QString arquivo = QFileDialog::getSaveFileName(this, QStringLiteral("Salvar gráfico"),
-                                                             QStringLiteral("grafico.png"),
-                                                             QStringLiteral("Imagens PNG (*.png)"));
-        if (!arquivo.isEmpty()) salvarGrafico(arquivo);
-      });
+  connect(acao(this, QStringLiteral("Salvar gráfico como PNG…")), &QAction::triggered, this, [this] {
+    salvarComo(this, QStringLiteral("Salvar gráfico"), QStringLiteral("grafico.png"),
+               QStringLiteral("Imagens PNG (*.png)"), &FormSimulacao::salvarGrafico);
+  });
   connect(acao(this, QStringLiteral("Salvar médias como CSV…")), &QAction::triggered, this, [this] {
-    const QString arquivo = QFileDialog::getSaveFileName(this, QStringLiteral("Salvar médias"),
-                                                         QStringLiteral("medias.csv"),
-                                                         QStringLiteral("Planilhas CSV (*.csv)"));
-    if (!arquivo.isEmpty()) salvarMedias(arquivo);
+    salvarComo(this, QStringLiteral("Salvar médias"), QStringLiteral("medias.csv"),
+               QStringLiteral("Planilhas CSV (*.csv)"), &FormSimulacao::salvarMedias);
   });
   connect(acao(this, QStringLiteral("Copiar estatísticas")), &QAction::triggered, this,
           &FormSimulacao::copiarEstatisticas);
@@ -95,19 +97,20 @@ void FormSimulacao::mudarEscala(double escala) {
 bool FormSimulacao::salvarGrafico(const QString& arquivo) {
   const QRect area = caixaEmPixels(0, kTopoGrafico * escala_, kLarguraJanela * escala_,
                                    (kBaseGrafico - kTopoGrafico) * escala_);
-  if (grab(area).save(arquivo, "PNG")) return true;
-  servicos_.mostrarMensagem(
-      this, QStringLiteral("Não foi possível gravar o arquivo \"%1\".").arg(arquivo));
-  return false;
+  return grab(area).save(arquivo, "PNG") || naoGravou(arquivo);
 }
 
 bool FormSimulacao::salvarMedias(const QString& arquivo) {
   QFile saida(arquivo);
   const std::string csv = logica_.mediasCsv();
-  if (saida.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-      saida.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size()) &&
-      saida.flush())
-    return true;
+  return (saida.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+          saida.write(csv.data(), static_cast<qint64>(csv.size())) ==
+              static_cast<qint64>(csv.size()) &&
+          saida.flush()) ||
+         naoGravou(arquivo);
+}
+
+bool FormSimulacao::naoGravou(const QString& arquivo) {
   servicos_.mostrarMensagem(
       this, QStringLiteral("Não foi possível gravar o arquivo \"%1\".").arg(arquivo));
   return false;
