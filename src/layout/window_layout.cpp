@@ -1,0 +1,16 @@
+#include "layout/window_layout.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace varnesk {
+
+const ControlLayout& WindowLayout::control(std::string_view controlName) const {
+  const auto found = std::find_if(controls.begin(), controls.end(),
+                                  [&](const ControlLayout& c) { return c.name == controlName; });
+  if (found == controls.end())
+    throw std::out_of_range(name + " has no control " + std::string(controlName));
+  return *found;
+}
+
+}  // namespace varnesk
