@@ -15,7 +15,7 @@ namespace {
 const Population& defaultPopulation() {
   static const Population population = [] {
     Population p;
-    LerPopulacao(caminhoPopulacaoPadrao(), p);
+    LerPopulacao(defaultPopulationPath(), p);
     return p;
   }();
   return population;
@@ -28,12 +28,12 @@ const Population& defaultPopulation() {
 void BM_GerarAmostras(benchmark::State& state) {
   Population population = defaultPopulation();
   population.TamanhoPopulacao = static_cast<std::int32_t>(state.range(0));
-  auto corrida = std::make_unique<Corrida>();
+  auto corrida = std::make_unique<SamplingRun>();
   std::uint64_t seed = 1;
   for (auto _ : state) {
-    corrida->ordenadas.ContagemOrdenadas = 0;
+    corrida->sortedMeans.ContagemOrdenadas = 0;
     GerarAmostras(population, static_cast<double>(state.range(1)), static_cast<double>(state.range(2)),
-                  seed++, PrecisaoMedia::Simples, *corrida);
+                  seed++, MeanPrecision::Single, *corrida);
     benchmark::DoNotOptimize(corrida->MediaGeral);
   }
 }
@@ -62,18 +62,18 @@ class SilentPlatform : public Platform {
 void BM_LoadPassoAPasso(benchmark::State& state) {
   SilentPlatform platform;
   std::uint64_t seed = 1;
-  JanelaSimulacao janela(TipoJanela::PassoAPasso,
-                         AmbienteJanela{platform, [](const std::string& text) {
+  SimulationWindow janela(WindowKind::StepByStep,
+                         WindowEnvironment{platform, [](const std::string& text) {
                                           return SizeF{static_cast<float>(text.size()) * 90.0f, 195.0f};
                                         },
-                                        '.', caminhoPopulacaoPadrao(), [&seed] { return seed++; }});
+                                        '.', defaultPopulationPath(), [&seed] { return seed++; }});
   for (auto _ : state) benchmark::DoNotOptimize(janela.Load("50000", "1000"));
 }
 BENCHMARK(BM_LoadPassoAPasso)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_LerPopulacao(benchmark::State& state) {
   Population population;
-  const auto file = caminhoPopulacaoPadrao();
+  const auto file = defaultPopulationPath();
   for (auto _ : state) benchmark::DoNotOptimize(LerPopulacao(file, population).soma);
 }
 BENCHMARK(BM_LerPopulacao)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -31,9 +31,9 @@ bool busy(const RecordingPlatform& p) {
 }
 
 // Loads `text` over an earlier reading of 8 values, which a refusal leaves whole.
-LeituraPopulacao read(std::string_view text, Population& p) {
+PopulationReading read(std::string_view text, Population& p) {
   std::fill_n(p.Populacao.begin() + 1, p.TamanhoPopulacao = 8, -7777.0);
-  const LeituraPopulacao r = LerPopulacaoTexto(text, "populacao.txt", p);
+  const PopulationReading r = readPopulationBytes(text, "populacao.txt", p);
   long lines = 1, line = 1;  // as an editor counts them: LF, CRLF and a lone CR each end one
   for (std::size_t i = 0; i < text.size(); ++i)
     lines += text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
@@ -44,24 +44,24 @@ LeituraPopulacao read(std::string_view text, Population& p) {
   for (char c : r.mensagem) check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
   double sum = 0;
   for (std::int32_t i = 1; r.ok && i <= p.TamanhoPopulacao; ++i) {
-    check(std::isfinite(p.Populacao[i]) && std::fabs(p.Populacao[i]) <= kMaiorValorAbsoluto);
+    check(std::isfinite(p.Populacao[i]) && std::fabs(p.Populacao[i]) <= kMaxAbsoluteValue);
     sum += p.Populacao[i];
   }
-  check(!r.ok || (p.TamanhoPopulacao >= 1 && p.TamanhoPopulacao <= kCapacidadePopulacao && sum == r.soma));
+  check(!r.ok || (p.TamanhoPopulacao >= 1 && p.TamanhoPopulacao <= kMaxPopulation && sum == r.soma));
   return r;
 }
 
-void open(TipoJanela tipo, const std::string& n, const std::string& r, const char* file, const Population& p) {
+void open(WindowKind tipo, const std::string& n, const std::string& r, const char* file, const Population& p) {
   RecordingPlatform watch;
-  JanelaSimulacao janela(tipo, {watch, fixedMeasure, ',', file, [] { return 1u; }});
+  SimulationWindow janela(tipo, {watch, fixedMeasure, ',', file, [] { return 1u; }});
   if (!janela.Load(n, r)) return check(messages(watch) == 1 && !busy(watch));
   const double R = parseLeadingNumber(r);
-  const bool instant = tipo == TipoJanela::Instantanea;
+  const bool instant = tipo == WindowKind::Instant;
   const auto expected = static_cast<std::size_t>(instant ? (R > 5000 ? 0 : R) : roundHalfEven(R));
   for (int click = 0; click < (instant ? 1 : 1001) && janela.modelo().Command1.enabled; ++click) janela.Simular();
   check(!busy(watch) && messages(watch) == (instant && R > 5000));
   check(watch.circles.size() == (instant ? 0 : expected));
-  const auto means = janela.corrida().ordenadas.valores();
+  const auto means = janela.corrida().sortedMeans.values();
   const auto [low, high] = std::minmax_element(&p.Populacao[1], &p.Populacao[1] + p.TamanhoPopulacao);
   check(means.size() == expected && std::is_sorted(means.begin(), means.end()));
   for (float m : means) check(m >= static_cast<float>(*low) && m <= static_cast<float>(*high));
@@ -85,11 +85,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text = input.substr(second + 1);
 
   static Population population, copy;  // a fresh store zeroes 4.6 MB per input
-  const LeituraPopulacao plain = read(text, population);
+  const PopulationReading plain = read(text, population);
   std::string crlf;  // the same file saved with CRLF line ends, or with a byte-order mark
   for (char c : text) crlf += c == '\n' ? "\r\n" : std::string(1, c);
   for (const std::string& same : {text.find('\r') == std::string::npos ? crlf : text, "\xEF\xBB\xBF" + text}) {
-    const LeituraPopulacao other = read(same, copy);
+    const PopulationReading other = read(same, copy);
     if (same.starts_with("\xEF\xBB\xBF\xEF\xBB\xBF") || same.starts_with("\xEF\xBB\xBF\xFF\xFE") ||
         same.starts_with("\xEF\xBB\xBF\xFE\xFF"))
       continue;  // a second mark, or a mark before UTF-16, is another file
@@ -102,9 +102,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::fwrite(text.data(), 1, text.size(), out);
   std::fclose(out);
   RecordingPlatform screen;
-  if (cliqueInstantaneo(n, r, screen) == JanelaAAbrir::Instantanea)
-    open(TipoJanela::Instantanea, n, r, file, population);
-  if (cliquePassoAPasso(n, r, screen) == JanelaAAbrir::PassoAPasso)
-    open(TipoJanela::PassoAPasso, n, r, file, population);
+  if (instantClicked(n, r, screen) == WindowToOpen::Instant)
+    open(WindowKind::Instant, n, r, file, population);
+  if (stepByStepClicked(n, r, screen) == WindowToOpen::StepByStep)
+    open(WindowKind::StepByStep, n, r, file, population);
   return 0;
 }

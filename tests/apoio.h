@@ -20,7 +20,7 @@
 #include <sys/wait.h>
 
 #include "registro.h"
-#include "chart/curva_normal.h"
+#include "chart/normal_curve.h"
 #include "chart/dots.h"
 #include "chart/grid.h"
 #include "chart/histogramas_comuns.h"
@@ -30,7 +30,7 @@
 #include "common/number_text.h"
 #include "engine/comparacao.h"
 #include "engine/configuration.h"
-#include "engine/exportacao.h"
+#include "engine/means_csv.h"
 #include "engine/sampler.h"
 #include "engine/sampling_run.h"
 #include "engine/window_model.h"

@@ -4,12 +4,12 @@
 #include <array>
 #include <vector>
 
-#include "chart/scale_table.h"
+#include "chart/scale.h"
 #include "common/controls.h"
 
 namespace varnesk {
 
-struct Ponto {
+struct Point {
   float x = 0, y = 0;  // twips
 };
 
@@ -21,13 +21,13 @@ struct ChartModel {
   std::array<Label, 41> RotuloX;
   std::vector<Rect> Coluna;        // 72 columns in the instant window, none in the step-by-step one
   Line MediaLIN;                   // the population mean, step-by-step window only
-  std::vector<Ponto> CurvaNormal;  // instant window, when the teacher shows it: the curve of theory
+  std::vector<Point> NormalCurve;  // instant window, when the teacher shows it: the curve of theory
 
   float bottom() const { return Shape1.top + Shape1.height; }
 };
 
 struct ChartState {
-  Escala escala;
+  Scale escala;
   double MenorMedia = 0.0;
   // Means per class; in the instant window turned into percentages once the Y axis is built.
   std::array<double, 51> Frequencias{};

@@ -2,14 +2,14 @@
 
 namespace varnesk {
 
-std::vector<int> contarClassesInstantaneas(std::span<const float> ordenadas, double menorMedia,
-                                           const Escala& escala) {
+std::vector<int> countInstantClasses(std::span<const float> ordenadas, double menorMedia,
+                                           const Scale& escala) {
   std::vector<double> limits(static_cast<std::size_t>(escala.NumeroClasses) + 1);
   for (std::size_t i = 0; i < limits.size(); ++i)
     limits[i] = menorMedia + static_cast<double>(i) * escala.AmplitudeClasse;
   std::vector<int> counts(limits.size(), 0);
   for (float media : ordenadas)
-    ++counts[static_cast<std::size_t>(classeDaMedia(media, limits, 1, escala.NumeroClasses))];
+    ++counts[static_cast<std::size_t>(classOfMean(media, limits, 1, escala.NumeroClasses))];
   return counts;
 }
 

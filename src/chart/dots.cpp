@@ -6,7 +6,7 @@ namespace varnesk {
 
 void AjustarColunas(const ChartModel& chart, ChartState& state, float media, Platform& platform) {
   const int classes = state.escala.NumeroClasses;
-  const auto c = static_cast<std::size_t>(classeDaMedia(media, state.LimitesClasses, 1, classes));
+  const auto c = static_cast<std::size_t>(classOfMean(media, state.LimitesClasses, 1, classes));
   const auto count = static_cast<float>(++state.Frequencias[c]);
   const float bottom = chart.bottom();
   const float radius = state.RaioPonto;
@@ -17,7 +17,7 @@ void AjustarColunas(const ChartModel& chart, ChartState& state, float media, Pla
   platform.drawCircle(state.CentroColuna[c], y, radius);
 }
 
-void redesenharPontos(const ChartModel& chart, const ChartState& state, int mostradas,
+void redrawDots(const ChartModel& chart, const ChartState& state, int mostradas,
                       Platform& platform) {
   platform.clearSurface();
   if (mostradas <= 1) return;

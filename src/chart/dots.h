@@ -10,7 +10,7 @@ void AjustarColunas(const ChartModel& chart, ChartState& state, float media, Pla
 
 // Wipes the surface and draws every stack again at the current radius (after a new Y axis),
 // when more than one mean has been shown.
-void redesenharPontos(const ChartModel& chart, const ChartState& state, int mostradas,
+void redrawDots(const ChartModel& chart, const ChartState& state, int mostradas,
                       Platform& platform);
 
 }  // namespace varnesk

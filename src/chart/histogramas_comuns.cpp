@@ -5,7 +5,7 @@
 
 namespace varnesk {
 
-HistogramasComuns histogramasComuns(std::span<const std::vector<float>> series, double media,
+SharedHistograms sharedHistograms(std::span<const std::vector<float>> series, double media,
                                     int classes) {
   double menor = media, maior = media;
   for (const auto& s : series) {
@@ -15,7 +15,7 @@ HistogramasComuns histogramasComuns(std::span<const std::vector<float>> series, 
     }
   }
   if (maior - menor < 1e-9) menor -= 0.5, maior += 0.5;  // all means on the population mean
-  HistogramasComuns h{menor, (maior - menor) / classes, {}};
+  SharedHistograms h{menor, (maior - menor) / classes, {}};
   for (const auto& s : series) {
     auto& contagens = h.contagens.emplace_back(static_cast<std::size_t>(classes), 0);
     for (float m : s) {
@@ -26,7 +26,7 @@ HistogramasComuns histogramasComuns(std::span<const std::vector<float>> series, 
   return h;
 }
 
-std::vector<double> marcasEixo(double menor, double maior, int quantas) {
+std::vector<double> axisMarks(double menor, double maior, int quantas) {
   const double bruto = (maior - menor) / std::max(quantas, 1);
   if (!(bruto > 0)) return {menor};
   const double potencia = std::pow(10.0, std::floor(std::log10(bruto)));

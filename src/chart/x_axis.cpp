@@ -25,7 +25,7 @@ void countMeans(ChartState& state, std::span<const double> limits, std::span<con
                 int firstTested) {
   const int classes = state.escala.NumeroClasses;
   for (float media : means)
-    ++state.Frequencias[static_cast<std::size_t>(classeDaMedia(media, limits, firstTested, classes))];
+    ++state.Frequencias[static_cast<std::size_t>(classOfMean(media, limits, firstTested, classes))];
 }
 
 // Slot i (0..NumeroClasses) shows class i; labels name each new caption that is a multiple of
@@ -91,14 +91,14 @@ void placeMeanLine(ChartModel& chart, std::span<const double> limits, int classe
 
 }  // namespace
 
-void MontarEixoX(TipoJanela tipo, ChartModel& chart, ChartState& state, const DadosEixoX& dados,
+void MontarEixoX(WindowKind tipo, ChartModel& chart, ChartState& state, const XAxisInput& dados,
                  const TextMeasure& medir, char separador) {
   std::array<double, 101> limits{};
   const int classes = state.escala.NumeroClasses;
-  if (tipo == TipoJanela::Instantanea) {
+  if (tipo == WindowKind::Instant) {
     layOutInstant(chart, state, limits, medir, separador);
-    countMeans(state, limits, dados.ordenadas, 1);
-    MontarEixoYPercentual(chart, state, static_cast<int>(dados.ordenadas.size()), medir, separador);
+    countMeans(state, limits, dados.sortedMeans, 1);
+    MontarEixoYPercentual(chart, state, static_cast<int>(dados.sortedMeans.size()), medir, separador);
     for (int i = 0; i <= classes; ++i) {
       Rect& column = chart.Coluna[static_cast<std::size_t>(i)];
       column.height = std::min(column.height, chart.Shape1.height);
@@ -108,7 +108,7 @@ void MontarEixoX(TipoJanela tipo, ChartModel& chart, ChartState& state, const Da
   } else {
     const float slot = layOutStep(chart, state, limits, medir, separador);
     placeMeanLine(chart, limits, classes, slot, dados.MediaPopulacao);
-    countMeans(state, limits, dados.ordenadas, 2);
+    countMeans(state, limits, dados.sortedMeans, 2);
     state.LimitesClasses = limits;
   }
 }

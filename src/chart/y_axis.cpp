@@ -80,13 +80,13 @@ EixoY MontarEixoYContagem(ChartModel& chart, ChartState& state, std::span<const 
   const int classes = state.escala.NumeroClasses;
   std::array<int, 51> counts{};
   for (float media : etapa)
-    ++counts[static_cast<std::size_t>(classeDaMedia(media, state.LimitesClasses, 2, classes))];
+    ++counts[static_cast<std::size_t>(classOfMean(media, state.LimitesClasses, 2, classes))];
   const int largest = *std::max_element(counts.begin(), counts.begin() + classes + 1);
 
   const EixoY axis = buildAxis(chart, largest, 10, medir, separador);
   const float scale = chart.Shape1.height / static_cast<float>(axis.TopoEscala);
   state.RaioPonto = scale / 2;
-  redesenharPontos(chart, state, mostradas, platform);
+  redrawDots(chart, state, mostradas, platform);
   return axis;
 }
 

@@ -9,19 +9,19 @@
 #include <string>
 
 #include "chart/classes.h"
-#include "chart/scale_table.h"
+#include "chart/scale.h"
 #include "cli/sim_options.h"
 #include "common/number_text.h"
 #include "engine/comparacao.h"
 #include "engine/population.h"
 #include "engine/sampling_run.h"
-#include "engine/seed.h"
+#include "engine/run_seeder.h"
 
 using namespace varnesk;
 
 namespace {
 
-void printMeans(const Corrida& corrida, std::int32_t count) {
+void printMeans(const SamplingRun& corrida, std::int32_t count) {
   std::string out;
   char buffer[32];
   for (std::int32_t r = 1; r <= count; ++r) {
@@ -35,11 +35,11 @@ void printMeans(const Corrida& corrida, std::int32_t count) {
 }
 
 // One line per class of the instant window: index, lower boundary, number of means.
-void printHistogram(const Corrida& corrida) {
-  const Escala escala =
-      EscolherEscala(corrida.MenorMedia, corrida.MaiorMedia, TipoJanela::Instantanea);
+void printHistogram(const SamplingRun& corrida) {
+  const Scale escala =
+      EscolherEscala(corrida.MenorMedia, corrida.MaiorMedia, WindowKind::Instant);
   const std::vector<int> counts =
-      contarClassesInstantaneas(corrida.ordenadas.valores(), corrida.MenorMedia, escala);
+      countInstantClasses(corrida.sortedMeans.values(), corrida.MenorMedia, escala);
   std::string out = "classe\tinicio\tcontagem\n";
   for (std::size_t i = 0; i < counts.size(); ++i)
     out +=
@@ -49,12 +49,12 @@ void printHistogram(const Corrida& corrida) {
   std::fputs(out.c_str(), stdout);
 }
 
-std::string seisDigitos(double value) { return formatSignificativos(value, 6, '.'); }
+std::string seisDigitos(double value) { return formatSignificant(value, 6, '.'); }
 
 // One line per sample size: the spread of the means beside the standard error of theory.
-void printComparison(const std::vector<LinhaComparacao>& linhas) {
+void printComparison(const std::vector<ComparisonRow>& linhas) {
   std::string out = "n\tmedia\tdp\tep\tep_fpc\trazao\n";
-  for (const LinhaComparacao& l : linhas)
+  for (const ComparisonRow& l : linhas)
     out += std::to_string(l.n) + '\t' + seisDigitos(l.media) + '\t' + seisDigitos(l.dp) + '\t' +
            seisDigitos(l.teoria.ep) + '\t' + seisDigitos(l.teoria.epCorrigido) + '\t' +
            seisDigitos(l.razao()) + '\n';
@@ -103,9 +103,9 @@ int main(int argc, char** argv) {
               << app.help();
     return 2;
   }
-  ListaTamanhos lista;
+  SampleSizeList lista;
   if (compareOption->count()) {
-    lista = lerTamanhos(comparar);
+    lista = parseSampleSizes(comparar);
     if (!lista.erro.empty()) {
       std::cerr << "--comparar: " << lista.erro << '\n';
       return 2;
@@ -113,8 +113,8 @@ int main(int argc, char** argv) {
     tamanho = "1";  // each size of the list passes the sample-size check
   }
 
-  std::uint64_t seed = sementeDoRelogio();
-  if (seedOption->count() && !lerSemente(semente, seed)) {
+  std::uint64_t seed = clockSeed();
+  if (seedOption->count() && !parseSeed(semente, seed)) {
     std::cerr << "--semente: \"" << semente << "\" não é um inteiro de 0 a 18446744073709551615\n";
     return 2;
   }
@@ -126,40 +126,40 @@ int main(int argc, char** argv) {
   const double r = parseLeadingNumber(repeticoes);
 
   Population population;
-  const auto file = arquivo.empty() ? caminhoPopulacaoPadrao() : std::filesystem::path(arquivo);
-  const LeituraPopulacao leitura = LerPopulacao(file, population);
+  const auto file = arquivo.empty() ? defaultPopulationPath() : std::filesystem::path(arquivo);
+  const PopulationReading leitura = LerPopulacao(file, population);
   if (!leitura.ok) {
     std::cerr << leitura.mensagem << '\n';
     return 1;
   }
-  GeradorCorridas gerador(seed);
+  RunSeeder gerador(seed);
   if (compareOption->count()) {
-    if (const std::string problema = recusarTamanhos(lista.tamanhos, population);
+    if (const std::string problema = refuseSampleSizes(lista.tamanhos, population);
         !problema.empty()) {
       std::cerr << "--comparar: " << problema << '\n';
       return 2;
     }
-    printComparison(compararTamanhos(population, lista.tamanhos, r, gerador.proximaCorrida()));
+    printComparison(compareSampleSizes(population, lista.tamanhos, r, gerador.nextRunSeed()));
     return 0;
   }
-  if (const auto message = recusarAmostra(n, population)) {
+  if (const auto message = refuseSampleSize(n, population)) {
     std::cerr << *message << '\n';
     return 1;
   }
 
-  Corrida corrida;
-  GerarAmostras(population, n, r, gerador.proximaCorrida(), PrecisaoMedia::Simples, corrida);
+  SamplingRun corrida;
+  GerarAmostras(population, n, r, gerador.nextRunSeed(), MeanPrecision::Single, corrida);
 
   if (medias) {
-    printMeans(corrida, corrida.ordenadas.ContagemOrdenadas);
+    printMeans(corrida, corrida.sortedMeans.ContagemOrdenadas);
     return 0;
   }
   if (histograma) {
     printHistogram(corrida);
     return 0;
   }
-  const Estatisticas estatisticas = CalcularEstatisticas(
-      corrida.ordenadas.valores(), corrida.MediaGeral, PrecisaoMedia::Simples, '.');
+  const Statistics estatisticas = CalcularEstatisticas(
+      corrida.sortedMeans.values(), corrida.MediaGeral, MeanPrecision::Single, '.');
   for (const std::string& line : linhasPainel(estatisticas)) std::cout << line << '\n';
   return 0;
 }

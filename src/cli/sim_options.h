@@ -14,6 +14,6 @@ namespace varnesk {
 std::optional<std::string> validarEntradas(const std::string& tamanho, const std::string& repeticoes);
 
 // The panel as seven lines "Caption: value", left to right as the window shows it.
-std::vector<std::string> linhasPainel(const Estatisticas& estatisticas);
+std::vector<std::string> linhasPainel(const Statistics& estatisticas);
 
 }  // namespace varnesk

@@ -123,7 +123,7 @@ std::string formatGeneral(double value, char separator) {
   return out;
 }
 
-std::string formatSignificativos(double value, int digitos, char separator) {
+std::string formatSignificant(double value, int digitos, char separator) {
   if (std::isnan(value)) return "-";
   char buffer[64];
   std::string out(buffer, std::to_chars(buffer, buffer + sizeof buffer, value,

@@ -21,7 +21,7 @@ std::string formatFixed(double value, int decimals, char separator);
 std::string formatGeneral(double value, char separator);
 
 // A value with `digitos` significant digits, shortest form ("0.0442926", "1.5"); NaN reads "-".
-std::string formatSignificativos(double value, int digitos, char separator);
+std::string formatSignificant(double value, int digitos, char separator);
 
 // Counters in text boxes ("100", "1000").
 std::string formatWhole(long long value);

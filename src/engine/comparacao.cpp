@@ -9,13 +9,13 @@
 
 namespace varnesk {
 
-double LinhaComparacao::razao() const {
+double ComparisonRow::razao() const {
   return teoria.epCorrigido > 0 ? dp / teoria.epCorrigido : std::nan("");
 }
 
-ListaTamanhos lerTamanhos(std::string_view texto) {
+SampleSizeList parseSampleSizes(std::string_view texto) {
   constexpr std::size_t kMaisTamanhos = 8;
-  ListaTamanhos lista;
+  SampleSizeList lista;
   std::size_t i = 0;
   while (true) {
     i = texto.find_first_not_of(" \t", i);
@@ -25,7 +25,7 @@ ListaTamanhos lerTamanhos(std::string_view texto) {
     std::int32_t n = 0;
     const auto [ptr, ec] = std::from_chars(item.data(), item.data() + item.size(), n);
     if (item.empty() || ec != std::errc() || ptr != item.data() + item.size() || n < 1 ||
-        n > mensagens::kMaiorTamanhoAmostra)
+        n > messages::kMaxSampleSize)
       return {{},
               "Tamanho de amostra inválido: \"" + std::string(item.substr(0, 20)) +
                   "\". Use números inteiros de 1 a 50000, separados por vírgulas."};
@@ -41,21 +41,21 @@ ListaTamanhos lerTamanhos(std::string_view texto) {
   return lista;
 }
 
-std::string recusarTamanhos(std::span<const std::int32_t> tamanhos, const Population& population) {
+std::string refuseSampleSizes(std::span<const std::int32_t> tamanhos, const Population& population) {
   for (std::int32_t n : tamanhos)
-    if (const auto problema = recusarAmostra(n, population)) return *problema;
+    if (const auto problema = refuseSampleSize(n, population)) return *problema;
   return {};
 }
 
-std::vector<LinhaComparacao> compararTamanhos(const Population& population,
+std::vector<ComparisonRow> compareSampleSizes(const Population& population,
                                               std::span<const std::int32_t> tamanhos, double R,
                                               std::uint64_t semente) {
-  std::vector<LinhaComparacao> linhas;
+  std::vector<ComparisonRow> linhas;
   for (std::int32_t n : tamanhos) {
-    Corrida corrida;
-    GerarAmostras(population, n, R, semente, PrecisaoMedia::Simples, corrida);
-    const auto count = static_cast<std::ptrdiff_t>(corrida.ordenadas.ContagemOrdenadas);
-    LinhaComparacao& linha = linhas.emplace_back();
+    SamplingRun corrida;
+    GerarAmostras(population, n, R, semente, MeanPrecision::Single, corrida);
+    const auto count = static_cast<std::ptrdiff_t>(corrida.sortedMeans.ContagemOrdenadas);
+    ComparisonRow& linha = linhas.emplace_back();
     linha.n = n;
     linha.medias.assign(corrida.Medias.begin() + 1, corrida.Medias.begin() + 1 + count);
     // In double, the panel's formula (denominator R - 1): a sample of the whole population gives
@@ -64,7 +64,7 @@ std::vector<LinhaComparacao> compararTamanhos(const Population& population,
     linha.media /= static_cast<double>(count);
     for (float m : linha.medias) linha.dp += (m - linha.media) * (m - linha.media);
     linha.dp = count > 1 ? std::sqrt(linha.dp / static_cast<double>(count - 1)) : std::nan("");
-    linha.teoria = erroPadrao(population, n);
+    linha.teoria = standardError(population, n);
   }
   return linhas;
 }

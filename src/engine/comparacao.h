@@ -13,32 +13,32 @@ namespace varnesk {
 
 struct Population;
 
-struct LinhaComparacao {
+struct ComparisonRow {
   std::int32_t n = 0;
   double media = 0;  // the mean of the run's means
   // Their standard deviation over R - 1, as the statistics panel's; NaN for one mean.
   double dp = 0;
-  ErroPadrao teoria;
+  StandardError teoria;
   std::vector<float> medias;  // in the order drawn
 
   // dp over the corrected standard error; NaN when that is 0 (a sample of the whole population).
   double razao() const;
 };
 
-struct ListaTamanhos {
+struct SampleSizeList {
   std::vector<std::int32_t> tamanhos;
   std::string erro;  // in Portuguese, when the list is refused
 };
 
 // "10, 100, 1000": whole numbers from 1 to 50000, separated by commas or blanks, at most 8.
-ListaTamanhos lerTamanhos(std::string_view texto);
+SampleSizeList parseSampleSizes(std::string_view texto);
 
 // Why a size of the list cannot be drawn from the population, or nothing.
-std::string recusarTamanhos(std::span<const std::int32_t> tamanhos, const Population& population);
+std::string refuseSampleSizes(std::span<const std::int32_t> tamanhos, const Population& population);
 
 // One run of floor(R) samples per size, in the order given, each from the same seed, so that a
 // row holds the same means as a single run of that size with that seed.
-std::vector<LinhaComparacao> compararTamanhos(const Population& population,
+std::vector<ComparisonRow> compareSampleSizes(const Population& population,
                                               std::span<const std::int32_t> tamanhos, double R,
                                               std::uint64_t semente);
 

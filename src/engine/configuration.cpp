@@ -16,51 +16,51 @@ void refuse(Platform& platform, std::string_view message, const char* focus) {
 
 // Both buttons check the sample size first, the same way.
 bool sampleSizeAccepted(const std::string& tamanho, Platform& platform) {
-  const auto problem = problemaTamanho(parseLeadingNumber(tamanho));
+  const auto problem = sampleSizeProblem(parseLeadingNumber(tamanho));
   if (problem) refuse(platform, *problem, kTamanho);
   return !problem;
 }
 
 }  // namespace
 
-std::optional<std::string_view> problemaTamanho(double n) {
-  if (!(n >= 1)) return mensagens::kPreenchaTamanho;
-  if (n > mensagens::kMaiorTamanhoAmostra) return mensagens::kTamanhoGrande;
+std::optional<std::string_view> sampleSizeProblem(double n) {
+  if (!(n >= 1)) return messages::kFillSampleSize;
+  if (n > messages::kMaxSampleSize) return messages::kSampleSizeTooLarge;
   return std::nullopt;
 }
 
-std::optional<std::string_view> problemaRepeticoesInstantanea(double r) {
-  if (!(r >= 1)) return mensagens::kPreenchaRepeticoes;
-  if (r > mensagens::kMaiorRepeticoesInstantanea) return mensagens::kRepeticoesGrande;
+std::optional<std::string_view> instantRepetitionsProblem(double r) {
+  if (!(r >= 1)) return messages::kFillRepetitions;
+  if (r > messages::kMaxInstantRepetitions) return messages::kRepetitionsTooLarge;
   return std::nullopt;
 }
 
-JanelaAAbrir cliqueInstantaneo(const std::string& tamanho, const std::string& repeticoes,
+WindowToOpen instantClicked(const std::string& tamanho, const std::string& repeticoes,
                                Platform& platform) {
-  if (!sampleSizeAccepted(tamanho, platform)) return JanelaAAbrir::Nenhuma;
+  if (!sampleSizeAccepted(tamanho, platform)) return WindowToOpen::None;
   const double r = parseLeadingNumber(repeticoes);
   if (!(r >= 1)) {
-    refuse(platform, mensagens::kPreenchaRepeticoes, kRepeticoes);
-    return JanelaAAbrir::Nenhuma;
+    refuse(platform, messages::kFillRepetitions, kRepeticoes);
+    return WindowToOpen::None;
   }
   // A warning only: the instant window takes up to 5000 and refuses more itself.
-  if (r > 1000) refuse(platform, mensagens::kMaximoPassoAPasso, kRepeticoes);
-  return JanelaAAbrir::Instantanea;
+  if (r > 1000) refuse(platform, messages::kStepByStepMaximum, kRepeticoes);
+  return WindowToOpen::Instant;
 }
 
-JanelaAAbrir cliquePassoAPasso(const std::string& tamanho, const std::string& repeticoes,
+WindowToOpen stepByStepClicked(const std::string& tamanho, const std::string& repeticoes,
                                Platform& platform) {
-  if (!sampleSizeAccepted(tamanho, platform)) return JanelaAAbrir::Nenhuma;
+  if (!sampleSizeAccepted(tamanho, platform)) return WindowToOpen::None;
   const double r = parseLeadingNumber(repeticoes);
   if (!(r >= 100)) {
-    refuse(platform, mensagens::kMinimoPassoAPasso, kRepeticoes);
-    return JanelaAAbrir::Nenhuma;
+    refuse(platform, messages::kStepByStepMinimum, kRepeticoes);
+    return WindowToOpen::None;
   }
   if (r > 1000) {
-    refuse(platform, mensagens::kMaximoPassoAPasso, kRepeticoes);
-    return JanelaAAbrir::Nenhuma;
+    refuse(platform, messages::kStepByStepMaximum, kRepeticoes);
+    return WindowToOpen::None;
   }
-  return JanelaAAbrir::PassoAPasso;
+  return WindowToOpen::StepByStep;
 }
 
 }  // namespace varnesk

@@ -9,20 +9,20 @@
 namespace varnesk {
 
 // The message for a sample size out of 1..50000, checked the same way wherever it is typed.
-std::optional<std::string_view> problemaTamanho(double n);
+std::optional<std::string_view> sampleSizeProblem(double n);
 
 // The message for repetitions out of 1..5000, the instant window's own check of its run.
-std::optional<std::string_view> problemaRepeticoesInstantanea(double r);
+std::optional<std::string_view> instantRepetitionsProblem(double r);
 
-enum class JanelaAAbrir { Nenhuma, Instantanea, PassoAPasso };
+enum class WindowToOpen { None, Instant, StepByStep };
 
 // Click of "Instantâneo": sample size 1..50000, repetitions at least 1; more than 1000 draws
 // a warning and still opens the instant window.
-JanelaAAbrir cliqueInstantaneo(const std::string& tamanho, const std::string& repeticoes,
+WindowToOpen instantClicked(const std::string& tamanho, const std::string& repeticoes,
                                Platform& platform);
 
 // Click of "Passo a Passo": sample size 1..50000, repetitions 100..1000.
-JanelaAAbrir cliquePassoAPasso(const std::string& tamanho, const std::string& repeticoes,
+WindowToOpen stepByStepClicked(const std::string& tamanho, const std::string& repeticoes,
                                Platform& platform);
 
 }  // namespace varnesk

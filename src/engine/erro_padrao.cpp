@@ -6,10 +6,10 @@
 
 namespace varnesk {
 
-ErroPadrao erroPadrao(const Population& population, std::int32_t n) {
+StandardError standardError(const Population& population, std::int32_t n) {
   const std::int32_t size = population.TamanhoPopulacao;
   const double* values = population.Populacao.data() + 1;
-  ErroPadrao e;
+  StandardError e;
   for (std::int32_t i = 0; i < size; ++i) e.media += values[i];
   e.media /= size;
   double squares = 0;  // two passes: the spread of loss rates is small beside their mean

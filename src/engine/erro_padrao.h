@@ -7,7 +7,7 @@ namespace varnesk {
 
 struct Population;
 
-struct ErroPadrao {
+struct StandardError {
   double media = 0;        // the population mean
   double sigma = 0;        // the population standard deviation (divisor N)
   double ep = 0;           // sigma / sqrt(n)
@@ -15,6 +15,6 @@ struct ErroPadrao {
 };
 
 // Precondition: 1 <= n <= TamanhoPopulacao.
-ErroPadrao erroPadrao(const Population& population, std::int32_t n);
+StandardError standardError(const Population& population, std::int32_t n);
 
 }  // namespace varnesk

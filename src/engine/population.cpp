@@ -27,7 +27,7 @@ std::string shownField(std::string_view field) {
 
 std::string quoted(const std::string& name) { return "\"" + name + "\""; }
 
-LeituraPopulacao refused(std::string message) { return {false, 0.0, std::move(message)}; }
+PopulationReading refused(std::string message) { return {false, 0.0, std::move(message)}; }
 
 // Where the line that starts at pos ends: at LF, CR or the end of the text. Lines are a few
 // bytes long: a plain scan beats a library search per line.
@@ -85,7 +85,7 @@ bool plainDecimal(const char* first, const char* last, char mark, double& value)
 
 }  // namespace
 
-LeituraPopulacao LerPopulacaoTexto(std::string_view text, const std::string& fileName,
+PopulationReading readPopulationBytes(std::string_view text, const std::string& fileName,
                                    Population& store) {
   const std::string file = "O arquivo da população " + quoted(fileName);
   if (text.size() >= 2 &&
@@ -95,7 +95,7 @@ LeituraPopulacao LerPopulacaoTexto(std::string_view text, const std::string& fil
   const bool decimal = decimalComma(text);
 
   HugePageVector<double> values;
-  values.reserve(std::min<std::size_t>(text.size() / 2 + 1, kCapacidadePopulacao));
+  values.reserve(std::min<std::size_t>(text.size() / 2 + 1, kMaxPopulation));
   double sum = 0.0;
   long long line = 1;
   std::size_t pos = 0;
@@ -128,11 +128,11 @@ LeituraPopulacao LerPopulacaoTexto(std::string_view text, const std::string& fil
             return refused(file + " tem um valor inválido" + where() + ": \"" + shownField(field) +
                            "\". Cada valor deve ser um número com ponto decimal, como 2.35.");
         }
-        if (std::fabs(value) > kMaiorValorAbsoluto)
+        if (std::fabs(value) > kMaxAbsoluteValue)
           return refused(file + " tem um valor fora do intervalo aceito" + where() + ": \"" +
                          shownField(field) + "\".");
-        if (values.size() == kCapacidadePopulacao)
-          return refused(file + " tem mais de " + std::to_string(kCapacidadePopulacao) +
+        if (values.size() == kMaxPopulation)
+          return refused(file + " tem mais de " + std::to_string(kMaxPopulation) +
                          " valores, o máximo que o programa aceita.");
         values.push_back(value);
         sum += value;
@@ -151,7 +151,7 @@ LeituraPopulacao LerPopulacaoTexto(std::string_view text, const std::string& fil
   return {true, sum, {}};
 }
 
-LeituraPopulacao LerPopulacao(const std::filesystem::path& file, Population& store) {
+PopulationReading LerPopulacao(const std::filesystem::path& file, Population& store) {
   const std::string name = file.string();
   std::error_code error;
   if (std::filesystem::is_directory(file, error))
@@ -174,10 +174,10 @@ LeituraPopulacao LerPopulacao(const std::filesystem::path& file, Population& sto
     length += static_cast<std::size_t>(in.gcount());
   }
   if (in.bad()) return refused("Não foi possível ler o arquivo da população " + quoted(name) + ".");
-  return LerPopulacaoTexto({content.data(), length}, name, store);
+  return readPopulationBytes({content.data(), length}, name, store);
 }
 
-std::filesystem::path caminhoPopulacaoPadrao() {
+std::filesystem::path defaultPopulationPath() {
   std::error_code error;
   const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
   const auto folder = error ? std::filesystem::current_path(error) : self.parent_path();

@@ -12,7 +12,7 @@ struct Population;
 // its own generator stream, derived from (seed, r), so the result depends only on the seed and
 // not on how many worker threads share the samples. Precondition: 1 <= sampleSize <=
 // TamanhoPopulacao. `threads` = 0 takes the machine's cores.
-void sortearMedias(const Population& population, std::int32_t sampleSize, std::uint64_t seed,
+void drawMeans(const Population& population, std::int32_t sampleSize, std::uint64_t seed,
                    std::span<double> means, unsigned threads = 0);
 
 }  // namespace varnesk

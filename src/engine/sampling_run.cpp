@@ -8,12 +8,12 @@
 
 namespace varnesk {
 
-std::int32_t quantidadeInteira(double v, std::int32_t limite) {
+std::int32_t wholeCount(double v, std::int32_t limite) {
   if (!(v >= 1)) return 0;
   return static_cast<std::int32_t>(std::min(std::floor(v), static_cast<double>(limite)));
 }
 
-std::optional<std::string> recusarAmostra(double n, const Population& population) {
+std::optional<std::string> refuseSampleSize(double n, const Population& population) {
   if (std::floor(n) <= population.TamanhoPopulacao) return std::nullopt;
   if (population.TamanhoPopulacao == 0) return "A população está vazia: não há valores para sortear.";
   return "Tamanho da Amostra maior que a população: a população tem " +
@@ -22,11 +22,11 @@ std::optional<std::string> recusarAmostra(double n, const Population& population
 }
 
 void GerarAmostras(const Population& population, double n, double R, std::uint64_t seed,
-                   PrecisaoMedia precisao, Corrida& corrida, unsigned threads) {
-  const std::int32_t samples = quantidadeInteira(R, kCapacidadeMedias);
-  const std::int32_t size = quantidadeInteira(n, population.TamanhoPopulacao);
+                   MeanPrecision precisao, SamplingRun& corrida, unsigned threads) {
+  const std::int32_t samples = wholeCount(R, kMaxMeans);
+  const std::int32_t size = wholeCount(n, population.TamanhoPopulacao);
   std::vector<double> means(static_cast<std::size_t>(samples));
-  if (size > 0) sortearMedias(population, size, seed, means, threads);
+  if (size > 0) drawMeans(population, size, seed, means, threads);
 
   double maximum = 0.0;
   double minimum = 3.0;
@@ -36,11 +36,11 @@ void GerarAmostras(const Population& population, double n, double R, std::uint64
     if (maximum < x) maximum = x;
     if (minimum > x) minimum = x;
     corrida.Medias[static_cast<std::size_t>(r)] = static_cast<float>(x);
-    corrida.ordenadas.OrdenarMedias(static_cast<float>(x));
+    corrida.sortedMeans.OrdenarMedias(static_cast<float>(x));
     sum = static_cast<float>(static_cast<double>(sum) + x);
   }
   const double mediaGeral = samples > 0 ? static_cast<double>(sum) / samples : 0.0;
-  corrida.MediaGeral = precisao == PrecisaoMedia::Simples
+  corrida.MediaGeral = precisao == MeanPrecision::Single
                            ? static_cast<double>(static_cast<float>(mediaGeral))
                            : mediaGeral;
   corrida.MenorMedia = std::floor(2 * minimum) / 2;

@@ -13,9 +13,9 @@ namespace varnesk {
 
 struct Population;
 
-struct Corrida {
-  std::vector<float> Medias = std::vector<float>(kCapacidadeMedias + 1, 0.0f);  // 1..R
-  MediasOrdenadasLista ordenadas;
+struct SamplingRun {
+  std::vector<float> Medias = std::vector<float>(kMaxMeans + 1, 0.0f);  // 1..R
+  SortedMeans sortedMeans;
   double MediaGeral = 0.0;  // rounded to single precision in the instant window
   double MenorMedia = 0.0;  // multiples of 0.5 around the smallest and largest mean
   double MaiorMedia = 0.0;
@@ -23,16 +23,16 @@ struct Corrida {
 
 // A counted loop from 1 to v runs over the whole numbers 1 <= k <= v, also when v has a
 // fraction: this is how many.
-std::int32_t quantidadeInteira(double v, std::int32_t limite);
+std::int32_t wholeCount(double v, std::int32_t limite);
 
 // Why a run of sample size n cannot be drawn from the population (more values asked for than
 // it holds), or nothing when it can.
-std::optional<std::string> recusarAmostra(double n, const Population& population);
+std::optional<std::string> refuseSampleSize(double n, const Population& population);
 
 // Draws the run: floor(R) samples of floor(n) values (the caller has checked both, and n
-// against the population with recusarAmostra). Each mean is the sample's sum over the number
-// of values drawn. Appends every mean to corrida.ordenadas (the caller empties it first).
+// against the population with refuseSampleSize). Each mean is the sample's sum over the number
+// of values drawn. Appends every mean to corrida.sortedMeans (the caller empties it first).
 void GerarAmostras(const Population& population, double n, double R, std::uint64_t seed,
-                   PrecisaoMedia precisao, Corrida& corrida, unsigned threads = 0);
+                   MeanPrecision precisao, SamplingRun& corrida, unsigned threads = 0);
 
 }  // namespace varnesk

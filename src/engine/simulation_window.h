@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "chart/scale_table.h"
+#include "chart/scale.h"
 #include "common/controls.h"
 #include "common/platform.h"
 #include "engine/window_model.h"
@@ -17,9 +17,9 @@
 namespace varnesk {
 
 struct Population;
-struct Corrida;
+struct SamplingRun;
 
-struct AmbienteJanela {
+struct WindowEnvironment {
   Platform& platform;
   TextMeasure medir;     // captions of the auto-sized labels in the default font, in twips
   char separador = '.';  // the regional decimal separator of the captions
@@ -27,12 +27,12 @@ struct AmbienteJanela {
   std::function<std::uint64_t()> semente;  // seeds the window's generator at each Load
 };
 
-class JanelaSimulacao {
+class SimulationWindow {
  public:
-  JanelaSimulacao(TipoJanela tipo, AmbienteJanela ambiente);
-  ~JanelaSimulacao();
-  JanelaSimulacao(const JanelaSimulacao&) = delete;
-  JanelaSimulacao& operator=(const JanelaSimulacao&) = delete;
+  SimulationWindow(WindowKind tipo, WindowEnvironment ambiente);
+  ~SimulationWindow();
+  SimulationWindow(const SimulationWindow&) = delete;
+  SimulationWindow& operator=(const SimulationWindow&) = delete;
 
   // Load of the window, with the configuration screen's two texts. Returns false when the
   // window must not open (population unreadable, or smaller than the sample size): the
@@ -42,10 +42,10 @@ class JanelaSimulacao {
   // Click of Command1 ("Simular").
   void Simular();
   // The step-by-step window's next `vezes` means at once, as that many clicks would add them.
-  void SimularVarias(int vezes);
+  void simulateMany(int vezes);
 
   // The instant window's normal curve of theory over the histogram, off until asked for.
-  void MostrarCurvaNormal(bool mostrar);
+  void showNormalCurve(bool mostrar);
   bool curvaNormalVisivel() const;
 
   // Where the means shown came from, so that a run seen on the projector can be redone: the
@@ -53,16 +53,16 @@ class JanelaSimulacao {
   std::uint64_t semente() const;
   int simulacao() const;
   // The means shown, in the order drawn, for a spreadsheet; the statistics for the clipboard.
-  std::string mediasCsv() const;
-  std::string estatisticasTabuladas() const;
+  std::string meansCsv() const;
+  std::string tabulatedStatistics() const;
 
   const WindowModel& modelo() const;
-  TipoJanela tipo() const;
+  WindowKind tipo() const;
 
   // What the run left behind, for tests and the command-line tool.
-  const Corrida& corrida() const;
+  const SamplingRun& corrida() const;
   const Population& populacao() const;
-  const Escala& escala() const;
+  const Scale& escala() const;
   // Frequencias: class counts, or percentages in the instant window after a run.
   const std::array<double, 51>& frequencias() const;
   // The step-by-step window's dot radius, from the last Y-axis build.

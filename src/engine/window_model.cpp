@@ -12,8 +12,8 @@ Label axisLabel() { return {"", "0", 0, 0, 90, 195, true, true}; }
 
 }  // namespace
 
-WindowModel modeloInicial(TipoJanela tipo) {
-  const bool instant = tipo == TipoJanela::Instantanea;
+WindowModel initialModel(WindowKind tipo) {
+  const bool instant = tipo == WindowKind::Instant;
   WindowModel m;
   m.NumeroRepeticoesTXT.enabled = !instant;  // the step-by-step Load disables it itself
   if (!instant) m.Command3.caption = " Encerrar/ Configurar";

@@ -23,6 +23,6 @@ struct WindowModel {
 };
 
 // The design values of the window (texts, captions, positions in twips, visibility).
-WindowModel modeloInicial(TipoJanela tipo);
+WindowModel initialModel(WindowKind tipo);
 
 }  // namespace varnesk

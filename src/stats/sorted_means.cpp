@@ -4,8 +4,8 @@
 
 namespace varnesk {
 
-void MediasOrdenadasLista::OrdenarMedias(float x) {
-  if (ContagemOrdenadas >= kCapacidadeMedias) return;
+void SortedMeans::OrdenarMedias(float x) {
+  if (ContagemOrdenadas >= kMaxMeans) return;
   float* first = MediasOrdenadas.data() + 1;
   float* last = first + ContagemOrdenadas;
   // upper_bound: the first value strictly greater than x, which keeps equal values stable.

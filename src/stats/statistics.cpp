@@ -6,9 +6,9 @@
 
 namespace varnesk {
 
-Estatisticas CalcularEstatisticas(std::span<const float> sorted, double mediaGeral,
-                                  PrecisaoMedia precisao, char separador) {
-  Estatisticas out;
+Statistics CalcularEstatisticas(std::span<const float> sorted, double mediaGeral,
+                                  MeanPrecision precisao, char separador) {
+  Statistics out;
   const std::size_t count = sorted.size();
   if (count == 0) return {"-", "-", "-", "-", "-", "-", "-"};
   auto M = [&](std::size_t k) { return static_cast<double>(sorted[k - 1]); };  // 1-based
@@ -45,7 +45,7 @@ Estatisticas CalcularEstatisticas(std::span<const float> sorted, double mediaGer
     float sum = 0.0f;  // rounded to single precision after every addition
     for (std::size_t i = 1; i <= count; ++i) {
       const double difference =
-          precisao == PrecisaoMedia::Simples
+          precisao == MeanPrecision::Single
               ? static_cast<double>(sorted[i - 1] - static_cast<float>(mediaGeral))
               : M(i) - mediaGeral;
       sum = static_cast<float>(static_cast<double>(sum) + difference * difference);

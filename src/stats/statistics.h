@@ -7,15 +7,15 @@ namespace varnesk {
 
 // MediaGeral is single precision in the instant window and double in the step-by-step window;
 // the standard deviation takes its differences in that same precision.
-enum class PrecisaoMedia { Simples, Dupla };
+enum class MeanPrecision { Single, Double };
 
-struct Estatisticas {
+struct Statistics {
   std::string mediana, q1, q3, minimo, maximo, media, dp;  // "#0.000" or "-"
 };
 
 // `sorted` holds the means in ascending order (at least one). Quartiles need three means and
 // the standard deviation two; undefined ones read "-".
-Estatisticas CalcularEstatisticas(std::span<const float> sorted, double mediaGeral,
-                                  PrecisaoMedia precisao, char separador);
+Statistics CalcularEstatisticas(std::span<const float> sorted, double mediaGeral,
+                                  MeanPrecision precisao, char separador);
 
 }  // namespace varnesk

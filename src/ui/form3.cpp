@@ -68,22 +68,22 @@ Form3::Form3(ServicosUi servicos, QWidget* dono)
 }
 
 void Form3::instantaneo() {
-  if (cliqueInstantaneo(tamanhoDaAmostra_->text().toStdString(),
+  if (instantClicked(tamanhoDaAmostra_->text().toStdString(),
                         numeroRepeticoes_->text().toStdString(),
-                        plataforma_) == JanelaAAbrir::Instantanea) {
-    abrirSimulacao(TipoJanela::Instantanea);
+                        plataforma_) == WindowToOpen::Instant) {
+    abrirSimulacao(WindowKind::Instant);
   }
 }
 
 void Form3::passoAPasso() {
-  if (cliquePassoAPasso(tamanhoDaAmostra_->text().toStdString(),
+  if (stepByStepClicked(tamanhoDaAmostra_->text().toStdString(),
                         numeroRepeticoes_->text().toStdString(),
-                        plataforma_) == JanelaAAbrir::PassoAPasso) {
-    abrirSimulacao(TipoJanela::PassoAPasso);
+                        plataforma_) == WindowToOpen::StepByStep) {
+    abrirSimulacao(WindowKind::StepByStep);
   }
 }
 
-void Form3::abrirSimulacao(TipoJanela tipo) {
+void Form3::abrirSimulacao(WindowKind tipo) {
   auto* janela = new FormSimulacao(tipo, servicos_, this);
   if (!janela->Load(tamanhoDaAmostra_->text(), numeroRepeticoes_->text())) {
     delete janela;

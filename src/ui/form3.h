@@ -21,7 +21,7 @@ class Form3 : public QWidget {
  private:
   void instantaneo();  // Command1
   void passoAPasso();  // Command3
-  void abrirSimulacao(TipoJanela tipo);
+  void abrirSimulacao(WindowKind tipo);
 
   ServicosUi servicos_;
   PlataformaQt plataforma_{*this, servicos_, nullptr};

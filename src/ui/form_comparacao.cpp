@@ -75,22 +75,22 @@ FormComparacao::FormComparacao(ServicosUi servicos, QWidget* dono)
 }
 
 void FormComparacao::comparar() {
-  const ListaTamanhos lista = lerTamanhos(tamanhos_->text().toStdString());
+  const SampleSizeList lista = parseSampleSizes(tamanhos_->text().toStdString());
   const double R = parseLeadingNumber(repeticoes_->text().toStdString());
   Population populacao;
-  const LeituraPopulacao leitura =
-      lista.erro.empty() ? LerPopulacao(servicos_.arquivoPopulacao, populacao) : LeituraPopulacao{};
+  const PopulationReading leitura =
+      lista.erro.empty() ? LerPopulacao(servicos_.arquivoPopulacao, populacao) : PopulationReading{};
   // The first problem found, and the box to correct.
   std::string problema = lista.erro;
   const char* caixa = "TamanhosTXT";
   if (problema.empty()) {
-    if (const auto repeticoes = problemaRepeticoesInstantanea(R)) {
+    if (const auto repeticoes = instantRepetitionsProblem(R)) {
       problema = *repeticoes;
       caixa = "RepeticoesTXT";
     } else if (!leitura.ok) {
       problema = leitura.mensagem;
     } else {
-      problema = recusarTamanhos(lista.tamanhos, populacao);
+      problema = refuseSampleSizes(lista.tamanhos, populacao);
     }
   }
   if (!problema.empty()) {
@@ -99,20 +99,20 @@ void FormComparacao::comparar() {
     return;
   }
   plataforma_.setBusy(true);
-  const std::vector<LinhaComparacao> linhas =
-      compararTamanhos(populacao, lista.tamanhos, R, gerador_.proximaCorrida());
+  const std::vector<ComparisonRow> linhas =
+      compareSampleSizes(populacao, lista.tamanhos, R, gerador_.nextRunSeed());
   plataforma_.setBusy(false);
 
   const char separador = separadorDecimalRegional();
   tabela_->setRowCount(static_cast<int>(linhas.size()));
   for (int i = 0; i < static_cast<int>(linhas.size()); ++i) {
-    const LinhaComparacao& l = linhas[static_cast<std::size_t>(i)];
+    const ComparisonRow& l = linhas[static_cast<std::size_t>(i)];
     const std::string textos[] = {std::to_string(l.n),
                                   formatFixed(l.media, 4, separador),
-                                  formatSignificativos(l.dp, 4, separador),
-                                  formatSignificativos(l.teoria.ep, 4, separador),
-                                  formatSignificativos(l.teoria.epCorrigido, 4, separador),
-                                  formatSignificativos(l.razao(), 4, separador)};
+                                  formatSignificant(l.dp, 4, separador),
+                                  formatSignificant(l.teoria.ep, 4, separador),
+                                  formatSignificant(l.teoria.epCorrigido, 4, separador),
+                                  formatSignificant(l.razao(), 4, separador)};
     for (int c = 0; c < 6; ++c)
       tabela_->setItem(i, c, new QTableWidgetItem(QString::fromStdString(textos[c])));
   }

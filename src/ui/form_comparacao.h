@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "engine/comparacao.h"
-#include "engine/seed.h"
+#include "engine/run_seeder.h"
 #include "ui/plataforma_qt.h"
 #include "ui/servicos.h"
 
@@ -27,7 +27,7 @@ class FormComparacao : public QWidget {
  private:
   ServicosUi servicos_;
   PlataformaQt plataforma_{*this, servicos_, nullptr};
-  GeradorCorridas gerador_;
+  RunSeeder gerador_;
   QLineEdit* tamanhos_ = nullptr;
   QLineEdit* repeticoes_ = nullptr;
   QTableWidget* tabela_ = nullptr;

@@ -13,16 +13,16 @@ namespace varnesk::ui {
 
 namespace {
 
-bool instantanea(TipoJanela tipo) { return tipo == TipoJanela::Instantanea; }
+bool instantanea(WindowKind tipo) { return tipo == WindowKind::Instant; }
 
-Qt::WindowFlags molduraJanela(TipoJanela tipo) {
+Qt::WindowFlags molduraJanela(WindowKind tipo) {
   // Only the step-by-step window can be minimized or maximized.
   if (!instantanea(tipo)) return Qt::Window;
   return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
          Qt::WindowCloseButtonHint;
 }
 
-QString titulo(TipoJanela tipo) {
+QString titulo(WindowKind tipo) {
   if (instantanea(tipo)) {
     return QStringLiteral("Varnesk") + QString(39, QLatin1Char(' ')) +
            QStringLiteral("Sistema de Simulação em Tempo Real");
@@ -55,11 +55,11 @@ const std::array<CaixaValor, 7> kPainel{{
 
 }  // namespace
 
-FormSimulacao::FormSimulacao(TipoJanela tipo, ServicosUi servicos, QWidget* dono)
+FormSimulacao::FormSimulacao(WindowKind tipo, ServicosUi servicos, QWidget* dono)
     : QWidget(dono, molduraJanela(tipo)),
       tipo_(tipo),
       servicos_(std::move(servicos)),
-      logica_(tipo, AmbienteJanela{plataforma_, medidorPadrao(), separadorDecimalRegional(),
+      logica_(tipo, WindowEnvironment{plataforma_, medidorPadrao(), separadorDecimalRegional(),
                                    servicos_.arquivoPopulacao, servicos_.semente}) {
   setObjectName(instantanea(tipo) ? QStringLiteral("form1") : QStringLiteral("Form4"));
   setWindowTitle(titulo(tipo));
@@ -123,7 +123,7 @@ void FormSimulacao::montarControles() {
   }
 
   empilharRotulosPorBaixo(this);
-  const WindowModel inicial = modeloInicial(tipo_);
+  const WindowModel inicial = initialModel(tipo_);
   tamanhoDaAmostra_->setEnabled(inicial.TamanhodaAmostraTXT.enabled);
   numeroRepeticoes_->setEnabled(inicial.NumeroRepeticoesTXT.enabled);
   if (f1) {
@@ -147,7 +147,7 @@ void FormSimulacao::simular() {
 }
 
 void FormSimulacao::simularVarias(int vezes) {
-  logica_.SimularVarias(vezes);
+  logica_.simulateMany(vezes);
   mostrarModelo();
 }
 

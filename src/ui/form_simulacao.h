@@ -1,6 +1,6 @@
 #pragma once
 // The two simulation windows, form1 (instant) and Form4 (step by step): one class, told apart
-// by TipoJanela. The window owns the logic object, forwards Load and Simular to it, shows its
+// by WindowKind. The window owns the logic object, forwards Load and Simular to it, shows its
 // text boxes, buttons and statistics, and paints its chart and dots. Beyond that layout, the
 // teacher's right-click menu and keys (menu_simulacao.cpp): export, zoom, full screen, batches
 // of means, the normal curve, the seed of the run.
@@ -23,13 +23,13 @@ class FormSimulacao : public QWidget {
   Q_OBJECT
 
  public:
-  FormSimulacao(TipoJanela tipo, ServicosUi servicos, QWidget* dono);
+  FormSimulacao(WindowKind tipo, ServicosUi servicos, QWidget* dono);
 
   // With the configuration screen's two texts. False: the window must not open (the reason
   // has been shown already).
   bool Load(const QString& tamanhoDaAmostra, const QString& numeroRepeticoes);
 
-  const JanelaSimulacao& logica() const { return logica_; }
+  const SimulationWindow& logica() const { return logica_; }
   const SuperficieDesenho& superficie() const { return superficie_; }
   double escala() const { return escala_; }
 
@@ -52,11 +52,11 @@ class FormSimulacao : public QWidget {
   void simular();  // Command1
   void mostrarModelo();
 
-  TipoJanela tipo_;
+  WindowKind tipo_;
   ServicosUi servicos_;
   SuperficieDesenho superficie_;
   PlataformaQt plataforma_{*this, servicos_, &superficie_};
-  JanelaSimulacao logica_;
+  SimulationWindow logica_;
   AparenciaGrafico aparencia_;
   double escala_ = 1.0;
   QAction* semente_ = nullptr;  // the menu's line that tells the seed of the run

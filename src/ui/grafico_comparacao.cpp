@@ -18,15 +18,15 @@ GraficoComparacao::GraficoComparacao(QWidget* pai) : QWidget(pai) {
   setMinimumSize(600, 320);
 }
 
-void GraficoComparacao::mostrar(const std::vector<LinhaComparacao>& linhas) {
+void GraficoComparacao::mostrar(const std::vector<ComparisonRow>& linhas) {
   std::vector<std::vector<float>> medias;
   tamanhos_.clear();
-  for (const LinhaComparacao& l : linhas) {
+  for (const ComparisonRow& l : linhas) {
     tamanhos_.push_back(l.n);
     medias.push_back(l.medias);
   }
   mediaPopulacao_ = linhas.empty() ? 0 : linhas.front().teoria.media;
-  histogramas_ = histogramasComuns(medias, mediaPopulacao_, kClasses);
+  histogramas_ = sharedHistograms(medias, mediaPopulacao_, kClasses);
   update();
 }
 
@@ -65,7 +65,7 @@ void GraficoComparacao::paintEvent(QPaintEvent*) {
   const double eixo = height() - kMargemBase + 2;
   p.setPen(Qt::black);
   p.drawLine(QPointF(esquerda, eixo), QPointF(esquerda + largura, eixo));
-  for (double marca : marcasEixo(histogramas_.inicio, fim, 8)) {
+  for (double marca : axisMarks(histogramas_.inicio, fim, 8)) {
     p.drawLine(QPointF(x(marca), eixo), QPointF(x(marca), eixo + 4));
     p.drawText(QRectF(x(marca) - 40, eixo + 6, 80, 20), Qt::AlignHCenter | Qt::AlignTop,
                local.toString(marca, 'g', 6));

@@ -12,14 +12,14 @@ namespace varnesk::ui {
 class GraficoComparacao : public QWidget {
  public:
   explicit GraficoComparacao(QWidget* pai);
-  void mostrar(const std::vector<LinhaComparacao>& linhas);
+  void mostrar(const std::vector<ComparisonRow>& linhas);
 
  protected:
   void paintEvent(QPaintEvent* evento) override;
 
  private:
   std::vector<std::int32_t> tamanhos_;
-  HistogramasComuns histogramas_;
+  SharedHistograms histogramas_;
   double mediaPopulacao_ = 0;
 };
 

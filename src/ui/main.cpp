@@ -5,7 +5,7 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
-#include "engine/seed.h"
+#include "engine/run_seeder.h"
 #include "ui/aplicacao.h"
 #include "ui/form2.h"
 #include "ui/servicos.h"
@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
   varnesk::ui::ServicosUi servicos = varnesk::ui::servicosDoPrograma();
   if (opcoes.isSet(semente)) {
     std::uint64_t valor = 0;
-    if (!varnesk::lerSemente(opcoes.value(semente).toStdString(), valor)) {
+    if (!varnesk::parseSeed(opcoes.value(semente).toStdString(), valor)) {
       std::fprintf(stderr, "--semente: \"%s\" não é um inteiro de 0 a 18446744073709551615\n",
                    qPrintable(opcoes.value(semente)));
       return 2;

@@ -36,7 +36,7 @@ constexpr double kTopoGrafico = 800, kBaseGrafico = 7420, kLarguraJanela = 10845
 }  // namespace
 
 void FormSimulacao::montarAcoes() {
-  const bool instantanea = tipo_ == TipoJanela::Instantanea;
+  const bool instantanea = tipo_ == WindowKind::Instant;
   connect(acao(this, QStringLiteral("Salvar gráfico como PNG…")), &QAction::triggered, this, [this] {
     salvarComo(this, QStringLiteral("Salvar gráfico"), QStringLiteral("grafico.png"),
                QStringLiteral("Imagens PNG (*.png)"), &FormSimulacao::salvarGrafico);
@@ -84,7 +84,7 @@ void FormSimulacao::contextMenuEvent(QContextMenuEvent* evento) {
 }
 
 void FormSimulacao::mostrarCurvaNormal(bool mostrar) {
-  logica_.MostrarCurvaNormal(mostrar);
+  logica_.showNormalCurve(mostrar);
   update();
 }
 
@@ -102,7 +102,7 @@ bool FormSimulacao::salvarGrafico(const QString& arquivo) {
 
 bool FormSimulacao::salvarMedias(const QString& arquivo) {
   QFile saida(arquivo);
-  const std::string csv = logica_.mediasCsv();
+  const std::string csv = logica_.meansCsv();
   return (saida.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
           saida.write(csv.data(), static_cast<qint64>(csv.size())) ==
               static_cast<qint64>(csv.size()) &&
@@ -117,7 +117,7 @@ bool FormSimulacao::naoGravou(const QString& arquivo) {
 }
 
 void FormSimulacao::copiarEstatisticas() {
-  QApplication::clipboard()->setText(QString::fromStdString(logica_.estatisticasTabuladas()));
+  QApplication::clipboard()->setText(QString::fromStdString(logica_.tabulatedStatistics()));
 }
 
 }  // namespace varnesk::ui

@@ -73,9 +73,9 @@ void pintarGrafico(QPainter& pintor, const ChartModel& grafico, const AparenciaG
   pintor.setPen(canetaFina(QColor(128, 0, 0)));
   for (const Rect& coluna : grafico.Coluna) pintarColuna(pintor, coluna);
 
-  if (!grafico.CurvaNormal.empty()) {
+  if (!grafico.NormalCurve.empty()) {
     QPolygonF curva;
-    for (const Ponto& p : grafico.CurvaNormal) curva << QPointF(emPixels(p.x), emPixels(p.y));
+    for (const Point& p : grafico.NormalCurve) curva << QPointF(emPixels(p.x), emPixels(p.y));
     pintor.setRenderHint(QPainter::Antialiasing, true);
     pintor.setPen(canetaFina(QColor(0, 0, 128), 2));  // dark blue beside the red columns
     pintor.drawPolyline(curva);

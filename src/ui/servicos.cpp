@@ -5,7 +5,7 @@
 #include <QMessageBox>
 
 #include "engine/population.h"
-#include "engine/seed.h"
+#include "engine/run_seeder.h"
 
 namespace varnesk::ui {
 
@@ -17,8 +17,8 @@ void caixaDeMensagem(QWidget* dono, const QString& texto) {
 }  // namespace
 
 ServicosUi servicosDoPrograma() {
-  return {caixaDeMensagem, [] { QCoreApplication::quit(); }, caminhoPopulacaoPadrao(),
-          sementeDoRelogio};
+  return {caixaDeMensagem, [] { QCoreApplication::quit(); }, defaultPopulationPath(),
+          clockSeed};
 }
 
 char separadorDecimalRegional() {

@@ -13,7 +13,7 @@ std::string shown(const auto& labels) {  // the captions of the labels shown
 }
 
 struct Chart {
-  explicit Chart(TipoJanela tipo, double menor = 1, double maior = 3) : tipo(tipo), m(modeloInicial(tipo)) {
+  explicit Chart(WindowKind tipo, double menor = 1, double maior = 3) : tipo(tipo), m(initialModel(tipo)) {
     state.Frequencias.fill(7);
     MontarGrade(m.chart, state);
     state.escala = EscolherEscala(menor, maior, tipo);
@@ -22,14 +22,14 @@ struct Chart {
   void eixoX(const V& sorted, char sep = '.', float populationMean = 1) {
     MontarEixoX(tipo, m.chart, state, {sorted, populationMean}, fixedMeasure, sep);
   }
-  TipoJanela tipo;
+  WindowKind tipo;
   WindowModel m;
   ChartState state;
   RecordingPlatform platform;
 };
 
 TEST(MontarGrade, StartingLayoutFromTheFrame) {
-  const Chart c(TipoJanela::Instantanea);
+  const Chart c(WindowKind::Instant);
   for (int i = 0; i < 6; ++i) {
     const Line& l = c.m.chart.LinhaGradeHorizontal[i];
     const float y = 6315 - 1306.25f * i;  // four bands up to 100 twips below the top, one above
@@ -51,9 +51,9 @@ TEST(EscolherEscala, TableRowsByRange) {
        {std::tuple{0.5, 25, 0.02, 10}, {1, 20, 0.05, 20}, {1.5, 30, 0.05, 10}, {2, 20, 0.1, 50}, {2.5, 25, 0.1, 50},
         {3, 30, 0.1, 50}, {3.5, 35, 0.1, 50}, {4, 20, 0.2, 50}, {4.5, 30, 0.15, 50}, {5, 25, 0.2, 50},
         {5.5, 25, 0.22, 50}, {6, 30, 0.2, 50}, {7, 25, 0.28, 50}, {6.5, 20, 1.0, 50}, {7.5, 20, 1.0, 50}}) {
-    const Escala e = EscolherEscala(-1.5, range - 1.5, TipoJanela::Instantanea);
+    const Scale e = EscolherEscala(-1.5, range - 1.5, WindowKind::Instant);
     EXPECT_EQ(std::tuple(e.NumeroClasses, e.AmplitudeClasse, e.PassoRotulo,
-                         EscolherEscala(-1.5, range - 1.5, TipoJanela::PassoAPasso).PassoRotulo),
+                         EscolherEscala(-1.5, range - 1.5, WindowKind::StepByStep).PassoRotulo),
               std::tuple(classes, amplitude, 5, stepForm4)) << range;
   }
 }
@@ -62,7 +62,7 @@ TEST(MontarEixoYPercentual, TopBandsCaptionsAndColumns) {
   for (const auto& [largest, separator, captions] :  // the largest class, of 1000 means
        {std::tuple{123, '.', "0 5 10 15 "}, {75, ',', "0 2,5 5 7,5 10 "}, {25, '.', "0 1 2 3 4 5 "},
         {105, '.', "0 2.5 5 7.5 10 "}, {235, '.', "0 5 10 15 20 25 "}, {1000, '.', "0 25 50 75 100 "}}) {
-    Chart c(TipoJanela::Instantanea);
+    Chart c(WindowKind::Instant);
     c.state.Frequencias[2] = largest;
     c.state.Frequencias[4] = 1;
     MontarEixoYPercentual(c.m.chart, c.state, 1000, fixedMeasure, separator);
@@ -75,7 +75,7 @@ TEST(MontarEixoYPercentual, TopBandsCaptionsAndColumns) {
 }
 
 TEST(MontarEixoYContagem, ScaleRadiusAndRefitOfTheDotsShown) {
-  Chart c(TipoJanela::PassoAPasso);
+  Chart c(WindowKind::StepByStep);
   c.state.Frequencias[1] = 3;  // dots already shown in class 1
   c.state.CentroColuna[1] = 1300;
   for (const auto& [largest, top, captions] :
@@ -92,10 +92,10 @@ TEST(MontarEixoYContagem, ScaleRadiusAndRefitOfTheDotsShown) {
 
 TEST(MontarEixoX, LabelsShownByWindowRangeAndSeparator) {
   for (const auto& [tipo, range, separator, captions] :  // 1.46 is the first "1.5", 1.50 repeats it
-       {std::tuple{TipoJanela::Instantanea, 2.0, ',', "1,0 1,5 2,0 2,5 3,0 "},
-        {TipoJanela::Instantanea, 0.5, '.', "1.0 1.5 "}, {TipoJanela::Instantanea, 0.5, ',', "1,0 1,5 "},
-        {TipoJanela::PassoAPasso, 1.0, '.', "1.0 1.2 1.4 1.6 1.8 "},
-        {TipoJanela::PassoAPasso, 0.5, ',', "1,0 1,1 1,2 1,3 1,4 "}}) {
+       {std::tuple{WindowKind::Instant, 2.0, ',', "1,0 1,5 2,0 2,5 3,0 "},
+        {WindowKind::Instant, 0.5, '.', "1.0 1.5 "}, {WindowKind::Instant, 0.5, ',', "1,0 1,5 "},
+        {WindowKind::StepByStep, 1.0, '.', "1.0 1.2 1.4 1.6 1.8 "},
+        {WindowKind::StepByStep, 0.5, ',', "1,0 1,1 1,2 1,3 1,4 "}}) {
     Chart c(tipo, 1.0, 1.0 + range);
     c.eixoX({1.2f}, separator);
     EXPECT_EQ(shown(c.m.chart.RotuloX), captions) << range;
@@ -104,7 +104,7 @@ TEST(MontarEixoX, LabelsShownByWindowRangeAndSeparator) {
 
 TEST(MontarEixoX, ClassesSlotsColumnsAndMeanLine) {
   const float below = std::nextafter(1.5f, 0.0f), slot = 9270.0f / 21;
-  Chart form1(TipoJanela::Instantanea);
+  Chart form1(WindowKind::Instant);
   form1.eixoX({1.0f, below, 1.5f, 9.0f});
   const ChartModel& c = form1.m.chart;
   // On a boundary a mean counts in the class above; above every boundary, in the last class.
@@ -114,7 +114,7 @@ TEST(MontarEixoX, ClassesSlotsColumnsAndMeanLine) {
   EXPECT_EQ(V({c.Coluna[4].top, c.Coluna[4].height}), V({990, 5325}));  // 25 % of a top of 25
   EXPECT_TRUE(c.Coluna[20].visible && !c.Coluna[21].visible);
 
-  Chart form4(TipoJanela::PassoAPasso);
+  Chart form4(WindowKind::StepByStep);
   form4.eixoX({0.5f, below, 1.5f, 9.0f});
   for (int i : {1, 5, 6, 20}) EXPECT_EQ(form4.state.Frequencias[i], 1) << i;
   const Line& mean = form4.m.chart.MediaLIN;  // the population mean 1.0 is MenorMedia
@@ -127,7 +127,7 @@ TEST(MontarEixoX, ClassesSlotsColumnsAndMeanLine) {
 
 TEST(AjustarColunas, DotsStackOnTheirClassNeverBelowTheFrame) {
   for (const auto& [radius, heights] : {std::pair{100.f, V{6200, 6000, 5800}}, {30.f, {6240, 6245, 6185}}}) {
-    Chart c(TipoJanela::PassoAPasso);
+    Chart c(WindowKind::StepByStep);
     for (int j = 1; j <= 20; ++j) c.state.LimitesClasses[j] = 1.0 + (j - 1) * 0.1;
     c.state.CentroColuna[6] = 2000;
     c.state.RaioPonto = radius;

@@ -56,7 +56,7 @@ TEST(LerPopulacao, HostileFilesLoadWholeOrNotAtAll) {
     SCOPED_TRACE(f.refusal + " " + f.content.substr(0, 20));
     make(f, file);
     Population store = populationOf(std::vector<double>(8, -7777));
-    const LeituraPopulacao r = LerPopulacao(file, store);
+    const PopulationReading r = LerPopulacao(file, store);
     const SimResult sim = runSim({"-n", "1", "-r", "5", "-s", "1", "-p", file});
     ASSERT_EQ(r.ok, f.refusal.empty()) << r.mensagem;
     if (r.ok) {

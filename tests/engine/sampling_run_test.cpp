@@ -2,9 +2,9 @@
 
 namespace {
 
-Corrida run(const Population& p, double n, double R, std::uint64_t seed = 7,
-            PrecisaoMedia precisao = PrecisaoMedia::Simples, unsigned threads = 0) {
-  Corrida c;
+SamplingRun run(const Population& p, double n, double R, std::uint64_t seed = 7,
+            MeanPrecision precisao = MeanPrecision::Single, unsigned threads = 0) {
+  SamplingRun c;
   GerarAmostras(p, n, R, seed, precisao, c, threads);
   return c;
 }
@@ -13,7 +13,7 @@ TEST(GerarAmostras, ChartRangeIsRoundedOutwardToHalves) {
   for (const auto& [values, menor, maior] :  // the running minimum starts at 3, the maximum at 0
        {std::tuple{std::vector{0.83, 2.41}, 0.5, 2.5}, {{1.0}, 1.0, 1.5}, {{3.6, 4.1}, 3.0, 4.5},
         {{-0.2, 0.1}, -0.5, 0.5}, {{-1.5, -1.2}, -1.5, 0.5}}) {
-    const Corrida r = run(populationOf(values), 1, 500);
+    const SamplingRun r = run(populationOf(values), 1, 500);
     EXPECT_EQ(std::pair(r.MenorMedia, r.MaiorMedia), std::pair(menor, maior)) << values[0];
   }
 }
@@ -24,7 +24,7 @@ TEST(SortearMedias, SamplesTakeDistinctPositionsUniformly) {
   std::vector<double> powers(50), means(5000);
   for (int k = 0; k < 50; ++k) powers[k] = std::ldexp(1.0, k);
   for (int n : {1, 10, 40, 49, 50}) {
-    sortearMedias(populationOf(powers), n, 3, means);
+    drawMeans(populationOf(powers), n, 3, means);
     std::vector<int> taken(50);
     for (double m : means) {
       const auto positions = std::uint64_t(std::llround(m * n));
@@ -46,7 +46,7 @@ TEST(SortearMedias, MeansSpreadAsSamplesWithoutReplacement) {
     for (int k = 1; k <= (p.TamanhoPopulacao = size); ++k) mu += (p.Populacao[k] = k * 37 % 101 / 10.0) / size;
     for (int k = 1; k <= size; ++k) sigma2 += std::pow(p.Populacao[k] - mu, 2) / size;
     std::vector<double> m(samples);
-    sortearMedias(p, n, 5, m);
+    drawMeans(p, n, 5, m);
     for (double x : m) mean += x / samples;
     for (double x : m) spread += (x - mean) * (x - mean) / (samples - 1);
     const double variance = sigma2 / n * (size - n) / (size - 1);
@@ -59,27 +59,27 @@ TEST(GerarAmostras, MeansInDrawOrderSortedAndSummedInSinglePrecision) {
   Population p = populationOf({});
   for (int i = 1; i <= (p.TamanhoPopulacao = 5000); ++i) p.Populacao[i] = std::fmod(i * 0.37, 5.0);
   std::vector<double> exact(1000);
-  sortearMedias(p, 300, 99, exact);
+  drawMeans(p, 300, 99, exact);
   float sum = 0;  // rounded to single precision after every addition
   for (double x : exact) sum = static_cast<float>(sum + x);
   for (unsigned threads : {1u, 2u, 3u}) {  // the same means whatever the number of threads
-    const Corrida c = run(p, 300, 1000, 99, PrecisaoMedia::Dupla, threads);
+    const SamplingRun c = run(p, 300, 1000, 99, MeanPrecision::Double, threads);
     std::vector<float> sorted(&c.Medias[1], &c.Medias[1001]);
     EXPECT_TRUE(std::ranges::equal(exact, sorted, [](double x, float m) { return float(x) == m; }));
     std::stable_sort(sorted.begin(), sorted.end());
-    EXPECT_TRUE(std::ranges::equal(sorted, c.ordenadas.valores()));
+    EXPECT_TRUE(std::ranges::equal(sorted, c.sortedMeans.values()));
     EXPECT_EQ(c.MediaGeral, double(sum) / 1000);
   }
   EXPECT_EQ(run(p, 300, 1000, 99).MediaGeral, float(double(sum) / 1000));
   // At n = N every sample is the whole population; n with a fraction draws its whole part.
-  const Corrida whole = run(p, 5000, 3), fraction = run(p, 5000.5, 1, 2);
+  const SamplingRun whole = run(p, 5000, 3), fraction = run(p, 5000.5, 1, 2);
   EXPECT_EQ(std::vector(&whole.Medias[1], &whole.Medias[4]), std::vector(3, fraction.Medias[1]));
 }
 
 TEST(RecusarAmostra, MoreValuesThanThePopulationHolds) {
-  EXPECT_FALSE(recusarAmostra(3.5, populationOf({1, 2, 3})));
-  EXPECT_NE(recusarAmostra(4, populationOf({1, 2, 3})).value_or("").find("3 valores"), std::string::npos);
-  EXPECT_TRUE(recusarAmostra(1, Population{}));
+  EXPECT_FALSE(refuseSampleSize(3.5, populationOf({1, 2, 3})));
+  EXPECT_NE(refuseSampleSize(4, populationOf({1, 2, 3})).value_or("").find("3 valores"), std::string::npos);
+  EXPECT_TRUE(refuseSampleSize(1, Population{}));
 }
 
 }  // namespace

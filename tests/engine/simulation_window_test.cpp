@@ -10,8 +10,8 @@ struct Janela : ::testing::Test {
     for (int i = 0; i < 2000; ++i) content += formatFixed(0.5 + (i % 20) * 0.5, 1, '.') + "\n";
     writeBytes(file, content);
   }
-  JanelaSimulacao open(TipoJanela tipo, const std::string& f = {}) {
-    return JanelaSimulacao(tipo, {platform, fixedMeasure, '.', f.empty() ? file : f, [] { return 5u; }});
+  SimulationWindow open(WindowKind tipo, const std::string& f = {}) {
+    return SimulationWindow(tipo, {platform, fixedMeasure, '.', f.empty() ? file : f, [] { return 5u; }});
   }
   TempFolder folder;
   std::string file = folder / "populacao.txt";
@@ -44,23 +44,23 @@ TEST_F(Janela, EveryTextGetsItsMessageOrAWholeNumberOfSamples) {
     SCOPED_TRACE("\"" + c.text.substr(0, 20) + "\"");
     std::vector<std::vector<std::string>> events;
     std::vector<bool> opened;
-    for (auto click : {cliqueInstantaneo, cliquePassoAPasso})
+    for (auto click : {instantClicked, stepByStepClicked})
       for (const auto& [n, r] : {std::pair{c.text, std::string("100")}, {"10", c.text}}) {
         RecordingPlatform p;
-        opened.push_back(click(n, r, p) != JanelaAAbrir::Nenhuma);
+        opened.push_back(click(n, r, p) != WindowToOpen::None);
         events.push_back(p.events);
       }
     EXPECT_EQ(events, (std::vector{refusal(c.size), refusal(c.instant), refusal(c.size), refusal(c.step)}));
     // More than 1000 repetitions is only a warning before the instant window.
     EXPECT_EQ(opened, (std::vector{c.size == OK, c.instant != PR, c.size == OK, c.step == OK}));
 
-    JanelaSimulacao janela = open(TipoJanela::Instantanea);
+    SimulationWindow janela = open(WindowKind::Instant);
     ASSERT_TRUE(janela.Load("10", c.text));
     platform.events.clear();
     janela.Simular();
     const Answer own = c.samples ? OK : parseLeadingNumber(c.text) < 1 ? PR : RG;
     EXPECT_EQ(platform.events, own ? refusal(own) : std::vector<std::string>({"busy", "idle"}));
-    EXPECT_EQ(janela.corrida().ordenadas.ContagemOrdenadas, c.samples);
+    EXPECT_EQ(janela.corrida().sortedMeans.ContagemOrdenadas, c.samples);
     EXPECT_EQ(janela.modelo().MinimoLBL.caption == "0", c.samples == 0);  // the design text stays
 
     const SimResult n = runSim({"-n", c.text, "-r", "5", "-p", file});
@@ -75,7 +75,7 @@ TEST_F(Janela, EveryTextGetsItsMessageOrAWholeNumberOfSamples) {
 TEST_F(Janela, StepByStepReplaysTheRunToItsEnd) {
   for (const auto& [text, total, refitClicks] : {std::tuple{"100", 100, std::vector<int>{}},
                                                  {"999.5", 1000, {102, 502}}, {"300.5", 300, {102}}}) {
-    JanelaSimulacao w = open(TipoJanela::PassoAPasso);
+    SimulationWindow w = open(WindowKind::StepByStep);
     ASSERT_TRUE(w.Load("40", text));
     const WindowModel& m = w.modelo();
     EXPECT_EQ(std::tuple(m.NumeroRepeticoesTXT.text, m.NumeroRepeticoesTXT.enabled, platform.circles.size()),
@@ -99,14 +99,14 @@ TEST_F(Janela, StepByStepReplaysTheRunToItsEnd) {
     EXPECT_EQ(std::pair(m.Command1.enabled, m.NumeroRepeticoesTXT.text), std::pair(false, std::to_string(total)));
     std::vector<float> sorted = run;
     std::stable_sort(sorted.begin(), sorted.end());
-    EXPECT_TRUE(std::ranges::equal(sorted, w.corrida().ordenadas.valores()));
+    EXPECT_TRUE(std::ranges::equal(sorted, w.corrida().sortedMeans.values()));
     platform.circles.clear();
   }
 }
 
 TEST_F(Janela, ReopeningReadsTheFileAgainOrRefusesToOpen) {
   writeBytes(file, "1.0\n1.0\n");
-  JanelaSimulacao w = open(TipoJanela::PassoAPasso);
+  SimulationWindow w = open(WindowKind::StepByStep);
   ASSERT_TRUE(w.Load("1", "1000"));  // leaves means of another population beyond position 300
   w.Simular();
   writeBytes(file, "2.0\n2.0\n");
@@ -120,7 +120,7 @@ TEST_F(Janela, ReopeningReadsTheFileAgainOrRefusesToOpen) {
     writeBytes(file, fileText);
     platform.events.clear();
     EXPECT_FALSE(w.Load(n, "100"));
-    const std::string message = *n == '3' ? *recusarAmostra(3, w.populacao()) : LerPopulacao(file, reader).mensagem;
+    const std::string message = *n == '3' ? *refuseSampleSize(3, w.populacao()) : LerPopulacao(file, reader).mensagem;
     std::vector<std::string> expected{"message: " + message};
     if (*focus) expected.push_back("focus: " + std::string(focus));
     EXPECT_EQ(platform.events, expected);
@@ -136,7 +136,7 @@ TEST_F(Janela, InstantRunsCountEveryMeanOnceInsideTheFrame) {
   for (const auto& [f, n, R, spread] : {std::tuple{standard, "50000", "5000", 0.05}, {standard, "1", "5000", 1e9},
                                         {folder / "exata.txt", "50000", "5000", 1e-5}, {file, "5", "1.5", 10.0}}) {
     SCOPED_TRACE(f + " " + n);
-    JanelaSimulacao janela = open(TipoJanela::Instantanea, f);
+    SimulationWindow janela = open(WindowKind::Instant, f);
     ASSERT_TRUE(janela.Load(n, R));
     const Population& p = janela.populacao();
     const double mean = std::accumulate(&p.Populacao[1], &p.Populacao[1] + p.TamanhoPopulacao, 0.0) / p.TamanhoPopulacao;
@@ -144,7 +144,7 @@ TEST_F(Janela, InstantRunsCountEveryMeanOnceInsideTheFrame) {
     const float first = janela.corrida().Medias[1];
     janela.Simular();  // another run, counted afresh
     if (spread > 1) { EXPECT_NE(first, janela.corrida().Medias[1]); }
-    const auto means = janela.corrida().ordenadas.valores();
+    const auto means = janela.corrida().sortedMeans.values();
     ASSERT_EQ(means.size(), std::size_t(parseLeadingNumber(R)));
     EXPECT_LE(std::max(mean - means.front(), means.back() - mean), spread);
     const int classes = janela.escala().NumeroClasses;
@@ -159,29 +159,29 @@ TEST_F(Janela, InstantRunsCountEveryMeanOnceInsideTheFrame) {
 }
 
 TEST_F(Janela, ASeedRedoesTheRunOfVarneskSimAndBatchesAreClicks) {
-  const auto means = [](const JanelaSimulacao& w, int count) {
+  const auto means = [](const SimulationWindow& w, int count) {
     std::string out;
-    for (int i = 1; i <= count; ++i) out += formatSignificativos(w.corrida().Medias[i], 9, '.') + "\n";
+    for (int i = 1; i <= count; ++i) out += formatSignificant(w.corrida().Medias[i], 9, '.') + "\n";
     return out;
   };
-  JanelaSimulacao instant = open(TipoJanela::Instantanea);
+  SimulationWindow instant = open(WindowKind::Instant);
   ASSERT_TRUE(instant.Load("10", "50"));
   instant.Simular();
-  instant.MostrarCurvaNormal(true);
+  instant.showNormalCurve(true);
   EXPECT_EQ(means(instant, 50), runSim({"-n", "10", "-r", "50", "-s", "5", "-p", file, "--medias"}).out);
-  EXPECT_EQ(std::tuple(instant.semente(), instant.simulacao(), instant.modelo().chart.CurvaNormal.empty()),
+  EXPECT_EQ(std::tuple(instant.semente(), instant.simulacao(), instant.modelo().chart.NormalCurve.empty()),
             std::tuple(5u, 1, false));
-  EXPECT_NE(instant.mediasCsv().find("Semente;5\r\nSimulação da janela;1\r\n\r\nOrdem;Média\r\n1;"),
+  EXPECT_NE(instant.meansCsv().find("Semente;5\r\nSimulação da janela;1\r\n\r\nOrdem;Média\r\n1;"),
             std::string::npos);
   RecordingPlatform other;
-  JanelaSimulacao clicks = open(TipoJanela::PassoAPasso), batches(TipoJanela::PassoAPasso,
+  SimulationWindow clicks = open(WindowKind::StepByStep), batches(WindowKind::StepByStep,
                                                                   {other, fixedMeasure, '.', file, [] { return 5u; }});
   ASSERT_TRUE(clicks.Load("10", "300") && batches.Load("10", "300"));
   EXPECT_EQ(means(clicks, 300), runSim({"-n", "10", "-r", "300", "-s", "5", "-p", file, "--medias"}).out);
   for (int click = 0; click < 310; ++click) clicks.Simular();
-  for (int batch : {100, 10, 100, 100}) batches.SimularVarias(batch);
-  EXPECT_EQ(std::tuple(other.circles, other.clears, batches.estatisticasTabuladas(), batches.modelo().Command1.enabled),
-            std::tuple(platform.circles, platform.clears, clicks.estatisticasTabuladas(), false));
+  for (int batch : {100, 10, 100, 100}) batches.simulateMany(batch);
+  EXPECT_EQ(std::tuple(other.circles, other.clears, batches.tabulatedStatistics(), batches.modelo().Command1.enabled),
+            std::tuple(platform.circles, platform.clears, clicks.tabulatedStatistics(), false));
 }
 
 }  // namespace

@@ -5,14 +5,14 @@ namespace {
 TEST(OrdenarMedias, KeepsAStableOrderUpToFiveThousandMeans) {
   std::mt19937 rng(3);
   std::vector<float> values{1.0f, -0.0f, 0.0f};  // -0 and +0 compare equal: arrival order stays
-  while (values.size() < kCapacidadeMedias) values.push_back(static_cast<float>(rng() % 300) * 0.01f);
-  MediasOrdenadasLista list;
+  while (values.size() < kMaxMeans) values.push_back(static_cast<float>(rng() % 300) * 0.01f);
+  SortedMeans list;
   list.MediasOrdenadas[5000] = 77;  // a stale slot of an earlier run
   for (float v : values) list.OrdenarMedias(v);
   list.OrdenarMedias(-1);  // a full list takes no more
   std::stable_sort(values.begin(), values.end());
-  ASSERT_EQ(list.ContagemOrdenadas, kCapacidadeMedias);
-  EXPECT_TRUE(std::ranges::equal(list.valores(), values, [](float a, float b) {
+  ASSERT_EQ(list.ContagemOrdenadas, kMaxMeans);
+  EXPECT_TRUE(std::ranges::equal(list.values(), values, [](float a, float b) {
     return a == b && std::signbit(a) == std::signbit(b);
   }));
 }
@@ -25,17 +25,17 @@ TEST(CalcularEstatisticas, QuartilesByCountAndStandardDeviation) {
   for (int count = 1; count <= 9; ++count) {
     std::vector<float> m;
     for (int i = 1; i <= count; ++i) m.push_back(static_cast<float>(i));
-    const auto e = CalcularEstatisticas(m, (count + 1) / 2.0, PrecisaoMedia::Dupla, '.');
+    const auto e = CalcularEstatisticas(m, (count + 1) / 2.0, MeanPrecision::Double, '.');
     EXPECT_EQ(e.mediana + " " + e.q1 + " " + e.q3 + " " + e.dp, expected[count - 1]);
     EXPECT_EQ(e.minimo + e.maximo, "1.000" + std::to_string(count) + ".000");
   }
-  const auto e = CalcularEstatisticas(std::vector<float>{1, 3}, 0.25, PrecisaoMedia::Simples, ',');
+  const auto e = CalcularEstatisticas(std::vector<float>{1, 3}, 0.25, MeanPrecision::Single, ',');
   EXPECT_EQ(e.media + " " + e.dp, "0,250 2,850");
   // The sum of squares is rounded to single precision after every addition: over 5000 means of
   // +-1000.1 it drifts into the third decimal.
   std::vector<float> wide(5000, 1000.1f);
   std::fill_n(wide.begin(), 2500, -1000.1f);
-  EXPECT_EQ(CalcularEstatisticas(wide, 0, PrecisaoMedia::Dupla, '.').dp, "1000.214");
+  EXPECT_EQ(CalcularEstatisticas(wide, 0, MeanPrecision::Double, '.').dp, "1000.214");
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ int encerramentos = 0;
 
 ServicosUi servicos(const char* populacao = nullptr) {
   return {[](QWidget* dono, const QString& texto) { mensagens << dono->objectName() + ": " + texto; },
-          [] { ++encerramentos; }, populacao ? populacao : caminhoPopulacaoPadrao(), [] { return 42ull; }};
+          [] { ++encerramentos; }, populacao ? populacao : defaultPopulationPath(), [] { return 42ull; }};
 }
 
 QWidget* controle(QWidget* janela, const QString& nome) {
@@ -134,8 +134,8 @@ class JanelasTest : public QObject {
   void disposicao() {
     Form2 inicio(servicos());
     Form3 config(servicos(), nullptr);
-    FormSimulacao form1(TipoJanela::Instantanea, servicos(), nullptr);
-    FormSimulacao form4(TipoJanela::PassoAPasso, servicos(), nullptr);
+    FormSimulacao form1(WindowKind::Instant, servicos(), nullptr);
+    FormSimulacao form4(WindowKind::StepByStep, servicos(), nullptr);
     QVERIFY(form1.Load("1000", "100") && form4.Load("1000", "100"));
     for (const auto& [janela, ordem] : std::vector<std::pair<QWidget*, QStringList>>{
              {&inicio, {"Command1", "Command2"}},
@@ -171,9 +171,9 @@ class JanelasTest : public QObject {
   }
 
   void pintura() {
-    for (const auto tipo : {TipoJanela::Instantanea, TipoJanela::PassoAPasso}) {
+    for (const auto tipo : {WindowKind::Instant, WindowKind::StepByStep}) {
       FormSimulacao janela(tipo, servicos(), nullptr);
-      const bool instantanea = tipo == TipoJanela::Instantanea;
+      const bool instantanea = tipo == WindowKind::Instant;
       QVERIFY(janela.Load("10", instantanea ? "5000" : "150"));
       janela.show();
       for (int clique = 0; clique < (instantanea ? 1 : 150); ++clique) clicar(&janela, "Command1");
@@ -186,7 +186,7 @@ class JanelasTest : public QObject {
       QCOMPARE(cor(g.LinhaGradeHorizontal[2].x1 + 30, g.LinhaGradeHorizontal[2].y1), QColor(191, 205, 219));
       int azuis = 0;  // the mean line: 3 pixels wide in Form4, never shown in form1
       for (int x = 0; x < 720; ++x) azuis += cor(15 * x, f.top + 300) == Qt::blue;
-      QCOMPARE(azuis, tipo == TipoJanela::Instantanea ? 0 : 3);
+      QCOMPARE(azuis, tipo == WindowKind::Instant ? 0 : 3);
       for (const Rect& c : g.Coluna) {  // red inside a dark red outline; a single mean still shows
         if (c.visible && c.height > 90) QVERIFY(cor(c.left + c.width / 2, c.top + c.height / 2) == Qt::red &&
                                                 cor(c.left + c.width / 2, c.top) == QColor(128, 0, 0));

@@ -6,11 +6,11 @@ namespace varnesk {
 
 // A seed typed by the teacher (varnesk --semente, varnesk-sim -s): the whole text must be a
 // 64-bit unsigned whole number, without sign or wrap-around.
-bool lerSemente(std::string_view text, std::uint64_t& seed);
+bool parseSeed(std::string_view text, std::uint64_t& seed);
 
 // A fresh seed for a window's generator at each Load: the clock, mixed with the system's
 // entropy so that two windows opened in the same tick still differ.
-std::uint64_t sementeDoRelogio();
+std::uint64_t clockSeed();
 
 }  // namespace varnesk
 
@@ -20,10 +20,10 @@ namespace varnesk {
 
 // The generator of a window, seeded once per Load: every run takes the next seed from it, so
 // two runs in the same window differ, and a given seed replays the same runs.
-class GeradorCorridas {
+class RunSeeder {
  public:
-  explicit GeradorCorridas(std::uint64_t semente) : rng_(semente), semente_(semente) {}
-  std::uint64_t proximaCorrida() {
+  explicit RunSeeder(std::uint64_t semente) : rng_(semente), semente_(semente) {}
+  std::uint64_t nextRunSeed() {
     ++corridas_;
     return rng_();
   }

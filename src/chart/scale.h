@@ -7,7 +7,7 @@
 namespace varnesk {
 
 
-struct Escala {
+struct Scale {
   std::int16_t NumeroClasses = 0;
   double AmplitudeClasse = 0.0;
   // Which class boundaries get an X label: the instant window counts it in tenths, the
@@ -15,6 +15,6 @@ struct Escala {
   std::int16_t PassoRotulo = 0;
 };
 
-Escala EscolherEscala(double MenorMedia, double MaiorMedia, TipoJanela janela);
+Scale EscolherEscala(double MenorMedia, double MaiorMedia, WindowKind janela);
 
 }  // namespace varnesk

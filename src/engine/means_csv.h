@@ -9,7 +9,7 @@
 
 namespace varnesk {
 
-struct CabecalhoCsv {
+struct CsvHeader {
   std::string arquivo;  // the population file
   std::int32_t N = 0;
   std::string n, R;  // as the window shows them
@@ -20,10 +20,10 @@ struct CabecalhoCsv {
 // For a spreadsheet set to Portuguese: fields separated by ';', a decimal comma, UTF-8 with a
 // byte-order mark so that the accents survive. A header records where the means came from,
 // then one row per mean in the order drawn.
-std::string csvMedias(const CabecalhoCsv& cabecalho, std::span<const float> medias);
+std::string meansCsv(const CsvHeader& cabecalho, std::span<const float> medias);
 
 // Two tab-separated rows, the captions and the values as the panel shows them, that paste into
 // a spreadsheet as seven cells each.
-std::string estatisticasTabuladas(const WindowModel& modelo);
+std::string tabulatedStatistics(const WindowModel& modelo);
 
 }  // namespace varnesk

@@ -1,4 +1,4 @@
-#include "chart/curva_normal.h"
+#include "chart/normal_curve.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 
 namespace varnesk {
 
-std::vector<Ponto> curvaNormal(const ChartModel& chart, const ChartState& state, double media,
+std::vector<Point> normalCurve(const ChartModel& chart, const ChartState& state, double media,
                                double desvio) {
   const int slots = state.escala.NumeroClasses + 1;
   if (!(desvio > 0) || state.EscalaY <= 0 || slots < 2) return {};
@@ -14,7 +14,7 @@ std::vector<Ponto> curvaNormal(const ChartModel& chart, const ChartState& state,
   const double width = state.escala.AmplitudeClasse;
   const float slot = frame.width / static_cast<float>(slots);
   constexpr int kPorClasse = 8;  // points per class: smooth at any zoom
-  std::vector<Ponto> pontos;
+  std::vector<Point> pontos;
   for (int k = 0; k <= slots * kPorClasse; ++k) {
     const double classes = static_cast<double>(k) / kPorClasse;
     const double z = (state.MenorMedia + classes * width - media) / desvio;

@@ -1,4 +1,4 @@
-#include "engine/seed.h"
+#include "engine/run_seeder.h"
 
 #include <charconv>
 #include <chrono>
@@ -6,13 +6,13 @@
 
 namespace varnesk {
 
-bool lerSemente(std::string_view text, std::uint64_t& seed) {
+bool parseSeed(std::string_view text, std::uint64_t& seed) {
   const char* end = text.data() + text.size();
   const auto [ptr, ec] = std::from_chars(text.data(), end, seed);
   return !text.empty() && ec == std::errc() && ptr == end;
 }
 
-std::uint64_t sementeDoRelogio() {
+std::uint64_t clockSeed() {
   const auto ticks = static_cast<std::uint64_t>(
       std::chrono::high_resolution_clock::now().time_since_epoch().count());
   std::random_device device;

@@ -1,4 +1,4 @@
-#include "chart/scale_table.h"
+#include "chart/scale.h"
 
 #include <array>
 
@@ -34,7 +34,7 @@ constexpr Linha kPadrao{0.0f, 20, 1.0, 5, 50};
 
 }  // namespace
 
-Escala EscolherEscala(double MenorMedia, double MaiorMedia, TipoJanela janela) {
+Scale EscolherEscala(double MenorMedia, double MaiorMedia, WindowKind janela) {
   const auto FaixaMedias = static_cast<float>(MaiorMedia - MenorMedia);
   Linha escolhida = kPadrao;
   for (const Linha& linha : kTabela)
@@ -43,7 +43,7 @@ Escala EscolherEscala(double MenorMedia, double MaiorMedia, TipoJanela janela) {
       break;
     }
   return {escolhida.classes, escolhida.amplitude,
-          janela == TipoJanela::Instantanea ? escolhida.passoInstantanea
+          janela == WindowKind::Instant ? escolhida.passoInstantanea
                                               : escolhida.passoPassoAPasso};
 }
 

@@ -1,4 +1,4 @@
-#include "engine/exportacao.h"
+#include "engine/means_csv.h"
 
 #include "common/number_text.h"
 
@@ -15,7 +15,7 @@ std::string campo(const std::string& texto) {
 
 }  // namespace
 
-std::string csvMedias(const CabecalhoCsv& c, std::span<const float> medias) {
+std::string meansCsv(const CsvHeader& c, std::span<const float> medias) {
   std::string out = "\xEF\xBB\xBF";
   out += "Arquivo da população;" + campo(c.arquivo) + "\r\n";
   out += "Tamanho da população (N);" + std::to_string(c.N) + "\r\n";
@@ -25,11 +25,11 @@ std::string csvMedias(const CabecalhoCsv& c, std::span<const float> medias) {
   out += "Simulação da janela;" + std::to_string(c.simulacao) + "\r\n\r\n";
   out += "Ordem;Média\r\n";
   for (std::size_t i = 0; i < medias.size(); ++i)
-    out += std::to_string(i + 1) + ';' + formatSignificativos(medias[i], 9, ',') + "\r\n";
+    out += std::to_string(i + 1) + ';' + formatSignificant(medias[i], 9, ',') + "\r\n";
   return out;
 }
 
-std::string estatisticasTabuladas(const WindowModel& m) {
+std::string tabulatedStatistics(const WindowModel& m) {
   return "Mínimo\tQ1\tMediana\tQ3\tMáximo\tMédia\tdp\n" + m.MinimoLBL.caption + '\t' +
          m.Q1LBL.caption + '\t' + m.MedianaLBL.caption + '\t' + m.Q3LBL.caption + '\t' +
          m.MaximoLBL.caption + '\t' + m.MediaLBL.caption + '\t' + m.dpLBL.caption + '\n';
