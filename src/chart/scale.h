@@ -2,7 +2,7 @@
 // Number and width of the histogram classes, chosen from a fixed table by the range of the means.
 #include <cstdint>
 
-#include "chart/window_kind.h"
+#include "layout/window_kind.h"
 
 namespace varnesk {
 

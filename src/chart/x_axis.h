@@ -4,7 +4,7 @@
 #include <span>
 
 #include "chart/chart_model.h"
-#include "chart/window_kind.h"
+#include "layout/window_kind.h"
 #include "common/controls.h"
 
 namespace varnesk {

@@ -1,42 +1,57 @@
 #include "engine/window_model.h"
 
+#include "layout/window_layouts.h"
+
 namespace varnesk {
 namespace {
 
-// A value box of the statistics panel: fixed size, design text "0".
-Label valueBox(const char* name, float left) { return {name, "0", left, 270, 795, 240, true, false}; }
+TextBox textBox(const WindowLayout& layout, const char* name) {
+  const ControlLayout& c = layout.control(name);
+  return {c.name, c.caption, c.enabled};
+}
 
-// The axis labels are auto-sized and read "0" (90 x 195 twips in the default font) until the
-// chart captions them; their design positions do not matter, the grid layout sets them.
-Label axisLabel() { return {"", "0", 0, 0, 90, 195, true, true}; }
+Button button(const WindowLayout& layout, const char* name) {
+  const ControlLayout& c = layout.control(name);
+  return {c.name, c.caption, c.enabled};
+}
+
+Label label(const ControlLayout& c) {
+  return {c.name, c.caption, c.box.left, c.box.top, c.box.width, c.box.height, c.visible, c.autoSize};
+}
+
+Line line(const ControlLayout& c) {
+  return {c.box.left, c.box.top, c.box.left + c.box.width, c.box.top + c.box.height, c.visible};
+}
+
+Rect rect(const ControlLayout& c) { return {c.box.left, c.box.top, c.box.width, c.box.height, c.visible}; }
+
+template <class Model, class Array>
+void members(const WindowLayout& layout, const char* array, Array& out, Model (*make)(const ControlLayout&)) {
+  for (std::size_t i = 0; i < out.size(); ++i)
+    out[i] = make(layout.control(std::string(array) + "_" + std::to_string(i)));
+}
 
 }  // namespace
 
-WindowModel initialModel(WindowKind tipo) {
-  const bool instant = tipo == WindowKind::Instant;
+WindowModel initialModel(WindowKind kind) {
+  const WindowLayout& layout = simulationLayout(kind);
   WindowModel m;
-  m.NumeroRepeticoesTXT.enabled = !instant;  // the step-by-step Load disables it itself
-  if (!instant) m.Command3.caption = " Encerrar/ Configurar";
-  m.MinimoLBL = valueBox("MinimoLBL", 705);
-  m.Q1LBL = valueBox("Q1LBL", 2130);
-  m.MedianaLBL = valueBox("MedianaLBL", 3840);
-  m.Q3LBL = valueBox("Q3LBL", 5145);
-  m.MaximoLBL = valueBox("MaximoLBL", 6825);
-  m.MediaLBL = valueBox("MediaLBL", 8430);
-  m.dpLBL = valueBox("dpLBL", 9675);
-
+  m.TamanhodaAmostraTXT = textBox(layout, "TamanhodaAmostraTXT");
+  m.NumeroRepeticoesTXT = textBox(layout, "NumeroRepeticoesTXT");
+  m.Command1 = button(layout, "Command1");
+  m.Command3 = button(layout, "Command3");
+  for (const PanelBox& p : kPanelBoxes) m.*p.box = label(layout.control(p.name));
   ChartModel& c = m.chart;
-  c.Shape1 = {1080, instant ? 990.0f : 975.0f, 9270, 5325, true};
-  for (std::size_t i = 0; i < c.RotuloY.size(); ++i) {
-    c.RotuloY[i] = axisLabel();
-    c.RotuloY[i].name = "RotuloY_" + std::to_string(i);
+  c.Shape1 = rect(layout.control("Shape1"));
+  c.MediaLIN = line(layout.control("MediaLIN"));
+  members(layout, "RotuloY", c.RotuloY, label);
+  members(layout, "RotuloX", c.RotuloX, label);
+  members(layout, "LinhaGradeHorizontal", c.LinhaGradeHorizontal, line);
+  members(layout, "LinhaGradeVertical", c.LinhaGradeVertical, line);
+  if (kind == WindowKind::Instant) {
+    c.Coluna.resize(72);
+    members(layout, "Coluna", c.Coluna, rect);
   }
-  for (std::size_t i = 0; i < c.RotuloX.size(); ++i) {
-    c.RotuloX[i] = axisLabel();
-    c.RotuloX[i].name = "RotuloX_" + std::to_string(i);
-  }
-  if (instant) c.Coluna.assign(72, Rect{0, 0, 210, 150, true});
-  c.MediaLIN = instant ? Line{285, 3300, 285, 5040, false} : Line{420, 3000, 420, 3200, true};
   return m;
 }
 

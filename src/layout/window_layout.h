@@ -33,8 +33,13 @@ struct Box {
 };
 
 struct ControlLayout {
+  ControlLayout(std::string controlName, ControlKind controlKind, std::string in, std::string text,
+                Box place)
+      : name(std::move(controlName)), kind(controlKind), container(std::move(in)),
+        caption(std::move(text)), box(place) {}
+
   std::string name;       // as the logic and the tests know it; array members as "RotuloY_3"
-  ControlKind kind = ControlKind::Label;
+  ControlKind kind;
   std::string container;  // the frame that holds it, or "" for the window's client area
   std::string caption;    // caption of a label, button, check box or frame; text of a text box
   Box box;
@@ -48,11 +53,17 @@ struct ControlLayout {
   bool autoSize = false;     // a label that takes exactly the size of its caption
   bool transparent = false;  // a label that lets what lies beneath show around its letters
   bool border = false;       // a label with a single-line border (the statistics value boxes)
-  int lineWidth = 1;         // pixels, for lines and outlines
+  bool drawnByChart = false;  // an element of the chart, drawn with it rather than made as a control
+  int lineWidth = 1;          // pixels, for lines and outlines
   std::string toolTip;
 };
 
 struct WindowLayout {
+  WindowLayout(std::string windowName, std::string title, float width, float height,
+               std::optional<Color> colour = std::nullopt)
+      : name(std::move(windowName)), caption(std::move(title)), clientWidth(width),
+        clientHeight(height), background(colour) {}
+
   std::string name;  // Form2, Form3, form1, Form4, ComparisonForm
   std::string caption;
   float clientWidth = 0, clientHeight = 0;  // twips
