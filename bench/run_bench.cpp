@@ -53,8 +53,6 @@ class SilentPlatform : public Platform {
   void showMessage(const std::string&) override {}
   void setFocus(const std::string&) override {}
   void setBusy(bool) override {}
-  void clearSurface() override {}
-  void drawCircle(float, float, float) override {}
 };
 
 // Form4's largest Load: it reads the default file and draws the whole run of n = 50000,

@@ -60,16 +60,16 @@ void open(WindowKind tipo, const std::string& n, const std::string& r, const cha
   const auto expected = static_cast<std::size_t>(instant ? (R > 5000 ? 0 : R) : roundHalfEven(R));
   for (int click = 0; click < (instant ? 1 : 1001) && janela.modelo().Command1.enabled; ++click) janela.Simular();
   check(!busy(watch) && messages(watch) == (instant && R > 5000));
-  check(watch.circles.size() == (instant ? 0 : expected));
+  const ChartModel& chart = janela.modelo().chart;
+  check(chart.surface.size() == (instant ? 0 : expected));
   const auto means = janela.corrida().sortedMeans.values();
   const auto [low, high] = std::minmax_element(&p.Populacao[1], &p.Populacao[1] + p.TamanhoPopulacao);
   check(means.size() == expected && std::is_sorted(means.begin(), means.end()));
   for (float m : means) check(m >= static_cast<float>(*low) && m <= static_cast<float>(*high));
-  const ChartModel& chart = janela.modelo().chart;
   const Rect& frame = chart.Shape1;
   // The mean added just before a refit (the 101st, the 501st) is drawn on the axis fitted to
   // the earlier means, so it may stand one dot above the top; never more.
-  for (const auto& [x, y, radius] : watch.circles)
+  for (const auto& [x, y, radius] : chart.surface)
     check(x >= frame.left && x <= frame.left + frame.width && y <= chart.bottom() && y >= frame.top - 2 * radius);
   for (const Rect& c : chart.Coluna)
     check(!c.visible || (c.top >= frame.top - 0.5f && c.top + c.height <= chart.bottom() + 0.5f));

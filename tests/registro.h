@@ -10,17 +10,11 @@
 
 namespace varnesk::apoio {
 
-struct Circle { float x, y, radius; bool operator==(const Circle&) const = default; };
-
 struct RecordingPlatform : Platform {
   void showMessage(const std::string& text) override { events.push_back("message: " + text); }
   void setFocus(const std::string& name) override { events.push_back("focus: " + name); }
   void setBusy(bool busy) override { events.push_back(busy ? "busy" : "idle"); }
-  void clearSurface() override { ++clears, circles.clear(); }
-  void drawCircle(float x, float y, float r) override { circles.push_back({x, y, r}); }
   std::vector<std::string> events;
-  std::vector<Circle> circles;  // what the surface shows now
-  int clears = 0;
 };
 
 // Every character 90 twips wide and 195 high, as a "0" in the default font.

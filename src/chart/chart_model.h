@@ -13,6 +13,13 @@ struct Point {
   float x = 0, y = 0;  // twips
 };
 
+// A dot drawn on the step-by-step window's surface: a circle outlined in black and filled with
+// the window's fill colour.
+struct SurfaceDot {
+  float x = 0, y = 0, radius = 0;  // twips
+  bool operator==(const SurfaceDot&) const = default;
+};
+
 struct ChartModel {
   Rect Shape1;  // the plot frame; the chart code reads it and never moves it
   std::array<Line, 6> LinhaGradeHorizontal;
@@ -22,6 +29,9 @@ struct ChartModel {
   std::vector<Rect> Coluna;        // 72 columns in the instant window, none in the step-by-step one
   Line MediaLIN;                   // the population mean, step-by-step window only
   std::vector<Point> NormalCurve;  // instant window, when the teacher shows it: the curve of theory
+  // What has been drawn on the surface since it was last cleared, in that order; it is painted
+  // at every repaint, so the dots survive another window passing over them.
+  std::vector<SurfaceDot> surface;
 
   float bottom() const { return Shape1.top + Shape1.height; }
 };

@@ -4,7 +4,7 @@
 
 namespace varnesk {
 
-void AjustarColunas(const ChartModel& chart, ChartState& state, float media, Platform& platform) {
+void AjustarColunas(ChartModel& chart, ChartState& state, float media) {
   const int classes = state.escala.NumeroClasses;
   const auto c = static_cast<std::size_t>(classOfMean(media, state.LimitesClasses, 1, classes));
   const auto count = static_cast<float>(++state.Frequencias[c]);
@@ -14,19 +14,18 @@ void AjustarColunas(const ChartModel& chart, ChartState& state, float media, Pla
   // them; the lowest dot never dips below the frame.
   float y = bottom - 2 * count * radius + radius / 2 + 50;
   if (y >= bottom) y = bottom - 2 * radius;
-  platform.drawCircle(state.CentroColuna[c], y, radius);
+  chart.surface.push_back({state.CentroColuna[c], y, radius});
 }
 
-void redrawDots(const ChartModel& chart, const ChartState& state, int mostradas,
-                      Platform& platform) {
-  platform.clearSurface();
+void redrawDots(ChartModel& chart, const ChartState& state, int mostradas) {
+  chart.surface.clear();
   if (mostradas <= 1) return;
   const float bottom = chart.bottom();
   const float radius = state.RaioPonto;
   for (int i = 1; i <= state.escala.NumeroClasses; ++i) {
     const auto u = static_cast<std::size_t>(i);
     for (int m = 1; m <= static_cast<int>(state.Frequencias[u]); ++m)
-      platform.drawCircle(state.CentroColuna[u], bottom - 2 * static_cast<float>(m) * radius, radius);
+      chart.surface.push_back({state.CentroColuna[u], bottom - 2 * static_cast<float>(m) * radius, radius});
   }
 }
 

@@ -1,16 +1,14 @@
 #pragma once
 // The step-by-step window's columns: stacks of dots, one per mean shown.
 #include "chart/chart_model.h"
-#include "common/platform.h"
 
 namespace varnesk {
 
 // Counts one more mean into its class and draws its dot on top of that class's stack.
-void AjustarColunas(const ChartModel& chart, ChartState& state, float media, Platform& platform);
+void AjustarColunas(ChartModel& chart, ChartState& state, float media);
 
 // Wipes the surface and draws every stack again at the current radius (after a new Y axis),
 // when more than one mean has been shown.
-void redrawDots(const ChartModel& chart, const ChartState& state, int mostradas,
-                      Platform& platform);
+void redrawDots(ChartModel& chart, const ChartState& state, int mostradas);
 
 }  // namespace varnesk

@@ -75,8 +75,7 @@ EixoY MontarEixoYPercentual(ChartModel& chart, ChartState& state, int contagem,
 }
 
 EixoY MontarEixoYContagem(ChartModel& chart, ChartState& state, std::span<const float> etapa,
-                          int mostradas, const TextMeasure& medir, char separador,
-                          Platform& platform) {
+                          int mostradas, const TextMeasure& medir, char separador) {
   const int classes = state.escala.NumeroClasses;
   std::array<int, 51> counts{};
   for (float media : etapa)
@@ -86,7 +85,7 @@ EixoY MontarEixoYContagem(ChartModel& chart, ChartState& state, std::span<const 
   const EixoY axis = buildAxis(chart, largest, 10, medir, separador);
   const float scale = chart.Shape1.height / static_cast<float>(axis.TopoEscala);
   state.RaioPonto = scale / 2;
-  redrawDots(chart, state, mostradas, platform);
+  redrawDots(chart, state, mostradas);
   return axis;
 }
 

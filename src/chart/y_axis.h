@@ -4,7 +4,6 @@
 
 #include "chart/chart_model.h"
 #include "common/controls.h"
-#include "common/platform.h"
 
 namespace varnesk {
 
@@ -22,7 +21,6 @@ EixoY MontarEixoYPercentual(ChartModel& chart, ChartState& state, int contagem,
 // classes, builds the axis in numbers of means for the largest class, keeps the dot radius,
 // and redraws one dot per mean already shown (the counts in Frequencias) on the new scale.
 EixoY MontarEixoYContagem(ChartModel& chart, ChartState& state, std::span<const float> etapa,
-                          int mostradas, const TextMeasure& medir, char separador,
-                          Platform& platform);
+                          int mostradas, const TextMeasure& medir, char separador);
 
 }  // namespace varnesk

@@ -1,5 +1,6 @@
 #pragma once
 // The input messages, word for word as the users know them.
+#include <string>
 #include <string_view>
 
 namespace varnesk::messages {
@@ -11,6 +12,16 @@ inline constexpr std::string_view kRepetitionsTooLarge = "Número de Repetiçõe
 inline constexpr std::string_view kStepByStepMaximum =
     "Número de Repetições Máximo para Passo a Passo é 1000";
 inline constexpr std::string_view kStepByStepMinimum = "Número de Repetições Mínimo é 100!";
+
+// A seed given on the command line that is not a whole number from 0 to 2^64 - 1.
+inline std::string badSeedMessage(std::string_view text) {
+  return "--semente: \"" + std::string(text) + "\" não é um inteiro de 0 a 18446744073709551615";
+}
+
+// A chart or the means that could not be written where the teacher asked.
+inline std::string couldNotSaveMessage(std::string_view file) {
+  return "Não foi possível gravar o arquivo \"" + std::string(file) + "\".";
+}
 
 inline constexpr int kMaxSampleSize = 50000;
 inline constexpr int kMaxInstantRepetitions = 5000;

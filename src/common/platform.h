@@ -14,10 +14,6 @@ class Platform {
   virtual void setFocus(const std::string& controlName) = 0;
   // Busy (hourglass) pointer during a run, default pointer afterwards.
   virtual void setBusy(bool busy) = 0;
-  // The drawing surface of the step-by-step window: wipe it, or add one dot with a black
-  // outline, filled with the window's fill colour. Coordinates in twips.
-  virtual void clearSurface() = 0;
-  virtual void drawCircle(float x, float y, float radius) = 0;
 };
 
 }  // namespace varnesk

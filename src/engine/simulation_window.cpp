@@ -98,7 +98,7 @@ void SimulationWindow::Estado::montarEixoYPassoAPasso() {
   const auto count = static_cast<std::size_t>(std::min(stageEnd, TotalRepeticoes));
   const std::span<const float> stage(corrida.Medias.data() + 1, count);
   MontarEixoYContagem(modelo.chart, grafico, stage, static_cast<int>(shown), ambiente.medir,
-                      ambiente.separador, ambiente.platform);
+                      ambiente.separador);
 }
 
 void SimulationWindow::Estado::carregarPassoAPasso() {
@@ -155,7 +155,7 @@ void SimulationWindow::Estado::simularPassoAPasso() {
   SomaMedias = static_cast<float>(static_cast<double>(SomaMedias) + x);
   corrida.sortedMeans.OrdenarMedias(x);
   corrida.MediaGeral = static_cast<double>(SomaMedias) / r;
-  AjustarColunas(modelo.chart, grafico, x, ambiente.platform);
+  AjustarColunas(modelo.chart, grafico, x);
   calcularEstatisticas();
   if (repeticoesMostradas() == TotalRepeticoes) modelo.Command1.enabled = false;
 }
@@ -214,6 +214,12 @@ std::uint64_t SimulationWindow::semente() const {
 }
 int SimulationWindow::simulacao() const {
   return estado_->gerador ? estado_->gerador->corridas() : 0;
+}
+
+std::string SimulationWindow::seedLine() const {
+  const std::string seed = "Semente " + std::to_string(semente());
+  return simulacao() == 0 ? seed + " · nenhuma simulação ainda"
+                          : seed + " · simulação " + std::to_string(simulacao()) + " desta janela";
 }
 
 std::string SimulationWindow::meansCsv() const {

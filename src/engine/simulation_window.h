@@ -52,6 +52,8 @@ class SimulationWindow {
   // seed of the window's generator and which of its runs this is (0 before the first).
   std::uint64_t semente() const;
   int simulacao() const;
+  // The same, as the menu's line tells it.
+  std::string seedLine() const;
   // The means shown, in the order drawn, for a spreadsheet; the statistics for the clipboard.
   std::string meansCsv() const;
   std::string tabulatedStatistics() const;

@@ -74,6 +74,7 @@ WindowLayout make(bool instant) {
                                "Sistema de Simulação em Tempo Real  (Passo a Passo)",
                  10845, 8160};
   w.minMaxButtons = !instant;
+  if (!instant) w.fillColor = Color::rgb(255, 0, 0);  // the dots: red inside their black outline
   w.controls = {
       control("Frame1", K::Frame, "", "", {75, 60, 10665, 735}, tab(36, 0)),
       control("Label1", K::Label, "Frame1", "Tamanho da Amostra...:", {435, 315, 1695, 195}, tab(55, 5)),

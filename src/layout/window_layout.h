@@ -68,6 +68,7 @@ struct WindowLayout {
   std::string caption;
   float clientWidth = 0, clientHeight = 0;  // twips
   std::optional<Color> background;          // none: the dialog colour
+  std::optional<Color> fillColor;           // what fills the figures drawn on the window's surface
   bool maximized = false;                   // opens filling the screen
   bool minMaxButtons = false;               // can be minimized and maximized
   // In the order of the description: later controls of a container lie above earlier ones.

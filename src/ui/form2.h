@@ -3,9 +3,8 @@
 // screen, and the end of the program.
 #include <QWidget>
 
-#include "ui/servicos.h"
-
-class QGroupBox;
+#include "ui/ui_services.h"
+#include "ui/window_widgets.h"
 
 namespace varnesk::ui {
 
@@ -13,19 +12,18 @@ class Form2 : public QWidget {
   Q_OBJECT
 
  public:
-  explicit Form2(ServicosUi servicos);
+  explicit Form2(UiServices services);
 
  protected:
-  void closeEvent(QCloseEvent* evento) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void Load();
-  void iniciarSimulacao();  // Command1
-  void encerrar();          // Command2, and the close box
+  void startSimulation();  // Command1
+  void endProgram();       // Command2, and the close box
 
-  ServicosUi servicos_;
-  QGroupBox* frame1_ = nullptr;
-  QGroupBox* frame2_ = nullptr;
+  UiServices services_;
+  WindowWidgets widgets_;
 };
 
 }  // namespace varnesk::ui

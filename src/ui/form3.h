@@ -4,9 +4,10 @@
 // simulation window, which reads its two texts when it loads.
 #include <QWidget>
 
-#include "engine/window_model.h"
-#include "ui/plataforma_qt.h"
-#include "ui/servicos.h"
+#include "layout/window_kind.h"
+#include "ui/qt_platform.h"
+#include "ui/ui_services.h"
+#include "ui/window_widgets.h"
 
 class QLineEdit;
 
@@ -16,17 +17,17 @@ class Form3 : public QWidget {
   Q_OBJECT
 
  public:
-  Form3(ServicosUi servicos, QWidget* dono);
+  Form3(UiServices services, QWidget* owner);
 
  private:
-  void instantaneo();  // Command1
-  void passoAPasso();  // Command3
-  void abrirSimulacao(WindowKind tipo);
+  void instantClicked();     // Command1
+  void stepByStepClicked();  // Command3
+  void openSimulation(WindowKind kind);
+  std::string text(const char* box) const;
 
-  ServicosUi servicos_;
-  PlataformaQt plataforma_{*this, servicos_, nullptr};
-  QLineEdit* tamanhoDaAmostra_ = nullptr;
-  QLineEdit* numeroRepeticoes_ = nullptr;
+  UiServices services_;
+  QtPlatform platform_{*this, services_};
+  WindowWidgets widgets_;
 };
 
 }  // namespace varnesk::ui

@@ -25,8 +25,8 @@ const QStringList kCabecalhos{QStringLiteral("n"),
                               QStringLiteral("Razão dp / corrigido")};
 }  // namespace
 
-FormComparacao::FormComparacao(ServicosUi servicos, QWidget* dono)
-    : QWidget(dono, Qt::Window), servicos_(std::move(servicos)), gerador_(servicos_.semente()) {
+FormComparacao::FormComparacao(UiServices servicos, QWidget* dono)
+    : QWidget(dono, Qt::Window), servicos_(std::move(servicos)), gerador_(servicos_.seed()) {
   setObjectName(QStringLiteral("FormComparacao"));
   setWindowTitle(QStringLiteral("Comparar tamanhos de amostra"));
   tamanhos_ = new QLineEdit(QStringLiteral("10, 100, 1000, 10000"), this);
@@ -79,7 +79,7 @@ void FormComparacao::comparar() {
   const double R = parseLeadingNumber(repeticoes_->text().toStdString());
   Population populacao;
   const PopulationReading leitura =
-      lista.erro.empty() ? LerPopulacao(servicos_.arquivoPopulacao, populacao) : PopulationReading{};
+      lista.erro.empty() ? LerPopulacao(servicos_.populationFile, populacao) : PopulationReading{};
   // The first problem found, and the box to correct.
   std::string problema = lista.erro;
   const char* caixa = "TamanhosTXT";
@@ -103,7 +103,7 @@ void FormComparacao::comparar() {
       compareSampleSizes(populacao, lista.tamanhos, R, gerador_.nextRunSeed());
   plataforma_.setBusy(false);
 
-  const char separador = separadorDecimalRegional();
+  const char separador = regionalDecimalSeparator();
   tabela_->setRowCount(static_cast<int>(linhas.size()));
   for (int i = 0; i < static_cast<int>(linhas.size()); ++i) {
     const ComparisonRow& l = linhas[static_cast<std::size_t>(i)];

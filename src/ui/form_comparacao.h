@@ -7,8 +7,8 @@
 
 #include "engine/comparacao.h"
 #include "engine/run_seeder.h"
-#include "ui/plataforma_qt.h"
-#include "ui/servicos.h"
+#include "ui/qt_platform.h"
+#include "ui/ui_services.h"
 
 class QLineEdit;
 class QTableWidget;
@@ -21,12 +21,12 @@ class FormComparacao : public QWidget {
   Q_OBJECT
 
  public:
-  FormComparacao(ServicosUi servicos, QWidget* dono);
+  FormComparacao(UiServices servicos, QWidget* dono);
   void comparar();  // the "Comparar" button
 
  private:
-  ServicosUi servicos_;
-  PlataformaQt plataforma_{*this, servicos_, nullptr};
+  UiServices servicos_;
+  QtPlatform plataforma_{*this, servicos_};
   RunSeeder gerador_;
   QLineEdit* tamanhos_ = nullptr;
   QLineEdit* repeticoes_ = nullptr;

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "ui/pintor_grafico.h"
+#include "common/color.h"
 
 namespace varnesk::ui {
 
@@ -59,7 +59,7 @@ void GraficoComparacao::paintEvent(QPaintEvent*) {
         p.drawRect(QRectF(x(histogramas_.inicio + c * histogramas_.largura), base - alto,
                           largura / kClasses, alto));
     }
-    p.setPen(kCorLegendaInativa);
+    p.setPen(QColor(kInactiveCaption.r, kInactiveCaption.g, kInactiveCaption.b));
     p.drawLine(QPointF(esquerda, base), QPointF(esquerda + largura, base));
   }
   const double eixo = height() - kMargemBase + 2;

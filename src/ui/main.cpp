@@ -5,35 +5,34 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
+#include "common/messages.h"
 #include "engine/run_seeder.h"
-#include "ui/aplicacao.h"
+#include "ui/application.h"
 #include "ui/form2.h"
-#include "ui/servicos.h"
+#include "ui/ui_services.h"
 
 int main(int argc, char* argv[]) {
-  QApplication aplicacao(argc, argv);
-  varnesk::ui::prepararAplicacao();
-  QCommandLineParser opcoes;
-  opcoes.setApplicationDescription(
-      QStringLiteral("Varnesk: estimativa amostral da taxa média de perda."));
-  opcoes.addHelpOption();
-  const QCommandLineOption semente(
-      QStringLiteral("semente"),
-      QStringLiteral("Semente do gerador de todas as janelas (inteiro de 64 bits)."),
-      QStringLiteral("inteiro"));
-  opcoes.addOption(semente);
-  opcoes.process(aplicacao);
-  varnesk::ui::ServicosUi servicos = varnesk::ui::servicosDoPrograma();
-  if (opcoes.isSet(semente)) {
-    std::uint64_t valor = 0;
-    if (!varnesk::parseSeed(opcoes.value(semente).toStdString(), valor)) {
-      std::fprintf(stderr, "--semente: \"%s\" não é um inteiro de 0 a 18446744073709551615\n",
-                   qPrintable(opcoes.value(semente)));
+  QApplication application(argc, argv);
+  varnesk::ui::prepareApplication();
+  QCommandLineParser options;
+  options.setApplicationDescription(QStringLiteral("Varnesk: estimativa amostral da taxa média de perda."));
+  options.addHelpOption();
+  const QCommandLineOption seed(QStringLiteral("semente"),
+                                QStringLiteral("Semente do gerador de todas as janelas (inteiro de 64 bits)."),
+                                QStringLiteral("inteiro"));
+  options.addOption(seed);
+  options.process(application);
+  varnesk::ui::UiServices services = varnesk::ui::programServices();
+  if (options.isSet(seed)) {
+    std::uint64_t value = 0;
+    const std::string text = options.value(seed).toStdString();
+    if (!varnesk::parseSeed(text, value)) {
+      std::fprintf(stderr, "%s\n", varnesk::messages::badSeedMessage(text).c_str());
       return 2;
     }
-    servicos.semente = [valor] { return valor; };
+    services.seed = [value] { return value; };
   }
-  varnesk::ui::Form2 inicio(servicos);
-  inicio.showMaximized();
+  varnesk::ui::Form2 start(services);
+  start.showMaximized();
   return QApplication::exec();
 }

@@ -7,23 +7,21 @@
 
 namespace varnesk::ui {
 
-inline constexpr double kTwipsPorPixel = 15.0;
+inline constexpr double kTwipsPerPixel = 15.0;
 
-inline double emPixels(double twips) { return twips / kTwipsPorPixel; }
-inline int emPixelsInteiros(double twips) {
-  return static_cast<int>(std::lround(twips / kTwipsPorPixel));
-}
+inline double toPixels(double twips) { return twips / kTwipsPerPixel; }
+inline int toWholePixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 
 // A control's box: each edge is snapped to its own nearest pixel, so neighbouring boxes that
 // share an edge in twips share it on screen too.
-inline QRect caixaEmPixels(double left, double top, double width, double height) {
-  const int x0 = emPixelsInteiros(left), y0 = emPixelsInteiros(top);
-  const int x1 = emPixelsInteiros(left + width), y1 = emPixelsInteiros(top + height);
+inline QRect snappedBox(double left, double top, double width, double height) {
+  const int x0 = toWholePixels(left), y0 = toWholePixels(top);
+  const int x1 = toWholePixels(left + width), y1 = toWholePixels(top + height);
   return {x0, y0, x1 - x0, y1 - y0};
 }
 
-inline QRectF caixaEmPixelsF(double left, double top, double width, double height) {
-  return {emPixels(left), emPixels(top), emPixels(width), emPixels(height)};
+inline QRectF exactBox(double left, double top, double width, double height) {
+  return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
 }
 
 }  // namespace varnesk::ui

@@ -25,7 +25,6 @@ struct Chart {
   WindowKind tipo;
   WindowModel m;
   ChartState state;
-  RecordingPlatform platform;
 };
 
 TEST(MontarGrade, StartingLayoutFromTheFrame) {
@@ -80,13 +79,13 @@ TEST(MontarEixoYContagem, ScaleRadiusAndRefitOfTheDotsShown) {
   c.state.CentroColuna[1] = 1300;
   for (const auto& [largest, top, captions] :
        {std::tuple{23, 30, "0 6 12 18 24 30 "}, {7, 10, "0 2.5 5 7.5 10 "}, {40, 40, "0 10 20 30 40 "}}) {
-    MontarEixoYContagem(c.m.chart, c.state, V(largest, 0.5f), 101, fixedMeasure, '.', c.platform);
+    MontarEixoYContagem(c.m.chart, c.state, V(largest, 0.5f), 101, fixedMeasure, '.');
     EXPECT_EQ(shown(c.m.chart.RotuloY), captions);  // a refit with fewer bands hides the others
     EXPECT_FLOAT_EQ(c.state.RaioPonto, 5325.0f / top / 2);
   }
   const float r = c.state.RaioPonto;
   EXPECT_FLOAT_EQ(c.m.chart.LinhaGradeHorizontal[4].y1, 975);  // the frame's top edge
-  EXPECT_EQ(c.platform.circles, (std::vector<Circle>{{1300, 6300 - 2 * r, r}, {1300, 6300 - 4 * r, r},
+  EXPECT_EQ(c.m.chart.surface, (std::vector<SurfaceDot>{{1300, 6300 - 2 * r, r}, {1300, 6300 - 4 * r, r},
                                                               {1300, 6300 - 6 * r, r}}));
 }
 
@@ -131,9 +130,9 @@ TEST(AjustarColunas, DotsStackOnTheirClassNeverBelowTheFrame) {
     for (int j = 1; j <= 20; ++j) c.state.LimitesClasses[j] = 1.0 + (j - 1) * 0.1;
     c.state.CentroColuna[6] = 2000;
     c.state.RaioPonto = radius;
-    for (int k = 0; k < 3; ++k) AjustarColunas(c.m.chart, c.state, 1.5f, c.platform);  // on a boundary
-    for (int k = 0; k < 3; ++k) EXPECT_EQ(c.platform.circles.at(k), (Circle{2000, heights[k], radius}));
-    AjustarColunas(c.m.chart, c.state, 9.0f, c.platform);
+    for (int k = 0; k < 3; ++k) AjustarColunas(c.m.chart, c.state, 1.5f);  // on a boundary
+    for (int k = 0; k < 3; ++k) EXPECT_EQ(c.m.chart.surface.at(k), (SurfaceDot{2000, heights[k], radius}));
+    AjustarColunas(c.m.chart, c.state, 9.0f);
     EXPECT_EQ(c.state.Frequencias[20], 1);
   }
 }

@@ -78,19 +78,19 @@ TEST_F(Janela, StepByStepReplaysTheRunToItsEnd) {
     SimulationWindow w = open(WindowKind::StepByStep);
     ASSERT_TRUE(w.Load("40", text));
     const WindowModel& m = w.modelo();
-    EXPECT_EQ(std::tuple(m.NumeroRepeticoesTXT.text, m.NumeroRepeticoesTXT.enabled, platform.circles.size()),
+    EXPECT_EQ(std::tuple(m.NumeroRepeticoesTXT.text, m.NumeroRepeticoesTXT.enabled, m.chart.surface.size()),
               std::tuple("0", false, 0u));
     const std::vector<float> run(&w.corrida().Medias[1], &w.corrida().Medias[1] + total);
     std::vector<int> refits;
     float sum = 0;
     for (int click = 1; click <= total; ++click) {
       ASSERT_TRUE(m.Command1.enabled) << click;
-      const int clears = platform.clears;
+      const std::vector<SurfaceDot> before = m.chart.surface;  // a refit draws every dot again
       w.Simular();
-      if (platform.clears != clears) refits.push_back(click);
+      if (!std::equal(before.begin(), before.end(), m.chart.surface.begin())) refits.push_back(click);
       sum = static_cast<float>(sum + run[click - 1]);
       const double mean = double(sum) / click;
-      ASSERT_EQ(std::tuple(m.NumeroRepeticoesTXT.text, platform.circles.size(), w.corrida().MediaGeral, m.MediaLBL.caption),
+      ASSERT_EQ(std::tuple(m.NumeroRepeticoesTXT.text, m.chart.surface.size(), w.corrida().MediaGeral, m.MediaLBL.caption),
                 std::tuple(std::to_string(click), click, mean, formatFixed(mean, 3, '.')));
       if (click == 1) { EXPECT_EQ(m.Q1LBL.caption, "-"); }
     }
@@ -100,7 +100,6 @@ TEST_F(Janela, StepByStepReplaysTheRunToItsEnd) {
     std::vector<float> sorted = run;
     std::stable_sort(sorted.begin(), sorted.end());
     EXPECT_TRUE(std::ranges::equal(sorted, w.corrida().sortedMeans.values()));
-    platform.circles.clear();
   }
 }
 
@@ -180,8 +179,8 @@ TEST_F(Janela, ASeedRedoesTheRunOfVarneskSimAndBatchesAreClicks) {
   EXPECT_EQ(means(clicks, 300), runSim({"-n", "10", "-r", "300", "-s", "5", "-p", file, "--medias"}).out);
   for (int click = 0; click < 310; ++click) clicks.Simular();
   for (int batch : {100, 10, 100, 100}) batches.simulateMany(batch);
-  EXPECT_EQ(std::tuple(other.circles, other.clears, batches.tabulatedStatistics(), batches.modelo().Command1.enabled),
-            std::tuple(platform.circles, platform.clears, clicks.tabulatedStatistics(), false));
+  EXPECT_EQ(std::tuple(batches.modelo().chart.surface, batches.tabulatedStatistics(), batches.modelo().Command1.enabled),
+            std::tuple(clicks.modelo().chart.surface, clicks.tabulatedStatistics(), false));
 }
 
 }  // namespace

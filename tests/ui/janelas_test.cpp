@@ -4,11 +4,11 @@
 #include <QtWidgets>
 
 #include "engine/population.h"
-#include "ui/aplicacao.h"
+#include "ui/application.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
-#include "ui/form_simulacao.h"
-#include "ui/pintor_grafico.h"
+#include "ui/simulation_form.h"
+#include "chart/chart_model.h"
 
 using namespace varnesk;
 using namespace varnesk::ui;
@@ -18,7 +18,7 @@ namespace {
 QStringList mensagens;  // every message box, after the name of the window it was shown over
 int encerramentos = 0;
 
-ServicosUi servicos(const char* populacao = nullptr) {
+UiServices servicos(const char* populacao = nullptr) {
   return {[](QWidget* dono, const QString& texto) { mensagens << dono->objectName() + ": " + texto; },
           [] { ++encerramentos; }, populacao ? populacao : defaultPopulationPath(), [] { return 42ull; }};
 }
@@ -52,7 +52,7 @@ class JanelasTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { prepararAplicacao(); }
+  void initTestCase() { prepareApplication(); }
 
   void percursoCompleto() {
     Form2 inicio(servicos());
@@ -68,23 +68,23 @@ class JanelasTest : public QObject {
     QCOMPARE(std::tuple(textos(form1, kCaixas + kPainel), foco(form1)),
              std::tuple(QStringList{"500", "1500"} + QStringList(7, "0"), QString("Command1")));
     clicar(form1, "Command1");
-    const WindowModel& m = static_cast<FormSimulacao*>(form1.data())->logica().modelo();
+    const WindowModel& m = static_cast<SimulationForm*>(form1.data())->logic().modelo();
     QCOMPARE(textos(form1, {"MinimoLBL", "dpLBL"}), QStringList({m.MinimoLBL.caption.c_str(), m.dpLBL.caption.c_str()}));
     QVERIFY(clicar(form1, "Command3") == config && form1.isNull());
 
     qobject_cast<QLineEdit*>(controle(config, kCaixas[1]))->setText("150");
     controle(config, "Command3")->setFocus();
     QTest::keyClick(controle(config, "Command3"), Qt::Key_Return);  // Enter presses it, as Space does
-    QPointer<FormSimulacao> form4 = static_cast<FormSimulacao*>(QApplication::activeModalWidget());
+    QPointer<SimulationForm> form4 = static_cast<SimulationForm*>(QApplication::activeModalWidget());
     QCOMPARE(std::tuple(textos(form4, kCaixas), controle(form4, kCaixas[1])->isEnabled()),
              std::tuple(QStringList{"500", "0"}, false));
     QTest::keyClick(form4->focusWidget(), Qt::Key_Return);
     QVERIFY(QTest::qWaitForWindowActive(form4));
     QTest::keyClick(form4, Qt::Key_D);  // ten more
     QCOMPARE(textos(form4, kCaixas), (QStringList{"500", "11"}));
-    form4->simularVarias(200);  // past the last mean the focus leaves Simular, not for Encerrar
+    form4->simulateMany(200);  // past the last mean the focus leaves Simular, not for Encerrar
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(std::tuple(QApplication::activeModalWidget(), textos(form4, kCaixas), form4->superficie().size(),
+    QCOMPARE(std::tuple(QApplication::activeModalWidget(), textos(form4, kCaixas), form4->logic().modelo().chart.surface.size(),
                         controle(form4, "Command1")->isEnabled()),
              std::tuple(form4.data(), QStringList{"500", "150"}, std::size_t{150}, false));
     const QRect simular = controle(form4, "Command1")->geometry();
@@ -95,11 +95,11 @@ class JanelasTest : public QObject {
     QCOMPARE(std::tuple(form4->size(), controle(form4, "Command1")->geometry()),
              std::tuple(QSize(723, 544), simular));
     const QString pasta = QDir::tempPath() + "/varnesk_janelas_";
-    QVERIFY(form4->salvarMedias(pasta + ".csv") && form4->salvarGrafico(pasta + ".png"));
+    QVERIFY(form4->saveMeans(pasta + ".csv") && form4->saveChart(pasta + ".png"));
     QFile csv(pasta + ".csv");
     QVERIFY(csv.open(QIODevice::ReadOnly) && csv.readAll().count("\r\n") == 150 + 8);
     QCOMPARE(QImage(pasta + ".png").size(), QSize(723, 442));
-    form4->copiarEstatisticas();
+    form4->copyStatistics();
     QVERIFY(QApplication::clipboard()->text().startsWith("Mínimo\tQ1\tMediana\tQ3\tMáximo\tMédia\tdp\n"));
     QVERIFY(clicar(form4, "Command3") == config && form4.isNull());
 
@@ -134,8 +134,8 @@ class JanelasTest : public QObject {
   void disposicao() {
     Form2 inicio(servicos());
     Form3 config(servicos(), nullptr);
-    FormSimulacao form1(WindowKind::Instant, servicos(), nullptr);
-    FormSimulacao form4(WindowKind::StepByStep, servicos(), nullptr);
+    SimulationForm form1(WindowKind::Instant, servicos(), nullptr);
+    SimulationForm form4(WindowKind::StepByStep, servicos(), nullptr);
     QVERIFY(form1.Load("1000", "100") && form4.Load("1000", "100"));
     for (const auto& [janela, ordem] : std::vector<std::pair<QWidget*, QStringList>>{
              {&inicio, {"Command1", "Command2"}},
@@ -172,14 +172,14 @@ class JanelasTest : public QObject {
 
   void pintura() {
     for (const auto tipo : {WindowKind::Instant, WindowKind::StepByStep}) {
-      FormSimulacao janela(tipo, servicos(), nullptr);
+      SimulationForm janela(tipo, servicos(), nullptr);
       const bool instantanea = tipo == WindowKind::Instant;
       QVERIFY(janela.Load("10", instantanea ? "5000" : "150"));
       janela.show();
       for (int clique = 0; clique < (instantanea ? 1 : 150); ++clique) clicar(&janela, "Command1");
       const QImage imagem = janela.grab().toImage();
       const auto cor = [&](double x, double y) { return imagem.pixelColor(std::lround(x / 15), std::lround(y / 15)); };
-      const ChartModel& g = janela.logica().modelo().chart;
+      const ChartModel& g = janela.logic().modelo().chart;
       const Rect& f = g.Shape1;  // outlined inside its box in the window text colour
       QVERIFY(cor(f.left, f.top) == Qt::black && cor(f.left + f.width - 15, f.top + f.height - 15) == Qt::black &&
               cor(f.left - 15, f.top - 15) != Qt::black);
@@ -192,18 +192,18 @@ class JanelasTest : public QObject {
                                                 cor(c.left + c.width / 2, c.top) == QColor(128, 0, 0));
         if (c.visible && c.height > 0) QVERIFY(cor(c.left + c.width / 2, f.top + f.height - 30).green() < 50);
       }
-      janela.mostrarCurvaNormal(true);  // the normal curve of theory, dark blue, in form1 only
+      janela.showNormalCurve(true);  // the normal curve of theory, dark blue, in form1 only
       const QImage comCurva = janela.grab().toImage();
       int curva = 0;
       for (int x = 0; x < 720; ++x) curva += comCurva.pixelColor(x, comCurva.height() / 2) == QColor(0, 0, 128);
       QVERIFY((curva > 0) == instantanea);
       std::size_t vermelhos = 0, contornados = 0;  // red dots outlined in black, a few under grid lines
-      for (const Circulo& c : janela.superficie()) {
+      for (const SurfaceDot& c : janela.logic().modelo().chart.surface) {
         vermelhos += cor(c.x, c.y) == Qt::red;
-        contornados += std::min({cor(c.x, c.y - c.raio - 15).red(), cor(c.x, c.y - c.raio).red(),
-                                 cor(c.x, c.y - c.raio + 15).red()}) < 170;
+        contornados += std::min({cor(c.x, c.y - c.radius - 15).red(), cor(c.x, c.y - c.radius).red(),
+                                 cor(c.x, c.y - c.radius + 15).red()}) < 170;
       }
-      QVERIFY(10 * vermelhos >= 8 * janela.superficie().size() && 10 * contornados >= 9 * janela.superficie().size());
+      QVERIFY(10 * vermelhos >= 8 * janela.logic().modelo().chart.surface.size() && 10 * contornados >= 9 * janela.logic().modelo().chart.surface.size());
     }
   }
 };

@@ -1,19 +1,19 @@
-#include "ui/aplicacao.h"
+#include "ui/application.h"
 
 #include <QApplication>
 #include <QIcon>
 
-#include "ui/fontes.h"
+#include "ui/qt_fonts.h"
 
 namespace varnesk::ui {
 
-void prepararAplicacao() {
+void prepareApplication() {
   QApplication::setApplicationName(QStringLiteral("varnesk"));
   QGuiApplication::setDesktopFileName(QStringLiteral("varnesk"));
   // The classic style on every desktop: sunken text boxes, raised buttons, and frame titles
   // that sit on the frame's line, as the layouts were drawn for.
   QApplication::setStyle(QStringLiteral("Windows"));
-  QApplication::setFont(fontePadrao());
+  QApplication::setFont(qtFont(kDefaultFont));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/varnesk.png")));
 }
 

@@ -11,20 +11,20 @@ class QWidget;
 
 namespace varnesk::ui {
 
-struct ServicosUi {
+struct UiServices {
   // Shows the text with an OK button only and returns once the user has closed it.
-  std::function<void(QWidget* dono, const QString& texto)> mostrarMensagem;
+  std::function<void(QWidget* owner, const QString& text)> showMessage;
   // Sair do Programa and the start screen's close box.
-  std::function<void()> encerrarPrograma;
-  std::filesystem::path arquivoPopulacao;
-  std::function<std::uint64_t()> semente;
+  std::function<void()> endProgram;
+  std::filesystem::path populationFile;
+  std::function<std::uint64_t()> seed;
 };
 
 // The program's own: a modal message box titled "Varnesk" without an icon, the end of the
 // event loop, populacao.txt beside the program and a seed from the clock.
-ServicosUi servicosDoPrograma();
+UiServices programServices();
 
 // The decimal separator of the user's regional settings, as the number formats want it.
-char separadorDecimalRegional();
+char regionalDecimalSeparator();
 
 }  // namespace varnesk::ui

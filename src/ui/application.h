@@ -5,6 +5,6 @@
 namespace varnesk::ui {
 
 // Call once, after the QApplication exists and before any window is made.
-void prepararAplicacao();
+void prepareApplication();
 
 }  // namespace varnesk::ui

@@ -1,0 +1,30 @@
+#include "ui/ui_services.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QMessageBox>
+
+#include "engine/population.h"
+#include "engine/run_seeder.h"
+
+namespace varnesk::ui {
+
+namespace {
+void messageBox(QWidget* owner, const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Varnesk"), text, QMessageBox::Ok, owner);
+  box.exec();
+}
+}  // namespace
+
+UiServices programServices() {
+  return {messageBox, [] { QCoreApplication::quit(); }, defaultPopulationPath(), clockSeed};
+}
+
+char regionalDecimalSeparator() {
+  const QString point = QLocale::system().decimalPoint();
+  // The formats write one byte; a separator outside ASCII falls back to the period.
+  if (point.size() == 1 && point.at(0).unicode() < 0x80) return static_cast<char>(point.at(0).unicode());
+  return '.';
+}
+
+}  // namespace varnesk::ui

@@ -1,0 +1,210 @@
+#include "ui/window_widgets.h"
+
+#include <QCheckBox>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "ui/qt_colors.h"
+#include "ui/qt_fonts.h"
+#include "ui/twips.h"
+#include "ui/zoom.h"
+
+namespace varnesk::ui {
+
+namespace {
+
+// Enter presses the focused button, as Space does; a button that lacks the focus takes no Enter,
+// since none of these windows has a default button.
+class EnterPresses : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    static_cast<QPushButton*>(object)->click();
+    return true;
+  }
+};
+
+void place(QWidget* control, const Box& b) {
+  control->setGeometry(snappedBox(b.left, b.top, b.width, b.height));
+  rememberBox(control, b.left, b.top, b.width, b.height);
+}
+
+void paintBackground(QWidget* control, const QColor& color) {
+  QPalette palette = control->palette();
+  palette.setColor(QPalette::Window, color);
+  control->setPalette(palette);
+  control->setAutoFillBackground(true);
+}
+
+Qt::Alignment qtAlignment(Alignment a) {
+  switch (a) {
+    case Alignment::Right: return Qt::AlignRight | Qt::AlignTop;
+    case Alignment::Center: return Qt::AlignHCenter | Qt::AlignTop;
+    case Alignment::Left: break;
+  }
+  return Qt::AlignLeft | Qt::AlignTop;
+}
+
+QLabel* makeLabel(QWidget* parent, const ControlLayout& c) {
+  auto* label = new QLabel(QString::fromStdString(displayedText(c.caption, c.font.family)), parent);
+  const QFont font = qtFont(c.font);
+  label->setFont(font);
+  label->setAlignment(qtAlignment(c.alignment));
+  label->setToolTip(QString::fromStdString(c.toolTip));
+  if (c.border) {
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+    label->setIndent(1);
+  }
+  if (c.background) {
+    paintBackground(label, qtColor(*c.background, label->palette()));
+  } else {
+    label->setAutoFillBackground(!c.transparent);
+  }
+  if (c.foreground) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, qtColor(*c.foreground, palette));
+    label->setPalette(palette);
+  }
+  Box box = c.box;
+  if (c.autoSize) {  // whole pixels that hold the whole caption
+    const SizeF size = measureText(font, label->text());
+    box.width = static_cast<float>(std::ceil(size.width / kTwipsPerPixel) * kTwipsPerPixel);
+    box.height = static_cast<float>(std::ceil(size.height / kTwipsPerPixel) * kTwipsPerPixel);
+  }
+  place(label, box);
+  return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const ControlLayout& c) {
+  auto* button = new QPushButton(parent);
+  const QFont font = qtFont(c.font);
+  button->setFont(font);
+  const QRect box = snappedBox(c.box.left, c.box.top, c.box.width, c.box.height);
+  const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
+                     button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+  button->setText(wrapCaption(QString::fromStdString(c.caption), QFontMetricsF(font), box.width() - 2 * margin));
+  button->setAutoDefault(false);  // the look of a plain button, without a default frame
+  button->installEventFilter(new EnterPresses(button));
+  place(button, c.box);
+  return button;
+}
+
+QWidget* makeOther(QWidget* parent, const ControlLayout& c) {
+  const QString caption = QString::fromStdString(c.caption);
+  QWidget* w = nullptr;
+  switch (c.kind) {
+    case ControlKind::TextBox: w = new QLineEdit(caption, parent); break;
+    case ControlKind::CheckBox: w = new QCheckBox(caption, parent); break;
+    case ControlKind::Frame: {
+      w = new QGroupBox(caption, parent);
+      if (c.background) paintBackground(w, qtColor(*c.background, w->palette()));
+      break;
+    }
+    default: w = new QWidget(parent); break;
+  }
+  place(w, c.box);
+  return w;
+}
+
+// The keyboard tab order from the layout's tab positions (labels and frames take no focus), and
+// the opening focus on the first control that can take it.
+void setTabOrder(std::vector<std::pair<int, QWidget*>> controls) {
+  std::stable_sort(controls.begin(), controls.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < controls.size(); ++i) QWidget::setTabOrder(controls[i - 1].second, controls[i].second);
+  for (const auto& [tab, control] : controls) {
+    if (control->isEnabled() && control->isVisibleTo(control->window()) && (control->focusPolicy() & Qt::TabFocus)) {
+      control->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+  }
+}
+
+bool takesFocus(ControlKind kind) {
+  return kind == ControlKind::TextBox || kind == ControlKind::Button || kind == ControlKind::CheckBox;
+}
+
+}  // namespace
+
+WindowWidgets::WindowWidgets(QWidget* window, const WindowLayout& layout) {
+  window->setObjectName(QString::fromStdString(layout.name));
+  window->setWindowTitle(QString::fromStdString(layout.caption));
+  window->setFont(qtFont(kDefaultFont));
+  if (layout.background) paintBackground(window, qtColor(*layout.background, window->palette()));
+  window->resize(toWholePixels(layout.clientWidth), toWholePixels(layout.clientHeight));
+  rememberBox(window, 0, 0, layout.clientWidth, layout.clientHeight);
+  std::vector<std::pair<int, QWidget*>> tabs;
+  for (const ControlLayout& c : layout.controls) {
+    if (c.drawnByChart) continue;
+    QWidget* w = make(window, c);
+    if (takesFocus(c.kind) && c.tabIndex >= 0) tabs.emplace_back(c.tabIndex, w);
+  }
+  // Labels are drawn on their container's own surface, beneath every control that is a window of
+  // its own (text boxes, buttons, check boxes, frames), whatever the order they were made in.
+  for (QWidget* control : window->findChildren<QWidget*>())
+    if (qobject_cast<QLabel*>(control) == nullptr) control->raise();
+  setTabOrder(std::move(tabs));
+}
+
+QWidget* WindowWidgets::make(QWidget* window, const ControlLayout& c) {
+  QWidget* parent = c.container.empty() ? window : (*this)[c.container];
+  QWidget* w = c.kind == ControlKind::Label    ? makeLabel(parent, c)
+               : c.kind == ControlKind::Button ? makeButton(parent, c)
+                                               : makeOther(parent, c);
+  w->setObjectName(QString::fromStdString(c.name));
+  if (!c.enabled) w->setEnabled(false);
+  if (!c.visible) w->setVisible(false);
+  widgets_.emplace(c.name, w);
+  return w;
+}
+
+QWidget* WindowWidgets::operator[](std::string_view name) const {
+  const auto found = widgets_.find(name);
+  return found == widgets_.end() ? nullptr : found->second;
+}
+
+Qt::WindowFlags frameFlags(const WindowLayout& layout) {
+  if (layout.minMaxButtons) return Qt::Window;
+  return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+         Qt::WindowCloseButtonHint;
+}
+
+QString wrapCaption(const QString& caption, const QFontMetricsF& metrics, double width) {
+  QStringList lines;
+  QString rest = caption;
+  while (metrics.horizontalAdvance(rest) > width) {
+    // The last blank that leaves a line that fits; a blank that opens the caption is kept.
+    qsizetype cut = rest.size() - 1;
+    while (cut > 0 && (rest.at(cut) != QLatin1Char(' ') || metrics.horizontalAdvance(rest.left(cut)) > width)) --cut;
+    if (cut <= 0) break;  // one word wider than the button: it is cut, not broken
+    lines << rest.left(cut);
+    rest = rest.mid(cut + 1);
+  }
+  lines << rest;
+  return lines.join(QLatin1Char('\n'));
+}
+
+void openModal(QWidget* window, QWidget* owner) {
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->setWindowModality(Qt::ApplicationModal);
+  // The new window's frame is not known before it is shown; the opener's tells how much the
+  // window manager adds around a client area.
+  const QRect ownerFrame = owner->frameGeometry();
+  const QSize decoration = ownerFrame.size() - owner->geometry().size();
+  const QSize outside = window->size() + decoration;
+  window->move(ownerFrame.center() - QPoint(outside.width() / 2, outside.height() / 2));
+  window->show();
+}
+
+}  // namespace varnesk::ui

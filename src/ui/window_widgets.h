@@ -1,0 +1,47 @@
+#pragma once
+// The widgets of one window, made from its description in the core: every control is named
+// after it (Qt's objectName), placed in its container at its box in twips, sized as laid out
+// (or to its caption, when the label sizes itself), with its font, colours and tab position.
+// The chart's elements are not widgets: the window paints them from its drawing list.
+#include <QString>
+#include <Qt>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "layout/window_layout.h"
+
+class QWidget;
+class QFontMetricsF;
+
+namespace varnesk::ui {
+
+class WindowWidgets {
+ public:
+  // Fills `window` (made with frameFlags(layout)) with the controls of `layout`, sets its
+  // caption, client area and colours, the tab order and the opening focus.
+  WindowWidgets(QWidget* window, const WindowLayout& layout);
+
+  QWidget* operator[](std::string_view name) const;
+  template <class T>
+  T* get(std::string_view name) const {
+    return static_cast<T*>((*this)[name]);
+  }
+
+ private:
+  QWidget* make(QWidget* window, const ControlLayout& control);
+  std::map<std::string, QWidget*, std::less<>> widgets_;
+};
+
+// The window's frame: only windows that can be minimized and maximized show those buttons.
+Qt::WindowFlags frameFlags(const WindowLayout& layout);
+
+// A caption too wide for its button breaks at blanks into lines, as buttons do.
+QString wrapCaption(const QString& caption, const QFontMetricsF& metrics, double width);
+
+// Opens the window over the one that asked for it, centred on it; only the new window takes
+// input until it closes, and closing it destroys it. The caller does not wait: nothing of the
+// opener's handler runs after the window is open, so the program behaves as if it waited.
+void openModal(QWidget* window, QWidget* owner);
+
+}  // namespace varnesk::ui
