@@ -1,6 +1,7 @@
 #pragma once
 // The chart of a simulation window: its controls, in twips, and the class state that the
 // chart procedures keep between calls.
+#include "common/limits.h"
 #include <array>
 #include <vector>
 
@@ -22,11 +23,11 @@ struct SurfaceDot {
 
 struct ChartModel {
   Rect Shape1;  // the plot frame; the chart code reads it and never moves it
-  std::array<Line, 6> LinhaGradeHorizontal;
-  std::array<Label, 6> RotuloY;
-  std::array<Line, 41> LinhaGradeVertical;
-  std::array<Label, 41> RotuloX;
-  std::vector<Rect> Coluna;        // 72 columns in the instant window, none in the step-by-step one
+  std::array<Line, kYLabels> LinhaGradeHorizontal;
+  std::array<Label, kYLabels> RotuloY;
+  std::array<Line, kXLabels> LinhaGradeVertical;
+  std::array<Label, kXLabels> RotuloX;
+  std::vector<Rect> Coluna;        // kColumns columns in the instant window, none in the step-by-step one
   Line MediaLIN;                   // the population mean, step-by-step window only
   std::vector<Point> NormalCurve;  // instant window, when the teacher shows it: the curve of theory
   // What has been drawn on the surface since it was last cleared, in that order; it is painted
@@ -40,11 +41,11 @@ struct ChartState {
   Scale escala;
   double MenorMedia = 0.0;
   // Means per class; in the instant window turned into percentages once the Y axis is built.
-  std::array<double, 51> Frequencias{};
+  std::array<double, kFrequencySlots> Frequencias{};
   // Step-by-step window: class boundaries and class centres (twips) of the run drawn at load,
   // and the dot radius of the last Y-axis build.
-  std::array<double, 101> LimitesClasses{};
-  std::array<float, 201> CentroColuna{};
+  std::array<double, kBoundarySlots> LimitesClasses{};
+  std::array<float, kCentreSlots> CentroColuna{};
   float RaioPonto = 0.0f;
   float EscalaY = 0.0f;  // instant window: twips per percentage point of the last Y axis
 };

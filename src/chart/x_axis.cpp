@@ -93,7 +93,7 @@ void placeMeanLine(ChartModel& chart, std::span<const double> limits, int classe
 
 void MontarEixoX(WindowKind tipo, ChartModel& chart, ChartState& state, const XAxisInput& dados,
                  const TextMeasure& medir, char separador) {
-  std::array<double, 101> limits{};
+  std::array<double, kBoundarySlots> limits{};
   const int classes = state.escala.NumeroClasses;
   if (tipo == WindowKind::Instant) {
     layOutInstant(chart, state, limits, medir, separador);

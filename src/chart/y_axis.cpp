@@ -77,7 +77,7 @@ EixoY MontarEixoYPercentual(ChartModel& chart, ChartState& state, int contagem,
 EixoY MontarEixoYContagem(ChartModel& chart, ChartState& state, std::span<const float> etapa,
                           int mostradas, const TextMeasure& medir, char separador) {
   const int classes = state.escala.NumeroClasses;
-  std::array<int, 51> counts{};
+  std::array<int, kFrequencySlots> counts{};
   for (float media : etapa)
     ++counts[static_cast<std::size_t>(classOfMean(media, state.LimitesClasses, 2, classes))];
   const int largest = *std::max_element(counts.begin(), counts.begin() + classes + 1);

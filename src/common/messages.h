@@ -23,7 +23,4 @@ inline std::string couldNotSaveMessage(std::string_view file) {
   return "Não foi possível gravar o arquivo \"" + std::string(file) + "\".";
 }
 
-inline constexpr int kMaxSampleSize = 50000;
-inline constexpr int kMaxInstantRepetitions = 5000;
-
 }  // namespace varnesk::messages

@@ -1,3 +1,4 @@
+#include "common/limits.h"
 #include "engine/comparacao.h"
 
 #include <charconv>
@@ -25,7 +26,7 @@ SampleSizeList parseSampleSizes(std::string_view texto) {
     std::int32_t n = 0;
     const auto [ptr, ec] = std::from_chars(item.data(), item.data() + item.size(), n);
     if (item.empty() || ec != std::errc() || ptr != item.data() + item.size() || n < 1 ||
-        n > messages::kMaxSampleSize)
+        n > kMaxSampleSize)
       return {{},
               "Tamanho de amostra inválido: \"" + std::string(item.substr(0, 20)) +
                   "\". Use números inteiros de 1 a 50000, separados por vírgulas."};

@@ -1,3 +1,4 @@
+#include "common/limits.h"
 #include "engine/configuration.h"
 
 #include "common/messages.h"
@@ -25,13 +26,13 @@ bool sampleSizeAccepted(const std::string& tamanho, Platform& platform) {
 
 std::optional<std::string_view> sampleSizeProblem(double n) {
   if (!(n >= 1)) return messages::kFillSampleSize;
-  if (n > messages::kMaxSampleSize) return messages::kSampleSizeTooLarge;
+  if (n > kMaxSampleSize) return messages::kSampleSizeTooLarge;
   return std::nullopt;
 }
 
 std::optional<std::string_view> instantRepetitionsProblem(double r) {
   if (!(r >= 1)) return messages::kFillRepetitions;
-  if (r > messages::kMaxInstantRepetitions) return messages::kRepetitionsTooLarge;
+  if (r > kMaxMeans) return messages::kRepetitionsTooLarge;
   return std::nullopt;
 }
 
@@ -44,7 +45,7 @@ WindowToOpen instantClicked(const std::string& tamanho, const std::string& repet
     return WindowToOpen::None;
   }
   // A warning only: the instant window takes up to 5000 and refuses more itself.
-  if (r > 1000) refuse(platform, messages::kStepByStepMaximum, kRepeticoes);
+  if (r > kMaxStepByStepMeans) refuse(platform, messages::kStepByStepMaximum, kRepeticoes);
   return WindowToOpen::Instant;
 }
 
@@ -52,11 +53,11 @@ WindowToOpen stepByStepClicked(const std::string& tamanho, const std::string& re
                                Platform& platform) {
   if (!sampleSizeAccepted(tamanho, platform)) return WindowToOpen::None;
   const double r = parseLeadingNumber(repeticoes);
-  if (!(r >= 100)) {
+  if (!(r >= kMinStepByStepMeans)) {
     refuse(platform, messages::kStepByStepMinimum, kRepeticoes);
     return WindowToOpen::None;
   }
-  if (r > 1000) {
+  if (r > kMaxStepByStepMeans) {
     refuse(platform, messages::kStepByStepMaximum, kRepeticoes);
     return WindowToOpen::None;
   }

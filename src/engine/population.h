@@ -1,5 +1,6 @@
 #pragma once
 // The population store of a simulation window and the reading of populacao.txt.
+#include "common/limits.h"
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -9,7 +10,6 @@
 
 namespace varnesk {
 
-inline constexpr std::int32_t kMaxPopulation = 578000;
 // Larger magnitudes are refused. Below 2^23 every multiple of 0.5 is a single-precision value,
 // so a mean kept in single precision never falls below the chart's lowest class boundary,
 // which is taken from the double-precision means; and no sum of squares of the statistics

@@ -244,7 +244,7 @@ WindowKind SimulationWindow::tipo() const { return estado_->tipo; }
 const SamplingRun& SimulationWindow::corrida() const { return estado_->corrida; }
 const Population& SimulationWindow::populacao() const { return estado_->populacao; }
 const Scale& SimulationWindow::escala() const { return estado_->grafico.escala; }
-const std::array<double, 51>& SimulationWindow::frequencias() const {
+const std::array<double, kFrequencySlots>& SimulationWindow::frequencias() const {
   return estado_->grafico.Frequencias;
 }
 float SimulationWindow::raioPonto() const { return estado_->grafico.RaioPonto; }

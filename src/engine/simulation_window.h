@@ -66,7 +66,7 @@ class SimulationWindow {
   const Population& populacao() const;
   const Scale& escala() const;
   // Frequencias: class counts, or percentages in the instant window after a run.
-  const std::array<double, 51>& frequencias() const;
+  const std::array<double, kFrequencySlots>& frequencias() const;
   // The step-by-step window's dot radius, from the last Y-axis build.
   float raioPonto() const;
 

@@ -49,7 +49,7 @@ WindowModel initialModel(WindowKind kind) {
   members(layout, "LinhaGradeHorizontal", c.LinhaGradeHorizontal, line);
   members(layout, "LinhaGradeVertical", c.LinhaGradeVertical, line);
   if (kind == WindowKind::Instant) {
-    c.Coluna.resize(72);
+    c.Coluna.resize(kColumns);
     members(layout, "Coluna", c.Coluna, rect);
   }
   return m;

@@ -1,12 +1,11 @@
 #pragma once
 // The sample means in ascending order, built one insertion at a time as they are produced.
+#include "common/limits.h"
 #include <cstdint>
 #include <span>
 #include <vector>
 
 namespace varnesk {
-
-inline constexpr std::int32_t kMaxMeans = 5000;
 
 struct SortedMeans {
   // Positions 1 to ContagemOrdenadas hold the list; slot 0 is never part of it, slots above
