@@ -58,11 +58,11 @@ void open(WindowKind tipo, const std::string& n, const std::string& r, const cha
   const double R = parseLeadingNumber(r);
   const bool instant = tipo == WindowKind::Instant;
   const auto expected = static_cast<std::size_t>(instant ? (R > 5000 ? 0 : R) : roundHalfEven(R));
-  for (int click = 0; click < (instant ? 1 : 1001) && janela.modelo().Command1.enabled; ++click) janela.Simular();
+  for (int click = 0; click < (instant ? 1 : 1001) && janela.model().Command1.enabled; ++click) janela.simulate();
   check(!busy(watch) && messages(watch) == (instant && R > 5000));
-  const ChartModel& chart = janela.modelo().chart;
+  const ChartModel& chart = janela.model().chart;
   check(chart.surface.size() == (instant ? 0 : expected));
-  const auto means = janela.corrida().sortedMeans.values();
+  const auto means = janela.run().sortedMeans.values();
   const auto [low, high] = std::minmax_element(&p.Populacao[1], &p.Populacao[1] + p.TamanhoPopulacao);
   check(means.size() == expected && std::is_sorted(means.begin(), means.end()));
   for (float m : means) check(m >= static_cast<float>(*low) && m <= static_cast<float>(*high));

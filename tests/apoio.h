@@ -34,6 +34,7 @@
 #include "engine/sampler.h"
 #include "engine/sampling_run.h"
 #include "engine/window_model.h"
+#include "engine/window_traits.h"
 
 namespace varnesk::apoio {
 

@@ -8,8 +8,7 @@ std::vector<int> countInstantClasses(std::span<const float> ordenadas, double me
   for (std::size_t i = 0; i < limits.size(); ++i)
     limits[i] = menorMedia + static_cast<double>(i) * escala.AmplitudeClasse;
   std::vector<int> counts(limits.size(), 0);
-  for (float media : ordenadas)
-    ++counts[static_cast<std::size_t>(classOfMean(media, limits, 1, escala.NumeroClasses))];
+  countMeans(ordenadas, limits, kInstantChart.firstClass + 1, escala.NumeroClasses, counts.data());
   return counts;
 }
 

@@ -3,6 +3,7 @@
 #include <span>
 #include <vector>
 
+#include "chart/chart_traits.h"
 #include "chart/scale.h"
 
 namespace varnesk {
@@ -14,6 +15,13 @@ inline int classOfMean(float media, std::span<const double> limites, int primeir
   for (int j = primeiro; j <= ultimo; ++j)
     if (media < limites[static_cast<std::size_t>(j)]) return j - 1;
   return ultimo;
+}
+
+// Adds one to counts[c] for each mean, c its class by classOfMean(mean, limites, primeiro, ultimo).
+template <class Count>
+void countMeans(std::span<const float> medias, std::span<const double> limites, int primeiro, int ultimo,
+                Count* counts) {
+  for (float media : medias) ++counts[classOfMean(media, limites, primeiro, ultimo)];
 }
 
 // The number of means in each class 0..NumeroClasses of the instant window, whose class i

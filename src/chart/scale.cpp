@@ -9,8 +9,8 @@ struct Linha {
   float faixa;
   std::int16_t classes;
   double amplitude;
-  std::int16_t passoInstantanea;
-  std::int16_t passoPassoAPasso;
+  std::int16_t labelStepTenths;
+  std::int16_t labelStepHundredths;
 };
 
 // Every row covers its range exactly: classes x amplitude = range.
@@ -34,7 +34,7 @@ constexpr Linha kPadrao{0.0f, 20, 1.0, 5, 50};
 
 }  // namespace
 
-Scale EscolherEscala(double MenorMedia, double MaiorMedia, WindowKind janela) {
+Scale EscolherEscala(double MenorMedia, double MaiorMedia, const ChartTraits& traits) {
   const auto FaixaMedias = static_cast<float>(MaiorMedia - MenorMedia);
   Linha escolhida = kPadrao;
   for (const Linha& linha : kTabela)
@@ -43,8 +43,7 @@ Scale EscolherEscala(double MenorMedia, double MaiorMedia, WindowKind janela) {
       break;
     }
   return {escolhida.classes, escolhida.amplitude,
-          janela == WindowKind::Instant ? escolhida.passoInstantanea
-                                              : escolhida.passoPassoAPasso};
+          traits.labelsInTenths ? escolhida.labelStepTenths : escolhida.labelStepHundredths};
 }
 
 }  // namespace varnesk

@@ -2,7 +2,7 @@
 // Number and width of the histogram classes, chosen from a fixed table by the range of the means.
 #include <cstdint>
 
-#include "layout/window_kind.h"
+#include "chart/chart_traits.h"
 
 namespace varnesk {
 
@@ -15,6 +15,6 @@ struct Scale {
   std::int16_t PassoRotulo = 0;
 };
 
-Scale EscolherEscala(double MenorMedia, double MaiorMedia, WindowKind janela);
+Scale EscolherEscala(double MenorMedia, double MaiorMedia, const ChartTraits& traits);
 
 }  // namespace varnesk

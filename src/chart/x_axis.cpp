@@ -21,13 +21,6 @@ double captionValue(std::string caption, char separador) {
   return parseLeadingNumber(caption);
 }
 
-void countMeans(ChartState& state, std::span<const double> limits, std::span<const float> means,
-                int firstTested) {
-  const int classes = state.escala.NumeroClasses;
-  for (float media : means)
-    ++state.Frequencias[static_cast<std::size_t>(classOfMean(media, limits, firstTested, classes))];
-}
-
 // Slot i (0..NumeroClasses) shows class i; labels name each new caption that is a multiple of
 // 0.5, and the first one always.
 void layOutInstant(ChartModel& chart, const ChartState& state, std::span<double> limits,
@@ -91,13 +84,18 @@ void placeMeanLine(ChartModel& chart, std::span<const double> limits, int classe
 
 }  // namespace
 
-void MontarEixoX(WindowKind tipo, ChartModel& chart, ChartState& state, const XAxisInput& dados,
+void MontarEixoX(const ChartTraits& traits, ChartModel& chart, ChartState& state, const XAxisInput& dados,
                  const TextMeasure& medir, char separador) {
   std::array<double, kBoundarySlots> limits{};
   const int classes = state.escala.NumeroClasses;
-  if (tipo == WindowKind::Instant) {
+  // A mean on a boundary goes to the class above it; below the first tested boundary, to the
+  // first class.
+  const auto count = [&] {
+    countMeans(dados.sortedMeans, limits, traits.firstClass + 1, classes, state.Frequencias.data());
+  };
+  if (traits.percentAxis) {
     layOutInstant(chart, state, limits, medir, separador);
-    countMeans(state, limits, dados.sortedMeans, 1);
+    count();
     MontarEixoYPercentual(chart, state, static_cast<int>(dados.sortedMeans.size()), medir, separador);
     for (int i = 0; i <= classes; ++i) {
       Rect& column = chart.Coluna[static_cast<std::size_t>(i)];
@@ -108,7 +106,7 @@ void MontarEixoX(WindowKind tipo, ChartModel& chart, ChartState& state, const XA
   } else {
     const float slot = layOutStep(chart, state, limits, medir, separador);
     placeMeanLine(chart, limits, classes, slot, dados.MediaPopulacao);
-    countMeans(state, limits, dados.sortedMeans, 2);
+    count();
     state.LimitesClasses = limits;
   }
 }

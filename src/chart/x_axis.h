@@ -4,7 +4,7 @@
 #include <span>
 
 #include "chart/chart_model.h"
-#include "layout/window_kind.h"
+#include "chart/chart_traits.h"
 #include "common/controls.h"
 
 namespace varnesk {
@@ -17,7 +17,7 @@ struct XAxisInput {
 // Instant window: classes 0..NumeroClasses, then the Y axis in percent and the columns raised
 // on the frame's bottom edge. Step-by-step window: classes 1..NumeroClasses, class centres,
 // boundaries and the mean line; no Y axis.
-void MontarEixoX(WindowKind tipo, ChartModel& chart, ChartState& state, const XAxisInput& dados,
+void MontarEixoX(const ChartTraits& traits, ChartModel& chart, ChartState& state, const XAxisInput& dados,
                  const TextMeasure& medir, char separador);
 
 }  // namespace varnesk

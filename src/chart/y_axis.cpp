@@ -78,8 +78,7 @@ EixoY MontarEixoYContagem(ChartModel& chart, ChartState& state, std::span<const 
                           int mostradas, const TextMeasure& medir, char separador) {
   const int classes = state.escala.NumeroClasses;
   std::array<int, kFrequencySlots> counts{};
-  for (float media : etapa)
-    ++counts[static_cast<std::size_t>(classOfMean(media, state.LimitesClasses, 2, classes))];
+  countMeans(etapa, state.LimitesClasses, kStepByStepChart.firstClass + 1, classes, counts.data());
   const int largest = *std::max_element(counts.begin(), counts.begin() + classes + 1);
 
   const EixoY axis = buildAxis(chart, largest, 10, medir, separador);

@@ -37,7 +37,7 @@ void printMeans(const SamplingRun& corrida, std::int32_t count) {
 // One line per class of the instant window: index, lower boundary, number of means.
 void printHistogram(const SamplingRun& corrida) {
   const Scale escala =
-      EscolherEscala(corrida.MenorMedia, corrida.MaiorMedia, WindowKind::Instant);
+      EscolherEscala(corrida.MenorMedia, corrida.MaiorMedia, kInstantChart);
   const std::vector<int> counts =
       countInstantClasses(corrida.sortedMeans.values(), corrida.MenorMedia, escala);
   std::string out = "classe\tinicio\tcontagem\n";

@@ -22,18 +22,18 @@ namespace varnesk {
 // two runs in the same window differ, and a given seed replays the same runs.
 class RunSeeder {
  public:
-  explicit RunSeeder(std::uint64_t semente) : rng_(semente), semente_(semente) {}
+  explicit RunSeeder(std::uint64_t seed) : rng_(seed), seed_(seed) {}
   std::uint64_t nextRunSeed() {
-    ++corridas_;
+    ++runCount_;
     return rng_();
   }
-  std::uint64_t semente() const { return semente_; }
-  int corridas() const { return corridas_; }  // runs drawn so far: the current one's number
+  std::uint64_t seed() const { return seed_; }
+  int runCount() const { return runCount_; }  // runs drawn so far: the current one's number
 
  private:
   pcg64 rng_;
-  std::uint64_t semente_;
-  int corridas_ = 0;
+  std::uint64_t seed_;
+  int runCount_ = 0;
 };
 
 }  // namespace varnesk

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <optional>
 
-#include "chart/normal_curve.h"
 #include "chart/dots.h"
 #include "chart/grid.h"
+#include "chart/normal_curve.h"
 #include "chart/x_axis.h"
 #include "chart/y_axis.h"
 #include "common/number_text.h"
@@ -14,239 +14,219 @@
 #include "engine/erro_padrao.h"
 #include "engine/means_csv.h"
 #include "engine/population.h"
-#include "engine/sampling_run.h"
 #include "engine/run_seeder.h"
+#include "engine/sampling_run.h"
 
 namespace varnesk {
 
-struct SimulationWindow::Estado {
-  WindowKind tipo;
-  WindowEnvironment ambiente;
-  WindowModel modelo;
-  Population populacao;
-  SamplingRun corrida;
-  ChartState grafico;
-  std::optional<RunSeeder> gerador;
+struct SimulationWindow::State {
+  const WindowTraits& traits;
+  WindowEnvironment env;
+  WindowModel model;
+  Population population;
+  SamplingRun run;
+  ChartState chart;
+  std::optional<RunSeeder> seeder;
   // Step-by-step window only.
   std::int32_t TotalRepeticoes = 0;
   float MediaPopulacao = 0;
   float SomaMedias = 0;
-  bool mostrarCurva = false;  // instant window only
+  bool showCurve = false;  // instant window only
 
-  MeanPrecision precisao() const {
-    return tipo == WindowKind::Instant ? MeanPrecision::Single : MeanPrecision::Double;
-  }
-  double repeticoesMostradas() const { return parseLeadingNumber(modelo.NumeroRepeticoesTXT.text); }
-  void setRepeticoes(long long value) { modelo.NumeroRepeticoesTXT.text = formatWhole(value); }
+  double shownRepetitions() const { return parseLeadingNumber(model.NumeroRepeticoesTXT.text); }
+  void setRepetitions(long long value) { model.NumeroRepeticoesTXT.text = formatWhole(value); }
 
-  bool carregarPopulacao();
-  void gerarAmostras();
-  void calcularEstatisticas();
-  void montarEixoYPassoAPasso();
-  void carregarPassoAPasso();
-  void simularInstantaneo();
-  void simularPassoAPasso();
-  void desenharCurvaNormal();
+  bool loadPopulation();
+  void GerarAmostras();
+  void CalcularEstatisticas();
+  void fitStepAxis();
+  void ExecutarSimulacao();
+  void simulateInstant();
+  void simulateStep();
+  void drawNormalCurve();
 };
 
-bool SimulationWindow::Estado::carregarPopulacao() {
-  gerador.emplace(ambiente.semente ? ambiente.semente() : clockSeed());
-  const PopulationReading leitura = LerPopulacao(ambiente.arquivoPopulacao, populacao);
-  if (!leitura.ok) {
-    ambiente.platform.showMessage(leitura.mensagem);
+bool SimulationWindow::State::loadPopulation() {
+  seeder.emplace(env.seed ? env.seed() : clockSeed());
+  const PopulationReading reading = LerPopulacao(env.populationFile, population);
+  if (!reading.ok) {
+    env.platform.showMessage(reading.mensagem);
     return false;
   }
   // A sample larger than the population is refused as every other sample size is: with its
   // message and the focus on the box to correct, which belongs to the configuration screen.
-  if (const auto problema =
-          refuseSampleSize(parseLeadingNumber(modelo.TamanhodaAmostraTXT.text), populacao)) {
-    ambiente.platform.showMessage(*problema);
-    ambiente.platform.setFocus(modelo.TamanhodaAmostraTXT.name);
+  if (const auto problem = refuseSampleSize(parseLeadingNumber(model.TamanhodaAmostraTXT.text), population)) {
+    env.platform.showMessage(*problem);
+    env.platform.setFocus(model.TamanhodaAmostraTXT.name);
     return false;
   }
-  MediaPopulacao = static_cast<float>(leitura.soma / populacao.TamanhoPopulacao);
+  MediaPopulacao = static_cast<float>(reading.soma / population.TamanhoPopulacao);
   return true;
 }
 
 // The run, then its scale and X axis (in the instant window also its Y axis and columns).
-void SimulationWindow::Estado::gerarAmostras() {
-  GerarAmostras(populacao, parseLeadingNumber(modelo.TamanhodaAmostraTXT.text),
-                repeticoesMostradas(), gerador->nextRunSeed(), precisao(), corrida);
-  grafico.escala = EscolherEscala(corrida.MenorMedia, corrida.MaiorMedia, tipo);
-  grafico.MenorMedia = corrida.MenorMedia;
-  MontarEixoX(tipo, modelo.chart, grafico, {corrida.sortedMeans.values(), MediaPopulacao},
-              ambiente.medir, ambiente.separador);
+void SimulationWindow::State::GerarAmostras() {
+  varnesk::GerarAmostras(population, parseLeadingNumber(model.TamanhodaAmostraTXT.text), shownRepetitions(),
+                         seeder->nextRunSeed(), traits.precision, run);
+  chart.escala = EscolherEscala(run.MenorMedia, run.MaiorMedia, traits.chart);
+  chart.MenorMedia = run.MenorMedia;
+  MontarEixoX(traits.chart, model.chart, chart, {run.sortedMeans.values(), MediaPopulacao}, env.measure,
+              env.separator);
 }
 
-void SimulationWindow::Estado::calcularEstatisticas() {
-  const Statistics e = CalcularEstatisticas(corrida.sortedMeans.values(), corrida.MediaGeral,
-                                              precisao(), ambiente.separador);
-  modelo.MedianaLBL.caption = e.mediana;
-  modelo.Q1LBL.caption = e.q1;
-  modelo.Q3LBL.caption = e.q3;
-  modelo.MinimoLBL.caption = e.minimo;
-  modelo.MaximoLBL.caption = e.maximo;
-  modelo.MediaLBL.caption = e.media;
-  modelo.dpLBL.caption = e.dp;
+void SimulationWindow::State::CalcularEstatisticas() {
+  const Statistics s =
+      varnesk::CalcularEstatisticas(run.sortedMeans.values(), run.MediaGeral, traits.precision, env.separator);
+  model.MedianaLBL.caption = s.mediana;
+  model.Q1LBL.caption = s.q1;
+  model.Q3LBL.caption = s.q3;
+  model.MinimoLBL.caption = s.minimo;
+  model.MaximoLBL.caption = s.maximo;
+  model.MediaLBL.caption = s.media;
+  model.dpLBL.caption = s.dp;
 }
 
 // Fits the Y axis to the stage that the next steps build: the first 100, 500 or 1000 means of
-// the run, never past the run's own means.
-void SimulationWindow::Estado::montarEixoYPassoAPasso() {
-  const double shown = repeticoesMostradas();
-  const int stageEnd = shown < 101 ? 100 : shown < 501 ? 500 : 1000;
-  const auto count = static_cast<std::size_t>(std::min(stageEnd, TotalRepeticoes));
-  const std::span<const float> stage(corrida.Medias.data() + 1, count);
-  MontarEixoYContagem(modelo.chart, grafico, stage, static_cast<int>(shown), ambiente.medir,
-                      ambiente.separador);
+// the run (FimEtapa), never past the run's own means.
+void SimulationWindow::State::fitStepAxis() {
+  const double shown = shownRepetitions();
+  const auto& stages = traits.stages;
+  const int FimEtapa = shown < stages[0] + 1 ? stages[0] : shown < stages[1] + 1 ? stages[1] : stages[2];
+  const auto count = static_cast<std::size_t>(std::min(FimEtapa, TotalRepeticoes));
+  const std::span<const float> stage(run.Medias.data() + 1, count);
+  MontarEixoYContagem(model.chart, chart, stage, static_cast<int>(shown), env.measure, env.separator);
 }
 
-void SimulationWindow::Estado::carregarPassoAPasso() {
-  Platform& platform = ambiente.platform;
-  setRepeticoes(TotalRepeticoes);
-  // The whole run is drawn now; the clicks replay its means one by one.
-  corrida.sortedMeans.ContagemOrdenadas = 0;
-  platform.setBusy(true);
-  MontarGrade(modelo.chart, grafico);
-  gerarAmostras();
-  platform.setBusy(false);
-  std::fill_n(grafico.Frequencias.begin(), grafico.escala.NumeroClasses + 1, 0.0);
-  modelo.NumeroRepeticoesTXT.text = "100";
-  montarEixoYPassoAPasso();
-  modelo.NumeroRepeticoesTXT.text = "0";
-  modelo.NumeroRepeticoesTXT.enabled = false;
-  std::fill(corrida.sortedMeans.MediasOrdenadas.begin(), corrida.sortedMeans.MediasOrdenadas.end(),
-            0.0f);
-  corrida.sortedMeans.ContagemOrdenadas = 0;
+// The whole run is drawn when the step-by-step window opens; the clicks replay its means.
+void SimulationWindow::State::ExecutarSimulacao() {
+  run.sortedMeans.ContagemOrdenadas = 0;
+  env.platform.setBusy(true);
+  MontarGrade(model.chart, chart);
+  GerarAmostras();
+  env.platform.setBusy(false);
 }
 
-void SimulationWindow::Estado::simularInstantaneo() {
-  Platform& platform = ambiente.platform;
-  corrida.sortedMeans.ContagemOrdenadas = 0;
-  if (const auto problem = instantRepetitionsProblem(repeticoesMostradas())) {
+void SimulationWindow::State::simulateInstant() {
+  Platform& platform = env.platform;
+  run.sortedMeans.ContagemOrdenadas = 0;
+  if (const auto problem = instantRepetitionsProblem(shownRepetitions())) {
     platform.showMessage(std::string(*problem));
-    platform.setFocus(modelo.NumeroRepeticoesTXT.name);
+    platform.setFocus(model.NumeroRepeticoesTXT.name);
     return;
   }
   platform.setBusy(true);
-  MontarGrade(modelo.chart, grafico);
-  gerarAmostras();
-  calcularEstatisticas();
-  desenharCurvaNormal();
+  MontarGrade(model.chart, chart);
+  GerarAmostras();
+  CalcularEstatisticas();
+  drawNormalCurve();
   platform.setBusy(false);
 }
 
-void SimulationWindow::Estado::desenharCurvaNormal() {
-  modelo.chart.NormalCurve.clear();
-  if (!mostrarCurva || corrida.sortedMeans.ContagemOrdenadas == 0) return;
-  const auto n = static_cast<std::int32_t>(parseLeadingNumber(modelo.TamanhodaAmostraTXT.text));
-  const StandardError teoria = standardError(populacao, n);
-  modelo.chart.NormalCurve = normalCurve(modelo.chart, grafico, teoria.media, teoria.epCorrigido);
+void SimulationWindow::State::drawNormalCurve() {
+  model.chart.NormalCurve.clear();
+  if (!showCurve || run.sortedMeans.ContagemOrdenadas == 0) return;
+  const auto n = static_cast<std::int32_t>(parseLeadingNumber(model.TamanhodaAmostraTXT.text));
+  const StandardError theory = standardError(population, n);
+  model.chart.NormalCurve = normalCurve(model.chart, chart, theory.media, theory.epCorrigido);
 }
 
-void SimulationWindow::Estado::simularPassoAPasso() {
-  const double shown = repeticoesMostradas();
+void SimulationWindow::State::simulateStep() {
+  const double shown = shownRepetitions();
   // Past the end of the run there is no mean left to show.
-  if (!(shown >= 0) || shown >= TotalRepeticoes || !modelo.Command1.enabled) return;
-  if (shown == 101 || shown == 501) montarEixoYPassoAPasso();
+  if (!(shown >= 0) || shown >= TotalRepeticoes || !model.Command1.enabled) return;
+  if (shown == traits.stages[0] + 1 || shown == traits.stages[1] + 1) fitStepAxis();
   const auto r = static_cast<std::int32_t>(shown) + 1;
-  setRepeticoes(r);
-  const float x = corrida.Medias[static_cast<std::size_t>(r)];
+  setRepetitions(r);
+  const float x = run.Medias[static_cast<std::size_t>(r)];
   SomaMedias = static_cast<float>(static_cast<double>(SomaMedias) + x);
-  corrida.sortedMeans.OrdenarMedias(x);
-  corrida.MediaGeral = static_cast<double>(SomaMedias) / r;
-  AjustarColunas(modelo.chart, grafico, x);
-  calcularEstatisticas();
-  if (repeticoesMostradas() == TotalRepeticoes) modelo.Command1.enabled = false;
+  run.sortedMeans.OrdenarMedias(x);
+  run.MediaGeral = static_cast<double>(SomaMedias) / r;
+  AjustarColunas(model.chart, chart, x);
+  CalcularEstatisticas();
+  if (shownRepetitions() == TotalRepeticoes) model.Command1.enabled = false;
 }
 
-SimulationWindow::SimulationWindow(WindowKind tipo, WindowEnvironment ambiente)
-    : estado_(std::make_unique<Estado>(
-          Estado{tipo, std::move(ambiente), initialModel(tipo), {}, {}, {}, {}})) {}
+SimulationWindow::SimulationWindow(WindowKind kind, WindowEnvironment environment)
+    : state_(std::make_unique<State>(State{traitsOf(kind), std::move(environment), initialModel(kind), {}, {}, {}, {}})) {}
 
 SimulationWindow::~SimulationWindow() = default;
 
-bool SimulationWindow::Load(const std::string& tamanhoTexto, const std::string& repeticoesTexto) {
-  Estado& s = *estado_;
+bool SimulationWindow::Load(const std::string& sampleSizeText, const std::string& repetitionsText) {
+  State& s = *state_;
   // A window opens with its design values; the run state keeps what Load does not reset.
-  s.modelo = initialModel(s.tipo);
-  s.modelo.TamanhodaAmostraTXT.text = tamanhoTexto;
-  if (s.tipo == WindowKind::Instant) {
-    s.modelo.NumeroRepeticoesTXT.text = repeticoesTexto;
-    s.corrida.MaiorMedia = s.corrida.MenorMedia = 0;
-    s.corrida.sortedMeans.ContagemOrdenadas = 0;
-    if (!s.carregarPopulacao()) return false;
-    MontarGrade(s.modelo.chart, s.grafico);
-    std::fill(s.corrida.sortedMeans.MediasOrdenadas.begin(),
-              s.corrida.sortedMeans.MediasOrdenadas.end(), 0.0f);
-    s.grafico.Frequencias.fill(0);
+  s.model = initialModel(s.traits.kind);
+  s.model.TamanhodaAmostraTXT.text = sampleSizeText;
+  if (!s.traits.stepByStep) {
+    s.model.NumeroRepeticoesTXT.text = repetitionsText;
+    s.run.MaiorMedia = s.run.MenorMedia = 0;
+    s.run.sortedMeans.ContagemOrdenadas = 0;
+    if (!s.loadPopulation()) return false;
+    MontarGrade(s.model.chart, s.chart);
+    std::fill(s.run.sortedMeans.MediasOrdenadas.begin(), s.run.sortedMeans.MediasOrdenadas.end(), 0.0f);
+    s.chart.Frequencias.fill(0);
     return true;
   }
-  const double total = roundHalfEven(parseLeadingNumber(repeticoesTexto));
+  const double total = roundHalfEven(parseLeadingNumber(repetitionsText));
   s.TotalRepeticoes = static_cast<std::int32_t>(std::clamp(total, 0.0, double{kMaxMeans}));
   s.SomaMedias = 0;
-  s.corrida.MaiorMedia = s.corrida.MenorMedia = 0;
-  s.corrida.sortedMeans.ContagemOrdenadas = 0;
-  if (!s.carregarPopulacao()) return false;
-  s.carregarPassoAPasso();
+  s.run.MaiorMedia = s.run.MenorMedia = 0;
+  s.run.sortedMeans.ContagemOrdenadas = 0;
+  if (!s.loadPopulation()) return false;
+  s.setRepetitions(s.TotalRepeticoes);
+  s.ExecutarSimulacao();
+  std::fill_n(s.chart.Frequencias.begin(), s.chart.escala.NumeroClasses + 1, 0.0);
+  s.setRepetitions(s.traits.stages[0]);
+  s.fitStepAxis();
+  s.model.NumeroRepeticoesTXT.text = "0";
+  s.model.NumeroRepeticoesTXT.enabled = false;
+  std::fill(s.run.sortedMeans.MediasOrdenadas.begin(), s.run.sortedMeans.MediasOrdenadas.end(), 0.0f);
+  s.run.sortedMeans.ContagemOrdenadas = 0;
   return true;
 }
 
-void SimulationWindow::Simular() {
-  if (estado_->tipo == WindowKind::Instant)
-    estado_->simularInstantaneo();
+void SimulationWindow::simulate() {
+  if (state_->traits.stepByStep)
+    state_->simulateStep();
   else
-    estado_->simularPassoAPasso();
+    state_->simulateInstant();
 }
 
-void SimulationWindow::simulateMany(int vezes) {
-  for (int i = 0; i < vezes && estado_->modelo.Command1.enabled; ++i) Simular();
+void SimulationWindow::simulateMany(int times) {
+  for (int i = 0; i < times && state_->model.Command1.enabled; ++i) simulate();
 }
 
-void SimulationWindow::showNormalCurve(bool mostrar) {
-  estado_->mostrarCurva = mostrar && estado_->tipo == WindowKind::Instant;
-  estado_->desenharCurvaNormal();
+void SimulationWindow::showNormalCurve(bool show) {
+  state_->showCurve = show && state_->traits.normalCurve;
+  state_->drawNormalCurve();
 }
 
-bool SimulationWindow::curvaNormalVisivel() const { return estado_->mostrarCurva; }
-std::uint64_t SimulationWindow::semente() const {
-  return estado_->gerador ? estado_->gerador->semente() : 0;
-}
-int SimulationWindow::simulacao() const {
-  return estado_->gerador ? estado_->gerador->corridas() : 0;
-}
+std::uint64_t SimulationWindow::seed() const { return state_->seeder ? state_->seeder->seed() : 0; }
+int SimulationWindow::runNumber() const { return state_->seeder ? state_->seeder->runCount() : 0; }
 
 std::string SimulationWindow::seedLine() const {
-  const std::string seed = "Semente " + std::to_string(semente());
-  return simulacao() == 0 ? seed + " · nenhuma simulação ainda"
-                          : seed + " · simulação " + std::to_string(simulacao()) + " desta janela";
+  const std::string line = "Semente " + std::to_string(seed());
+  return runNumber() == 0 ? line + " · nenhuma simulação ainda"
+                          : line + " · simulação " + std::to_string(runNumber()) + " desta janela";
 }
 
 std::string SimulationWindow::meansCsv() const {
-  const Estado& s = *estado_;
-  const CsvHeader cabecalho{s.ambiente.arquivoPopulacao.string(),
-                               s.populacao.TamanhoPopulacao,
-                               s.modelo.TamanhodaAmostraTXT.text,
-                               s.tipo == WindowKind::Instant ? s.modelo.NumeroRepeticoesTXT.text
-                                                                 : formatWhole(s.TotalRepeticoes),
-                               semente(),
-                               simulacao()};
-  return varnesk::meansCsv(cabecalho, {s.corrida.Medias.data() + 1,
-                               static_cast<std::size_t>(s.corrida.sortedMeans.ContagemOrdenadas)});
+  const State& s = *state_;
+  const CsvHeader header{s.env.populationFile.string(),
+                         s.population.TamanhoPopulacao,
+                         s.model.TamanhodaAmostraTXT.text,
+                         s.traits.stepByStep ? formatWhole(s.TotalRepeticoes) : s.model.NumeroRepeticoesTXT.text,
+                         seed(),
+                         runNumber()};
+  return varnesk::meansCsv(header, {s.run.Medias.data() + 1, static_cast<std::size_t>(s.run.sortedMeans.ContagemOrdenadas)});
 }
 
-std::string SimulationWindow::tabulatedStatistics() const {
-  return varnesk::tabulatedStatistics(estado_->modelo);
-}
+std::string SimulationWindow::tabulatedStatistics() const { return varnesk::tabulatedStatistics(state_->model); }
 
-const WindowModel& SimulationWindow::modelo() const { return estado_->modelo; }
-WindowKind SimulationWindow::tipo() const { return estado_->tipo; }
-const SamplingRun& SimulationWindow::corrida() const { return estado_->corrida; }
-const Population& SimulationWindow::populacao() const { return estado_->populacao; }
-const Scale& SimulationWindow::escala() const { return estado_->grafico.escala; }
-const std::array<double, kFrequencySlots>& SimulationWindow::frequencias() const {
-  return estado_->grafico.Frequencias;
-}
-float SimulationWindow::raioPonto() const { return estado_->grafico.RaioPonto; }
+const WindowModel& SimulationWindow::model() const { return state_->model; }
+const WindowTraits& SimulationWindow::traits() const { return state_->traits; }
+const SamplingRun& SimulationWindow::run() const { return state_->run; }
+const Population& SimulationWindow::population() const { return state_->population; }
+const Scale& SimulationWindow::scale() const { return state_->chart.escala; }
+const std::array<double, kFrequencySlots>& SimulationWindow::Frequencias() const { return state_->chart.Frequencias; }
 
 }  // namespace varnesk

@@ -32,7 +32,7 @@ bool SimulationForm::Load(const std::string& sampleSize, const std::string& repe
 }
 
 void SimulationForm::simulate() {
-  logic_.Simular();
+  logic_.simulate();
   showModel();
 }
 
@@ -42,7 +42,7 @@ void SimulationForm::simulateMany(int times) {
 }
 
 void SimulationForm::showModel() {
-  const WindowModel& m = logic_.modelo();
+  const WindowModel& m = logic_.model();
   for (const TextBox* box : {&m.TamanhodaAmostraTXT, &m.NumeroRepeticoesTXT}) {
     auto* edit = widgets_.get<QLineEdit>(box->name);
     edit->setText(QString::fromStdString(box->text));
@@ -61,7 +61,7 @@ void SimulationForm::showModel() {
 void SimulationForm::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.scale(zoom_, zoom_);
-  paintDrawing(painter, drawChart(logic_.modelo().chart, simulationLayout(kind_)), palette());
+  paintDrawing(painter, drawChart(logic_.model().chart, simulationLayout(kind_)), palette());
 }
 
 }  // namespace varnesk::ui

@@ -101,7 +101,7 @@ bool SimulationForm::saveChart(const QString& file) {
   painter.translate(-area.topLeft());
   painter.scale(zoom_, zoom_);
   const QRectF whole(0, 0, r.width / kTwipsPerPixel, (r.top + r.height) / kTwipsPerPixel);
-  paintDrawing(painter, chartPicture(logic_.modelo().chart, simulationLayout(kind_), r), palette(), whole);
+  paintDrawing(painter, chartPicture(logic_.model().chart, simulationLayout(kind_), r), palette(), whole);
   painter.end();
   return picture.save(file, "PNG") || notSaved(file);
 }

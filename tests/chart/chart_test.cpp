@@ -16,11 +16,11 @@ struct Chart {
   explicit Chart(WindowKind tipo, double menor = 1, double maior = 3) : tipo(tipo), m(initialModel(tipo)) {
     state.Frequencias.fill(7);
     MontarGrade(m.chart, state);
-    state.escala = EscolherEscala(menor, maior, tipo);
+    state.escala = EscolherEscala(menor, maior, traitsOf(tipo).chart);
     state.MenorMedia = menor;
   }
   void eixoX(const V& sorted, char sep = '.', float populationMean = 1) {
-    MontarEixoX(tipo, m.chart, state, {sorted, populationMean}, fixedMeasure, sep);
+    MontarEixoX(traitsOf(tipo).chart, m.chart, state, {sorted, populationMean}, fixedMeasure, sep);
   }
   WindowKind tipo;
   WindowModel m;
@@ -50,9 +50,9 @@ TEST(EscolherEscala, TableRowsByRange) {
        {std::tuple{0.5, 25, 0.02, 10}, {1, 20, 0.05, 20}, {1.5, 30, 0.05, 10}, {2, 20, 0.1, 50}, {2.5, 25, 0.1, 50},
         {3, 30, 0.1, 50}, {3.5, 35, 0.1, 50}, {4, 20, 0.2, 50}, {4.5, 30, 0.15, 50}, {5, 25, 0.2, 50},
         {5.5, 25, 0.22, 50}, {6, 30, 0.2, 50}, {7, 25, 0.28, 50}, {6.5, 20, 1.0, 50}, {7.5, 20, 1.0, 50}}) {
-    const Scale e = EscolherEscala(-1.5, range - 1.5, WindowKind::Instant);
+    const Scale e = EscolherEscala(-1.5, range - 1.5, kInstantChart);
     EXPECT_EQ(std::tuple(e.NumeroClasses, e.AmplitudeClasse, e.PassoRotulo,
-                         EscolherEscala(-1.5, range - 1.5, WindowKind::StepByStep).PassoRotulo),
+                         EscolherEscala(-1.5, range - 1.5, kStepByStepChart).PassoRotulo),
               std::tuple(classes, amplitude, 5, stepForm4)) << range;
   }
 }

@@ -47,7 +47,7 @@ TEST(SharedHistograms, OneFixedAxisForEverySize) {
 TEST(NormalCurve, PercentOfTheMeansPerClassOnTheHistogramsAxis) {
   WindowModel m = initialModel(WindowKind::Instant);
   ChartState state;
-  state.escala = EscolherEscala(1, 3, WindowKind::Instant);  // 20 classes of 0.1 from 1.0
+  state.escala = EscolherEscala(1, 3, kInstantChart);  // 20 classes of 0.1 from 1.0
   state.MenorMedia = 1;
   state.EscalaY = 100;  // twips per percentage point
   const std::vector<Point> curve = normalCurve(m.chart, state, 2.0, 0.2);

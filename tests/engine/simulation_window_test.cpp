@@ -57,11 +57,11 @@ TEST_F(Janela, EveryTextGetsItsMessageOrAWholeNumberOfSamples) {
     SimulationWindow janela = open(WindowKind::Instant);
     ASSERT_TRUE(janela.Load("10", c.text));
     platform.events.clear();
-    janela.Simular();
+    janela.simulate();
     const Answer own = c.samples ? OK : parseLeadingNumber(c.text) < 1 ? PR : RG;
     EXPECT_EQ(platform.events, own ? refusal(own) : std::vector<std::string>({"busy", "idle"}));
-    EXPECT_EQ(janela.corrida().sortedMeans.ContagemOrdenadas, c.samples);
-    EXPECT_EQ(janela.modelo().MinimoLBL.caption == "0", c.samples == 0);  // the design text stays
+    EXPECT_EQ(janela.run().sortedMeans.ContagemOrdenadas, c.samples);
+    EXPECT_EQ(janela.model().MinimoLBL.caption == "0", c.samples == 0);  // the design text stays
 
     const SimResult n = runSim({"-n", c.text, "-r", "5", "-p", file});
     EXPECT_EQ(n.status, c.size ? 2 : parseLeadingNumber(c.text) > 2000 ? 1 : 0);
@@ -77,29 +77,29 @@ TEST_F(Janela, StepByStepReplaysTheRunToItsEnd) {
                                                  {"999.5", 1000, {102, 502}}, {"300.5", 300, {102}}}) {
     SimulationWindow w = open(WindowKind::StepByStep);
     ASSERT_TRUE(w.Load("40", text));
-    const WindowModel& m = w.modelo();
+    const WindowModel& m = w.model();
     EXPECT_EQ(std::tuple(m.NumeroRepeticoesTXT.text, m.NumeroRepeticoesTXT.enabled, m.chart.surface.size()),
               std::tuple("0", false, 0u));
-    const std::vector<float> run(&w.corrida().Medias[1], &w.corrida().Medias[1] + total);
+    const std::vector<float> run(&w.run().Medias[1], &w.run().Medias[1] + total);
     std::vector<int> refits;
     float sum = 0;
     for (int click = 1; click <= total; ++click) {
       ASSERT_TRUE(m.Command1.enabled) << click;
       const std::vector<SurfaceDot> before = m.chart.surface;  // a refit draws every dot again
-      w.Simular();
+      w.simulate();
       if (!std::equal(before.begin(), before.end(), m.chart.surface.begin())) refits.push_back(click);
       sum = static_cast<float>(sum + run[click - 1]);
       const double mean = double(sum) / click;
-      ASSERT_EQ(std::tuple(m.NumeroRepeticoesTXT.text, m.chart.surface.size(), w.corrida().MediaGeral, m.MediaLBL.caption),
+      ASSERT_EQ(std::tuple(m.NumeroRepeticoesTXT.text, m.chart.surface.size(), w.run().MediaGeral, m.MediaLBL.caption),
                 std::tuple(std::to_string(click), click, mean, formatFixed(mean, 3, '.')));
       if (click == 1) { EXPECT_EQ(m.Q1LBL.caption, "-"); }
     }
     EXPECT_EQ(refits, refitClicks) << text;
-    w.Simular();  // a click past the end changes nothing
+    w.simulate();  // a click past the end changes nothing
     EXPECT_EQ(std::pair(m.Command1.enabled, m.NumeroRepeticoesTXT.text), std::pair(false, std::to_string(total)));
     std::vector<float> sorted = run;
     std::stable_sort(sorted.begin(), sorted.end());
-    EXPECT_TRUE(std::ranges::equal(sorted, w.corrida().sortedMeans.values()));
+    EXPECT_TRUE(std::ranges::equal(sorted, w.run().sortedMeans.values()));
   }
 }
 
@@ -107,23 +107,23 @@ TEST_F(Janela, ReopeningReadsTheFileAgainOrRefusesToOpen) {
   writeBytes(file, "1.0\n1.0\n");
   SimulationWindow w = open(WindowKind::StepByStep);
   ASSERT_TRUE(w.Load("1", "1000"));  // leaves means of another population beyond position 300
-  w.Simular();
+  w.simulate();
   writeBytes(file, "2.0\n2.0\n");
   ASSERT_TRUE(w.Load("1", "300"));
-  EXPECT_EQ(w.modelo().dpLBL.caption, "0");  // the panel as designed, until the first click
-  for (int click = 1; click <= 102; ++click) w.Simular();  // the refit counts only this run's means
-  EXPECT_EQ(std::tuple(w.modelo().chart.RotuloY[5].caption, w.modelo().MediaLBL.caption), std::tuple("300", "2.000"));
+  EXPECT_EQ(w.model().dpLBL.caption, "0");  // the panel as designed, until the first click
+  for (int click = 1; click <= 102; ++click) w.simulate();  // the refit counts only this run's means
+  EXPECT_EQ(std::tuple(w.model().chart.RotuloY[5].caption, w.model().MediaLBL.caption), std::tuple("300", "2.000"));
   // Refused with the message, and for a sample too large the focus on its box: no run.
   Population reader;
   for (const auto& [n, fileText, focus] : {std::tuple{"3", "2.0\n2.0\n", "TamanhodaAmostraTXT"}, {"1", "x", ""}}) {
     writeBytes(file, fileText);
     platform.events.clear();
     EXPECT_FALSE(w.Load(n, "100"));
-    const std::string message = *n == '3' ? *refuseSampleSize(3, w.populacao()) : LerPopulacao(file, reader).mensagem;
+    const std::string message = *n == '3' ? *refuseSampleSize(3, w.population()) : LerPopulacao(file, reader).mensagem;
     std::vector<std::string> expected{"message: " + message};
     if (*focus) expected.push_back("focus: " + std::string(focus));
     EXPECT_EQ(platform.events, expected);
-    EXPECT_EQ(w.populacao().Populacao[2] + w.populacao().TamanhoPopulacao, 4);  // the population stays
+    EXPECT_EQ(w.population().Populacao[2] + w.population().TamanhoPopulacao, 4);  // the population stays
   }
 }
 
@@ -137,18 +137,18 @@ TEST_F(Janela, InstantRunsCountEveryMeanOnceInsideTheFrame) {
     SCOPED_TRACE(f + " " + n);
     SimulationWindow janela = open(WindowKind::Instant, f);
     ASSERT_TRUE(janela.Load(n, R));
-    const Population& p = janela.populacao();
+    const Population& p = janela.population();
     const double mean = std::accumulate(&p.Populacao[1], &p.Populacao[1] + p.TamanhoPopulacao, 0.0) / p.TamanhoPopulacao;
-    janela.Simular();
-    const float first = janela.corrida().Medias[1];
-    janela.Simular();  // another run, counted afresh
-    if (spread > 1) { EXPECT_NE(first, janela.corrida().Medias[1]); }
-    const auto means = janela.corrida().sortedMeans.values();
+    janela.simulate();
+    const float first = janela.run().Medias[1];
+    janela.simulate();  // another run, counted afresh
+    if (spread > 1) { EXPECT_NE(first, janela.run().Medias[1]); }
+    const auto means = janela.run().sortedMeans.values();
     ASSERT_EQ(means.size(), std::size_t(parseLeadingNumber(R)));
     EXPECT_LE(std::max(mean - means.front(), means.back() - mean), spread);
-    const int classes = janela.escala().NumeroClasses;
-    EXPECT_NEAR(std::accumulate(&janela.frequencias()[0], &janela.frequencias()[classes + 1], 0.0), 100, 1e-9);
-    const ChartModel& chart = janela.modelo().chart;
+    const int classes = janela.scale().NumeroClasses;
+    EXPECT_NEAR(std::accumulate(&janela.Frequencias()[0], &janela.Frequencias()[classes + 1], 0.0), 100, 1e-9);
+    const ChartModel& chart = janela.model().chart;
     EXPECT_FALSE(chart.MediaLIN.visible);
     for (int i = 0; i <= classes; ++i) {
       EXPECT_GE(chart.Coluna[i].top, chart.Shape1.top - 0.5f) << i;
@@ -160,15 +160,15 @@ TEST_F(Janela, InstantRunsCountEveryMeanOnceInsideTheFrame) {
 TEST_F(Janela, ASeedRedoesTheRunOfVarneskSimAndBatchesAreClicks) {
   const auto means = [](const SimulationWindow& w, int count) {
     std::string out;
-    for (int i = 1; i <= count; ++i) out += formatSignificant(w.corrida().Medias[i], 9, '.') + "\n";
+    for (int i = 1; i <= count; ++i) out += formatSignificant(w.run().Medias[i], 9, '.') + "\n";
     return out;
   };
   SimulationWindow instant = open(WindowKind::Instant);
   ASSERT_TRUE(instant.Load("10", "50"));
-  instant.Simular();
+  instant.simulate();
   instant.showNormalCurve(true);
   EXPECT_EQ(means(instant, 50), runSim({"-n", "10", "-r", "50", "-s", "5", "-p", file, "--medias"}).out);
-  EXPECT_EQ(std::tuple(instant.semente(), instant.simulacao(), instant.modelo().chart.NormalCurve.empty()),
+  EXPECT_EQ(std::tuple(instant.seed(), instant.runNumber(), instant.model().chart.NormalCurve.empty()),
             std::tuple(5u, 1, false));
   EXPECT_NE(instant.meansCsv().find("Semente;5\r\nSimulação da janela;1\r\n\r\nOrdem;Média\r\n1;"),
             std::string::npos);
@@ -177,10 +177,10 @@ TEST_F(Janela, ASeedRedoesTheRunOfVarneskSimAndBatchesAreClicks) {
                                                                   {other, fixedMeasure, '.', file, [] { return 5u; }});
   ASSERT_TRUE(clicks.Load("10", "300") && batches.Load("10", "300"));
   EXPECT_EQ(means(clicks, 300), runSim({"-n", "10", "-r", "300", "-s", "5", "-p", file, "--medias"}).out);
-  for (int click = 0; click < 310; ++click) clicks.Simular();
+  for (int click = 0; click < 310; ++click) clicks.simulate();
   for (int batch : {100, 10, 100, 100}) batches.simulateMany(batch);
-  EXPECT_EQ(std::tuple(batches.modelo().chart.surface, batches.tabulatedStatistics(), batches.modelo().Command1.enabled),
-            std::tuple(clicks.modelo().chart.surface, clicks.tabulatedStatistics(), false));
+  EXPECT_EQ(std::tuple(batches.model().chart.surface, batches.tabulatedStatistics(), batches.model().Command1.enabled),
+            std::tuple(clicks.model().chart.surface, clicks.tabulatedStatistics(), false));
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ class JanelasTest : public QObject {
     QCOMPARE(std::tuple(textos(form1, kCaixas + kPainel), foco(form1)),
              std::tuple(QStringList{"500", "1500"} + QStringList(7, "0"), QString("Command1")));
     clicar(form1, "Command1");
-    const WindowModel& m = static_cast<SimulationForm*>(form1.data())->logic().modelo();
+    const WindowModel& m = static_cast<SimulationForm*>(form1.data())->logic().model();
     QCOMPARE(textos(form1, {"MinimoLBL", "dpLBL"}), QStringList({m.MinimoLBL.caption.c_str(), m.dpLBL.caption.c_str()}));
     QVERIFY(clicar(form1, "Command3") == config && form1.isNull());
 
@@ -84,7 +84,7 @@ class JanelasTest : public QObject {
     QCOMPARE(textos(form4, kCaixas), (QStringList{"500", "11"}));
     form4->simulateMany(200);  // past the last mean the focus leaves Simular, not for Encerrar
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(std::tuple(QApplication::activeModalWidget(), textos(form4, kCaixas), form4->logic().modelo().chart.surface.size(),
+    QCOMPARE(std::tuple(QApplication::activeModalWidget(), textos(form4, kCaixas), form4->logic().model().chart.surface.size(),
                         controle(form4, "Command1")->isEnabled()),
              std::tuple(form4.data(), QStringList{"500", "150"}, std::size_t{150}, false));
     const QRect simular = controle(form4, "Command1")->geometry();
@@ -179,7 +179,7 @@ class JanelasTest : public QObject {
       for (int clique = 0; clique < (instantanea ? 1 : 150); ++clique) clicar(&janela, "Command1");
       const QImage imagem = janela.grab().toImage();
       const auto cor = [&](double x, double y) { return imagem.pixelColor(std::lround(x / 15), std::lround(y / 15)); };
-      const ChartModel& g = janela.logic().modelo().chart;
+      const ChartModel& g = janela.logic().model().chart;
       const Rect& f = g.Shape1;  // outlined inside its box in the window text colour
       QVERIFY(cor(f.left, f.top) == Qt::black && cor(f.left + f.width - 15, f.top + f.height - 15) == Qt::black &&
               cor(f.left - 15, f.top - 15) != Qt::black);
@@ -198,12 +198,12 @@ class JanelasTest : public QObject {
       for (int x = 0; x < 720; ++x) curva += comCurva.pixelColor(x, comCurva.height() / 2) == QColor(0, 0, 128);
       QVERIFY((curva > 0) == instantanea);
       std::size_t vermelhos = 0, contornados = 0;  // red dots outlined in black, a few under grid lines
-      for (const SurfaceDot& c : janela.logic().modelo().chart.surface) {
+      for (const SurfaceDot& c : janela.logic().model().chart.surface) {
         vermelhos += cor(c.x, c.y) == Qt::red;
         contornados += std::min({cor(c.x, c.y - c.radius - 15).red(), cor(c.x, c.y - c.radius).red(),
                                  cor(c.x, c.y - c.radius + 15).red()}) < 170;
       }
-      QVERIFY(10 * vermelhos >= 8 * janela.logic().modelo().chart.surface.size() && 10 * contornados >= 9 * janela.logic().modelo().chart.surface.size());
+      QVERIFY(10 * vermelhos >= 8 * janela.logic().model().chart.surface.size() && 10 * contornados >= 9 * janela.logic().model().chart.surface.size());
     }
   }
 };
