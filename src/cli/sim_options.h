@@ -1,19 +1,28 @@
 #pragma once
-// The checks of varnesk-sim's two numbers, the same as the configuration screen and the
-// instant window make, and the lines it prints.
-#include <optional>
+// What the teacher asked varnesk-sim for, as typed: the numbers are checked later, in the order
+// the windows check them.
+#include <filesystem>
 #include <string>
-#include <vector>
+#include <variant>
 
-#include "stats/statistics.h"
+#include "cli/exit_status.h"
 
 namespace varnesk {
 
-// The message for a sample size or a number of repetitions out of range, checked in the
-// order the windows check them; nothing when both pass.
-std::optional<std::string> validarEntradas(const std::string& tamanho, const std::string& repeticoes);
+struct SimOptions {
+  std::string sampleSize, repetitions, populationFile, seed;
+  bool seedGiven = false;
+  bool compare = false;     // --comparar instead of -n: sampleSizes holds the list
+  std::string sampleSizes;
+  bool means = false;       // --medias
+  bool histogram = false;   // --histograma
+};
 
-// The panel as seven lines "Caption: value", left to right as the window shows it.
-std::vector<std::string> linhasPainel(const Statistics& estatisticas);
+// The options, or how to end when they are not a run: Done once the help or the version is
+// printed, BadInput once a usage error is printed with the help.
+std::variant<SimOptions, ExitStatus> readSimOptions(int argc, char** argv);
+
+// The population file asked for, or populacao.txt beside the program.
+std::filesystem::path populationPath(const SimOptions& options);
 
 }  // namespace varnesk

@@ -11,7 +11,7 @@
 #include "chart/y_axis.h"
 #include "common/number_text.h"
 #include "engine/configuration.h"
-#include "engine/erro_padrao.h"
+#include "engine/standard_error.h"
 #include "engine/means_csv.h"
 #include "engine/population.h"
 #include "engine/run_seeder.h"
@@ -127,7 +127,7 @@ void SimulationWindow::State::drawNormalCurve() {
   if (!showCurve || run.sortedMeans.ContagemOrdenadas == 0) return;
   const auto n = static_cast<std::int32_t>(parseLeadingNumber(model.TamanhodaAmostraTXT.text));
   const StandardError theory = standardError(population, n);
-  model.chart.NormalCurve = normalCurve(model.chart, chart, theory.media, theory.epCorrigido);
+  model.chart.NormalCurve = normalCurve(model.chart, chart, theory.mean, theory.correctedSe);
 }
 
 void SimulationWindow::State::simulateStep() {

@@ -53,6 +53,8 @@ struct ControlLayout {
   bool autoSize = false;     // a label that takes exactly the size of its caption
   bool transparent = false;  // a label that lets what lies beneath show around its letters
   bool border = false;       // a label with a single-line border (the statistics value boxes)
+  bool middle = false;       // a label's text centred vertically in its box
+  bool wordWrap = false;     // a label's text broken into lines at its box's width
   bool drawnByChart = false;  // an element of the chart, drawn with it rather than made as a control
   int lineWidth = 1;          // pixels, for lines and outlines
   std::string toolTip;

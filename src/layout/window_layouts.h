@@ -10,5 +10,9 @@ const WindowLayout& form3Layout();  // the configuration screen
 // form1 (instant) or Form4 (step by step): the controls, the statistics panel and the chart's
 // elements (plot frame, grid lines, axis labels, columns, mean line).
 const WindowLayout& simulationLayout(WindowKind kind);
+// "Comparar tamanhos de amostra": the sample sizes and repetitions, the table of each size's
+// spread of means beside the standard error of theory, their histograms on one axis, and a note
+// on how to read them; at the window's default client size, 900 x 680 pixels.
+const WindowLayout& comparisonLayout();
 
 }  // namespace varnesk

@@ -6,7 +6,7 @@
 
 #include "engine/configuration.h"
 #include "layout/window_layouts.h"
-#include "ui/form_comparacao.h"
+#include "ui/comparison_form.h"
 #include "ui/simulation_form.h"
 
 namespace varnesk::ui {
@@ -22,7 +22,7 @@ Form3::Form3(UiServices services, QWidget* owner)
   compare->setShortcut(Qt::CTRL | Qt::Key_T);
   addAction(compare);
   setContextMenuPolicy(Qt::ActionsContextMenu);
-  connect(compare, &QAction::triggered, this, [this] { openModal(new FormComparacao(services_, this), this); });
+  connect(compare, &QAction::triggered, this, [this] { openModal(new ComparisonForm(services_, this), this); });
 }
 
 std::string Form3::text(const char* box) const { return widgets_.get<QLineEdit>(box)->text().toStdString(); }

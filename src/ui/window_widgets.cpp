@@ -3,6 +3,9 @@
 #include <QCheckBox>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QPainter>
+#include <QTableWidget>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +15,7 @@
 #include <cmath>
 #include <vector>
 
+#include "ui/drawing_painter.h"
 #include "ui/qt_colors.h"
 #include "ui/qt_fonts.h"
 #include "ui/twips.h"
@@ -47,20 +51,22 @@ void paintBackground(QWidget* control, const QColor& color) {
   control->setAutoFillBackground(true);
 }
 
-Qt::Alignment qtAlignment(Alignment a) {
-  switch (a) {
-    case Alignment::Right: return Qt::AlignRight | Qt::AlignTop;
-    case Alignment::Center: return Qt::AlignHCenter | Qt::AlignTop;
+Qt::Alignment qtAlignment(const ControlLayout& c) {
+  const Qt::Alignment vertical = c.middle ? Qt::AlignVCenter : Qt::AlignTop;
+  switch (c.alignment) {
+    case Alignment::Right: return Qt::AlignRight | vertical;
+    case Alignment::Center: return Qt::AlignHCenter | vertical;
     case Alignment::Left: break;
   }
-  return Qt::AlignLeft | Qt::AlignTop;
+  return Qt::AlignLeft | vertical;
 }
 
 QLabel* makeLabel(QWidget* parent, const ControlLayout& c) {
   auto* label = new QLabel(QString::fromStdString(displayedText(c.caption, c.font.family)), parent);
   const QFont font = qtFont(c.font);
   label->setFont(font);
-  label->setAlignment(qtAlignment(c.alignment));
+  label->setAlignment(qtAlignment(c));
+  label->setWordWrap(c.wordWrap);
   label->setToolTip(QString::fromStdString(c.toolTip));
   if (c.border) {
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -112,6 +118,16 @@ QWidget* makeOther(QWidget* parent, const ControlLayout& c) {
       if (c.background) paintBackground(w, qtColor(*c.background, w->palette()));
       break;
     }
+    case ControlKind::Table: {
+      auto* table = new QTableWidget(0, static_cast<int>(caption.count('\t')) + 1, parent);
+      table->setHorizontalHeaderLabels(caption.split('\t'));
+      table->verticalHeader()->hide();
+      table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+      table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+      w = table;
+      break;
+    }
+    case ControlKind::Canvas: w = new Canvas(parent); break;
     default: w = new QWidget(parent); break;
   }
   place(w, c.box);
@@ -132,7 +148,8 @@ void setTabOrder(std::vector<std::pair<int, QWidget*>> controls) {
 }
 
 bool takesFocus(ControlKind kind) {
-  return kind == ControlKind::TextBox || kind == ControlKind::Button || kind == ControlKind::CheckBox;
+  return kind == ControlKind::TextBox || kind == ControlKind::Button || kind == ControlKind::CheckBox ||
+         kind == ControlKind::Table;
 }
 
 }  // namespace
@@ -167,6 +184,17 @@ QWidget* WindowWidgets::make(QWidget* window, const ControlLayout& c) {
   if (!c.visible) w->setVisible(false);
   widgets_.emplace(c.name, w);
   return w;
+}
+
+void Canvas::setDrawing(Drawing drawing) {
+  drawing_ = std::move(drawing);
+  update();
+}
+
+void Canvas::paintEvent(QPaintEvent*) {
+  if (!drawing_) return;
+  QPainter painter(this);
+  paintDrawing(painter, drawing_(width() * kTwipsPerPixel, height() * kTwipsPerPixel), palette(), rect());
 }
 
 QWidget* WindowWidgets::operator[](std::string_view name) const {

@@ -4,17 +4,33 @@
 // (or to its caption, when the label sizes itself), with its font, colours and tab position.
 // The chart's elements are not widgets: the window paints them from its drawing list.
 #include <QString>
+#include <QWidget>
 #include <Qt>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
 
+#include "chart/drawing_list.h"
 #include "layout/window_layout.h"
 
-class QWidget;
 class QFontMetricsF;
 
 namespace varnesk::ui {
+
+// A drawing area that paints the drawing list its window's logic makes for the area's size.
+class Canvas : public QWidget {
+ public:
+  using QWidget::QWidget;
+  using Drawing = std::function<DrawingList(double widthTwips, double heightTwips)>;
+  void setDrawing(Drawing drawing);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  Drawing drawing_;
+};
 
 class WindowWidgets {
  public:

@@ -15,6 +15,24 @@ TEST(VarneskSim, UsageAndSeeds) {
   EXPECT_EQ(runSim({"-n", "0", "-r", "0"}).err, "Preencha o campo: Tamanho da Amostra!\n");
 }
 
+TEST(VarneskSim, ComparisonChecksInTheWindowsOrderWithTheirStatuses) {
+  const TempFolder folder;
+  const std::string five = folder / "cinco.txt", missing = folder / "nada.txt";
+  writeBytes(five, "1\n2\n3\n4\n5\n");
+  // The list, the seed, the repetitions, the population, each size against it: the first refusal wins.
+  for (const auto& [args, status, message] : std::vector<std::tuple<std::vector<std::string>, int, std::string>>{
+           {{"--comparar", "2,x", "-r", "0", "-s", "x", "-p", missing}, 2, "--comparar: Tamanho de amostra inválido"},
+           {{"--comparar", "2,6", "-r", "0", "-s", "x", "-p", missing}, 2, "--semente: \"x\""},
+           {{"--comparar", "2,6", "-r", "0", "-p", missing}, 2, "Preencha o campo: Número de Repetições!\n"},
+           {{"--comparar", "2,6", "-r", "3", "-p", missing}, 1, "Não foi possível abrir"},
+           {{"--comparar", "2,6", "-r", "3", "-p", five}, 2, "--comparar: Tamanho da Amostra maior"}}) {
+    const SimResult r = runSim(args);
+    EXPECT_TRUE(r.status == status && r.err.starts_with(message) && r.out.empty()) << r.status << " " << r.err;
+  }
+  EXPECT_EQ(runSim({"--comparar", "5", "-r", "3", "-p", five}).out,  // "-" for n = N
+            "n\tmedia\tdp\tep\tep_fpc\trazao\n5\t3\t0\t0.632456\t0\t-\n");
+}
+
 TEST(VarneskSim, PanelMeansAndHistogramOfOneRun) {
   const TempFolder folder;
   const std::string five = folder / "cinco.txt";

@@ -108,13 +108,13 @@ class JanelasTest : public QObject {
     QTest::keyClick(config, Qt::Key_T, Qt::ControlModifier);  // the comparison of sample sizes
     QWidget* comparacao = QApplication::activeModalWidget();
     QCOMPARE(comparacao->windowTitle(), "Comparar tamanhos de amostra");
-    clicar(comparacao, "Comparar");
+    clicar(comparacao, "CompareButton");
     QCOMPARE(comparacao->findChild<QTableWidget*>()->rowCount(), 4);
-    qobject_cast<QLineEdit*>(controle(comparacao, "TamanhosTXT"))->setText("10, x");
-    QCOMPARE(clicar(comparacao, "Comparar"), comparacao);
-    QVERIFY(mensagens.last().startsWith("FormComparacao: Tamanho de amostra inválido: \"x\"") &&
-            foco(comparacao) == "TamanhosTXT");
-    QVERIFY(clicar(comparacao, "Fechar") == config);
+    qobject_cast<QLineEdit*>(controle(comparacao, "SampleSizesTXT"))->setText("10, x");
+    QCOMPARE(clicar(comparacao, "CompareButton"), comparacao);
+    QVERIFY(mensagens.last().startsWith("ComparisonForm: Tamanho de amostra inválido: \"x\"") &&
+            foco(comparacao) == "SampleSizesTXT");
+    QVERIFY(clicar(comparacao, "CloseButton") == config);
 
     QVERIFY(clicar(config, "Command2") == nullptr && config.isNull());
     QCOMPARE(textos(clicar(&inicio, "Command1"), kCaixas), (QStringList{"1000", "100"}));  // built afresh

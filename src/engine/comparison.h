@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/erro_padrao.h"
+#include "engine/standard_error.h"
 
 namespace varnesk {
 
@@ -15,31 +15,31 @@ struct Population;
 
 struct ComparisonRow {
   std::int32_t n = 0;
-  double media = 0;  // the mean of the run's means
+  double mean = 0;  // the mean of the run's means
   // Their standard deviation over R - 1, as the statistics panel's; NaN for one mean.
-  double dp = 0;
-  StandardError teoria;
-  std::vector<float> medias;  // in the order drawn
+  double sd = 0;
+  StandardError theory;
+  std::vector<float> means;  // in the order drawn
 
-  // dp over the corrected standard error; NaN when that is 0 (a sample of the whole population).
-  double razao() const;
+  // sd over the corrected standard error; NaN when that is 0 (a sample of the whole population).
+  double ratio() const;
 };
 
 struct SampleSizeList {
-  std::vector<std::int32_t> tamanhos;
-  std::string erro;  // in Portuguese, when the list is refused
+  std::vector<std::int32_t> sizes;
+  std::string error;  // in Portuguese, when the list is refused
 };
 
 // "10, 100, 1000": whole numbers from 1 to 50000, separated by commas or blanks, at most 8.
-SampleSizeList parseSampleSizes(std::string_view texto);
+SampleSizeList parseSampleSizes(std::string_view text);
 
 // Why a size of the list cannot be drawn from the population, or nothing.
-std::string refuseSampleSizes(std::span<const std::int32_t> tamanhos, const Population& population);
+std::string refuseSampleSizes(std::span<const std::int32_t> sizes, const Population& population);
 
 // One run of floor(R) samples per size, in the order given, each from the same seed, so that a
 // row holds the same means as a single run of that size with that seed.
 std::vector<ComparisonRow> compareSampleSizes(const Population& population,
-                                              std::span<const std::int32_t> tamanhos, double R,
-                                              std::uint64_t semente);
+                                              std::span<const std::int32_t> sizes, double R,
+                                              std::uint64_t seed);
 
 }  // namespace varnesk

@@ -8,10 +8,10 @@ namespace varnesk {
 struct Population;
 
 struct StandardError {
-  double media = 0;        // the population mean
+  double mean = 0;         // the population mean
   double sigma = 0;        // the population standard deviation (divisor N)
-  double ep = 0;           // sigma / sqrt(n)
-  double epCorrigido = 0;  // ep * sqrt((N - n) / (N - 1)); 0 when the sample is the population
+  double se = 0;           // sigma / sqrt(n)
+  double correctedSe = 0;  // se * sqrt((N - n) / (N - 1)); 0 when the sample is the population
 };
 
 // Precondition: 1 <= n <= TamanhoPopulacao.

@@ -1,0 +1,46 @@
+#include "cli/run_sample.h"
+
+#include <cstdio>
+
+#include "cli/input_checks.h"
+#include "cli/sim_output.h"
+#include "common/number_text.h"
+#include "engine/population.h"
+#include "engine/sampling_run.h"
+#include "engine/run_seeder.h"
+
+namespace varnesk {
+
+ExitStatus runSample(const SimOptions& options) {
+  std::uint64_t seed = 0;
+  if (const auto problem = checkSeed(options, seed)) return refuse(ExitStatus::BadInput, *problem);
+  if (const auto problem = validarEntradas(options.sampleSize, options.repetitions))
+    return refuse(ExitStatus::BadInput, *problem);
+  const double n = parseLeadingNumber(options.sampleSize);
+  const double r = parseLeadingNumber(options.repetitions);
+
+  Population population;
+  if (const PopulationReading reading = LerPopulacao(populationPath(options), population);
+      !reading.ok)
+    return refuse(ExitStatus::PopulationRefused, reading.mensagem);
+  if (const auto problem = refuseSampleSize(n, population))
+    return refuse(ExitStatus::PopulationRefused, *problem);
+
+  RunSeeder generator(seed);
+  SamplingRun corrida;
+  GerarAmostras(population, n, r, generator.nextRunSeed(), MeanPrecision::Single, corrida);
+  std::string out;
+  if (options.means) {
+    out = meansText(corrida);
+  } else if (options.histogram) {
+    out = histogramText(corrida);
+  } else {
+    const Statistics statistics = CalcularEstatisticas(
+        corrida.sortedMeans.values(), corrida.MediaGeral, MeanPrecision::Single, '.');
+    for (const std::string& line : linhasPainel(statistics)) out += line + '\n';
+  }
+  std::fputs(out.c_str(), stdout);
+  return ExitStatus::Done;
+}
+
+}  // namespace varnesk

@@ -1,0 +1,52 @@
+#include "cli/sim_output.h"
+
+#include <charconv>
+
+#include "chart/classes.h"
+#include "chart/scale.h"
+#include "common/number_text.h"
+
+namespace varnesk {
+
+std::vector<std::string> linhasPainel(const Statistics& e) {
+  return {"Mínimo: " + e.minimo, "Q1: " + e.q1,      "Mediana: " + e.mediana, "Q3: " + e.q3,
+          "Máximo: " + e.maximo, "Média: " + e.media, "dp: " + e.dp};
+}
+
+std::string meansText(const SamplingRun& corrida) {
+  std::string out;
+  char buffer[32];
+  for (std::int32_t r = 1; r <= corrida.sortedMeans.ContagemOrdenadas; ++r) {
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer,
+                                   static_cast<double>(corrida.Medias[static_cast<std::size_t>(r)]),
+                                   std::chars_format::general, 9);
+    out.append(buffer, end.ptr);
+    out += '\n';
+  }
+  return out;
+}
+
+std::string histogramText(const SamplingRun& corrida) {
+  const Scale escala =
+      EscolherEscala(corrida.MenorMedia, corrida.MaiorMedia, kInstantChart);
+  const std::vector<int> counts =
+      countInstantClasses(corrida.sortedMeans.values(), corrida.MenorMedia, escala);
+  std::string out = "classe\tinicio\tcontagem\n";
+  for (std::size_t i = 0; i < counts.size(); ++i)
+    out +=
+        std::to_string(i) + '\t' +
+        formatFixed(corrida.MenorMedia + static_cast<double>(i) * escala.AmplitudeClasse, 3, '.') +
+        '\t' + std::to_string(counts[i]) + '\n';
+  return out;
+}
+
+std::string comparisonText(const std::vector<ComparisonRow>& rows) {
+  const auto six = [](double value) { return formatSignificant(value, 6, '.'); };
+  std::string out = "n\tmedia\tdp\tep\tep_fpc\trazao\n";
+  for (const ComparisonRow& r : rows)
+    out += std::to_string(r.n) + '\t' + six(r.mean) + '\t' + six(r.sd) + '\t' + six(r.theory.se) +
+           '\t' + six(r.theory.correctedSe) + '\t' + six(r.ratio()) + '\n';
+  return out;
+}
+
+}  // namespace varnesk
