@@ -72,7 +72,7 @@ BENCHMARK(BM_LoadPassoAPasso)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_LerPopulacao(benchmark::State& state) {
   Population population;
   const auto file = defaultPopulationPath();
-  for (auto _ : state) benchmark::DoNotOptimize(LerPopulacao(file, population).soma);
+  for (auto _ : state) benchmark::DoNotOptimize(LerPopulacao(file, population).sum);
 }
 BENCHMARK(BM_LerPopulacao)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -37,17 +37,17 @@ PopulationReading read(std::string_view text, Population& p) {
   long lines = 1, line = 1;  // as an editor counts them: LF, CRLF and a lone CR each end one
   for (std::size_t i = 0; i < text.size(); ++i)
     lines += text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
-  if (const std::size_t at = r.mensagem.find("na linha "); at != std::string::npos)
-    line = std::atol(r.mensagem.c_str() + at + 9);
+  if (const std::size_t at = r.message.find("na linha "); at != std::string::npos)
+    line = std::atol(r.message.c_str() + at + 9);
   check(r.ok || (p.TamanhoPopulacao == 8 && p.Populacao[8] == -7777.0 && line >= 1 && line <= lines));
-  check(r.ok || r.mensagem.find("\"populacao.txt\"") != std::string::npos);
-  for (char c : r.mensagem) check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
+  check(r.ok || r.message.find("\"populacao.txt\"") != std::string::npos);
+  for (char c : r.message) check(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
   double sum = 0;
   for (std::int32_t i = 1; r.ok && i <= p.TamanhoPopulacao; ++i) {
     check(std::isfinite(p.Populacao[i]) && std::fabs(p.Populacao[i]) <= kMaxAbsoluteValue);
     sum += p.Populacao[i];
   }
-  check(!r.ok || (p.TamanhoPopulacao >= 1 && p.TamanhoPopulacao <= kMaxPopulation && sum == r.soma));
+  check(!r.ok || (p.TamanhoPopulacao >= 1 && p.TamanhoPopulacao <= kMaxPopulation && sum == r.sum));
   return r;
 }
 
@@ -93,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (same.starts_with("\xEF\xBB\xBF\xEF\xBB\xBF") || same.starts_with("\xEF\xBB\xBF\xFF\xFE") ||
         same.starts_with("\xEF\xBB\xBF\xFE\xFF"))
       continue;  // a second mark, or a mark before UTF-16, is another file
-    check(other.ok == plain.ok && other.mensagem == plain.mensagem && other.soma == plain.soma);
+    check(other.ok == plain.ok && other.message == plain.message && other.sum == plain.sum);
   }
 
   static char file[] = "/tmp/varnesk_fuzz_XXXXXX";

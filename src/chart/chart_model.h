@@ -38,7 +38,7 @@ struct ChartModel {
 };
 
 struct ChartState {
-  Scale escala;
+  Scale scale;
   double MenorMedia = 0.0;
   // Means per class; in the instant window turned into percentages once the Y axis is built.
   std::array<double, kFrequencySlots> Frequencias{};

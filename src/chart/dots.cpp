@@ -5,7 +5,7 @@
 namespace varnesk {
 
 void AjustarColunas(ChartModel& chart, ChartState& state, float media) {
-  const int classes = state.escala.NumeroClasses;
+  const int classes = state.scale.NumeroClasses;
   const auto c = static_cast<std::size_t>(classOfMean(media, state.LimitesClasses, 1, classes));
   const auto count = static_cast<float>(++state.Frequencias[c]);
   const float bottom = chart.bottom();
@@ -22,7 +22,7 @@ void redrawDots(ChartModel& chart, const ChartState& state, int mostradas) {
   if (mostradas <= 1) return;
   const float bottom = chart.bottom();
   const float radius = state.RaioPonto;
-  for (int i = 1; i <= state.escala.NumeroClasses; ++i) {
+  for (int i = 1; i <= state.scale.NumeroClasses; ++i) {
     const auto u = static_cast<std::size_t>(i);
     for (int m = 1; m <= static_cast<int>(state.Frequencias[u]); ++m)
       chart.surface.push_back({state.CentroColuna[u], bottom - 2 * static_cast<float>(m) * radius, radius});

@@ -8,10 +8,10 @@ namespace varnesk {
 
 std::vector<Point> normalCurve(const ChartModel& chart, const ChartState& state, double media,
                                double desvio) {
-  const int slots = state.escala.NumeroClasses + 1;
+  const int slots = state.scale.NumeroClasses + 1;
   if (!(desvio > 0) || state.EscalaY <= 0 || slots < 2) return {};
   const Rect& frame = chart.Shape1;
-  const double width = state.escala.AmplitudeClasse;
+  const double width = state.scale.AmplitudeClasse;
   const float slot = frame.width / static_cast<float>(slots);
   constexpr int kPorClasse = 8;  // points per class: smooth at any zoom
   std::vector<Point> pontos;

@@ -26,7 +26,7 @@ double captionValue(std::string caption, char separador) {
 void layOutInstant(ChartModel& chart, const ChartState& state, std::span<double> limits,
                    const TextMeasure& medir, char separador) {
   const Rect& frame = chart.Shape1;
-  const int classes = state.escala.NumeroClasses;
+  const int classes = state.scale.NumeroClasses;
   const float slot = frame.width / static_cast<float>(classes + 1);
   std::string previous;
   for (int i = 0; i <= classes; ++i) {
@@ -34,14 +34,14 @@ void layOutInstant(ChartModel& chart, const ChartState& state, std::span<double>
     const float left = frame.left + static_cast<float>(i) * slot;
     chart.Coluna[u].width = slot;
     chart.Coluna[u].left = left;
-    limits[u] = state.MenorMedia + i * state.escala.AmplitudeClasse;
+    limits[u] = state.MenorMedia + i * state.scale.AmplitudeClasse;
     Label& label = chart.RotuloX[u];
     label.left = left - label.width / 2;  // centred on the slot's left edge, by the old width
     label.setCaption(formatFixed(limits[u], 1, separador), medir);
     if (label.caption != previous) {
       previous = label.caption;
       label.visible = i == 0 || multipleOf(captionValue(label.caption, separador) * 10,
-                                           state.escala.PassoRotulo);
+                                           state.scale.PassoRotulo);
     }
     Line& line = chart.LinhaGradeVertical[u];
     line.x1 = line.x2 = left + slot;
@@ -53,20 +53,20 @@ void layOutInstant(ChartModel& chart, const ChartState& state, std::span<double>
 float layOutStep(ChartModel& chart, ChartState& state, std::span<double> limits,
                  const TextMeasure& medir, char separador) {
   const Rect& frame = chart.Shape1;
-  const int classes = state.escala.NumeroClasses;
+  const int classes = state.scale.NumeroClasses;
   const float slot = frame.width / static_cast<float>(classes + 1);
   for (int i = 1; i <= classes; ++i) {
     const auto u = static_cast<std::size_t>(i);
     const auto fi = static_cast<float>(i);
     state.CentroColuna[u] = frame.left + fi * slot - slot / 2;
-    limits[u] = state.MenorMedia + (i - 1) * state.escala.AmplitudeClasse;
+    limits[u] = state.MenorMedia + (i - 1) * state.scale.AmplitudeClasse;
     Label& label = chart.RotuloX[u];
     label.left = frame.left + (fi - 1) * slot - label.width / 2;
     label.setCaption(formatFixed(limits[u], 1, separador), medir);
     Line& line = chart.LinhaGradeVertical[u];
     line.x1 = line.x2 = frame.left + fi * slot;
     line.visible = true;
-    if (multipleOf(limits[u] * 100, state.escala.PassoRotulo)) label.visible = true;
+    if (multipleOf(limits[u] * 100, state.scale.PassoRotulo)) label.visible = true;
   }
   return slot;
 }
@@ -87,7 +87,7 @@ void placeMeanLine(ChartModel& chart, std::span<const double> limits, int classe
 void MontarEixoX(const ChartTraits& traits, ChartModel& chart, ChartState& state, const XAxisInput& dados,
                  const TextMeasure& medir, char separador) {
   std::array<double, kBoundarySlots> limits{};
-  const int classes = state.escala.NumeroClasses;
+  const int classes = state.scale.NumeroClasses;
   // A mean on a boundary goes to the class above it; below the first tested boundary, to the
   // first class.
   const auto count = [&] {

@@ -54,7 +54,7 @@ EixoY buildAxis(ChartModel& chart, double largest, long multiple, const TextMeas
 
 EixoY MontarEixoYPercentual(ChartModel& chart, ChartState& state, int contagem,
                             const TextMeasure& medir, char separador) {
-  const int classes = state.escala.NumeroClasses;
+  const int classes = state.scale.NumeroClasses;
   contagem = std::max(contagem, 1);  // no means: every class stays at 0 %
   double largest = 0;
   for (int i = 0; i <= classes; ++i) {
@@ -76,7 +76,7 @@ EixoY MontarEixoYPercentual(ChartModel& chart, ChartState& state, int contagem,
 
 EixoY MontarEixoYContagem(ChartModel& chart, ChartState& state, std::span<const float> etapa,
                           int mostradas, const TextMeasure& medir, char separador) {
-  const int classes = state.escala.NumeroClasses;
+  const int classes = state.scale.NumeroClasses;
   std::array<int, kFrequencySlots> counts{};
   countMeans(etapa, state.LimitesClasses, kStepByStepChart.firstClass + 1, classes, counts.data());
   const int largest = *std::max_element(counts.begin(), counts.begin() + classes + 1);

@@ -26,7 +26,7 @@ ExitStatus runComparison(const SimOptions& options) {
   Population population;
   if (const PopulationReading reading = LerPopulacao(populationPath(options), population);
       !reading.ok)
-    return refuse(ExitStatus::PopulationRefused, reading.mensagem);
+    return refuse(ExitStatus::PopulationRefused, reading.message);
   // Unlike -n, a size too large for the population is a bad item of the list.
   if (const std::string problem = refuseSampleSizes(list.sizes, population); !problem.empty())
     return refuse(ExitStatus::BadInput, "--comparar: " + problem);

@@ -22,7 +22,7 @@ ExitStatus runSample(const SimOptions& options) {
   Population population;
   if (const PopulationReading reading = LerPopulacao(populationPath(options), population);
       !reading.ok)
-    return refuse(ExitStatus::PopulationRefused, reading.mensagem);
+    return refuse(ExitStatus::PopulationRefused, reading.message);
   if (const auto problem = refuseSampleSize(n, population))
     return refuse(ExitStatus::PopulationRefused, *problem);
 

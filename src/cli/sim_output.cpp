@@ -9,8 +9,8 @@
 namespace varnesk {
 
 std::vector<std::string> linhasPainel(const Statistics& e) {
-  return {"Mínimo: " + e.minimo, "Q1: " + e.q1,      "Mediana: " + e.mediana, "Q3: " + e.q3,
-          "Máximo: " + e.maximo, "Média: " + e.media, "dp: " + e.dp};
+  return {"Mínimo: " + e.minimum, "Q1: " + e.q1,      "Mediana: " + e.median, "Q3: " + e.q3,
+          "Máximo: " + e.maximum, "Média: " + e.mean, "dp: " + e.sd};
 }
 
 std::string meansText(const SamplingRun& corrida) {

@@ -50,7 +50,7 @@ void ComparisonWindow::compare() {
   // to the list.
   Population population;
   if (const PopulationReading reading = LerPopulacao(populationFile_, population); !reading.ok)
-    return refuse(reading.mensagem, SampleSizesTXT);
+    return refuse(reading.message, SampleSizesTXT);
   if (const std::string problem = refuseSampleSizes(list.sizes, population); !problem.empty())
     return refuse(problem, SampleSizesTXT);
 

@@ -17,12 +17,12 @@ std::string campo(const std::string& texto) {
 
 std::string meansCsv(const CsvHeader& c, std::span<const float> medias) {
   std::string out = "\xEF\xBB\xBF";
-  out += "Arquivo da população;" + campo(c.arquivo) + "\r\n";
+  out += "Arquivo da população;" + campo(c.file) + "\r\n";
   out += "Tamanho da população (N);" + std::to_string(c.N) + "\r\n";
   out += "Tamanho da amostra (n);" + campo(c.n) + "\r\n";
   out += "Número de repetições (R);" + campo(c.R) + "\r\n";
-  out += "Semente;" + std::to_string(c.semente) + "\r\n";
-  out += "Simulação da janela;" + std::to_string(c.simulacao) + "\r\n\r\n";
+  out += "Semente;" + std::to_string(c.seed) + "\r\n";
+  out += "Simulação da janela;" + std::to_string(c.run) + "\r\n\r\n";
   out += "Ordem;Média\r\n";
   for (std::size_t i = 0; i < medias.size(); ++i)
     out += std::to_string(i + 1) + ';' + formatSignificant(medias[i], 9, ',') + "\r\n";

@@ -10,11 +10,11 @@
 namespace varnesk {
 
 struct CsvHeader {
-  std::string arquivo;  // the population file
+  std::string file;  // the population file
   std::int32_t N = 0;
   std::string n, R;  // as the window shows them
-  std::uint64_t semente = 0;
-  int simulacao = 0;  // which run of the window since it opened
+  std::uint64_t seed = 0;
+  int run = 0;  // which run of the window since it opened
 };
 
 // For a spreadsheet set to Portuguese: fields separated by ';', a decimal comma, UTF-8 with a

@@ -25,8 +25,8 @@ struct Population {
 
 struct PopulationReading {
   bool ok = false;
-  double soma = 0.0;     // sum of the values read, in file order
-  std::string mensagem;  // why nothing was loaded, in Portuguese, when !ok
+  double sum = 0.0;      // sum of the values read, in file order
+  std::string message;   // why nothing was loaded, in Portuguese, when !ok
 };
 
 // Reads the whole file into `store`. Values are separated by line breaks (LF, CRLF or CR) or

@@ -50,7 +50,7 @@ bool SimulationWindow::State::loadPopulation() {
   seeder.emplace(env.seed ? env.seed() : clockSeed());
   const PopulationReading reading = LerPopulacao(env.populationFile, population);
   if (!reading.ok) {
-    env.platform.showMessage(reading.mensagem);
+    env.platform.showMessage(reading.message);
     return false;
   }
   // A sample larger than the population is refused as every other sample size is: with its
@@ -60,7 +60,7 @@ bool SimulationWindow::State::loadPopulation() {
     env.platform.setFocus(model.TamanhodaAmostraTXT.name);
     return false;
   }
-  MediaPopulacao = static_cast<float>(reading.soma / population.TamanhoPopulacao);
+  MediaPopulacao = static_cast<float>(reading.sum / population.TamanhoPopulacao);
   return true;
 }
 
@@ -68,7 +68,7 @@ bool SimulationWindow::State::loadPopulation() {
 void SimulationWindow::State::GerarAmostras() {
   varnesk::GerarAmostras(population, parseLeadingNumber(model.TamanhodaAmostraTXT.text), shownRepetitions(),
                          seeder->nextRunSeed(), traits.precision, run);
-  chart.escala = EscolherEscala(run.MenorMedia, run.MaiorMedia, traits.chart);
+  chart.scale = EscolherEscala(run.MenorMedia, run.MaiorMedia, traits.chart);
   chart.MenorMedia = run.MenorMedia;
   MontarEixoX(traits.chart, model.chart, chart, {run.sortedMeans.values(), MediaPopulacao}, env.measure,
               env.separator);
@@ -77,13 +77,13 @@ void SimulationWindow::State::GerarAmostras() {
 void SimulationWindow::State::CalcularEstatisticas() {
   const Statistics s =
       varnesk::CalcularEstatisticas(run.sortedMeans.values(), run.MediaGeral, traits.precision, env.separator);
-  model.MedianaLBL.caption = s.mediana;
+  model.MedianaLBL.caption = s.median;
   model.Q1LBL.caption = s.q1;
   model.Q3LBL.caption = s.q3;
-  model.MinimoLBL.caption = s.minimo;
-  model.MaximoLBL.caption = s.maximo;
-  model.MediaLBL.caption = s.media;
-  model.dpLBL.caption = s.dp;
+  model.MinimoLBL.caption = s.minimum;
+  model.MaximoLBL.caption = s.maximum;
+  model.MediaLBL.caption = s.mean;
+  model.dpLBL.caption = s.sd;
 }
 
 // Fits the Y axis to the stage that the next steps build: the first 100, 500 or 1000 means of
@@ -174,7 +174,7 @@ bool SimulationWindow::Load(const std::string& sampleSizeText, const std::string
   if (!s.loadPopulation()) return false;
   s.setRepetitions(s.TotalRepeticoes);
   s.ExecutarSimulacao();
-  std::fill_n(s.chart.Frequencias.begin(), s.chart.escala.NumeroClasses + 1, 0.0);
+  std::fill_n(s.chart.Frequencias.begin(), s.chart.scale.NumeroClasses + 1, 0.0);
   s.setRepetitions(s.traits.stages[0]);
   s.fitStepAxis();
   s.model.NumeroRepeticoesTXT.text = "0";
@@ -226,7 +226,7 @@ const WindowModel& SimulationWindow::model() const { return state_->model; }
 const WindowTraits& SimulationWindow::traits() const { return state_->traits; }
 const SamplingRun& SimulationWindow::run() const { return state_->run; }
 const Population& SimulationWindow::population() const { return state_->population; }
-const Scale& SimulationWindow::scale() const { return state_->chart.escala; }
+const Scale& SimulationWindow::scale() const { return state_->chart.scale; }
 const std::array<double, kFrequencySlots>& SimulationWindow::Frequencias() const { return state_->chart.Frequencias; }
 
 }  // namespace varnesk

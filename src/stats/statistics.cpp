@@ -15,7 +15,7 @@ Statistics CalcularEstatisticas(std::span<const float> sorted, double mediaGeral
   auto text = [&](double v) { return formatFixed(v, 3, separador); };
 
   const bool even = count % 2 == 0;
-  out.mediana = text(even ? (M(count / 2) + M(count / 2 + 1)) / 2 : M(count / 2 + 1));
+  out.median = text(even ? (M(count / 2) + M(count / 2 + 1)) / 2 : M(count / 2 + 1));
 
   // h means in the lower half, the median included when the count is odd.
   const std::size_t h = even ? count / 2 : count / 2 + 1;
@@ -37,9 +37,9 @@ Statistics CalcularEstatisticas(std::span<const float> sorted, double mediaGeral
     out.q3 = text(M(count + 1 - a));
   }
 
-  out.minimo = text(M(1));
-  out.maximo = text(M(count));
-  out.media = text(mediaGeral);
+  out.minimum = text(M(1));
+  out.maximum = text(M(count));
+  out.mean = text(mediaGeral);
 
   if (count > 1) {
     float sum = 0.0f;  // rounded to single precision after every addition
@@ -50,9 +50,9 @@ Statistics CalcularEstatisticas(std::span<const float> sorted, double mediaGeral
               : M(i) - mediaGeral;
       sum = static_cast<float>(static_cast<double>(sum) + difference * difference);
     }
-    out.dp = text(std::sqrt(static_cast<double>(sum) / static_cast<double>(count - 1)));
+    out.sd = text(std::sqrt(static_cast<double>(sum) / static_cast<double>(count - 1)));
   } else {
-    out.dp = "-";
+    out.sd = "-";
   }
   return out;
 }

@@ -10,7 +10,7 @@ namespace varnesk {
 enum class MeanPrecision { Single, Double };
 
 struct Statistics {
-  std::string mediana, q1, q3, minimo, maximo, media, dp;  // "#0.000" or "-"
+  std::string median, q1, q3, minimum, maximum, mean, sd;  // "#0.000" or "-"
 };
 
 // `sorted` holds the means in ascending order (at least one). Quartiles need three means and

@@ -16,7 +16,7 @@ struct Chart {
   explicit Chart(WindowKind tipo, double menor = 1, double maior = 3) : tipo(tipo), m(initialModel(tipo)) {
     state.Frequencias.fill(7);
     MontarGrade(m.chart, state);
-    state.escala = EscolherEscala(menor, maior, traitsOf(tipo).chart);
+    state.scale = EscolherEscala(menor, maior, traitsOf(tipo).chart);
     state.MenorMedia = menor;
   }
   void eixoX(const V& sorted, char sep = '.', float populationMean = 1) {

@@ -141,7 +141,7 @@ TEST(ComparisonCells, MeanWithFourDecimalsSpreadsWithFourDigitsAndNoRatioWithout
 TEST(NormalCurve, PercentOfTheMeansPerClassOnTheHistogramsAxis) {
   WindowModel m = initialModel(WindowKind::Instant);
   ChartState state;
-  state.escala = EscolherEscala(1, 3, kInstantChart);  // 20 classes of 0.1 from 1.0
+  state.scale = EscolherEscala(1, 3, kInstantChart);  // 20 classes of 0.1 from 1.0
   state.MenorMedia = 1;
   state.EscalaY = 100;  // twips per percentage point
   const std::vector<Point> curve = normalCurve(m.chart, state, 2.0, 0.2);

@@ -58,7 +58,7 @@ TEST(LerPopulacao, HostileFilesLoadWholeOrNotAtAll) {
     Population store = populationOf(std::vector<double>(8, -7777));
     const PopulationReading r = LerPopulacao(file, store);
     const SimResult sim = runSim({"-n", "1", "-r", "5", "-s", "1", "-p", file});
-    ASSERT_EQ(r.ok, f.refusal.empty()) << r.mensagem;
+    ASSERT_EQ(r.ok, f.refusal.empty()) << r.message;
     if (r.ok) {
       const std::size_t count = f.count ? f.count : f.values.size();
       ASSERT_EQ(store.TamanhoPopulacao, count);
@@ -67,14 +67,14 @@ TEST(LerPopulacao, HostileFilesLoadWholeOrNotAtAll) {
         EXPECT_EQ(std::signbit(store.Populacao[i + 1]), std::signbit(f.values[i]));
       }
       if (count < 8) { EXPECT_EQ(store.Populacao[count + 1], -7777); }  // the earlier reading
-      EXPECT_EQ(r.soma, f.count ? 2.5 * f.count : std::accumulate(f.values.begin(), f.values.end(), 0.0));
+      EXPECT_EQ(r.sum, f.count ? 2.5 * f.count : std::accumulate(f.values.begin(), f.values.end(), 0.0));
       EXPECT_EQ(sim.status, 0) << sim.err;
       continue;
     }
-    EXPECT_NE(r.mensagem.find("\"" + file + "\""), std::string::npos) << r.mensagem;
-    EXPECT_NE(r.mensagem.find(f.refusal), std::string::npos) << r.mensagem;
+    EXPECT_NE(r.message.find("\"" + file + "\""), std::string::npos) << r.message;
+    EXPECT_NE(r.message.find(f.refusal), std::string::npos) << r.message;
     EXPECT_EQ(std::tuple(store.TamanhoPopulacao, store.Populacao[1], sim.status, sim.err),
-              std::tuple(8, -7777, 1, r.mensagem + "\n"));
+              std::tuple(8, -7777, 1, r.message + "\n"));
   }
 }
 

@@ -119,7 +119,7 @@ TEST_F(Janela, ReopeningReadsTheFileAgainOrRefusesToOpen) {
     writeBytes(file, fileText);
     platform.events.clear();
     EXPECT_FALSE(w.Load(n, "100"));
-    const std::string message = *n == '3' ? *refuseSampleSize(3, w.population()) : LerPopulacao(file, reader).mensagem;
+    const std::string message = *n == '3' ? *refuseSampleSize(3, w.population()) : LerPopulacao(file, reader).message;
     std::vector<std::string> expected{"message: " + message};
     if (*focus) expected.push_back("focus: " + std::string(focus));
     EXPECT_EQ(platform.events, expected);

@@ -26,16 +26,16 @@ TEST(CalcularEstatisticas, QuartilesByCountAndStandardDeviation) {
     std::vector<float> m;
     for (int i = 1; i <= count; ++i) m.push_back(static_cast<float>(i));
     const auto e = CalcularEstatisticas(m, (count + 1) / 2.0, MeanPrecision::Double, '.');
-    EXPECT_EQ(e.mediana + " " + e.q1 + " " + e.q3 + " " + e.dp, expected[count - 1]);
-    EXPECT_EQ(e.minimo + e.maximo, "1.000" + std::to_string(count) + ".000");
+    EXPECT_EQ(e.median + " " + e.q1 + " " + e.q3 + " " + e.sd, expected[count - 1]);
+    EXPECT_EQ(e.minimum + e.maximum, "1.000" + std::to_string(count) + ".000");
   }
   const auto e = CalcularEstatisticas(std::vector<float>{1, 3}, 0.25, MeanPrecision::Single, ',');
-  EXPECT_EQ(e.media + " " + e.dp, "0,250 2,850");
+  EXPECT_EQ(e.mean + " " + e.sd, "0,250 2,850");
   // The sum of squares is rounded to single precision after every addition: over 5000 means of
   // +-1000.1 it drifts into the third decimal.
   std::vector<float> wide(5000, 1000.1f);
   std::fill_n(wide.begin(), 2500, -1000.1f);
-  EXPECT_EQ(CalcularEstatisticas(wide, 0, MeanPrecision::Double, '.').dp, "1000.214");
+  EXPECT_EQ(CalcularEstatisticas(wide, 0, MeanPrecision::Double, '.').sd, "1000.214");
 }
 
 }  // namespace
