@@ -21,6 +21,7 @@
 
 #include "registro.h"
 #include "chart/normal_curve.h"
+#include "chart/classes.h"
 #include "chart/dots.h"
 #include "chart/grid.h"
 #include "chart/shared_histograms.h"

@@ -113,6 +113,12 @@ TEST(MontarEixoX, ClassesSlotsColumnsAndMeanLine) {
   EXPECT_EQ(V({c.Coluna[4].top, c.Coluna[4].height}), V({990, 5325}));  // 25 % of a top of 25
   EXPECT_TRUE(c.Coluna[20].visible && !c.Coluna[21].visible);
 
+  Chart tall(WindowKind::Instant);  // 5.4 % rounds to a top of 5: the column is cut to the frame
+  V many(27, 1.05f);
+  for (int k = 1; k <= 20; ++k) many.insert(many.end(), k <= 13 ? 24 : 23, 1.05f + 0.1f * k);
+  tall.eixoX(many);
+  EXPECT_EQ(V({tall.m.chart.Coluna[0].top, tall.m.chart.Coluna[0].height}), V({990, 5325}));
+
   Chart form4(WindowKind::StepByStep);
   form4.eixoX({0.5f, below, 1.5f, 9.0f});
   for (int i : {1, 5, 6, 20}) EXPECT_EQ(form4.state.Frequencias[i], 1) << i;

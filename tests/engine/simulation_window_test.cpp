@@ -10,8 +10,8 @@ struct Janela : ::testing::Test {
     for (int i = 0; i < 2000; ++i) content += formatFixed(0.5 + (i % 20) * 0.5, 1, '.') + "\n";
     writeBytes(file, content);
   }
-  SimulationWindow open(WindowKind tipo, const std::string& f = {}) {
-    return SimulationWindow(tipo, {platform, fixedMeasure, '.', f.empty() ? file : f, [] { return 5u; }});
+  SimulationWindow open(WindowKind tipo, const std::string& f = {}, char separator = '.') {
+    return SimulationWindow(tipo, {platform, fixedMeasure, separator, f.empty() ? file : f, [] { return 5u; }});
   }
   TempFolder folder;
   std::string file = folder / "populacao.txt";
@@ -70,6 +70,54 @@ TEST_F(Janela, EveryTextGetsItsMessageOrAWholeNumberOfSamples) {
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), c.samples);
     EXPECT_EQ(r.err, own ? std::string(kMessages[own]) + "\n" : "");
   }
+}
+
+TEST(Configuracao, TheSampleSizeIsCheckedBeforeTheRepetitions) {
+  for (auto click : {instantClicked, stepByStepClicked}) {
+    RecordingPlatform p;
+    EXPECT_EQ(click("", "", p), WindowToOpen::None);
+    EXPECT_EQ(p.events, refusal(PT));
+  }
+}
+
+TEST_F(Janela, StepByStepAxisFitsTheFirst100Then500Then1000StoredMeans) {
+  SimulationWindow w = open(WindowKind::StepByStep);
+  ASSERT_TRUE(w.Load("3", "1000"));
+  const auto expectedTop = [&](std::size_t stage) {  // the largest class, up to a multiple of 10
+    std::vector<double> limits(kBoundarySlots);
+    for (int j = 1; j <= w.scale().NumeroClasses; ++j) limits[j] = w.run().MenorMedia + (j - 1) * w.scale().AmplitudeClasse;
+    std::vector<int> counts(kFrequencySlots);
+    countMeans(std::span(&w.run().Medias[1], stage), limits, 2, w.scale().NumeroClasses, counts.data());
+    long top = *std::max_element(counts.begin(), counts.end());
+    while (top % 10) ++top;
+    return std::to_string(top);
+  };
+  const auto shownTop = [&] {
+    std::string top;
+    for (const Label& l : w.model().chart.RotuloY) top = l.visible ? l.caption : top;
+    return top;
+  };
+  EXPECT_EQ(shownTop(), expectedTop(100));
+  w.simulateMany(102);
+  EXPECT_EQ(shownTop(), expectedTop(500));
+  w.simulateMany(400);
+  EXPECT_EQ(shownTop(), expectedTop(1000));
+  EXPECT_NE(expectedTop(100), expectedTop(1000));
+}
+
+TEST_F(Janela, ThePanelShowsEachStatisticInItsBoxWithTheRegionalSeparator) {
+  SimulationWindow w = open(WindowKind::Instant, {}, ',');
+  ASSERT_TRUE(w.Load("10", "500"));
+  w.simulate();
+  const Statistics e = CalcularEstatisticas(w.run().sortedMeans.values(), w.run().MediaGeral, MeanPrecision::Single, ',');
+  const WindowModel& m = w.model();
+  EXPECT_EQ(std::vector({m.MinimoLBL.caption, m.Q1LBL.caption, m.MedianaLBL.caption, m.Q3LBL.caption,
+                         m.MaximoLBL.caption, m.MediaLBL.caption, m.dpLBL.caption}),
+            std::vector({e.minimum, e.q1, e.median, e.q3, e.maximum, e.mean, e.sd}));
+  const auto value = [](std::string text) { return parseLeadingNumber(text.replace(text.find(','), 1, ".")); };
+  EXPECT_LT(value(m.Q1LBL.caption), value(m.Q3LBL.caption));
+  for (const Label& l : m.chart.RotuloX)
+    if (l.visible) { EXPECT_NE(l.caption.find(','), std::string::npos) << l.caption; }
 }
 
 TEST_F(Janela, StepByStepReplaysTheRunToItsEnd) {
