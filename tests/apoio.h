@@ -19,11 +19,10 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
-#include "registro.h"
-#include "chart/normal_curve.h"
 #include "chart/classes.h"
 #include "chart/dots.h"
 #include "chart/grid.h"
+#include "chart/normal_curve.h"
 #include "chart/shared_histograms.h"
 #include "chart/x_axis.h"
 #include "chart/y_axis.h"
@@ -36,6 +35,7 @@
 #include "engine/sampling_run.h"
 #include "engine/window_model.h"
 #include "engine/window_traits.h"
+#include "registro.h"
 
 namespace varnesk::apoio {
 
@@ -50,7 +50,10 @@ inline void writeBytes(const std::string& file, const std::string& bytes) {
   std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-struct SimResult { int status; std::string out, err; };
+struct SimResult {
+  int status;
+  std::string out, err;
+};
 
 // varnesk-sim with these arguments, each passed as one word however odd it is.
 inline SimResult runSim(const std::vector<std::string>& args) {

@@ -30,7 +30,8 @@ DrawingList drawChart(const ChartModel& chart, const WindowLayout& layout) {
     const ControlLayout& column = layout.control("Coluna_0");
     for (const Rect& c : chart.Coluna)
       if (c.visible && c.height > 0)
-        out.push_back(SnappedBox{{c.left, c.top, c.width, c.height}, column.background, column.foreground, true});
+        out.push_back(SnappedBox{
+            {c.left, c.top, c.width, c.height}, column.background, column.foreground, true});
   }
   if (!chart.NormalCurve.empty()) {
     Curve curve{{}, kNormalCurveColor, 2};
@@ -39,8 +40,10 @@ DrawingList drawChart(const ChartModel& chart, const WindowLayout& layout) {
   }
   const Rect& frame = chart.Shape1;
   if (frame.visible)
-    out.push_back(SnappedBox{{frame.left, frame.top, frame.width, frame.height}, std::nullopt,
-                             layout.control("Shape1").foreground, false});
+    out.push_back(SnappedBox{{frame.left, frame.top, frame.width, frame.height},
+                             std::nullopt,
+                             layout.control("Shape1").foreground,
+                             false});
   const ControlLayout& meanLine = layout.control("MediaLIN");
   addLine(out, chart.MediaLIN, *meanLine.foreground, meanLine.lineWidth);
   for (const Label& label : chart.RotuloY) addLabel(out, label);
@@ -57,11 +60,12 @@ DrawingList chartPicture(const ChartModel& chart, const WindowLayout& layout, co
   const DrawingList drawn = drawChart(chart, layout);
   out.insert(out.end(), drawn.begin(), drawn.end());
   for (const ControlLayout& c : layout.controls) {
-    const bool inside = c.box.top >= region.top && c.box.top + c.box.height <= region.top + region.height;
+    const bool inside =
+        c.box.top >= region.top && c.box.top + c.box.height <= region.top + region.height;
     if (c.kind != ControlKind::Label || c.drawnByChart || !c.container.empty() || !inside) continue;
     out.push_back(Text{displayedText(c.caption, c.font.family), c.box.left, c.box.top, c.box.width,
-                       c.box.height, c.font, c.foreground.value_or(Color::of(SystemColor::WindowText)),
-                       std::nullopt});
+                       c.box.height, c.font,
+                       c.foreground.value_or(Color::of(SystemColor::WindowText)), std::nullopt});
   }
   return out;
 }

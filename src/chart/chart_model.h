@@ -1,9 +1,9 @@
 #pragma once
 // The chart of a simulation window: its controls, in twips, and the class state that the
 // chart procedures keep between calls.
-#include "common/limits.h"
 #include <array>
 #include <vector>
+#include "common/limits.h"
 
 #include "chart/scale.h"
 #include "common/controls.h"
@@ -27,8 +27,8 @@ struct ChartModel {
   std::array<Label, kYLabels> RotuloY;
   std::array<Line, kXLabels> LinhaGradeVertical;
   std::array<Label, kXLabels> RotuloX;
-  std::vector<Rect> Coluna;        // kColumns columns in the instant window, none in the step-by-step one
-  Line MediaLIN;                   // the population mean, step-by-step window only
+  std::vector<Rect> Coluna;  // kColumns columns in the instant window, none in the step-by-step one
+  Line MediaLIN;             // the population mean, step-by-step window only
   std::vector<Point> NormalCurve;  // instant window, when the teacher shows it: the curve of theory
   // What has been drawn on the surface since it was last cleared, in that order; it is painted
   // at every repaint, so the dots survive another window passing over them.

@@ -19,14 +19,14 @@ inline int classOfMean(float media, std::span<const double> limites, int primeir
 
 // Adds one to counts[c] for each mean, c its class by classOfMean(mean, limites, primeiro, ultimo).
 template <class Count>
-void countMeans(std::span<const float> medias, std::span<const double> limites, int primeiro, int ultimo,
-                Count* counts) {
+void countMeans(std::span<const float> medias, std::span<const double> limites, int primeiro,
+                int ultimo, Count* counts) {
   for (float media : medias) ++counts[classOfMean(media, limites, primeiro, ultimo)];
 }
 
 // The number of means in each class 0..NumeroClasses of the instant window, whose class i
 // starts at menorMedia + i * AmplitudeClasse.
 std::vector<int> countInstantClasses(std::span<const float> ordenadas, double menorMedia,
-                                           const Scale& escala);
+                                     const Scale& escala);
 
 }  // namespace varnesk

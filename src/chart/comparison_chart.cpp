@@ -49,8 +49,8 @@ PlainLine line(double x1, double y1, double x2, double y2, Color color, int widt
 Text label(std::string text, double left, double top, double width, double height,
            Alignment alignment, VerticalAlignment vertical) {
   // Black, in the default font, on the white beneath.
-  return {std::move(text), tw(left), tw(top), tw(width), tw(height), kDefaultFont, kBlack, {},
-          alignment, vertical};
+  return {std::move(text), tw(left), tw(top), tw(width), tw(height),
+          kDefaultFont,    kBlack,   {},      alignment, vertical};
 }
 
 }  // namespace

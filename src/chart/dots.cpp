@@ -25,7 +25,8 @@ void redrawDots(ChartModel& chart, const ChartState& state, int mostradas) {
   for (int i = 1; i <= state.scale.NumeroClasses; ++i) {
     const auto u = static_cast<std::size_t>(i);
     for (int m = 1; m <= static_cast<int>(state.Frequencias[u]); ++m)
-      chart.surface.push_back({state.CentroColuna[u], bottom - 2 * static_cast<float>(m) * radius, radius});
+      chart.surface.push_back(
+          {state.CentroColuna[u], bottom - 2 * static_cast<float>(m) * radius, radius});
   }
 }
 

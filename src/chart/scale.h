@@ -6,7 +6,6 @@
 
 namespace varnesk {
 
-
 struct Scale {
   std::int16_t NumeroClasses = 0;
   double AmplitudeClasse = 0.0;

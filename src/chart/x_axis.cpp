@@ -75,7 +75,8 @@ void placeMeanLine(ChartModel& chart, std::span<const double> limits, int classe
                    float populationMean) {
   const Line& first = chart.LinhaGradeVertical[1];
   const Line& last = chart.LinhaGradeVertical[static_cast<std::size_t>(classes)];
-  const double unit = (last.x1 - first.x1) / (limits[static_cast<std::size_t>(classes)] - limits[1]);
+  const double unit =
+      (last.x1 - first.x1) / (limits[static_cast<std::size_t>(classes)] - limits[1]);
   Line& mean = chart.MediaLIN;
   mean.x1 = mean.x2 = static_cast<float>((populationMean - limits[1]) * unit + first.x1 - slot);
   mean.y1 = first.y1;
@@ -84,8 +85,8 @@ void placeMeanLine(ChartModel& chart, std::span<const double> limits, int classe
 
 }  // namespace
 
-void MontarEixoX(const ChartTraits& traits, ChartModel& chart, ChartState& state, const XAxisInput& dados,
-                 const TextMeasure& medir, char separador) {
+void MontarEixoX(const ChartTraits& traits, ChartModel& chart, ChartState& state,
+                 const XAxisInput& dados, const TextMeasure& medir, char separador) {
   std::array<double, kBoundarySlots> limits{};
   const int classes = state.scale.NumeroClasses;
   // A mean on a boundary goes to the class above it; below the first tested boundary, to the
@@ -96,7 +97,8 @@ void MontarEixoX(const ChartTraits& traits, ChartModel& chart, ChartState& state
   if (traits.percentAxis) {
     layOutInstant(chart, state, limits, medir, separador);
     count();
-    MontarEixoYPercentual(chart, state, static_cast<int>(dados.sortedMeans.size()), medir, separador);
+    MontarEixoYPercentual(chart, state, static_cast<int>(dados.sortedMeans.size()), medir,
+                          separador);
     for (int i = 0; i <= classes; ++i) {
       Rect& column = chart.Coluna[static_cast<std::size_t>(i)];
       column.height = std::min(column.height, chart.Shape1.height);

@@ -11,13 +11,13 @@ namespace varnesk {
 
 struct XAxisInput {
   std::span<const float> sortedMeans;  // the run's means, ascending
-  float MediaPopulacao = 0;          // step-by-step window: where the mean line stands
+  float MediaPopulacao = 0;            // step-by-step window: where the mean line stands
 };
 
 // Instant window: classes 0..NumeroClasses, then the Y axis in percent and the columns raised
 // on the frame's bottom edge. Step-by-step window: classes 1..NumeroClasses, class centres,
 // boundaries and the mean line; no Y axis.
-void MontarEixoX(const ChartTraits& traits, ChartModel& chart, ChartState& state, const XAxisInput& dados,
-                 const TextMeasure& medir, char separador);
+void MontarEixoX(const ChartTraits& traits, ChartModel& chart, ChartState& state,
+                 const XAxisInput& dados, const TextMeasure& medir, char separador);
 
 }  // namespace varnesk

@@ -12,7 +12,12 @@ namespace {
 
 int bandsFor(long top) {
   switch (top) {
-    case 10: case 20: case 40: case 60: case 80: case 100: return 4;
+    case 10:
+    case 20:
+    case 40:
+    case 60:
+    case 80:
+    case 100: return 4;
     case 15: return 3;
     default: return 5;
   }

@@ -6,8 +6,8 @@
 #include "cli/sim_output.h"
 #include "common/number_text.h"
 #include "engine/population.h"
-#include "engine/sampling_run.h"
 #include "engine/run_seeder.h"
+#include "engine/sampling_run.h"
 
 namespace varnesk {
 

@@ -19,8 +19,7 @@ std::variant<SimOptions, ExitStatus> readSimOptions(int argc, char** argv) {
   auto* meansFlag =
       app.add_flag("--medias", o.means, "Escreve as médias na ordem em que foram sorteadas");
   auto* histogramFlag =
-      app.add_flag("--histograma", o.histogram,
-                   "Escreve as classes do histograma e suas contagens")
+      app.add_flag("--histograma", o.histogram, "Escreve as classes do histograma e suas contagens")
           ->excludes(meansFlag);
   auto* compareOption =
       app.add_option("--comparar", o.sampleSizes,

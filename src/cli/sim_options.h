@@ -12,10 +12,10 @@ namespace varnesk {
 struct SimOptions {
   std::string sampleSize, repetitions, populationFile, seed;
   bool seedGiven = false;
-  bool compare = false;     // --comparar instead of -n: sampleSizes holds the list
+  bool compare = false;  // --comparar instead of -n: sampleSizes holds the list
   std::string sampleSizes;
-  bool means = false;       // --medias
-  bool histogram = false;   // --histograma
+  bool means = false;      // --medias
+  bool histogram = false;  // --histograma
 };
 
 // The options, or how to end when they are not a run: Done once the help or the version is

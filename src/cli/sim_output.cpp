@@ -27,8 +27,7 @@ std::string meansText(const SamplingRun& corrida) {
 }
 
 std::string histogramText(const SamplingRun& corrida) {
-  const Scale escala =
-      EscolherEscala(corrida.MenorMedia, corrida.MaiorMedia, kInstantChart);
+  const Scale escala = EscolherEscala(corrida.MenorMedia, corrida.MaiorMedia, kInstantChart);
   const std::vector<int> counts =
       countInstantClasses(corrida.sortedMeans.values(), corrida.MenorMedia, escala);
   std::string out = "classe\tinicio\tcontagem\n";

@@ -6,9 +6,9 @@
 namespace varnesk {
 
 enum class SystemColor {
-  None,             // the triple itself
-  ButtonFace,       // the dialog colour: windows, frames and opaque labels
-  WindowText,       // captions and the plot frame's outline
+  None,        // the triple itself
+  ButtonFace,  // the dialog colour: windows, frames and opaque labels
+  WindowText,  // captions and the plot frame's outline
 };
 
 struct Color {

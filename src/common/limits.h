@@ -8,7 +8,7 @@ namespace varnesk {
 
 inline constexpr std::int32_t kMaxPopulation = 578000;  // values a population file may hold
 inline constexpr int kMaxSampleSize = 50000;            // values in one sample
-inline constexpr std::int32_t kMaxMeans = 5000;         // means in one run: the instant window's limit
+inline constexpr std::int32_t kMaxMeans = 5000;  // means in one run: the instant window's limit
 inline constexpr int kMinStepByStepMeans = 100;  // means in a step-by-step run
 inline constexpr int kMaxStepByStepMeans = 1000;
 

@@ -33,7 +33,8 @@ SampleSizeList parseSampleSizes(std::string_view text) {
     i = text.find_first_not_of(" \t", end);
     if (i != std::string_view::npos && text[i] == ',') ++i;
   }
-  if (list.sizes.empty()) list.error = "Informe ao menos um tamanho de amostra, como 10, 100, 1000.";
+  if (list.sizes.empty())
+    list.error = "Informe ao menos um tamanho de amostra, como 10, 100, 1000.";
   if (list.sizes.size() > kMostSizes)
     list.error =
         "Compare no máximo " + std::to_string(kMostSizes) + " tamanhos de amostra de cada vez.";

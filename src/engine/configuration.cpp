@@ -1,5 +1,5 @@
-#include "common/limits.h"
 #include "engine/configuration.h"
+#include "common/limits.h"
 
 #include "common/messages.h"
 #include "common/number_text.h"
@@ -37,7 +37,7 @@ std::optional<std::string_view> instantRepetitionsProblem(double r) {
 }
 
 WindowToOpen instantClicked(const std::string& tamanho, const std::string& repeticoes,
-                               Platform& platform) {
+                            Platform& platform) {
   if (!sampleSizeAccepted(tamanho, platform)) return WindowToOpen::None;
   const double r = parseLeadingNumber(repeticoes);
   if (!(r >= 1)) {

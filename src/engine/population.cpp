@@ -86,7 +86,7 @@ bool plainDecimal(const char* first, const char* last, char mark, double& value)
 }  // namespace
 
 PopulationReading readPopulationBytes(std::string_view text, const std::string& fileName,
-                                   Population& store) {
+                                      Population& store) {
   const std::string file = "O arquivo da população " + quoted(fileName);
   if (text.size() >= 2 &&
       ((text[0] == '\xFF' && text[1] == '\xFE') || (text[0] == '\xFE' && text[1] == '\xFF')))

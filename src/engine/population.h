@@ -1,10 +1,10 @@
 #pragma once
 // The population store of a simulation window and the reading of populacao.txt.
-#include "common/limits.h"
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
+#include "common/limits.h"
 
 #include "engine/huge_pages.h"
 
@@ -25,8 +25,8 @@ struct Population {
 
 struct PopulationReading {
   bool ok = false;
-  double sum = 0.0;      // sum of the values read, in file order
-  std::string message;   // why nothing was loaded, in Portuguese, when !ok
+  double sum = 0.0;     // sum of the values read, in file order
+  std::string message;  // why nothing was loaded, in Portuguese, when !ok
 };
 
 // Reads the whole file into `store`. Values are separated by line breaks (LF, CRLF or CR) or
@@ -39,7 +39,7 @@ PopulationReading LerPopulacao(const std::filesystem::path& file, Population& st
 
 // Same rules on text already in memory; `fileName` only serves the messages.
 PopulationReading readPopulationBytes(std::string_view text, const std::string& fileName,
-                                   Population& store);
+                                      Population& store);
 
 // populacao.txt in the folder of the running program.
 std::filesystem::path defaultPopulationPath();

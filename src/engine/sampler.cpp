@@ -183,7 +183,7 @@ class SampleDrawer {
 }  // namespace
 
 void drawMeans(const Population& population, std::int32_t sampleSize, std::uint64_t seed,
-                   std::span<double> means, unsigned threads) {
+               std::span<double> means, unsigned threads) {
   if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
   // Small runs are over before a thread would have started.
   const double work = static_cast<double>(sampleSize) * static_cast<double>(means.size());

@@ -13,6 +13,6 @@ struct Population;
 // not on how many worker threads share the samples. Precondition: 1 <= sampleSize <=
 // TamanhoPopulacao. `threads` = 0 takes the machine's cores.
 void drawMeans(const Population& population, std::int32_t sampleSize, std::uint64_t seed,
-                   std::span<double> means, unsigned threads = 0);
+               std::span<double> means, unsigned threads = 0);
 
 }  // namespace varnesk

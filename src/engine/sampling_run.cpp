@@ -15,7 +15,8 @@ std::int32_t wholeCount(double v, std::int32_t limite) {
 
 std::optional<std::string> refuseSampleSize(double n, const Population& population) {
   if (std::floor(n) <= population.TamanhoPopulacao) return std::nullopt;
-  if (population.TamanhoPopulacao == 0) return "A população está vazia: não há valores para sortear.";
+  if (population.TamanhoPopulacao == 0)
+    return "A população está vazia: não há valores para sortear.";
   return "Tamanho da Amostra maior que a população: a população tem " +
          std::to_string(population.TamanhoPopulacao) +
          " valores e cada amostra sorteia valores distintos.";

@@ -11,11 +11,11 @@
 #include "chart/y_axis.h"
 #include "common/number_text.h"
 #include "engine/configuration.h"
-#include "engine/standard_error.h"
 #include "engine/means_csv.h"
 #include "engine/population.h"
 #include "engine/run_seeder.h"
 #include "engine/sampling_run.h"
+#include "engine/standard_error.h"
 
 namespace varnesk {
 
@@ -55,7 +55,8 @@ bool SimulationWindow::State::loadPopulation() {
   }
   // A sample larger than the population is refused as every other sample size is: with its
   // message and the focus on the box to correct, which belongs to the configuration screen.
-  if (const auto problem = refuseSampleSize(parseLeadingNumber(model.TamanhodaAmostraTXT.text), population)) {
+  if (const auto problem =
+          refuseSampleSize(parseLeadingNumber(model.TamanhodaAmostraTXT.text), population)) {
     env.platform.showMessage(*problem);
     env.platform.setFocus(model.TamanhodaAmostraTXT.name);
     return false;
@@ -66,17 +67,17 @@ bool SimulationWindow::State::loadPopulation() {
 
 // The run, then its scale and X axis (in the instant window also its Y axis and columns).
 void SimulationWindow::State::GerarAmostras() {
-  varnesk::GerarAmostras(population, parseLeadingNumber(model.TamanhodaAmostraTXT.text), shownRepetitions(),
-                         seeder->nextRunSeed(), traits.precision, run);
+  varnesk::GerarAmostras(population, parseLeadingNumber(model.TamanhodaAmostraTXT.text),
+                         shownRepetitions(), seeder->nextRunSeed(), traits.precision, run);
   chart.scale = EscolherEscala(run.MenorMedia, run.MaiorMedia, traits.chart);
   chart.MenorMedia = run.MenorMedia;
-  MontarEixoX(traits.chart, model.chart, chart, {run.sortedMeans.values(), MediaPopulacao}, env.measure,
-              env.separator);
+  MontarEixoX(traits.chart, model.chart, chart, {run.sortedMeans.values(), MediaPopulacao},
+              env.measure, env.separator);
 }
 
 void SimulationWindow::State::CalcularEstatisticas() {
-  const Statistics s =
-      varnesk::CalcularEstatisticas(run.sortedMeans.values(), run.MediaGeral, traits.precision, env.separator);
+  const Statistics s = varnesk::CalcularEstatisticas(run.sortedMeans.values(), run.MediaGeral,
+                                                     traits.precision, env.separator);
   model.MedianaLBL.caption = s.median;
   model.Q1LBL.caption = s.q1;
   model.Q3LBL.caption = s.q3;
@@ -91,10 +92,13 @@ void SimulationWindow::State::CalcularEstatisticas() {
 void SimulationWindow::State::fitStepAxis() {
   const double shown = shownRepetitions();
   const auto& stages = traits.stages;
-  const int FimEtapa = shown < stages[0] + 1 ? stages[0] : shown < stages[1] + 1 ? stages[1] : stages[2];
+  const int FimEtapa = shown < stages[0] + 1   ? stages[0]
+                       : shown < stages[1] + 1 ? stages[1]
+                                               : stages[2];
   const auto count = static_cast<std::size_t>(std::min(FimEtapa, TotalRepeticoes));
   const std::span<const float> stage(run.Medias.data() + 1, count);
-  MontarEixoYContagem(model.chart, chart, stage, static_cast<int>(shown), env.measure, env.separator);
+  MontarEixoYContagem(model.chart, chart, stage, static_cast<int>(shown), env.measure,
+                      env.separator);
 }
 
 // The whole run is drawn when the step-by-step window opens; the clicks replay its means.
@@ -147,7 +151,8 @@ void SimulationWindow::State::simulateStep() {
 }
 
 SimulationWindow::SimulationWindow(WindowKind kind, WindowEnvironment environment)
-    : state_(std::make_unique<State>(State{traitsOf(kind), std::move(environment), initialModel(kind), {}, {}, {}, {}})) {}
+    : state_(std::make_unique<State>(
+          State{traitsOf(kind), std::move(environment), initialModel(kind), {}, {}, {}, {}})) {}
 
 SimulationWindow::~SimulationWindow() = default;
 
@@ -162,7 +167,8 @@ bool SimulationWindow::Load(const std::string& sampleSizeText, const std::string
     s.run.sortedMeans.ContagemOrdenadas = 0;
     if (!s.loadPopulation()) return false;
     MontarGrade(s.model.chart, s.chart);
-    std::fill(s.run.sortedMeans.MediasOrdenadas.begin(), s.run.sortedMeans.MediasOrdenadas.end(), 0.0f);
+    std::fill(s.run.sortedMeans.MediasOrdenadas.begin(), s.run.sortedMeans.MediasOrdenadas.end(),
+              0.0f);
     s.chart.Frequencias.fill(0);
     return true;
   }
@@ -179,7 +185,8 @@ bool SimulationWindow::Load(const std::string& sampleSizeText, const std::string
   s.fitStepAxis();
   s.model.NumeroRepeticoesTXT.text = "0";
   s.model.NumeroRepeticoesTXT.enabled = false;
-  std::fill(s.run.sortedMeans.MediasOrdenadas.begin(), s.run.sortedMeans.MediasOrdenadas.end(), 0.0f);
+  std::fill(s.run.sortedMeans.MediasOrdenadas.begin(), s.run.sortedMeans.MediasOrdenadas.end(),
+            0.0f);
   s.run.sortedMeans.ContagemOrdenadas = 0;
   return true;
 }
@@ -211,22 +218,28 @@ std::string SimulationWindow::seedLine() const {
 
 std::string SimulationWindow::meansCsv() const {
   const State& s = *state_;
-  const CsvHeader header{s.env.populationFile.string(),
-                         s.population.TamanhoPopulacao,
-                         s.model.TamanhodaAmostraTXT.text,
-                         s.traits.stepByStep ? formatWhole(s.TotalRepeticoes) : s.model.NumeroRepeticoesTXT.text,
-                         seed(),
-                         runNumber()};
-  return varnesk::meansCsv(header, {s.run.Medias.data() + 1, static_cast<std::size_t>(s.run.sortedMeans.ContagemOrdenadas)});
+  const CsvHeader header{
+      s.env.populationFile.string(),
+      s.population.TamanhoPopulacao,
+      s.model.TamanhodaAmostraTXT.text,
+      s.traits.stepByStep ? formatWhole(s.TotalRepeticoes) : s.model.NumeroRepeticoesTXT.text,
+      seed(),
+      runNumber()};
+  return varnesk::meansCsv(header, {s.run.Medias.data() + 1,
+                                    static_cast<std::size_t>(s.run.sortedMeans.ContagemOrdenadas)});
 }
 
-std::string SimulationWindow::tabulatedStatistics() const { return varnesk::tabulatedStatistics(state_->model); }
+std::string SimulationWindow::tabulatedStatistics() const {
+  return varnesk::tabulatedStatistics(state_->model);
+}
 
 const WindowModel& SimulationWindow::model() const { return state_->model; }
 const WindowTraits& SimulationWindow::traits() const { return state_->traits; }
 const SamplingRun& SimulationWindow::run() const { return state_->run; }
 const Population& SimulationWindow::population() const { return state_->population; }
 const Scale& SimulationWindow::scale() const { return state_->chart.scale; }
-const std::array<double, kFrequencySlots>& SimulationWindow::Frequencias() const { return state_->chart.Frequencias; }
+const std::array<double, kFrequencySlots>& SimulationWindow::Frequencias() const {
+  return state_->chart.Frequencias;
+}
 
 }  // namespace varnesk

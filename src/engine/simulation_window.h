@@ -23,8 +23,8 @@ struct SamplingRun;
 
 struct WindowEnvironment {
   Platform& platform;
-  TextMeasure measure;    // captions of the auto-sized labels in the default font, in twips
-  char separator = '.';   // the regional decimal separator of the captions
+  TextMeasure measure;   // captions of the auto-sized labels in the default font, in twips
+  char separator = '.';  // the regional decimal separator of the captions
   std::filesystem::path populationFile;
   std::function<std::uint64_t()> seed;  // seeds the window's generator at each Load
 };

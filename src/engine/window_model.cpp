@@ -16,17 +16,21 @@ Button button(const WindowLayout& layout, const char* name) {
 }
 
 Label label(const ControlLayout& c) {
-  return {c.name, c.caption, c.box.left, c.box.top, c.box.width, c.box.height, c.visible, c.autoSize};
+  return {c.name,      c.caption,    c.box.left, c.box.top,
+          c.box.width, c.box.height, c.visible,  c.autoSize};
 }
 
 Line line(const ControlLayout& c) {
   return {c.box.left, c.box.top, c.box.left + c.box.width, c.box.top + c.box.height, c.visible};
 }
 
-Rect rect(const ControlLayout& c) { return {c.box.left, c.box.top, c.box.width, c.box.height, c.visible}; }
+Rect rect(const ControlLayout& c) {
+  return {c.box.left, c.box.top, c.box.width, c.box.height, c.visible};
+}
 
 template <class Model, class Array>
-void members(const WindowLayout& layout, const char* array, Array& out, Model (*make)(const ControlLayout&)) {
+void members(const WindowLayout& layout, const char* array, Array& out,
+             Model (*make)(const ControlLayout&)) {
   for (std::size_t i = 0; i < out.size(); ++i)
     out[i] = make(layout.control(std::string(array) + "_" + std::to_string(i)));
 }

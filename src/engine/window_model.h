@@ -5,8 +5,8 @@
 #include <string>
 
 #include "chart/chart_model.h"
-#include "layout/window_kind.h"
 #include "common/controls.h"
+#include "layout/window_kind.h"
 
 namespace varnesk {
 
@@ -25,12 +25,12 @@ struct PanelBox {
   Label WindowModel::*box;
 };
 inline constexpr std::array<PanelBox, 7> kPanelBoxes{{{"MinimoLBL", &WindowModel::MinimoLBL},
-                                                       {"Q1LBL", &WindowModel::Q1LBL},
-                                                       {"MedianaLBL", &WindowModel::MedianaLBL},
-                                                       {"Q3LBL", &WindowModel::Q3LBL},
-                                                       {"MaximoLBL", &WindowModel::MaximoLBL},
-                                                       {"MediaLBL", &WindowModel::MediaLBL},
-                                                       {"dpLBL", &WindowModel::dpLBL}}};
+                                                      {"Q1LBL", &WindowModel::Q1LBL},
+                                                      {"MedianaLBL", &WindowModel::MedianaLBL},
+                                                      {"Q3LBL", &WindowModel::Q3LBL},
+                                                      {"MaximoLBL", &WindowModel::MaximoLBL},
+                                                      {"MediaLBL", &WindowModel::MediaLBL},
+                                                      {"dpLBL", &WindowModel::dpLBL}}};
 
 // The design values of the window (texts, captions, positions in twips, visibility).
 WindowModel initialModel(WindowKind tipo);

@@ -19,10 +19,10 @@ struct WindowTraits {
   bool normalCurve;  // the overlay of theory, on the percent axis
 };
 
-inline constexpr WindowTraits kInstantWindow{WindowKind::Instant, kInstantChart, MeanPrecision::Single,
-                                             false, {}, true};
-inline constexpr WindowTraits kStepByStepWindow{WindowKind::StepByStep, kStepByStepChart, MeanPrecision::Double,
-                                                true, {100, 500, 1000}, false};
+inline constexpr WindowTraits kInstantWindow{
+    WindowKind::Instant, kInstantChart, MeanPrecision::Single, false, {}, true};
+inline constexpr WindowTraits kStepByStepWindow{
+    WindowKind::StepByStep, kStepByStepChart, MeanPrecision::Double, true, {100, 500, 1000}, false};
 
 inline const WindowTraits& traitsOf(WindowKind kind) {
   return kind == WindowKind::Instant ? kInstantWindow : kStepByStepWindow;

@@ -47,7 +47,9 @@ ControlLayout drawing(std::string name, ControlKind kind, Box box) {
 // The chart's arrays; their design positions are placeholders that the grid layout replaces
 // before any member is shown.
 void addChartArrays(WindowLayout& w, bool columns) {
-  const auto named = [](const char* array, int i) { return std::string(array) + "_" + std::to_string(i); };
+  const auto named = [](const char* array, int i) {
+    return std::string(array) + "_" + std::to_string(i);
+  };
   for (int i = 0; i <= 5; ++i) {
     w.controls.push_back(drawing(named("RotuloY", i), ControlKind::Label, {0, 0, 90, 195}));
     w.controls.push_back(drawing(named("LinhaGradeHorizontal", i), ControlKind::Line, {}));
@@ -77,13 +79,18 @@ WindowLayout make(bool instant) {
   if (!instant) w.fillColor = Color::rgb(255, 0, 0);  // the dots: red inside their black outline
   w.controls = {
       control("Frame1", K::Frame, "", "", {75, 60, 10665, 735}, tab(36, 0)),
-      control("Label1", K::Label, "Frame1", "Tamanho da Amostra...:", {435, 315, 1695, 195}, tab(55, 5)),
-      control("TamanhodaAmostraTXT", K::TextBox, "Frame1", "1000", {2145, 255, 735, 285}, tab(52, 3)),
-      control("Label2", K::Label, "Frame1", "Número de Repetições:", {4275, 315, 1680, 195}, tab(56, 4)),
-      control("NumeroRepeticoesTXT", K::TextBox, "Frame1", "100", {5985, 270, 735, 285}, tab(53, 2)),
+      control("Label1", K::Label, "Frame1", "Tamanho da Amostra...:", {435, 315, 1695, 195},
+              tab(55, 5)),
+      control("TamanhodaAmostraTXT", K::TextBox, "Frame1", "1000", {2145, 255, 735, 285},
+              tab(52, 3)),
+      control("Label2", K::Label, "Frame1", "Número de Repetições:", {4275, 315, 1680, 195},
+              tab(56, 4)),
+      control("NumeroRepeticoesTXT", K::TextBox, "Frame1", "100", {5985, 270, 735, 285},
+              tab(53, 2)),
       control("Command1", K::Button, "Frame1", "Simular",
               instant ? Box{7680, 150, 1200, 525} : Box{7680, 165, 1200, 510}, tab(54, 1)),
-      control("Command3", K::Button, "Frame1", instant ? "Encerrar/ Configurar" : " Encerrar/ Configurar",
+      control("Command3", K::Button, "Frame1",
+              instant ? "Encerrar/ Configurar" : " Encerrar/ Configurar",
               instant ? Box{9210, 150, 1185, 525} : Box{9285, 165, 1185, 525}, tab(71, 10)),
       control("Frame2", K::Frame, "", "Estatísticas Básicas", {75, 7425, 10665, 645}, tab(37, 6)),
   };
@@ -92,7 +99,8 @@ WindowLayout make(bool instant) {
   w.controls[4].enabled = !instant;
   for (std::size_t i = 0; i < kPanel.size(); ++i) {
     const ValueBox& v = kPanel[i];
-    w.controls.push_back(control(v.label, K::Label, "Frame2", v.caption, {v.labelLeft, 285, v.labelWidth, 195},
+    w.controls.push_back(control(v.label, K::Label, "Frame2", v.caption,
+                                 {v.labelLeft, 285, v.labelWidth, 195},
                                  tab(kInstantLabelTabs[i], v.labelTab)));
     ControlLayout value = control(v.name, K::Label, "Frame2", "0", {v.left, 270, 795, 240},
                                   tab(kInstantTabs[i], v.tab));
@@ -104,22 +112,25 @@ WindowLayout make(bool instant) {
     w.controls.push_back(value);
   }
 
-  ControlLayout frame = drawing("Shape1", K::Rectangle, {1080, instant ? 990.0f : 975.0f, 9270, 5325});
+  ControlLayout frame =
+      drawing("Shape1", K::Rectangle, {1080, instant ? 990.0f : 975.0f, 9270, 5325});
   frame.foreground = Color::of(SystemColor::WindowText);
-  ControlLayout meanLine = drawing("MediaLIN", K::Line,
-                                   instant ? Box{285, 3300, 0, 1740} : Box{420, 3000, 0, 200});
+  ControlLayout meanLine =
+      drawing("MediaLIN", K::Line, instant ? Box{285, 3300, 0, 1740} : Box{420, 3000, 0, 200});
   meanLine.foreground = Color::rgb(0, 0, 255);
   meanLine.lineWidth = instant ? 2 : 3;
   meanLine.visible = !instant;
   // The title under the X axis: a Symbol-font d (a delta) followed by "médio".
-  ControlLayout delta = control("Label6", K::Label, "", "d",
-                                instant ? Box{4740, 6930, 150, 300} : Box{5175, 6855, 150, 300}, tab(58, 22));
+  ControlLayout delta =
+      control("Label6", K::Label, "", "d",
+              instant ? Box{4740, 6930, 150, 300} : Box{5175, 6855, 150, 300}, tab(58, 22));
   delta.font = {FontFamily::Symbol, 12, true};
   delta.transparent = true;
-  w.controls.insert(w.controls.end(),
-                    {frame, meanLine, delta,
-                     control("lblmedio", K::Label, "", "médio",
-                             instant ? Box{4950, 7065, 420, 195} : Box{5385, 6990, 420, 195}, tab(57, 23))});
+  w.controls.insert(
+      w.controls.end(),
+      {frame, meanLine, delta,
+       control("lblmedio", K::Label, "", "médio",
+               instant ? Box{4950, 7065, 420, 195} : Box{5385, 6990, 420, 195}, tab(57, 23))});
   if (instant) {
     // The unit of the instant window's Y axis, which is in percent.
     ControlLayout percent = control("Label8", K::Label, "", "%", {150, 3090, 150, 240}, -1);

@@ -35,10 +35,13 @@ struct Box {
 struct ControlLayout {
   ControlLayout(std::string controlName, ControlKind controlKind, std::string in, std::string text,
                 Box place)
-      : name(std::move(controlName)), kind(controlKind), container(std::move(in)),
-        caption(std::move(text)), box(place) {}
+      : name(std::move(controlName)),
+        kind(controlKind),
+        container(std::move(in)),
+        caption(std::move(text)),
+        box(place) {}
 
-  std::string name;       // as the logic and the tests know it; array members as "RotuloY_3"
+  std::string name;  // as the logic and the tests know it; array members as "RotuloY_3"
   ControlKind kind;
   std::string container;  // the frame that holds it, or "" for the window's client area
   std::string caption;    // caption of a label, button, check box or frame; text of a text box
@@ -55,16 +58,20 @@ struct ControlLayout {
   bool border = false;       // a label with a single-line border (the statistics value boxes)
   bool middle = false;       // a label's text centred vertically in its box
   bool wordWrap = false;     // a label's text broken into lines at its box's width
-  bool drawnByChart = false;  // an element of the chart, drawn with it rather than made as a control
-  int lineWidth = 1;          // pixels, for lines and outlines
+  bool drawnByChart =
+      false;          // an element of the chart, drawn with it rather than made as a control
+  int lineWidth = 1;  // pixels, for lines and outlines
   std::string toolTip;
 };
 
 struct WindowLayout {
   WindowLayout(std::string windowName, std::string title, float width, float height,
                std::optional<Color> colour = std::nullopt)
-      : name(std::move(windowName)), caption(std::move(title)), clientWidth(width),
-        clientHeight(height), background(colour) {}
+      : name(std::move(windowName)),
+        caption(std::move(title)),
+        clientWidth(width),
+        clientHeight(height),
+        background(colour) {}
 
   std::string name;  // Form2, Form3, form1, Form4, ComparisonForm
   std::string caption;

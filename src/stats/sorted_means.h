@@ -1,9 +1,9 @@
 #pragma once
 // The sample means in ascending order, built one insertion at a time as they are produced.
-#include "common/limits.h"
 #include <cstdint>
 #include <span>
 #include <vector>
+#include "common/limits.h"
 
 namespace varnesk {
 

@@ -7,7 +7,7 @@
 namespace varnesk {
 
 Statistics CalcularEstatisticas(std::span<const float> sorted, double mediaGeral,
-                                  MeanPrecision precisao, char separador) {
+                                MeanPrecision precisao, char separador) {
   Statistics out;
   const std::size_t count = sorted.size();
   if (count == 0) return {"-", "-", "-", "-", "-", "-", "-"};

@@ -16,6 +16,6 @@ struct Statistics {
 // `sorted` holds the means in ascending order (at least one). Quartiles need three means and
 // the standard deviation two; undefined ones read "-".
 Statistics CalcularEstatisticas(std::span<const float> sorted, double mediaGeral,
-                                  MeanPrecision precisao, char separador);
+                                MeanPrecision precisao, char separador);
 
 }  // namespace varnesk

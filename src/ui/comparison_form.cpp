@@ -16,10 +16,12 @@ ComparisonForm::ComparisonForm(UiServices services, QWidget* owner)
       services_(std::move(services)),
       widgets_(this, comparisonLayout()),
       logic_(platform_, services_.populationFile, services_.seed, regionalDecimalSeparator()) {
-  connect(widgets_.get<QPushButton>("CompareButton"), &QPushButton::clicked, this, &ComparisonForm::compare);
+  connect(widgets_.get<QPushButton>("CompareButton"), &QPushButton::clicked, this,
+          &ComparisonForm::compare);
   connect(widgets_.get<QPushButton>("CloseButton"), &QPushButton::clicked, this, &QWidget::close);
   for (const char* box : {"SampleSizesTXT", "RepetitionsTXT"})
-    connect(widgets_.get<QLineEdit>(box), &QLineEdit::returnPressed, this, &ComparisonForm::compare);
+    connect(widgets_.get<QLineEdit>(box), &QLineEdit::returnPressed, this,
+            &ComparisonForm::compare);
   widgets_.get<Canvas>("ComparisonChart")->setDrawing([this](double width, double height) {
     return logic_.chart(width, height);
   });
@@ -34,8 +36,9 @@ void ComparisonForm::compare() {
   for (int row = 0; row < table->rowCount(); ++row) {
     const ComparisonCells& cells = logic_.results()[static_cast<std::size_t>(row)];
     for (int column = 0; column < static_cast<int>(cells.size()); ++column)
-      table->setItem(row, column,
-                     new QTableWidgetItem(QString::fromStdString(cells[static_cast<std::size_t>(column)])));
+      table->setItem(
+          row, column,
+          new QTableWidgetItem(QString::fromStdString(cells[static_cast<std::size_t>(column)])));
   }
   widgets_["ComparisonChart"]->update();
 }

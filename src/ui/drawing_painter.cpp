@@ -83,7 +83,8 @@ struct Painter {
 
 }  // namespace
 
-void paintDrawing(QPainter& painter, const DrawingList& drawing, const QPalette& palette, const QRectF& area) {
+void paintDrawing(QPainter& painter, const DrawingList& drawing, const QPalette& palette,
+                  const QRectF& area) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setBrush(Qt::NoBrush);

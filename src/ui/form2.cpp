@@ -11,8 +11,11 @@
 namespace varnesk::ui {
 
 Form2::Form2(UiServices services)
-    : QWidget(nullptr, frameFlags(form2Layout())), services_(std::move(services)), widgets_(this, form2Layout()) {
-  connect(widgets_.get<QPushButton>("Command1"), &QPushButton::clicked, this, &Form2::startSimulation);
+    : QWidget(nullptr, frameFlags(form2Layout())),
+      services_(std::move(services)),
+      widgets_(this, form2Layout()) {
+  connect(widgets_.get<QPushButton>("Command1"), &QPushButton::clicked, this,
+          &Form2::startSimulation);
   connect(widgets_.get<QPushButton>("Command2"), &QPushButton::clicked, this, &Form2::endProgram);
   Load();
 }

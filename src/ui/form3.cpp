@@ -12,9 +12,13 @@
 namespace varnesk::ui {
 
 Form3::Form3(UiServices services, QWidget* owner)
-    : QWidget(owner, frameFlags(form3Layout())), services_(std::move(services)), widgets_(this, form3Layout()) {
-  connect(widgets_.get<QPushButton>("Command1"), &QPushButton::clicked, this, &Form3::instantClicked);
-  connect(widgets_.get<QPushButton>("Command3"), &QPushButton::clicked, this, &Form3::stepByStepClicked);
+    : QWidget(owner, frameFlags(form3Layout())),
+      services_(std::move(services)),
+      widgets_(this, form3Layout()) {
+  connect(widgets_.get<QPushButton>("Command1"), &QPushButton::clicked, this,
+          &Form3::instantClicked);
+  connect(widgets_.get<QPushButton>("Command3"), &QPushButton::clicked, this,
+          &Form3::stepByStepClicked);
   connect(widgets_.get<QPushButton>("Command2"), &QPushButton::clicked, this, &QWidget::close);
 
   // Beyond the layout: the comparison of sample sizes, from the right-click menu or Ctrl+T.
@@ -22,20 +26,23 @@ Form3::Form3(UiServices services, QWidget* owner)
   compare->setShortcut(Qt::CTRL | Qt::Key_T);
   addAction(compare);
   setContextMenuPolicy(Qt::ActionsContextMenu);
-  connect(compare, &QAction::triggered, this, [this] { openModal(new ComparisonForm(services_, this), this); });
+  connect(compare, &QAction::triggered, this,
+          [this] { openModal(new ComparisonForm(services_, this), this); });
 }
 
-std::string Form3::text(const char* box) const { return widgets_.get<QLineEdit>(box)->text().toStdString(); }
+std::string Form3::text(const char* box) const {
+  return widgets_.get<QLineEdit>(box)->text().toStdString();
+}
 
 void Form3::instantClicked() {
-  if (varnesk::instantClicked(text("TamanhodaAmostraTXT"), text("NumeroRepeticoesTXT"), platform_) ==
-      WindowToOpen::Instant)
+  if (varnesk::instantClicked(text("TamanhodaAmostraTXT"), text("NumeroRepeticoesTXT"),
+                              platform_) == WindowToOpen::Instant)
     openSimulation(WindowKind::Instant);
 }
 
 void Form3::stepByStepClicked() {
-  if (varnesk::stepByStepClicked(text("TamanhodaAmostraTXT"), text("NumeroRepeticoesTXT"), platform_) ==
-      WindowToOpen::StepByStep)
+  if (varnesk::stepByStepClicked(text("TamanhodaAmostraTXT"), text("NumeroRepeticoesTXT"),
+                                 platform_) == WindowToOpen::StepByStep)
     openSimulation(WindowKind::StepByStep);
 }
 

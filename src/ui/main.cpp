@@ -15,11 +15,13 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   varnesk::ui::prepareApplication();
   QCommandLineParser options;
-  options.setApplicationDescription(QStringLiteral("Varnesk: estimativa amostral da taxa média de perda."));
+  options.setApplicationDescription(
+      QStringLiteral("Varnesk: estimativa amostral da taxa média de perda."));
   options.addHelpOption();
-  const QCommandLineOption seed(QStringLiteral("semente"),
-                                QStringLiteral("Semente do gerador de todas as janelas (inteiro de 64 bits)."),
-                                QStringLiteral("inteiro"));
+  const QCommandLineOption seed(
+      QStringLiteral("semente"),
+      QStringLiteral("Semente do gerador de todas as janelas (inteiro de 64 bits)."),
+      QStringLiteral("inteiro"));
   options.addOption(seed);
   options.process(application);
   varnesk::ui::UiServices services = varnesk::ui::programServices();

@@ -5,12 +5,15 @@
 
 namespace varnesk::ui {
 
-QtPlatform::QtPlatform(QWidget& window, const UiServices& services) : window_(window), services_(services) {}
+QtPlatform::QtPlatform(QWidget& window, const UiServices& services)
+    : window_(window), services_(services) {}
 
 // A window still loading is not on screen yet: its messages and focus moves belong to the one
 // that opens it.
 QWidget* QtPlatform::windowOnScreen() const {
-  return window_.isVisible() || window_.parentWidget() == nullptr ? &window_ : window_.parentWidget()->window();
+  return window_.isVisible() || window_.parentWidget() == nullptr
+             ? &window_
+             : window_.parentWidget()->window();
 }
 
 void QtPlatform::showMessage(const std::string& text) {

@@ -21,7 +21,8 @@ SimulationForm::SimulationForm(WindowKind kind, UiServices services, QWidget* ow
                                      services_.populationFile, services_.seed}) {
   addActions();
   showModel();
-  connect(widgets_.get<QPushButton>("Command1"), &QPushButton::clicked, this, &SimulationForm::simulate);
+  connect(widgets_.get<QPushButton>("Command1"), &QPushButton::clicked, this,
+          &SimulationForm::simulate);
   connect(widgets_.get<QPushButton>("Command3"), &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -54,7 +55,8 @@ void SimulationForm::showModel() {
   if (!m.Command1.enabled && simulate->hasFocus()) setFocus(Qt::OtherFocusReason);
   simulate->setEnabled(m.Command1.enabled);
   widgets_["Command3"]->setEnabled(m.Command3.enabled);
-  for (const PanelBox& p : kPanelBoxes) widgets_.get<QLabel>(p.name)->setText(QString::fromStdString((m.*p.box).caption));
+  for (const PanelBox& p : kPanelBoxes)
+    widgets_.get<QLabel>(p.name)->setText(QString::fromStdString((m.*p.box).caption));
   update();
 }
 

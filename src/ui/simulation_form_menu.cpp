@@ -30,8 +30,8 @@ QAction* action(QWidget* window, const QString& text, const QList<QKeySequence>&
 }
 
 // Asks with Qt's dialog where to save, then saves there; a cancelled dialog saves nothing.
-void saveAs(SimulationForm* window, const QString& title, const QString& name, const QString& filter,
-            bool (SimulationForm::*save)(const QString&)) {
+void saveAs(SimulationForm* window, const QString& title, const QString& name,
+            const QString& filter, bool (SimulationForm::*save)(const QString&)) {
   const QString file = QFileDialog::getSaveFileName(window, title, name, filter);
   if (!file.isEmpty()) (window->*save)(file);
 }
@@ -42,15 +42,18 @@ constexpr Box kChartRegion{0, 800, 10845, 6620};
 }  // namespace
 
 void SimulationForm::addActions() {
-  connect(action(this, QStringLiteral("Salvar gráfico como PNG…")), &QAction::triggered, this, [this] {
-    saveAs(this, QStringLiteral("Salvar gráfico"), QStringLiteral("grafico.png"), QStringLiteral("Imagens PNG (*.png)"),
-           &SimulationForm::saveChart);
-  });
-  connect(action(this, QStringLiteral("Salvar médias como CSV…")), &QAction::triggered, this, [this] {
-    saveAs(this, QStringLiteral("Salvar médias"), QStringLiteral("medias.csv"), QStringLiteral("Planilhas CSV (*.csv)"),
-           &SimulationForm::saveMeans);
-  });
-  connect(action(this, QStringLiteral("Copiar estatísticas")), &QAction::triggered, this, &SimulationForm::copyStatistics);
+  connect(action(this, QStringLiteral("Salvar gráfico como PNG…")), &QAction::triggered, this,
+          [this] {
+            saveAs(this, QStringLiteral("Salvar gráfico"), QStringLiteral("grafico.png"),
+                   QStringLiteral("Imagens PNG (*.png)"), &SimulationForm::saveChart);
+          });
+  connect(action(this, QStringLiteral("Salvar médias como CSV…")), &QAction::triggered, this,
+          [this] {
+            saveAs(this, QStringLiteral("Salvar médias"), QStringLiteral("medias.csv"),
+                   QStringLiteral("Planilhas CSV (*.csv)"), &SimulationForm::saveMeans);
+          });
+  connect(action(this, QStringLiteral("Copiar estatísticas")), &QAction::triggered, this,
+          &SimulationForm::copyStatistics);
   if (kind_ == WindowKind::Instant) {
     QAction* curve = action(this, QStringLiteral("Mostrar curva normal da teoria"), {Qt::Key_N});
     curve->setCheckable(true);
@@ -63,10 +66,10 @@ void SimulationForm::addActions() {
   }
   connect(action(this, QStringLiteral("Ampliar"), {QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal}),
           &QAction::triggered, this, [this] { setZoom(zoom_ + kZoomStep); });
-  connect(action(this, QStringLiteral("Reduzir"), {QKeySequence::ZoomOut}), &QAction::triggered, this,
-          [this] { setZoom(zoom_ - kZoomStep); });
-  connect(action(this, QStringLiteral("Tamanho original"), {Qt::CTRL | Qt::Key_0}), &QAction::triggered, this,
-          [this] { setZoom(1.0); });
+  connect(action(this, QStringLiteral("Reduzir"), {QKeySequence::ZoomOut}), &QAction::triggered,
+          this, [this] { setZoom(zoom_ - kZoomStep); });
+  connect(action(this, QStringLiteral("Tamanho original"), {Qt::CTRL | Qt::Key_0}),
+          &QAction::triggered, this, [this] { setZoom(1.0); });
   connect(action(this, QStringLiteral("Tela cheia"), {Qt::Key_F11}), &QAction::triggered, this,
           [this] { isFullScreen() ? showNormal() : showFullScreen(); });
   seedLine_ = new QAction(this);
@@ -101,7 +104,8 @@ bool SimulationForm::saveChart(const QString& file) {
   painter.translate(-area.topLeft());
   painter.scale(zoom_, zoom_);
   const QRectF whole(0, 0, r.width / kTwipsPerPixel, (r.top + r.height) / kTwipsPerPixel);
-  paintDrawing(painter, chartPicture(logic_.model().chart, simulationLayout(kind_), r), palette(), whole);
+  paintDrawing(painter, chartPicture(logic_.model().chart, simulationLayout(kind_), r), palette(),
+               whole);
   painter.end();
   return picture.save(file, "PNG") || notSaved(file);
 }
@@ -110,7 +114,9 @@ bool SimulationForm::saveMeans(const QString& file) {
   QFile out(file);
   const std::string csv = logic_.meansCsv();
   return (out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-          out.write(csv.data(), static_cast<qint64>(csv.size())) == static_cast<qint64>(csv.size()) && out.flush()) ||
+          out.write(csv.data(), static_cast<qint64>(csv.size())) ==
+              static_cast<qint64>(csv.size()) &&
+          out.flush()) ||
          notSaved(file);
 }
 

@@ -10,7 +10,9 @@ namespace varnesk::ui {
 inline constexpr double kTwipsPerPixel = 15.0;
 
 inline double toPixels(double twips) { return twips / kTwipsPerPixel; }
-inline int toWholePixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+inline int toWholePixels(double twips) {
+  return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
 
 // A control's box: each edge is snapped to its own nearest pixel, so neighbouring boxes that
 // share an edge in twips share it on screen too.

@@ -23,7 +23,8 @@ UiServices programServices() {
 char regionalDecimalSeparator() {
   const QString point = QLocale::system().decimalPoint();
   // The formats write one byte; a separator outside ASCII falls back to the period.
-  if (point.size() == 1 && point.at(0).unicode() < 0x80) return static_cast<char>(point.at(0).unicode());
+  if (point.size() == 1 && point.at(0).unicode() < 0x80)
+    return static_cast<char>(point.at(0).unicode());
   return '.';
 }
 

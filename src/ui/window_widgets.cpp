@@ -4,13 +4,13 @@
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QPainter>
-#include <QTableWidget>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QTableWidget>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -100,7 +100,8 @@ QPushButton* makeButton(QWidget* parent, const ControlLayout& c) {
   const QRect box = snappedBox(c.box.left, c.box.top, c.box.width, c.box.height);
   const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
                      button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
-  button->setText(wrapCaption(QString::fromStdString(c.caption), QFontMetricsF(font), box.width() - 2 * margin));
+  button->setText(wrapCaption(QString::fromStdString(c.caption), QFontMetricsF(font),
+                              box.width() - 2 * margin));
   button->setAutoDefault(false);  // the look of a plain button, without a default frame
   button->installEventFilter(new EnterPresses(button));
   place(button, c.box);
@@ -137,10 +138,13 @@ QWidget* makeOther(QWidget* parent, const ControlLayout& c) {
 // The keyboard tab order from the layout's tab positions (labels and frames take no focus), and
 // the opening focus on the first control that can take it.
 void setTabOrder(std::vector<std::pair<int, QWidget*>> controls) {
-  std::stable_sort(controls.begin(), controls.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < controls.size(); ++i) QWidget::setTabOrder(controls[i - 1].second, controls[i].second);
+  std::stable_sort(controls.begin(), controls.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < controls.size(); ++i)
+    QWidget::setTabOrder(controls[i - 1].second, controls[i].second);
   for (const auto& [tab, control] : controls) {
-    if (control->isEnabled() && control->isVisibleTo(control->window()) && (control->focusPolicy() & Qt::TabFocus)) {
+    if (control->isEnabled() && control->isVisibleTo(control->window()) &&
+        (control->focusPolicy() & Qt::TabFocus)) {
       control->setFocus(Qt::OtherFocusReason);
       return;
     }
@@ -148,8 +152,8 @@ void setTabOrder(std::vector<std::pair<int, QWidget*>> controls) {
 }
 
 bool takesFocus(ControlKind kind) {
-  return kind == ControlKind::TextBox || kind == ControlKind::Button || kind == ControlKind::CheckBox ||
-         kind == ControlKind::Table;
+  return kind == ControlKind::TextBox || kind == ControlKind::Button ||
+         kind == ControlKind::CheckBox || kind == ControlKind::Table;
 }
 
 }  // namespace
@@ -194,7 +198,8 @@ void Canvas::setDrawing(Drawing drawing) {
 void Canvas::paintEvent(QPaintEvent*) {
   if (!drawing_) return;
   QPainter painter(this);
-  paintDrawing(painter, drawing_(width() * kTwipsPerPixel, height() * kTwipsPerPixel), palette(), rect());
+  paintDrawing(painter, drawing_(width() * kTwipsPerPixel, height() * kTwipsPerPixel), palette(),
+               rect());
 }
 
 QWidget* WindowWidgets::operator[](std::string_view name) const {
@@ -214,7 +219,9 @@ QString wrapCaption(const QString& caption, const QFontMetricsF& metrics, double
   while (metrics.horizontalAdvance(rest) > width) {
     // The last blank that leaves a line that fits; a blank that opens the caption is kept.
     qsizetype cut = rest.size() - 1;
-    while (cut > 0 && (rest.at(cut) != QLatin1Char(' ') || metrics.horizontalAdvance(rest.left(cut)) > width)) --cut;
+    while (cut > 0 &&
+           (rest.at(cut) != QLatin1Char(' ') || metrics.horizontalAdvance(rest.left(cut)) > width))
+      --cut;
     if (cut <= 0) break;  // one word wider than the button: it is cut, not broken
     lines << rest.left(cut);
     rest = rest.mid(cut + 1);

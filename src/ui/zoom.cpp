@@ -17,7 +17,8 @@ void zoomControl(QWidget* w, double zoom) {
     if (w->isWindow()) {
       w->resize(toWholePixels(box.width() * zoom), toWholePixels(box.height() * zoom));
     } else {
-      w->setGeometry(snappedBox(box.x() * zoom, box.y() * zoom, box.width() * zoom, box.height() * zoom));
+      w->setGeometry(
+          snappedBox(box.x() * zoom, box.y() * zoom, box.width() * zoom, box.height() * zoom));
     }
   }
   // Only fonts set on the control itself: the others follow their container's. Rounded down,
@@ -25,7 +26,8 @@ void zoomControl(QWidget* w, double zoom) {
   if (!w->testAttribute(Qt::WA_SetFont)) return;
   if (!w->property(kFontPixels).isValid()) w->setProperty(kFontPixels, w->font().pixelSize());
   QFont font = w->font();
-  font.setPixelSize(std::max(1, static_cast<int>(std::floor(w->property(kFontPixels).toInt() * zoom))));
+  font.setPixelSize(
+      std::max(1, static_cast<int>(std::floor(w->property(kFontPixels).toInt() * zoom))));
   w->setFont(font);
 }
 }  // namespace

@@ -47,20 +47,18 @@ TEST(MontarGrade, StartingLayoutFromTheFrame) {
 
 TEST(EscolherEscala, TableRowsByRange) {
   for (const auto& [range, classes, amplitude, stepForm4] :
-       {std::tuple{0.5, 25, 0.02, 10}, {1, 20, 0.05, 20}, {1.5, 30, 0.05, 10}, {2, 20, 0.1, 50}, {2.5, 25, 0.1, 50},
-        {3, 30, 0.1, 50}, {3.5, 35, 0.1, 50}, {4, 20, 0.2, 50}, {4.5, 30, 0.15, 50}, {5, 25, 0.2, 50},
-        {5.5, 25, 0.22, 50}, {6, 30, 0.2, 50}, {7, 25, 0.28, 50}, {6.5, 20, 1.0, 50}, {7.5, 20, 1.0, 50}}) {
+       {std::tuple{0.5, 25, 0.02, 10}, {1, 20, 0.05, 20}, {1.5, 30, 0.05, 10}, {2, 20, 0.1, 50}, {2.5, 25, 0.1, 50}, {3, 30, 0.1, 50}, {3.5, 35, 0.1, 50}, {4, 20, 0.2, 50}, {4.5, 30, 0.15, 50}, {5, 25, 0.2, 50}, {5.5, 25, 0.22, 50}, {6, 30, 0.2, 50}, {7, 25, 0.28, 50}, {6.5, 20, 1.0, 50}, {7.5, 20, 1.0, 50}}) {
     const Scale e = EscolherEscala(-1.5, range - 1.5, kInstantChart);
     EXPECT_EQ(std::tuple(e.NumeroClasses, e.AmplitudeClasse, e.PassoRotulo,
                          EscolherEscala(-1.5, range - 1.5, kStepByStepChart).PassoRotulo),
-              std::tuple(classes, amplitude, 5, stepForm4)) << range;
+              std::tuple(classes, amplitude, 5, stepForm4))
+        << range;
   }
 }
 
 TEST(MontarEixoYPercentual, TopBandsCaptionsAndColumns) {
   for (const auto& [largest, separator, captions] :  // the largest class, of 1000 means
-       {std::tuple{123, '.', "0 5 10 15 "}, {75, ',', "0 2,5 5 7,5 10 "}, {25, '.', "0 1 2 3 4 5 "},
-        {105, '.', "0 2.5 5 7.5 10 "}, {235, '.', "0 5 10 15 20 25 "}, {1000, '.', "0 25 50 75 100 "}}) {
+       {std::tuple{123, '.', "0 5 10 15 "}, {75, ',', "0 2,5 5 7,5 10 "}, {25, '.', "0 1 2 3 4 5 "}, {105, '.', "0 2.5 5 7.5 10 "}, {235, '.', "0 5 10 15 20 25 "}, {1000, '.', "0 25 50 75 100 "}}) {
     Chart c(WindowKind::Instant);
     c.state.Frequencias[2] = largest;
     c.state.Frequencias[4] = 1;
@@ -85,14 +83,14 @@ TEST(MontarEixoYContagem, ScaleRadiusAndRefitOfTheDotsShown) {
   }
   const float r = c.state.RaioPonto;
   EXPECT_FLOAT_EQ(c.m.chart.LinhaGradeHorizontal[4].y1, 975);  // the frame's top edge
-  EXPECT_EQ(c.m.chart.surface, (std::vector<SurfaceDot>{{1300, 6300 - 2 * r, r}, {1300, 6300 - 4 * r, r},
-                                                              {1300, 6300 - 6 * r, r}}));
+  EXPECT_EQ(c.m.chart.surface, (std::vector<SurfaceDot>{{1300, 6300 - 2 * r, r}, {1300, 6300 - 4 * r, r}, {1300, 6300 - 6 * r, r}}));
 }
 
 TEST(MontarEixoX, LabelsShownByWindowRangeAndSeparator) {
   for (const auto& [tipo, range, separator, captions] :  // 1.46 is the first "1.5", 1.50 repeats it
        {std::tuple{WindowKind::Instant, 2.0, ',', "1,0 1,5 2,0 2,5 3,0 "},
-        {WindowKind::Instant, 0.5, '.', "1.0 1.5 "}, {WindowKind::Instant, 0.5, ',', "1,0 1,5 "},
+        {WindowKind::Instant, 0.5, '.', "1.0 1.5 "},
+        {WindowKind::Instant, 0.5, ',', "1,0 1,5 "},
         {WindowKind::StepByStep, 1.0, '.', "1.0 1.2 1.4 1.6 1.8 "},
         {WindowKind::StepByStep, 0.5, ',', "1,0 1,1 1,2 1,3 1,4 "}}) {
     Chart c(tipo, 1.0, 1.0 + range);
@@ -109,7 +107,7 @@ TEST(MontarEixoX, ClassesSlotsColumnsAndMeanLine) {
   // On a boundary a mean counts in the class above; above every boundary, in the last class.
   for (int i : {0, 4, 5, 20}) EXPECT_EQ(form1.state.Frequencias[i], 25) << i;
   EXPECT_EQ(V({c.Coluna[20].left + c.Coluna[20].width, c.LinhaGradeVertical[20].x1, c.RotuloX[1].left}),
-            V({10350, 10350, 1080 + slot - 45}));  // a label is centred by its width before captioning
+            V({10350, 10350, 1080 + slot - 45}));                       // a label is centred by its width before captioning
   EXPECT_EQ(V({c.Coluna[4].top, c.Coluna[4].height}), V({990, 5325}));  // 25 % of a top of 25
   EXPECT_TRUE(c.Coluna[20].visible && !c.Coluna[21].visible);
 

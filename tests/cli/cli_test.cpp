@@ -7,10 +7,7 @@ TEST(VarneskSim, UsageAndSeeds) {
   // A seed is a whole 64-bit number, nothing else; the order of the checks is the windows'.
   const auto seeded = [](const char* seed) { return std::vector<std::string>{"-n", "5", "-r", "3", "-s", seed}; };
   for (const auto& [args, status] : std::vector<std::pair<std::vector<std::string>, int>>{
-           {{}, 2}, {{"-n", "5", "-r", "5", "--nada"}, 2}, {{"-n", "5", "-r", "5", "--medias", "--histograma"}, 2},
-           {{"--help"}, 0}, {{"--version"}, 0}, {seeded("0"), 0}, {seeded("18446744073709551615"), 0},
-           {seeded("-1"), 2}, {seeded("18446744073709551616"), 2}, {seeded("1e3"), 2}, {seeded("7abc"), 2},
-           {seeded(""), 2}})
+           {{}, 2}, {{"-n", "5", "-r", "5", "--nada"}, 2}, {{"-n", "5", "-r", "5", "--medias", "--histograma"}, 2}, {{"--help"}, 0}, {{"--version"}, 0}, {seeded("0"), 0}, {seeded("18446744073709551615"), 0}, {seeded("-1"), 2}, {seeded("18446744073709551616"), 2}, {seeded("1e3"), 2}, {seeded("7abc"), 2}, {seeded(""), 2}})
     EXPECT_EQ(runSim(args).status, status) << ::testing::PrintToString(args);
   EXPECT_EQ(runSim({"-n", "0", "-r", "0"}).err, "Preencha o campo: Tamanho da Amostra!\n");
 }

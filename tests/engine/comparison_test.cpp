@@ -19,7 +19,9 @@ TEST(CompareSampleSizes, SpreadOfTheMeansBesideTheStandardErrorOfTheory) {
     const double ep = std::sqrt(squares / 1000 / row.n);
     EXPECT_NEAR(row.theory.se, ep, 1e-12);
     EXPECT_NEAR(row.theory.correctedSe, ep * std::sqrt((1000.0 - row.n) / 999), 1e-12);
-    if (row.n < 1000) { EXPECT_NEAR(row.ratio(), 1, 0.05) << row.n; }  // a loose bound at R 5000
+    if (row.n < 1000) {
+      EXPECT_NEAR(row.ratio(), 1, 0.05) << row.n;
+    }  // a loose bound at R 5000
   }
   EXPECT_TRUE(rows[2].sd == 0 && rows[2].theory.correctedSe == 0 && std::isnan(rows[2].ratio()));
   // A row holds the means of a single run of its size from the same seed.
@@ -27,8 +29,7 @@ TEST(CompareSampleSizes, SpreadOfTheMeansBesideTheStandardErrorOfTheory) {
   GerarAmostras(p, 500, 5000, 3, MeanPrecision::Single, single);
   EXPECT_TRUE(std::ranges::equal(rows[1].means, std::vector(single.Medias.begin() + 1, single.Medias.end())));
   for (const auto& [text, error] : std::vector<std::pair<std::string, std::string>>{
-           {"10, 100 1000", ""}, {"", "Informe ao menos"}, {"10,,100", "inválido: \"\""}, {"0", "inválido"},
-           {"50001", "inválido"}, {"10.5", "inválido: \"10.5\""}, {"1,2,3,4,5,6,7,8,9", "no máximo 8"}}) {
+           {"10, 100 1000", ""}, {"", "Informe ao menos"}, {"10,,100", "inválido: \"\""}, {"0", "inválido"}, {"50001", "inválido"}, {"10.5", "inválido: \"10.5\""}, {"1,2,3,4,5,6,7,8,9", "no máximo 8"}}) {
     const std::string got = parseSampleSizes(text).error;
     EXPECT_TRUE(error.empty() ? got.empty() : got.find(error) != std::string::npos) << text << ": " << got;
   }
@@ -41,8 +42,7 @@ TEST(SharedHistograms, OneFixedAxisForEverySize) {
             std::tuple(1.0, 0.5, std::vector<std::vector<int>>{{1, 0, 0, 2}, {0, 0, 1, 0}}));
   // Marks of 1, 2 or 5 times a power of ten, as the chart writes them; zero never reads "-0".
   for (const auto& [lowest, highest, howMany, marks] : std::vector<std::tuple<double, double, int, std::string>>{
-           {0.93, 2.07, 3, "1 1.5 2"}, {-0.3, 0.45, 4, "-0.2 0 0.2 0.4"}, {-0.3, 0.3, 1, "0"},
-           {1.9, 2.1, 8, "1.9 1.92 1.94 1.96 1.98 2 2.02 2.04 2.06 2.08 2.1"}, {1200, 5800, 5, "2000 3000 4000 5000"}}) {
+           {0.93, 2.07, 3, "1 1.5 2"}, {-0.3, 0.45, 4, "-0.2 0 0.2 0.4"}, {-0.3, 0.3, 1, "0"}, {1.9, 2.1, 8, "1.9 1.92 1.94 1.96 1.98 2 2.02 2.04 2.06 2.08 2.1"}, {1200, 5800, 5, "2000 3000 4000 5000"}}) {
     std::string got;
     for (double m : axisMarks(lowest, highest, howMany)) got += (got.empty() ? "" : " ") + formatSignificant(m, 6, '.');
     EXPECT_EQ(got, marks) << lowest << " to " << highest;
@@ -91,7 +91,8 @@ TEST(ComparisonWindow, TheFirstRefusalShowsItsMessageAndFocusesTheBoxToCorrect) 
            {"10, 2000", "10", file, refused(larger, "SampleSizesTXT")},
            {"10, 1000", "10", file, {"busy", "idle"}}}) {
     RecordingPlatform platform;
-    ComparisonWindow window(platform, population, [] { return 7u; }, ',');
+    ComparisonWindow window(
+        platform, population, [] { return 7u; }, ',');
     window.SampleSizesTXT.text = sizes;
     window.RepetitionsTXT.text = repetitions;
     window.compare();
@@ -99,7 +100,8 @@ TEST(ComparisonWindow, TheFirstRefusalShowsItsMessageAndFocusesTheBoxToCorrect) 
   }
   // The window's generator is seeded once: each click takes its next run, as varnesk-sim -s takes its first.
   RecordingPlatform platform;
-  ComparisonWindow window(platform, file, [] { return 7u; }, ',');
+  ComparisonWindow window(
+      platform, file, [] { return 7u; }, ',');
   window.SampleSizesTXT.text = "10, 100, 1000";
   window.compare();
   const auto first = window.results();
@@ -155,7 +157,8 @@ TEST(NormalCurve, PercentOfTheMeansPerClassOnTheHistogramsAxis) {
 
 TEST(Exportacao, MeansForAPortugueseSpreadsheetAndStatisticsForTheClipboard) {
   EXPECT_EQ(meansCsv({"C:\\a;b.txt", 578000, "1000", "100", 42, 1}, std::vector{2.5f, 0.1f}),
-            "\xEF\xBB\xBF" "Arquivo da população;\"C:\\a;b.txt\"\r\nTamanho da população (N);578000\r\n"
+            "\xEF\xBB\xBF"
+            "Arquivo da população;\"C:\\a;b.txt\"\r\nTamanho da população (N);578000\r\n"
             "Tamanho da amostra (n);1000\r\nNúmero de repetições (R);100\r\nSemente;42\r\n"
             "Simulação da janela;1\r\n\r\nOrdem;Média\r\n1;2,5\r\n2;0,100000001\r\n");
   WindowModel m = initialModel(WindowKind::Instant);

@@ -5,7 +5,11 @@
 
 namespace {
 
-enum Kind { Bytes, Missing, Folder, Fifo, Device };
+enum Kind { Bytes,
+            Missing,
+            Folder,
+            Fifo,
+            Device };
 
 struct HostileFile {
   std::string content;
@@ -23,23 +27,55 @@ std::string repeated(const std::string& piece, int times) {
 
 const std::string kBad = "tem um valor inválido na linha ";
 const HostileFile kFiles[] = {
-    {"", {}, "Não foi possível abrir", Missing}, {"", {}, "é uma pasta", Folder},
-    {"", {}, "não é um arquivo comum", Fifo}, {"", {}, "não é um arquivo comum", Device},
-    {"", {}, "não tem nenhum valor"}, {" \n\t\r\n  \n\n\r", {}, "não tem nenhum valor"},
-    {"  1.5 ,\t2 \n\n 0.25,1.97", {1.5, 2, 0.25, 1.97}}, {"\xEF\xBB\xBF" "2.35\r\n0.80\r\n", {2.35, 0.80}},
-    {"2.35\r0.80\r1.97", {2.35, 0.80, 1.97}}, {"-0\n+1.5\n2e-1\n1e6\n-1e6", {-0.0, 1.5, 0.2, 1e6, -1e6}},
-    {"2,35\r\n\n 0,8\r1,5", {2.35, 0.8, 1.5}}, {"2,35\n0.8", {2, 35, 0.8}}, {"1,2,3", {1, 2, 3}},  // decimal comma
-    {"2,35\nx,y\n", {}, kBad + "2: \"x,y\""}, {std::string(10 << 20, ' ') + "2.5", {2.5}},
-    {repeated("2.5\n", 578000), {2.5}, "", Bytes, 578000}, {repeated("2.5\n", 578001), {}, "mais de 578000"},
+    {"", {}, "Não foi possível abrir", Missing},
+    {"", {}, "é uma pasta", Folder},
+    {"", {}, "não é um arquivo comum", Fifo},
+    {"", {}, "não é um arquivo comum", Device},
+    {"", {}, "não tem nenhum valor"},
+    {" \n\t\r\n  \n\n\r", {}, "não tem nenhum valor"},
+    {"  1.5 ,\t2 \n\n 0.25,1.97", {1.5, 2, 0.25, 1.97}},
+    {"\xEF\xBB\xBF"
+     "2.35\r\n0.80\r\n",
+     {2.35, 0.80}},
+    {"2.35\r0.80\r1.97", {2.35, 0.80, 1.97}},
+    {"-0\n+1.5\n2e-1\n1e6\n-1e6", {-0.0, 1.5, 0.2, 1e6, -1e6}},
+    {"2,35\r\n\n 0,8\r1,5", {2.35, 0.8, 1.5}},
+    {"2,35\n0.8", {2, 35, 0.8}},
+    {"1,2,3", {1, 2, 3}},  // decimal comma
+    {"2,35\nx,y\n", {}, kBad + "2: \"x,y\""},
+    {std::string(10 << 20, ' ') + "2.5", {2.5}},
+    {repeated("2.5\n", 578000), {2.5}, "", Bytes, 578000},
+    {repeated("2.5\n", 578001), {}, "mais de 578000"},
     {repeated("0.5,", 2 << 20), {}, "mais de 578000 valores"},
     {std::string(10 << 20, '7'), {}, kBad + "1: \"7777777777777777777777777777777777777777...\""},
-    {std::string("2.35\n\0\0\n", 8), {}, kBad + "2: \"??\""}, {"1.5\n1e400\n", {}, kBad + "2: \"1e400\""},
-    {"1000000.01\n", {}, "fora do intervalo aceito na linha 1"}, {"1\nnan\n", {}, kBad + "2: \"nan\""},
-    {"1,5;2,3\n", {}, kBad + "1: \"5;2\""}, {"taxa\n1.5\n", {}, kBad + "1: \"taxa\""},
-    {"1\n\xC2\xA0" "2.5\n", {}, kBad + "2: \"??2.5\""}, {"1.5\r\n2\r\nx\r\n", {}, kBad + "3: \"x\""},
-    {"1.5\r2\rx\r", {}, kBad + "3: \"x\""}, {"1.5\n\xEF\xBB\xBF" "2\n", {}, kBad + "2"},
-    {std::string("\xFF\xFE" "1\0.\0", 6), {}, "UTF-16"}, {std::string("\xFE\xFF\0" "1\0.", 6), {}, "UTF-16"},
-    {"1.5\n2e", {}, kBad + "2: \"2e\""}, {"1.5,\n2\n", {}, "tem um valor vazio na linha 1."},
+    {std::string("2.35\n\0\0\n", 8), {}, kBad + "2: \"??\""},
+    {"1.5\n1e400\n", {}, kBad + "2: \"1e400\""},
+    {"1000000.01\n", {}, "fora do intervalo aceito na linha 1"},
+    {"1\nnan\n", {}, kBad + "2: \"nan\""},
+    {"1,5;2,3\n", {}, kBad + "1: \"5;2\""},
+    {"taxa\n1.5\n", {}, kBad + "1: \"taxa\""},
+    {"1\n\xC2\xA0"
+     "2.5\n",
+     {},
+     kBad + "2: \"??2.5\""},
+    {"1.5\r\n2\r\nx\r\n", {}, kBad + "3: \"x\""},
+    {"1.5\r2\rx\r", {}, kBad + "3: \"x\""},
+    {"1.5\n\xEF\xBB\xBF"
+     "2\n",
+     {},
+     kBad + "2"},
+    {std::string("\xFF\xFE"
+                 "1\0.\0",
+                 6),
+     {},
+     "UTF-16"},
+    {std::string("\xFE\xFF\0"
+                 "1\0.",
+                 6),
+     {},
+     "UTF-16"},
+    {"1.5\n2e", {}, kBad + "2: \"2e\""},
+    {"1.5,\n2\n", {}, "tem um valor vazio na linha 1."},
 };
 
 void make(const HostileFile& f, const std::string& file) {
@@ -66,7 +102,9 @@ TEST(LerPopulacao, HostileFilesLoadWholeOrNotAtAll) {
         EXPECT_EQ(store.Populacao[i + 1], f.values[i]);
         EXPECT_EQ(std::signbit(store.Populacao[i + 1]), std::signbit(f.values[i]));
       }
-      if (count < 8) { EXPECT_EQ(store.Populacao[count + 1], -7777); }  // the earlier reading
+      if (count < 8) {
+        EXPECT_EQ(store.Populacao[count + 1], -7777);
+      }  // the earlier reading
       EXPECT_EQ(r.sum, f.count ? 2.5 * f.count : std::accumulate(f.values.begin(), f.values.end(), 0.0));
       EXPECT_EQ(sim.status, 0) << sim.err;
       continue;

@@ -3,7 +3,7 @@
 namespace {
 
 SamplingRun run(const Population& p, double n, double R, std::uint64_t seed = 7,
-            MeanPrecision precisao = MeanPrecision::Single, unsigned threads = 0) {
+                MeanPrecision precisao = MeanPrecision::Single, unsigned threads = 0) {
   SamplingRun c;
   GerarAmostras(p, n, R, seed, precisao, c, threads);
   return c;
@@ -11,8 +11,7 @@ SamplingRun run(const Population& p, double n, double R, std::uint64_t seed = 7,
 
 TEST(GerarAmostras, ChartRangeIsRoundedOutwardToHalves) {
   for (const auto& [values, menor, maior] :  // the running minimum starts at 3, the maximum at 0
-       {std::tuple{std::vector{0.83, 2.41}, 0.5, 2.5}, {{1.0}, 1.0, 1.5}, {{3.6, 4.1}, 3.0, 4.5},
-        {{-0.2, 0.1}, -0.5, 0.5}, {{-1.5, -1.2}, -1.5, 0.5}}) {
+       {std::tuple{std::vector{0.83, 2.41}, 0.5, 2.5}, {{1.0}, 1.0, 1.5}, {{3.6, 4.1}, 3.0, 4.5}, {{-0.2, 0.1}, -0.5, 0.5}, {{-1.5, -1.2}, -1.5, 0.5}}) {
     const SamplingRun r = run(populationOf(values), 1, 500);
     EXPECT_EQ(std::pair(r.MenorMedia, r.MaiorMedia), std::pair(menor, maior)) << values[0];
   }
@@ -39,8 +38,7 @@ TEST(SortearMedias, SamplesTakeDistinctPositionsUniformly) {
 TEST(SortearMedias, MeansSpreadAsSamplesWithoutReplacement) {
   // A repeated position, a value left out of a sum or a mark left from an earlier sample moves
   // the mean or the variance sigma^2 / n * (N - n) / (N - 1) of the sample means.
-  for (const auto& [size, n, samples] : {std::tuple{4000, 1, 4000}, {4000, 200, 2000}, {4000, 2001, 2000},
-                                         {4000, 3990, 2000}, {40000, 70, 1000}, {40000, 39999, 500}}) {
+  for (const auto& [size, n, samples] : {std::tuple{4000, 1, 4000}, {4000, 200, 2000}, {4000, 2001, 2000}, {4000, 3990, 2000}, {40000, 70, 1000}, {40000, 39999, 500}}) {
     Population p = populationOf({});
     double mu = 0, sigma2 = 0, mean = 0, spread = 0;
     for (int k = 1; k <= (p.TamanhoPopulacao = size); ++k) mu += (p.Populacao[k] = k * 37 % 101 / 10.0) / size;

@@ -18,7 +18,13 @@ struct Janela : ::testing::Test {
   RecordingPlatform platform;
 };
 
-enum Answer { OK, PT, TG, PR, RG, MX, MN };  // accepted, or the message
+enum Answer { OK,
+              PT,
+              TG,
+              PR,
+              RG,
+              MX,
+              MN };  // accepted, or the message
 const std::string_view kMessages[] = {"", "Preencha o campo: Tamanho da Amostra!", "Tamanho da Amostra muito Grande",
                                       "Preencha o campo: Número de Repetições!", "Número de Repetições muito Grande",
                                       "Número de Repetições Máximo para Passo a Passo é 1000",
@@ -34,12 +40,7 @@ TEST_F(Janela, EveryTextGetsItsMessageOrAWholeNumberOfSamples) {
     std::string text;
     Answer size, instant, step;  // as sample size; as repetitions before each window
     int samples;                 // means of an instant run with these repetitions, 0 if refused
-  } cases[] = {{"", PT, PR, MN, 0},      {"12abc", OK, OK, MN, 12},  {"1e3", OK, OK, OK, 1000},
-                {"-5", PT, PR, MN, 0},    {"0.5", PT, PR, MN, 0},     {"1e309", TG, MX, MX, 0},
-                {"nan", PT, PR, MN, 0},   {"0x10", PT, PR, MN, 0},    {"\xEF\xBC\x91", PT, PR, MN, 0},
-                {" 1,5", OK, OK, MN, 1},  {"99.9", OK, OK, MN, 99},   {"100", OK, OK, OK, 100},
-                {"1000.5", OK, MX, MX, 1000}, {"5000", OK, MX, MX, 5000}, {"5000.9", OK, MX, MX, 0},
-                {"50000", OK, MX, MX, 0}, {"50001", TG, MX, MX, 0}, {std::string(999, '7'), TG, MX, MX, 0}};
+  } cases[] = {{"", PT, PR, MN, 0}, {"12abc", OK, OK, MN, 12}, {"1e3", OK, OK, OK, 1000}, {"-5", PT, PR, MN, 0}, {"0.5", PT, PR, MN, 0}, {"1e309", TG, MX, MX, 0}, {"nan", PT, PR, MN, 0}, {"0x10", PT, PR, MN, 0}, {"\xEF\xBC\x91", PT, PR, MN, 0}, {" 1,5", OK, OK, MN, 1}, {"99.9", OK, OK, MN, 99}, {"100", OK, OK, OK, 100}, {"1000.5", OK, MX, MX, 1000}, {"5000", OK, MX, MX, 5000}, {"5000.9", OK, MX, MX, 0}, {"50000", OK, MX, MX, 0}, {"50001", TG, MX, MX, 0}, {std::string(999, '7'), TG, MX, MX, 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE("\"" + c.text.substr(0, 20) + "\"");
     std::vector<std::vector<std::string>> events;
@@ -58,14 +59,18 @@ TEST_F(Janela, EveryTextGetsItsMessageOrAWholeNumberOfSamples) {
     ASSERT_TRUE(janela.Load("10", c.text));
     platform.events.clear();
     janela.simulate();
-    const Answer own = c.samples ? OK : parseLeadingNumber(c.text) < 1 ? PR : RG;
+    const Answer own = c.samples ? OK : parseLeadingNumber(c.text) < 1 ? PR
+                                                                       : RG;
     EXPECT_EQ(platform.events, own ? refusal(own) : std::vector<std::string>({"busy", "idle"}));
     EXPECT_EQ(janela.run().sortedMeans.ContagemOrdenadas, c.samples);
     EXPECT_EQ(janela.model().MinimoLBL.caption == "0", c.samples == 0);  // the design text stays
 
     const SimResult n = runSim({"-n", c.text, "-r", "5", "-p", file});
-    EXPECT_EQ(n.status, c.size ? 2 : parseLeadingNumber(c.text) > 2000 ? 1 : 0);
-    if (c.size) { EXPECT_EQ(n.err, std::string(kMessages[c.size]) + "\n"); }
+    EXPECT_EQ(n.status, c.size ? 2 : parseLeadingNumber(c.text) > 2000 ? 1
+                                                                       : 0);
+    if (c.size) {
+      EXPECT_EQ(n.err, std::string(kMessages[c.size]) + "\n");
+    }
     const SimResult r = runSim({"-n", "5", "-r", c.text, "-p", file, "--medias"});
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), c.samples);
     EXPECT_EQ(r.err, own ? std::string(kMessages[own]) + "\n" : "");
@@ -117,12 +122,15 @@ TEST_F(Janela, ThePanelShowsEachStatisticInItsBoxWithTheRegionalSeparator) {
   const auto value = [](std::string text) { return parseLeadingNumber(text.replace(text.find(','), 1, ".")); };
   EXPECT_LT(value(m.Q1LBL.caption), value(m.Q3LBL.caption));
   for (const Label& l : m.chart.RotuloX)
-    if (l.visible) { EXPECT_NE(l.caption.find(','), std::string::npos) << l.caption; }
+    if (l.visible) {
+      EXPECT_NE(l.caption.find(','), std::string::npos) << l.caption;
+    }
 }
 
 TEST_F(Janela, StepByStepReplaysTheRunToItsEnd) {
   for (const auto& [text, total, refitClicks] : {std::tuple{"100", 100, std::vector<int>{}},
-                                                 {"999.5", 1000, {102, 502}}, {"300.5", 300, {102}}}) {
+                                                 {"999.5", 1000, {102, 502}},
+                                                 {"300.5", 300, {102}}}) {
     SimulationWindow w = open(WindowKind::StepByStep);
     ASSERT_TRUE(w.Load("40", text));
     const WindowModel& m = w.model();
@@ -140,7 +148,9 @@ TEST_F(Janela, StepByStepReplaysTheRunToItsEnd) {
       const double mean = double(sum) / click;
       ASSERT_EQ(std::tuple(m.NumeroRepeticoesTXT.text, m.chart.surface.size(), w.run().MediaGeral, m.MediaLBL.caption),
                 std::tuple(std::to_string(click), click, mean, formatFixed(mean, 3, '.')));
-      if (click == 1) { EXPECT_EQ(m.Q1LBL.caption, "-"); }
+      if (click == 1) {
+        EXPECT_EQ(m.Q1LBL.caption, "-");
+      }
     }
     EXPECT_EQ(refits, refitClicks) << text;
     w.simulate();  // a click past the end changes nothing
@@ -158,7 +168,7 @@ TEST_F(Janela, ReopeningReadsTheFileAgainOrRefusesToOpen) {
   w.simulate();
   writeBytes(file, "2.0\n2.0\n");
   ASSERT_TRUE(w.Load("1", "300"));
-  EXPECT_EQ(w.model().dpLBL.caption, "0");  // the panel as designed, until the first click
+  EXPECT_EQ(w.model().dpLBL.caption, "0");                  // the panel as designed, until the first click
   for (int click = 1; click <= 102; ++click) w.simulate();  // the refit counts only this run's means
   EXPECT_EQ(std::tuple(w.model().chart.RotuloY[5].caption, w.model().MediaLBL.caption), std::tuple("300", "2.000"));
   // Refused with the message, and for a sample too large the focus on its box: no run.
@@ -180,8 +190,7 @@ TEST_F(Janela, InstantRunsCountEveryMeanOnceInsideTheFrame) {
   for (int i = 0; i < 50000; ++i) exact += formatGeneral((i % 97) * 0.05, '.') + "\n";
   writeBytes(folder / "exata.txt", exact);
   const std::string standard = VARNESK_POPULACAO_PADRAO;
-  for (const auto& [f, n, R, spread] : {std::tuple{standard, "50000", "5000", 0.05}, {standard, "1", "5000", 1e9},
-                                        {folder / "exata.txt", "50000", "5000", 1e-5}, {file, "5", "1.5", 10.0}}) {
+  for (const auto& [f, n, R, spread] : {std::tuple{standard, "50000", "5000", 0.05}, {standard, "1", "5000", 1e9}, {folder / "exata.txt", "50000", "5000", 1e-5}, {file, "5", "1.5", 10.0}}) {
     SCOPED_TRACE(f + " " + n);
     SimulationWindow janela = open(WindowKind::Instant, f);
     ASSERT_TRUE(janela.Load(n, R));
@@ -190,7 +199,9 @@ TEST_F(Janela, InstantRunsCountEveryMeanOnceInsideTheFrame) {
     janela.simulate();
     const float first = janela.run().Medias[1];
     janela.simulate();  // another run, counted afresh
-    if (spread > 1) { EXPECT_NE(first, janela.run().Medias[1]); }
+    if (spread > 1) {
+      EXPECT_NE(first, janela.run().Medias[1]);
+    }
     const auto means = janela.run().sortedMeans.values();
     ASSERT_EQ(means.size(), std::size_t(parseLeadingNumber(R)));
     EXPECT_LE(std::max(mean - means.front(), means.back() - mean), spread);

@@ -19,7 +19,7 @@ TEST(OrdenarMedias, KeepsAStableOrderUpToFiveThousandMeans) {
 
 TEST(CalcularEstatisticas, QuartilesByCountAndStandardDeviation) {
   // Means 1..count: median, Q1 and Q3, then the standard deviation over count - 1.
-  const char* expected[] = {"1.000 - - -",         "1.500 - - 0.707",     "2.000 1.000 3.000 1.000",
+  const char* expected[] = {"1.000 - - -", "1.500 - - 0.707", "2.000 1.000 3.000 1.000",
                             "2.500 1.250 3.750 1.291", "3.000 2.000 4.000 1.581", "3.500 2.000 5.000 1.871",
                             "4.000 2.500 5.500 2.160", "4.500 2.500 6.500 2.449", "5.000 3.000 7.000 2.739"};
   for (int count = 1; count <= 9; ++count) {

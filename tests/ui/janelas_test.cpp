@@ -3,12 +3,12 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "chart/chart_model.h"
 #include "engine/population.h"
 #include "ui/application.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
 #include "ui/simulation_form.h"
-#include "chart/chart_model.h"
 
 using namespace varnesk;
 using namespace varnesk::ui;
@@ -149,9 +149,12 @@ class JanelasTest : public QObject {
     }
     for (const auto& [janela, nome, caixa] :  // pixels, in the control's container
          {std::tuple<QWidget*, const char*, QRect>{&config, "TamanhodaAmostraTXT", {137, 20, 49, 19}},
-          {&config, "Frame2", {9, 70, 267, 72}}, {&form1, "Command1", {512, 10, 80, 35}},
-          {&form4, "Command1", {512, 11, 80, 34}}, {&form4, "Command3", {619, 11, 79, 35}},
-          {&form1, "dpLBL", {645, 18, 53, 16}}, {&form4, "Frame2", {5, 495, 711, 43}},
+          {&config, "Frame2", {9, 70, 267, 72}},
+          {&form1, "Command1", {512, 10, 80, 35}},
+          {&form4, "Command1", {512, 11, 80, 34}},
+          {&form4, "Command3", {619, 11, 79, 35}},
+          {&form1, "dpLBL", {645, 18, 53, 16}},
+          {&form4, "Frame2", {5, 495, 711, 43}},
           {&inicio, "Frame2", {218, 422, 365, 78}}})  // centred
       QCOMPARE(controle(janela, nome)->geometry(), caixa);
     QCOMPARE(std::tuple(config.size(), form4.size()), std::tuple(QSize(427, 157), QSize(723, 544)));
@@ -163,7 +166,8 @@ class JanelasTest : public QObject {
                           " Encerrar/ Configurar", "δ"}));
     for (const auto& [janela, nome, familia, pixels] :
          {std::tuple<QWidget*, const char*, const char*, int>{&inicio, "Label4", "DejaVu Sans", 27},
-          {&config, "Label2", "DejaVu Sans", 11}, {&form1, "Label8", "Liberation Sans", 13},
+          {&config, "Label2", "DejaVu Sans", 11},
+          {&form1, "Label8", "Liberation Sans", 13},
           {&form1, "Label6", "DejaVu Sans", 16}}) {
       const QFontInfo f(controle(janela, nome)->font());  // what the system found
       QCOMPARE(std::tuple(f.family(), f.pixelSize(), f.bold()), std::tuple(QString(familia), pixels, pixels != 11));
