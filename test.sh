@@ -11,4 +11,9 @@ ctest --preset release --parallel "$(nproc)"
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan --parallel "$(nproc)"
+# The core, varnesk-sim and their tests once more with clang and LLVM's libc++, through the
+# core's stand-ins for the library parts that the browser edition's libc++ lacks.
+cmake --preset libcxx >/dev/null
+cmake --build --preset libcxx
+ctest --preset libcxx --parallel "$(nproc)"
 ./tools/contar_linhas.sh

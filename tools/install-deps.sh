@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-extra
   dpkg-dev file desktop-file-utils appstream python3
   clang libclang-rt-14-dev llvm
+  libc++-14-dev libc++abi-14-dev googletest
 )
 missing=()
 for p in "${packages[@]}"; do

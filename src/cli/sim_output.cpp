@@ -4,6 +4,7 @@
 
 #include "chart/classes.h"
 #include "chart/scale.h"
+#include "common/number_conversion.h"
 #include "common/number_text.h"
 
 namespace varnesk {
@@ -17,9 +18,9 @@ std::string meansText(const SamplingRun& corrida) {
   std::string out;
   char buffer[32];
   for (std::int32_t r = 1; r <= corrida.sortedMeans.ContagemOrdenadas; ++r) {
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer,
-                                   static_cast<double>(corrida.Medias[static_cast<std::size_t>(r)]),
-                                   std::chars_format::general, 9);
+    const auto end = toChars(buffer, buffer + sizeof buffer,
+                             static_cast<double>(corrida.Medias[static_cast<std::size_t>(r)]),
+                             std::chars_format::general, 9);
     out.append(buffer, end.ptr);
     out += '\n';
   }

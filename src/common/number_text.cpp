@@ -1,11 +1,12 @@
 #include "common/number_text.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+
+#include "common/number_conversion.h"
 
 namespace varnesk {
 namespace {
@@ -63,7 +64,7 @@ double parseLeadingNumber(std::string_view text) {
   }
   const std::string_view number = text.substr(mantissa, i - mantissa);
   double value = 0.0;
-  const auto [ignored, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+  const auto [ignored, ec] = fromChars(number.data(), number.data() + number.size(), value);
   if (ec == std::errc::result_out_of_range) return outOfRange(number, negative);
   return negative ? -value : value;
 }
@@ -77,8 +78,8 @@ std::string formatFixed(double value, int decimals, char separator) {
   // boundary computed as 0.8499999999999999778 is the 0.85 that the user thinks of, and shows
   // as 0.9. Halves go away from zero.
   char buffer[32];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                     std::chars_format::scientific, 14);
+  const auto written =
+      toChars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
   *written.ptr = '\0';
   std::string digits;
   digits += buffer[0];
@@ -115,8 +116,8 @@ std::string formatGeneral(double value, char separator) {
   if (std::isnan(value)) return "-";
   if (std::isinf(value)) return value > 0 ? "∞" : "-∞";
   char buffer[64];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, value == 0.0 ? 0.0 : value,
-                                     std::chars_format::general, 15);
+  const auto written = toChars(buffer, buffer + sizeof buffer, value == 0.0 ? 0.0 : value,
+                               std::chars_format::general, 15);
   std::string out(buffer, written.ptr);
   for (char& c : out)
     if (c == '.') c = separator;
@@ -126,9 +127,9 @@ std::string formatGeneral(double value, char separator) {
 std::string formatSignificant(double value, int digitos, char separator) {
   if (std::isnan(value)) return "-";
   char buffer[64];
-  std::string out(buffer, std::to_chars(buffer, buffer + sizeof buffer, value,
-                                        std::chars_format::general, digitos)
-                              .ptr);
+  const auto written =
+      toChars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digitos);
+  std::string out(buffer, written.ptr);
   for (char& c : out) c = c == '.' ? separator : c;
   return out;
 }

@@ -1,13 +1,13 @@
 #pragma once
 // Storage for the large buffers of a simulation window (the population, the population file's
 // text and the values read from it) in 2 MB pages where the system offers them.
-#include <sys/mman.h>
-
 #include <cstddef>
 #include <cstdlib>
 #include <memory>
 #include <new>
 #include <vector>
+
+#include "platform/huge_page_advice.h"
 
 namespace varnesk {
 
@@ -29,7 +29,7 @@ struct HugePageAllocator {
     const std::size_t bytes = (n * sizeof(T) + kHugePage - 1) / kHugePage * kHugePage;
     void* p = std::aligned_alloc(kHugePage, bytes);
     if (p == nullptr) throw std::bad_alloc();
-    madvise(p, bytes, MADV_HUGEPAGE);
+    adviseHugePages(p, bytes);
     return static_cast<T*>(p);
   }
   void deallocate(T* p, std::size_t n) noexcept {

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <atomic>
 #include <bit>
-#include <thread>
 #include <vector>
 
+#include "common/library_fallbacks.h"
 #include "engine/population.h"
+#include "platform/mark_bit.h"
+#include "platform/worker_threads.h"
 
 namespace varnesk {
 namespace {
@@ -46,6 +48,7 @@ class Xoshiro256pp {
 
 // Scratch of one worker, made once per run: a bit per population position and the positions
 // marked in the current sample.
+template <Marking kMarking>
 class SampleDrawer {
  public:
   SampleDrawer(const Population& population, std::int32_t sampleSize)
@@ -109,21 +112,11 @@ class SampleDrawer {
     rng = local;
   }
 
-  // Sets bit p % 64 of word and adds 1 to count when it was clear. On x86-64 one bts sets the
-  // bit and leaves the old one in the carry flag, which sbb takes into the count: the compiler
-  // spends six instructions more on this, and the marking loop is bound by its instruction count.
   static std::uint64_t markBit(std::uint64_t word, std::uint32_t p, std::size_t& count) {
-#if defined(__x86_64__)
-    asm("btsq %q[p], %[word]\n\tsbbq $-1, %[count]"
-        : [word] "+r"(word), [count] "+r"(count)
-        : [p] "r"(std::uint64_t{p})
-        : "cc");
-    return word;
-#else
-    const std::uint64_t bit = std::uint64_t{1} << (p & 63);
-    count += (word & bit) == 0;
-    return word | bit;
-#endif
+    if constexpr (kMarking == Marking::Native)
+      return markBitNative(word, p, count);
+    else
+      return markBitPortable(word, p, count);
   }
 
   // The values of the marked positions, added in the order they were drawn.
@@ -167,7 +160,7 @@ class SampleDrawer {
   // The value when bit i of `keep` is set, else +0.0; without a branch, which marks scattered
   // at random would mispredict.
   static double keptValue(double value, std::uint64_t keep, std::uint32_t i) {
-    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(value) & (0 - (keep >> i & 1)));
+    return bitCast<double>(bitCast<std::uint64_t>(value) & (0 - (keep >> i & 1)));
   }
 
   const double* values_;
@@ -183,8 +176,8 @@ class SampleDrawer {
 }  // namespace
 
 void drawMeans(const Population& population, std::int32_t sampleSize, std::uint64_t seed,
-               std::span<double> means, unsigned threads) {
-  if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
+               std::span<double> means, unsigned threads, Marking marking) {
+  if (threads == 0) threads = availableThreads();
   // Small runs are over before a thread would have started.
   const double work = static_cast<double>(sampleSize) * static_cast<double>(means.size());
   if (work < 200'000) threads = 1;
@@ -194,8 +187,7 @@ void drawMeans(const Population& population, std::int32_t sampleSize, std::uint6
   // up no one; each sample's stream keeps the means independent of who drew them.
   constexpr std::size_t kBlock = 8;
   std::atomic<std::size_t> nextBlock{0};
-  auto drawBlocks = [&] {
-    SampleDrawer drawer(population, sampleSize);
+  auto drawBlocks = [&](auto drawer) {
     for (std::size_t first; (first = nextBlock.fetch_add(kBlock)) < means.size();) {
       const std::size_t last = std::min(means.size(), first + kBlock);
       for (std::size_t r = first; r < last; ++r) {
@@ -205,10 +197,12 @@ void drawMeans(const Population& population, std::int32_t sampleSize, std::uint6
     }
   };
   const std::size_t blocks = (means.size() + kBlock - 1) / kBlock;
-  std::vector<std::jthread> helpers;
-  for (std::size_t t = 1; t < std::min<std::size_t>(threads, blocks); ++t)
-    helpers.emplace_back(drawBlocks);
-  drawBlocks();
+  runOnThreads(std::min<std::size_t>(threads, blocks), [&] {
+    if (marking == Marking::Native)
+      drawBlocks(SampleDrawer<Marking::Native>(population, sampleSize));
+    else
+      drawBlocks(SampleDrawer<Marking::Portable>(population, sampleSize));
+  });
 }
 
 }  // namespace varnesk

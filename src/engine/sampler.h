@@ -8,11 +8,16 @@ namespace varnesk {
 
 struct Population;
 
+// How a draw marks the positions it took: with the processor's own bit instructions where the
+// build knows them, or in plain C++, as on every other processor. Both give the same means;
+// the choice lets one build compare them.
+enum class Marking { Native, Portable };
+
 // means[r] = mean of sample r (r = 0 .. means.size()-1) of `sampleSize` values. Sample r uses
 // its own generator stream, derived from (seed, r), so the result depends only on the seed and
 // not on how many worker threads share the samples. Precondition: 1 <= sampleSize <=
 // TamanhoPopulacao. `threads` = 0 takes the machine's cores.
 void drawMeans(const Population& population, std::int32_t sampleSize, std::uint64_t seed,
-               std::span<double> means, unsigned threads = 0);
+               std::span<double> means, unsigned threads = 0, Marking marking = Marking::Native);
 
 }  // namespace varnesk

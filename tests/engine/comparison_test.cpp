@@ -27,7 +27,7 @@ TEST(CompareSampleSizes, SpreadOfTheMeansBesideTheStandardErrorOfTheory) {
   // A row holds the means of a single run of its size from the same seed.
   SamplingRun single;
   GerarAmostras(p, 500, 5000, 3, MeanPrecision::Single, single);
-  EXPECT_TRUE(std::ranges::equal(rows[1].means, std::vector(single.Medias.begin() + 1, single.Medias.end())));
+  EXPECT_EQ(rows[1].means, std::vector(single.Medias.begin() + 1, single.Medias.end()));
   for (const auto& [text, error] : std::vector<std::pair<std::string, std::string>>{
            {"10, 100 1000", ""}, {"", "Informe ao menos"}, {"10,,100", "inválido: \"\""}, {"0", "inválido"}, {"50001", "inválido"}, {"10.5", "inválido: \"10.5\""}, {"1,2,3,4,5,6,7,8,9", "no máximo 8"}}) {
     const std::string got = parseSampleSizes(text).error;

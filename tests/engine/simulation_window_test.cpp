@@ -157,7 +157,7 @@ TEST_F(Janela, StepByStepReplaysTheRunToItsEnd) {
     EXPECT_EQ(std::pair(m.Command1.enabled, m.NumeroRepeticoesTXT.text), std::pair(false, std::to_string(total)));
     std::vector<float> sorted = run;
     std::stable_sort(sorted.begin(), sorted.end());
-    EXPECT_TRUE(std::ranges::equal(sorted, w.run().sortedMeans.values()));
+    EXPECT_EQ(sorted, std::vector(w.run().sortedMeans.values().begin(), w.run().sortedMeans.values().end()));
   }
 }
 

@@ -12,7 +12,7 @@ TEST(OrdenarMedias, KeepsAStableOrderUpToFiveThousandMeans) {
   list.OrdenarMedias(-1);  // a full list takes no more
   std::stable_sort(values.begin(), values.end());
   ASSERT_EQ(list.ContagemOrdenadas, kMaxMeans);
-  EXPECT_TRUE(std::ranges::equal(list.values(), values, [](float a, float b) {
+  EXPECT_TRUE(std::equal(values.begin(), values.end(), list.values().begin(), list.values().end(), [](float a, float b) {
     return a == b && std::signbit(a) == std::signbit(b);
   }));
 }
