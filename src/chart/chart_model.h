@@ -39,7 +39,6 @@ struct ChartModel {
 
 struct ChartState {
   Scale scale;
-  double MenorMedia = 0.0;
   // Means per class; in the instant window turned into percentages once the Y axis is built.
   std::array<double, kFrequencySlots> Frequencias{};
   // Step-by-step window: class boundaries and class centres (twips) of the run drawn at load,

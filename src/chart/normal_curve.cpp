@@ -6,8 +6,8 @@
 
 namespace varnesk {
 
-std::vector<Point> normalCurve(const ChartModel& chart, const ChartState& state, double media,
-                               double desvio) {
+std::vector<Point> normalCurve(const ChartModel& chart, const ChartState& state, double menorMedia,
+                               double media, double desvio) {
   const int slots = state.scale.NumeroClasses + 1;
   if (!(desvio > 0) || state.EscalaY <= 0 || slots < 2) return {};
   const Rect& frame = chart.Shape1;
@@ -17,7 +17,7 @@ std::vector<Point> normalCurve(const ChartModel& chart, const ChartState& state,
   std::vector<Point> pontos;
   for (int k = 0; k <= slots * kPorClasse; ++k) {
     const double classes = static_cast<double>(k) / kPorClasse;
-    const double z = (state.MenorMedia + classes * width - media) / desvio;
+    const double z = (menorMedia + classes * width - media) / desvio;
     // Percent of the means in a class of this width around x: 100 * width * density(x).
     const double percent =
         100 * width * std::exp(-z * z / 2) / (desvio * std::sqrt(2 * std::numbers::pi));

@@ -23,8 +23,8 @@ double captionValue(std::string caption, char separador) {
 
 // Slot i (0..NumeroClasses) shows class i; labels name each new caption that is a multiple of
 // 0.5, and the first one always.
-void layOutInstant(ChartModel& chart, const ChartState& state, std::span<double> limits,
-                   const TextMeasure& medir, char separador) {
+void layOutInstant(ChartModel& chart, const ChartState& state, double menor,
+                   std::span<double> limits, const TextMeasure& medir, char separador) {
   const Rect& frame = chart.Shape1;
   const int classes = state.scale.NumeroClasses;
   const float slot = frame.width / static_cast<float>(classes + 1);
@@ -34,7 +34,7 @@ void layOutInstant(ChartModel& chart, const ChartState& state, std::span<double>
     const float left = frame.left + static_cast<float>(i) * slot;
     chart.Coluna[u].width = slot;
     chart.Coluna[u].left = left;
-    limits[u] = state.MenorMedia + i * state.scale.AmplitudeClasse;
+    limits[u] = menor + i * state.scale.AmplitudeClasse;
     Label& label = chart.RotuloX[u];
     label.left = left - label.width / 2;  // centred on the slot's left edge, by the old width
     label.setCaption(formatFixed(limits[u], 1, separador), medir);
@@ -50,7 +50,7 @@ void layOutInstant(ChartModel& chart, const ChartState& state, std::span<double>
 }
 
 // Slot i - 1 shows class i (1..NumeroClasses); the last slot stays empty.
-float layOutStep(ChartModel& chart, ChartState& state, std::span<double> limits,
+float layOutStep(ChartModel& chart, ChartState& state, double menor, std::span<double> limits,
                  const TextMeasure& medir, char separador) {
   const Rect& frame = chart.Shape1;
   const int classes = state.scale.NumeroClasses;
@@ -59,7 +59,7 @@ float layOutStep(ChartModel& chart, ChartState& state, std::span<double> limits,
     const auto u = static_cast<std::size_t>(i);
     const auto fi = static_cast<float>(i);
     state.CentroColuna[u] = frame.left + fi * slot - slot / 2;
-    limits[u] = state.MenorMedia + (i - 1) * state.scale.AmplitudeClasse;
+    limits[u] = menor + (i - 1) * state.scale.AmplitudeClasse;
     Label& label = chart.RotuloX[u];
     label.left = frame.left + (fi - 1) * slot - label.width / 2;
     label.setCaption(formatFixed(limits[u], 1, separador), medir);
@@ -95,10 +95,9 @@ void MontarEixoX(const ChartTraits& traits, ChartModel& chart, ChartState& state
     countMeans(dados.sortedMeans, limits, traits.firstClass + 1, classes, state.Frequencias.data());
   };
   if (traits.percentAxis) {
-    layOutInstant(chart, state, limits, medir, separador);
+    layOutInstant(chart, state, dados.MenorMedia, limits, medir, separador);
     count();
-    MontarEixoYPercentual(chart, state, static_cast<int>(dados.sortedMeans.size()), medir,
-                          separador);
+    MontarEixoY(chart, state, static_cast<int>(dados.sortedMeans.size()), medir, separador);
     for (int i = 0; i <= classes; ++i) {
       Rect& column = chart.Coluna[static_cast<std::size_t>(i)];
       column.height = std::min(column.height, chart.Shape1.height);
@@ -106,7 +105,7 @@ void MontarEixoX(const ChartTraits& traits, ChartModel& chart, ChartState& state
       column.visible = true;
     }
   } else {
-    const float slot = layOutStep(chart, state, limits, medir, separador);
+    const float slot = layOutStep(chart, state, dados.MenorMedia, limits, medir, separador);
     placeMeanLine(chart, limits, classes, slot, dados.MediaPopulacao);
     count();
     state.LimitesClasses = limits;

@@ -11,6 +11,7 @@ namespace varnesk {
 
 struct XAxisInput {
   std::span<const float> sortedMeans;  // the run's means, ascending
+  double MenorMedia = 0;               // the chart's lower limit, where the first class starts
   float MediaPopulacao = 0;            // step-by-step window: where the mean line stands
 };
 

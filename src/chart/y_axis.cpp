@@ -10,6 +10,11 @@
 namespace varnesk {
 namespace {
 
+struct YAxis {
+  long TopoEscala = 0;
+  int NumeroDivisoes = 0;
+};
+
 int bandsFor(long top) {
   switch (top) {
     case 10:
@@ -25,9 +30,9 @@ int bandsFor(long top) {
 
 // Picks the top of the axis for the largest class value, moves and captions the grid lines and
 // labels up to that top, and hides those above it (left over from a scale with more bands).
-EixoY buildAxis(ChartModel& chart, double largest, long multiple, const TextMeasure& medir,
+YAxis buildAxis(ChartModel& chart, double largest, long multiple, const TextMeasure& medir,
                 char separador) {
-  EixoY axis;
+  YAxis axis;
   axis.TopoEscala = static_cast<long>(roundHalfEven(largest));
   while (axis.TopoEscala % multiple != 0) ++axis.TopoEscala;
   // An empty histogram would give a top of 0 and a scale divided by zero.
@@ -57,8 +62,8 @@ EixoY buildAxis(ChartModel& chart, double largest, long multiple, const TextMeas
 
 }  // namespace
 
-EixoY MontarEixoYPercentual(ChartModel& chart, ChartState& state, int contagem,
-                            const TextMeasure& medir, char separador) {
+void MontarEixoY(ChartModel& chart, ChartState& state, int contagem, const TextMeasure& medir,
+                 char separador) {
   const int classes = state.scale.NumeroClasses;
   contagem = std::max(contagem, 1);  // no means: every class stays at 0 %
   double largest = 0;
@@ -67,7 +72,7 @@ EixoY MontarEixoYPercentual(ChartModel& chart, ChartState& state, int contagem,
     value = value * 100 / contagem;
     if (value > largest) largest = value;
   }
-  const EixoY axis = buildAxis(chart, largest, 5, medir, separador);
+  const YAxis axis = buildAxis(chart, largest, kInstantChart.axisMultiple, medir, separador);
   const auto& lines = chart.LinhaGradeHorizontal;
   const float scale = (lines[0].y1 - lines[static_cast<std::size_t>(axis.NumeroDivisoes)].y1) /
                       static_cast<float>(axis.TopoEscala);
@@ -76,21 +81,19 @@ EixoY MontarEixoYPercentual(ChartModel& chart, ChartState& state, int contagem,
     const auto u = static_cast<std::size_t>(i);
     chart.Coluna[u].height = static_cast<float>(state.Frequencias[u] * scale);
   }
-  return axis;
 }
 
-EixoY MontarEixoYContagem(ChartModel& chart, ChartState& state, std::span<const float> etapa,
-                          int mostradas, const TextMeasure& medir, char separador) {
+void MontarEixoY(ChartModel& chart, ChartState& state, std::span<const float> etapa, int mostradas,
+                 const TextMeasure& medir, char separador) {
   const int classes = state.scale.NumeroClasses;
   std::array<int, kFrequencySlots> counts{};
   countMeans(etapa, state.LimitesClasses, kStepByStepChart.firstClass + 1, classes, counts.data());
   const int largest = *std::max_element(counts.begin(), counts.begin() + classes + 1);
 
-  const EixoY axis = buildAxis(chart, largest, 10, medir, separador);
+  const YAxis axis = buildAxis(chart, largest, kStepByStepChart.axisMultiple, medir, separador);
   const float scale = chart.Shape1.height / static_cast<float>(axis.TopoEscala);
   state.RaioPonto = scale / 2;
   redrawDots(chart, state, mostradas);
-  return axis;
 }
 
 }  // namespace varnesk

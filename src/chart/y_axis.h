@@ -7,20 +7,15 @@
 
 namespace varnesk {
 
-struct EixoY {
-  long TopoEscala = 0;
-  int NumeroDivisoes = 0;
-};
-
 // Instant window: turns the counts of classes 0..NumeroClasses into percentages of `contagem`
 // means, builds the axis in percent and gives every column the height of its percentage.
-EixoY MontarEixoYPercentual(ChartModel& chart, ChartState& state, int contagem,
-                            const TextMeasure& medir, char separador);
+void MontarEixoY(ChartModel& chart, ChartState& state, int contagem, const TextMeasure& medir,
+                 char separador);
 
 // Step-by-step window: counts `etapa` (the stored means that the current stage will show) into
 // classes, builds the axis in numbers of means for the largest class, keeps the dot radius,
 // and redraws one dot per mean already shown (the counts in Frequencias) on the new scale.
-EixoY MontarEixoYContagem(ChartModel& chart, ChartState& state, std::span<const float> etapa,
-                          int mostradas, const TextMeasure& medir, char separador);
+void MontarEixoY(ChartModel& chart, ChartState& state, std::span<const float> etapa, int mostradas,
+                 const TextMeasure& medir, char separador);
 
 }  // namespace varnesk

@@ -21,9 +21,9 @@ struct TextBox {
   bool enabled = true;
 };
 
+// A button's caption never changes: the front ends take it from the window's description.
 struct Button {
   std::string name;
-  std::string caption;
   bool enabled = true;
 };
 

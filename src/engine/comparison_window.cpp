@@ -4,31 +4,18 @@
 #include "common/number_text.h"
 #include "engine/configuration.h"
 #include "engine/population.h"
+#include "engine/window_model.h"
 #include "layout/window_layouts.h"
 
 namespace varnesk {
 
-namespace {
-
-TextBox textBox(std::string_view name) {
-  const ControlLayout& c = comparisonLayout().control(name);
-  return {c.name, c.caption, c.enabled};
-}
-
-Button button(std::string_view name) {
-  const ControlLayout& c = comparisonLayout().control(name);
-  return {c.name, c.caption, c.enabled};
-}
-
-}  // namespace
-
 ComparisonWindow::ComparisonWindow(Platform& platform, std::filesystem::path populationFile,
                                    const std::function<std::uint64_t()>& seed,
                                    char decimalSeparator)
-    : SampleSizesTXT(textBox("SampleSizesTXT")),
-      RepetitionsTXT(textBox("RepetitionsTXT")),
-      CompareButton(button("CompareButton")),
-      CloseButton(button("CloseButton")),
+    : SampleSizesTXT(textBox(comparisonLayout(), "SampleSizesTXT")),
+      RepetitionsTXT(textBox(comparisonLayout(), "RepetitionsTXT")),
+      CompareButton(button(comparisonLayout(), "CompareButton")),
+      CloseButton(button(comparisonLayout(), "CloseButton")),
       platform_(platform),
       populationFile_(std::move(populationFile)),
       separator_(decimalSeparator),

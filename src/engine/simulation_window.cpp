@@ -70,9 +70,9 @@ void SimulationWindow::State::GerarAmostras() {
   varnesk::GerarAmostras(population, parseLeadingNumber(model.TamanhodaAmostraTXT.text),
                          shownRepetitions(), seeder->nextRunSeed(), traits.precision, run);
   chart.scale = EscolherEscala(run.MenorMedia, run.MaiorMedia, traits.chart);
-  chart.MenorMedia = run.MenorMedia;
-  MontarEixoX(traits.chart, model.chart, chart, {run.sortedMeans.values(), MediaPopulacao},
-              env.measure, env.separator);
+  MontarEixoX(traits.chart, model.chart, chart,
+              {run.sortedMeans.values(), run.MenorMedia, MediaPopulacao}, env.measure,
+              env.separator);
 }
 
 void SimulationWindow::State::CalcularEstatisticas() {
@@ -97,8 +97,7 @@ void SimulationWindow::State::fitStepAxis() {
                                                : stages[2];
   const auto count = static_cast<std::size_t>(std::min(FimEtapa, TotalRepeticoes));
   const std::span<const float> stage(run.Medias.data() + 1, count);
-  MontarEixoYContagem(model.chart, chart, stage, static_cast<int>(shown), env.measure,
-                      env.separator);
+  MontarEixoY(model.chart, chart, stage, static_cast<int>(shown), env.measure, env.separator);
 }
 
 // The whole run is drawn when the step-by-step window opens; the clicks replay its means.
@@ -131,7 +130,8 @@ void SimulationWindow::State::drawNormalCurve() {
   if (!showCurve || run.sortedMeans.ContagemOrdenadas == 0) return;
   const auto n = static_cast<std::int32_t>(parseLeadingNumber(model.TamanhodaAmostraTXT.text));
   const StandardError theory = standardError(population, n);
-  model.chart.NormalCurve = normalCurve(model.chart, chart, theory.mean, theory.correctedSe);
+  model.chart.NormalCurve =
+      normalCurve(model.chart, chart, run.MenorMedia, theory.mean, theory.correctedSe);
 }
 
 void SimulationWindow::State::simulateStep() {

@@ -5,16 +5,6 @@
 namespace varnesk {
 namespace {
 
-TextBox textBox(const WindowLayout& layout, const char* name) {
-  const ControlLayout& c = layout.control(name);
-  return {c.name, c.caption, c.enabled};
-}
-
-Button button(const WindowLayout& layout, const char* name) {
-  const ControlLayout& c = layout.control(name);
-  return {c.name, c.caption, c.enabled};
-}
-
 Label label(const ControlLayout& c) {
   return {c.name,      c.caption,    c.box.left, c.box.top,
           c.box.width, c.box.height, c.visible,  c.autoSize};
@@ -36,6 +26,16 @@ void members(const WindowLayout& layout, const char* array, Array& out,
 }
 
 }  // namespace
+
+TextBox textBox(const WindowLayout& layout, std::string_view name) {
+  const ControlLayout& c = layout.control(name);
+  return {c.name, c.caption, c.enabled};
+}
+
+Button button(const WindowLayout& layout, std::string_view name) {
+  const ControlLayout& c = layout.control(name);
+  return {c.name, c.enabled};
+}
 
 WindowModel initialModel(WindowKind kind) {
   const WindowLayout& layout = simulationLayout(kind);

@@ -7,17 +7,26 @@
 #include "chart/chart_model.h"
 #include "common/controls.h"
 #include "layout/window_kind.h"
+#include "layout/window_layout.h"
 
 namespace varnesk {
 
 struct WindowModel {
   TextBox TamanhodaAmostraTXT, NumeroRepeticoesTXT;
   Button Command1, Command3;
+  // A text box's or a button's model with its design values from the window's description.
+  TextBox textBox(const WindowLayout& layout, std::string_view name);
+  Button button(const WindowLayout& layout, std::string_view name);
+
   // The statistics value boxes, left to right: MinimoLBL, Q1LBL, MedianaLBL, Q3LBL,
   // MaximoLBL, MediaLBL, dpLBL.
   Label MinimoLBL, Q1LBL, MedianaLBL, Q3LBL, MaximoLBL, MediaLBL, dpLBL;
   ChartModel chart;
 };
+
+// A text box's or a button's model with its design values from the window's description.
+TextBox textBox(const WindowLayout& layout, std::string_view name);
+Button button(const WindowLayout& layout, std::string_view name);
 
 // The statistics value boxes, left to right, by their control names.
 struct PanelBox {

@@ -17,14 +17,15 @@ struct Chart {
     state.Frequencias.fill(7);
     MontarGrade(m.chart, state);
     state.scale = EscolherEscala(menor, maior, traitsOf(tipo).chart);
-    state.MenorMedia = menor;
+    MenorMedia = menor;
   }
   void eixoX(const V& sorted, char sep = '.', float populationMean = 1) {
-    MontarEixoX(traitsOf(tipo).chart, m.chart, state, {sorted, populationMean}, fixedMeasure, sep);
+    MontarEixoX(traitsOf(tipo).chart, m.chart, state, {sorted, MenorMedia, populationMean}, fixedMeasure, sep);
   }
   WindowKind tipo;
   WindowModel m;
   ChartState state;
+  double MenorMedia = 0;
 };
 
 TEST(MontarGrade, StartingLayoutFromTheFrame) {
@@ -56,13 +57,13 @@ TEST(EscolherEscala, TableRowsByRange) {
   }
 }
 
-TEST(MontarEixoYPercentual, TopBandsCaptionsAndColumns) {
+TEST(MontarEixoY, PercentTopBandsCaptionsAndColumns) {
   for (const auto& [largest, separator, captions] :  // the largest class, of 1000 means
        {std::tuple{123, '.', "0 5 10 15 "}, {75, ',', "0 2,5 5 7,5 10 "}, {25, '.', "0 1 2 3 4 5 "}, {105, '.', "0 2.5 5 7.5 10 "}, {235, '.', "0 5 10 15 20 25 "}, {1000, '.', "0 25 50 75 100 "}}) {
     Chart c(WindowKind::Instant);
     c.state.Frequencias[2] = largest;
     c.state.Frequencias[4] = 1;
-    MontarEixoYPercentual(c.m.chart, c.state, 1000, fixedMeasure, separator);
+    MontarEixoY(c.m.chart, c.state, 1000, fixedMeasure, separator);
     EXPECT_EQ(shown(c.m.chart.RotuloY), captions);
     for (const Label& l : c.m.chart.RotuloY) EXPECT_FLOAT_EQ(l.left + l.width, 970);
     if (largest != 123) continue;  // 12.3 % on a top of 15: three bands, 355 twips a point
@@ -71,13 +72,13 @@ TEST(MontarEixoYPercentual, TopBandsCaptionsAndColumns) {
   }
 }
 
-TEST(MontarEixoYContagem, ScaleRadiusAndRefitOfTheDotsShown) {
+TEST(MontarEixoY, CountScaleRadiusAndRefitOfTheDotsShown) {
   Chart c(WindowKind::StepByStep);
   c.state.Frequencias[1] = 3;  // dots already shown in class 1
   c.state.CentroColuna[1] = 1300;
   for (const auto& [largest, top, captions] :
        {std::tuple{23, 30, "0 6 12 18 24 30 "}, {7, 10, "0 2.5 5 7.5 10 "}, {40, 40, "0 10 20 30 40 "}}) {
-    MontarEixoYContagem(c.m.chart, c.state, V(largest, 0.5f), 101, fixedMeasure, '.');
+    MontarEixoY(c.m.chart, c.state, V(largest, 0.5f), 101, fixedMeasure, '.');
     EXPECT_EQ(shown(c.m.chart.RotuloY), captions);  // a refit with fewer bands hides the others
     EXPECT_FLOAT_EQ(c.state.RaioPonto, 5325.0f / top / 2);
   }
