@@ -55,6 +55,13 @@ DrawingList drawChart(const ChartModel& chart, const WindowLayout& layout) {
 
 namespace varnesk {
 
+Box chartRegion(const WindowLayout& layout) {
+  const Box& above = layout.control("Frame1").box;
+  const Box& below = layout.control("Frame2").box;
+  const float top = above.top + above.height + 5;
+  return {0, top, layout.clientWidth, below.top - 5 - top};
+}
+
 DrawingList chartPicture(const ChartModel& chart, const WindowLayout& layout, const Box& region) {
   DrawingList out{Fill{layout.background.value_or(Color::of(SystemColor::ButtonFace))}};
   const DrawingList drawn = drawChart(chart, layout);

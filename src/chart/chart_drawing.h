@@ -17,6 +17,9 @@ inline constexpr Color kNormalCurveColor = Color::rgb(0, 0, 128);
 
 namespace varnesk {
 
+// The chart and its axis labels: the whole width of the window between its two frames.
+Box chartRegion(const WindowLayout& layout);
+
 // The picture a teacher saves: the part `region` of the window (the chart with its axis labels,
 // between the two frames) on the window's colour, with the window's own labels that lie in it.
 DrawingList chartPicture(const ChartModel& chart, const WindowLayout& layout, const Box& region);

@@ -7,6 +7,7 @@
 #include "engine/configuration.h"
 #include "layout/window_layouts.h"
 #include "ui/comparison_form.h"
+#include "ui/menu_actions.h"
 #include "ui/simulation_form.h"
 
 namespace varnesk::ui {
@@ -22,9 +23,7 @@ Form3::Form3(UiServices services, QWidget* owner)
   connect(widgets_.get<QPushButton>("Command2"), &QPushButton::clicked, this, &QWidget::close);
 
   // Beyond the layout: the comparison of sample sizes, from the right-click menu or Ctrl+T.
-  auto* compare = new QAction(QStringLiteral("Comparar tamanhos de amostra…"), this);
-  compare->setShortcut(Qt::CTRL | Qt::Key_T);
-  addAction(compare);
+  QAction* compare = addMenuAction(this, configurationMenu().front());
   setContextMenuPolicy(Qt::ActionsContextMenu);
   connect(compare, &QAction::triggered, this,
           [this] { openModal(new ComparisonForm(services_, this), this); });

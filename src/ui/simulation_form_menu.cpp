@@ -12,8 +12,10 @@
 
 #include "chart/chart_drawing.h"
 #include "common/messages.h"
+#include "engine/window_menu.h"
 #include "layout/window_layouts.h"
 #include "ui/drawing_painter.h"
+#include "ui/menu_actions.h"
 #include "ui/simulation_form.h"
 #include "ui/twips.h"
 #include "ui/zoom.h"
@@ -22,60 +24,60 @@ namespace varnesk::ui {
 
 namespace {
 
-QAction* action(QWidget* window, const QString& text, const QList<QKeySequence>& keys = {}) {
-  auto* a = new QAction(text, window);
-  a->setShortcuts(keys);
-  window->addAction(a);  // the keys work without opening the menu
-  return a;
-}
-
 // Asks with Qt's dialog where to save, then saves there; a cancelled dialog saves nothing.
-void saveAs(SimulationForm* window, const QString& title, const QString& name,
-            const QString& filter, bool (SimulationForm::*save)(const QString&)) {
-  const QString file = QFileDialog::getSaveFileName(window, title, name, filter);
+void saveAs(SimulationForm* window, const SaveDialog& dialog,
+            bool (SimulationForm::*save)(const QString&)) {
+  const QString file = QFileDialog::getSaveFileName(window, QString::fromStdString(dialog.title),
+                                                    QString::fromStdString(dialog.fileName),
+                                                    QString::fromStdString(dialog.filter));
   if (!file.isEmpty()) (window->*save)(file);
 }
-
-// The chart and its axis labels: everything between the two frames of the window.
-constexpr Box kChartRegion{0, 800, 10845, 6620};
 
 }  // namespace
 
 void SimulationForm::addActions() {
-  connect(action(this, QStringLiteral("Salvar gráfico como PNG…")), &QAction::triggered, this,
-          [this] {
-            saveAs(this, QStringLiteral("Salvar gráfico"), QStringLiteral("grafico.png"),
-                   QStringLiteral("Imagens PNG (*.png)"), &SimulationForm::saveChart);
-          });
-  connect(action(this, QStringLiteral("Salvar médias como CSV…")), &QAction::triggered, this,
-          [this] {
-            saveAs(this, QStringLiteral("Salvar médias"), QStringLiteral("medias.csv"),
-                   QStringLiteral("Planilhas CSV (*.csv)"), &SimulationForm::saveMeans);
-          });
-  connect(action(this, QStringLiteral("Copiar estatísticas")), &QAction::triggered, this,
-          &SimulationForm::copyStatistics);
-  if (kind_ == WindowKind::Instant) {
-    QAction* curve = action(this, QStringLiteral("Mostrar curva normal da teoria"), {Qt::Key_N});
-    curve->setCheckable(true);
-    connect(curve, &QAction::toggled, this, &SimulationForm::showNormalCurve);
-  } else {
-    connect(action(this, QStringLiteral("Mais 10 médias"), {Qt::Key_D}), &QAction::triggered, this,
-            [this] { simulateMany(10); });
-    connect(action(this, QStringLiteral("Mais 100 médias"), {Qt::Key_C}), &QAction::triggered, this,
-            [this] { simulateMany(100); });
+  for (const MenuEntry& entry : simulationMenu(logic_.traits())) {
+    QAction* a = addMenuAction(this, entry);
+    switch (entry.command) {
+      case MenuCommand::SaveChart:
+        connect(a, &QAction::triggered, this,
+                [this, entry] { saveAs(this, *entry.save, &SimulationForm::saveChart); });
+        break;
+      case MenuCommand::SaveMeans:
+        connect(a, &QAction::triggered, this,
+                [this, entry] { saveAs(this, *entry.save, &SimulationForm::saveMeans); });
+        break;
+      case MenuCommand::CopyStatistics:
+        connect(a, &QAction::triggered, this, &SimulationForm::copyStatistics);
+        break;
+      case MenuCommand::NormalCurve:
+        connect(a, &QAction::toggled, this, &SimulationForm::showNormalCurve);
+        break;
+      case MenuCommand::TenMoreMeans:
+        connect(a, &QAction::triggered, this, [this] { simulateMany(10); });
+        break;
+      case MenuCommand::HundredMoreMeans:
+        connect(a, &QAction::triggered, this, [this] { simulateMany(100); });
+        break;
+      case MenuCommand::ZoomIn:
+        connect(a, &QAction::triggered, this, [this] { setZoom(zoom_ + kZoomStep); });
+        break;
+      case MenuCommand::ZoomOut:
+        connect(a, &QAction::triggered, this, [this] { setZoom(zoom_ - kZoomStep); });
+        break;
+      case MenuCommand::ActualSize:
+        connect(a, &QAction::triggered, this, [this] { setZoom(1.0); });
+        break;
+      case MenuCommand::FullScreen:
+        connect(a, &QAction::triggered, this,
+                [this] { isFullScreen() ? showNormal() : showFullScreen(); });
+        break;
+      case MenuCommand::CompareSampleSizes: break;
+    }
   }
-  connect(action(this, QStringLiteral("Ampliar"), {QKeySequence::ZoomIn, Qt::CTRL | Qt::Key_Equal}),
-          &QAction::triggered, this, [this] { setZoom(zoom_ + kZoomStep); });
-  connect(action(this, QStringLiteral("Reduzir"), {QKeySequence::ZoomOut}), &QAction::triggered,
-          this, [this] { setZoom(zoom_ - kZoomStep); });
-  connect(action(this, QStringLiteral("Tamanho original"), {Qt::CTRL | Qt::Key_0}),
-          &QAction::triggered, this, [this] { setZoom(1.0); });
-  connect(action(this, QStringLiteral("Tela cheia"), {Qt::Key_F11}), &QAction::triggered, this,
-          [this] { isFullScreen() ? showNormal() : showFullScreen(); });
   seedLine_ = new QAction(this);
   seedLine_->setEnabled(false);
 }
-
 void SimulationForm::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   menu.addActions(actions());
@@ -97,7 +99,8 @@ void SimulationForm::setZoom(double zoom) {
 }
 
 bool SimulationForm::saveChart(const QString& file) {
-  const Box& r = kChartRegion;
+  const WindowLayout& layout = simulationLayout(kind_);
+  const Box r = chartRegion(layout);
   const QRect area = snappedBox(r.left, r.top * zoom_, r.width * zoom_, r.height * zoom_);
   QImage picture(area.size(), QImage::Format_RGB32);
   QPainter painter(&picture);
