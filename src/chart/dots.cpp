@@ -4,9 +4,9 @@
 
 namespace varnesk {
 
-void AjustarColunas(ChartModel& chart, ChartState& state, float media) {
+void AjustarColunas(ChartModel& chart, ChartState& state, float mean) {
   const int classes = state.scale.NumeroClasses;
-  const auto c = static_cast<std::size_t>(classOfMean(media, state.LimitesClasses, 1, classes));
+  const auto c = static_cast<std::size_t>(classOfMean(mean, state.LimitesClasses, 1, classes));
   const auto count = static_cast<float>(++state.Frequencias[c]);
   const float bottom = chart.bottom();
   const float radius = state.RaioPonto;
@@ -17,9 +17,9 @@ void AjustarColunas(ChartModel& chart, ChartState& state, float media) {
   chart.surface.push_back({state.CentroColuna[c], y, radius});
 }
 
-void redrawDots(ChartModel& chart, const ChartState& state, int mostradas) {
+void redrawDots(ChartModel& chart, const ChartState& state, int shown) {
   chart.surface.clear();
-  if (mostradas <= 1) return;
+  if (shown <= 1) return;
   const float bottom = chart.bottom();
   const float radius = state.RaioPonto;
   for (int i = 1; i <= state.scale.NumeroClasses; ++i) {

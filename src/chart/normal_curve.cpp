@@ -6,10 +6,10 @@
 
 namespace varnesk {
 
-std::vector<Point> normalCurve(const ChartModel& chart, const ChartState& state, double menorMedia,
-                               double media, double desvio) {
+std::vector<Point> normalCurve(const ChartModel& chart, const ChartState& state, double lowest,
+                               double mean, double sd) {
   const int slots = state.scale.NumeroClasses + 1;
-  if (!(desvio > 0) || state.EscalaY <= 0 || slots < 2) return {};
+  if (!(sd > 0) || state.EscalaY <= 0 || slots < 2) return {};
   const Rect& frame = chart.Shape1;
   const double width = state.scale.AmplitudeClasse;
   const float slot = frame.width / static_cast<float>(slots);
@@ -17,10 +17,10 @@ std::vector<Point> normalCurve(const ChartModel& chart, const ChartState& state,
   std::vector<Point> pontos;
   for (int k = 0; k <= slots * kPorClasse; ++k) {
     const double classes = static_cast<double>(k) / kPorClasse;
-    const double z = (menorMedia + classes * width - media) / desvio;
+    const double z = (lowest + classes * width - mean) / sd;
     // Percent of the means in a class of this width around x: 100 * width * density(x).
     const double percent =
-        100 * width * std::exp(-z * z / 2) / (desvio * std::sqrt(2 * std::numbers::pi));
+        100 * width * std::exp(-z * z / 2) / (sd * std::sqrt(2 * std::numbers::pi));
     const float y = chart.bottom() - static_cast<float>(percent) * state.EscalaY;
     pontos.push_back({frame.left + static_cast<float>(classes) * slot, std::max(y, frame.top)});
   }

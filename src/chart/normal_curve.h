@@ -7,9 +7,9 @@
 
 namespace varnesk {
 
-// The points (twips) of N(media, desvio) as the percentage of means per class that it predicts,
-// across the chart's classes, cut at the frame's top. Empty when desvio is 0 or no run is shown.
-std::vector<Point> normalCurve(const ChartModel& chart, const ChartState& state, double menorMedia,
-                               double media, double desvio);
+// The points (twips) of N(mean, sd) as the percentage of means per class that it predicts,
+// across the chart's classes, cut at the frame's top. Empty when sd is 0 or no run is shown.
+std::vector<Point> normalCurve(const ChartModel& chart, const ChartState& state, double lowest,
+                               double mean, double sd);
 
 }  // namespace varnesk

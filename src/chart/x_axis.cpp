@@ -15,16 +15,16 @@ bool multipleOf(double value, int step) { return std::fmod(roundHalfEven(value),
 
 // The caption read back as a number, with the separator that the formatter wrote, so that the
 // labels shown do not depend on the regional settings.
-double captionValue(std::string caption, char separador) {
+double captionValue(std::string caption, char separator) {
   for (char& c : caption)
-    if (c == separador) c = '.';
+    if (c == separator) c = '.';
   return parseLeadingNumber(caption);
 }
 
 // Slot i (0..NumeroClasses) shows class i; labels name each new caption that is a multiple of
 // 0.5, and the first one always.
 void layOutInstant(ChartModel& chart, const ChartState& state, double menor,
-                   std::span<double> limits, const TextMeasure& medir, char separador) {
+                   std::span<double> limits, const TextMeasure& measure, char separator) {
   const Rect& frame = chart.Shape1;
   const int classes = state.scale.NumeroClasses;
   const float slot = frame.width / static_cast<float>(classes + 1);
@@ -37,10 +37,10 @@ void layOutInstant(ChartModel& chart, const ChartState& state, double menor,
     limits[u] = menor + i * state.scale.AmplitudeClasse;
     Label& label = chart.RotuloX[u];
     label.left = left - label.width / 2;  // centred on the slot's left edge, by the old width
-    label.setCaption(formatFixed(limits[u], 1, separador), medir);
+    label.setCaption(formatFixed(limits[u], 1, separator), measure);
     if (label.caption != previous) {
       previous = label.caption;
-      label.visible = i == 0 || multipleOf(captionValue(label.caption, separador) * 10,
+      label.visible = i == 0 || multipleOf(captionValue(label.caption, separator) * 10,
                                            state.scale.PassoRotulo);
     }
     Line& line = chart.LinhaGradeVertical[u];
@@ -51,7 +51,7 @@ void layOutInstant(ChartModel& chart, const ChartState& state, double menor,
 
 // Slot i - 1 shows class i (1..NumeroClasses); the last slot stays empty.
 float layOutStep(ChartModel& chart, ChartState& state, double menor, std::span<double> limits,
-                 const TextMeasure& medir, char separador) {
+                 const TextMeasure& measure, char separator) {
   const Rect& frame = chart.Shape1;
   const int classes = state.scale.NumeroClasses;
   const float slot = frame.width / static_cast<float>(classes + 1);
@@ -62,7 +62,7 @@ float layOutStep(ChartModel& chart, ChartState& state, double menor, std::span<d
     limits[u] = menor + (i - 1) * state.scale.AmplitudeClasse;
     Label& label = chart.RotuloX[u];
     label.left = frame.left + (fi - 1) * slot - label.width / 2;
-    label.setCaption(formatFixed(limits[u], 1, separador), medir);
+    label.setCaption(formatFixed(limits[u], 1, separator), measure);
     Line& line = chart.LinhaGradeVertical[u];
     line.x1 = line.x2 = frame.left + fi * slot;
     line.visible = true;
@@ -86,18 +86,18 @@ void placeMeanLine(ChartModel& chart, std::span<const double> limits, int classe
 }  // namespace
 
 void MontarEixoX(const ChartTraits& traits, ChartModel& chart, ChartState& state,
-                 const XAxisInput& dados, const TextMeasure& medir, char separador) {
+                 const XAxisInput& input, const TextMeasure& measure, char separator) {
   std::array<double, kBoundarySlots> limits{};
   const int classes = state.scale.NumeroClasses;
   // A mean on a boundary goes to the class above it; below the first tested boundary, to the
   // first class.
   const auto count = [&] {
-    countMeans(dados.sortedMeans, limits, traits.firstClass + 1, classes, state.Frequencias.data());
+    countMeans(input.sortedMeans, limits, traits.firstClass + 1, classes, state.Frequencias.data());
   };
   if (traits.percentAxis) {
-    layOutInstant(chart, state, dados.MenorMedia, limits, medir, separador);
+    layOutInstant(chart, state, input.MenorMedia, limits, measure, separator);
     count();
-    MontarEixoY(chart, state, static_cast<int>(dados.sortedMeans.size()), medir, separador);
+    MontarEixoY(chart, state, static_cast<int>(input.sortedMeans.size()), measure, separator);
     for (int i = 0; i <= classes; ++i) {
       Rect& column = chart.Coluna[static_cast<std::size_t>(i)];
       column.height = std::min(column.height, chart.Shape1.height);
@@ -105,8 +105,8 @@ void MontarEixoX(const ChartTraits& traits, ChartModel& chart, ChartState& state
       column.visible = true;
     }
   } else {
-    const float slot = layOutStep(chart, state, dados.MenorMedia, limits, medir, separador);
-    placeMeanLine(chart, limits, classes, slot, dados.MediaPopulacao);
+    const float slot = layOutStep(chart, state, input.MenorMedia, limits, measure, separator);
+    placeMeanLine(chart, limits, classes, slot, input.MediaPopulacao);
     count();
     state.LimitesClasses = limits;
   }

@@ -19,6 +19,6 @@ struct XAxisInput {
 // on the frame's bottom edge. Step-by-step window: classes 1..NumeroClasses, class centres,
 // boundaries and the mean line; no Y axis.
 void MontarEixoX(const ChartTraits& traits, ChartModel& chart, ChartState& state,
-                 const XAxisInput& dados, const TextMeasure& medir, char separador);
+                 const XAxisInput& input, const TextMeasure& measure, char separator);
 
 }  // namespace varnesk

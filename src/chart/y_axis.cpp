@@ -30,8 +30,8 @@ int bandsFor(long top) {
 
 // Picks the top of the axis for the largest class value, moves and captions the grid lines and
 // labels up to that top, and hides those above it (left over from a scale with more bands).
-YAxis buildAxis(ChartModel& chart, double largest, long multiple, const TextMeasure& medir,
-                char separador) {
+YAxis buildAxis(ChartModel& chart, double largest, long multiple, const TextMeasure& measure,
+                char separator) {
   YAxis axis;
   axis.TopoEscala = static_cast<long>(roundHalfEven(largest));
   while (axis.TopoEscala % multiple != 0) ++axis.TopoEscala;
@@ -54,7 +54,7 @@ YAxis buildAxis(ChartModel& chart, double largest, long multiple, const TextMeas
     line.visible = true;
     label.top = line.y1 - label.height / 2;
     label.visible = true;
-    label.setCaption(formatGeneral(step * i, separador), medir);
+    label.setCaption(formatGeneral(step * i, separator), measure);
     label.left = line.x1 - 10 - label.width;  // the new width: right edge 10 twips before the line
   }
   return axis;
@@ -62,17 +62,17 @@ YAxis buildAxis(ChartModel& chart, double largest, long multiple, const TextMeas
 
 }  // namespace
 
-void MontarEixoY(ChartModel& chart, ChartState& state, int contagem, const TextMeasure& medir,
-                 char separador) {
+void MontarEixoY(ChartModel& chart, ChartState& state, int count, const TextMeasure& measure,
+                 char separator) {
   const int classes = state.scale.NumeroClasses;
-  contagem = std::max(contagem, 1);  // no means: every class stays at 0 %
+  count = std::max(count, 1);  // no means: every class stays at 0 %
   double largest = 0;
   for (int i = 0; i <= classes; ++i) {
     double& value = state.Frequencias[static_cast<std::size_t>(i)];
-    value = value * 100 / contagem;
+    value = value * 100 / count;
     if (value > largest) largest = value;
   }
-  const YAxis axis = buildAxis(chart, largest, kInstantChart.axisMultiple, medir, separador);
+  const YAxis axis = buildAxis(chart, largest, kInstantChart.axisMultiple, measure, separator);
   const auto& lines = chart.LinhaGradeHorizontal;
   const float scale = (lines[0].y1 - lines[static_cast<std::size_t>(axis.NumeroDivisoes)].y1) /
                       static_cast<float>(axis.TopoEscala);
@@ -83,17 +83,17 @@ void MontarEixoY(ChartModel& chart, ChartState& state, int contagem, const TextM
   }
 }
 
-void MontarEixoY(ChartModel& chart, ChartState& state, std::span<const float> etapa, int mostradas,
-                 const TextMeasure& medir, char separador) {
+void MontarEixoY(ChartModel& chart, ChartState& state, std::span<const float> stage, int shown,
+                 const TextMeasure& measure, char separator) {
   const int classes = state.scale.NumeroClasses;
   std::array<int, kFrequencySlots> counts{};
-  countMeans(etapa, state.LimitesClasses, kStepByStepChart.firstClass + 1, classes, counts.data());
+  countMeans(stage, state.LimitesClasses, kStepByStepChart.firstClass + 1, classes, counts.data());
   const int largest = *std::max_element(counts.begin(), counts.begin() + classes + 1);
 
-  const YAxis axis = buildAxis(chart, largest, kStepByStepChart.axisMultiple, medir, separador);
+  const YAxis axis = buildAxis(chart, largest, kStepByStepChart.axisMultiple, measure, separator);
   const float scale = chart.Shape1.height / static_cast<float>(axis.TopoEscala);
   state.RaioPonto = scale / 2;
-  redrawDots(chart, state, mostradas);
+  redrawDots(chart, state, shown);
 }
 
 }  // namespace varnesk

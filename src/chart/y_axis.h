@@ -7,15 +7,15 @@
 
 namespace varnesk {
 
-// Instant window: turns the counts of classes 0..NumeroClasses into percentages of `contagem`
+// Instant window: turns the counts of classes 0..NumeroClasses into percentages of `count`
 // means, builds the axis in percent and gives every column the height of its percentage.
-void MontarEixoY(ChartModel& chart, ChartState& state, int contagem, const TextMeasure& medir,
-                 char separador);
+void MontarEixoY(ChartModel& chart, ChartState& state, int count, const TextMeasure& measure,
+                 char separator);
 
-// Step-by-step window: counts `etapa` (the stored means that the current stage will show) into
+// Step-by-step window: counts `stage` (the stored means that the current stage will show) into
 // classes, builds the axis in numbers of means for the largest class, keeps the dot radius,
 // and redraws one dot per mean already shown (the counts in Frequencias) on the new scale.
-void MontarEixoY(ChartModel& chart, ChartState& state, std::span<const float> etapa, int mostradas,
-                 const TextMeasure& medir, char separador);
+void MontarEixoY(ChartModel& chart, ChartState& state, std::span<const float> stage, int shown,
+                 const TextMeasure& measure, char separator);
 
 }  // namespace varnesk

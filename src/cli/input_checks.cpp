@@ -6,8 +6,7 @@
 
 namespace varnesk {
 
-std::optional<std::string> validarEntradas(const std::string& tamanho,
-                                           const std::string& repeticoes) {
+std::optional<std::string> checkInputs(const std::string& tamanho, const std::string& repeticoes) {
   const double n = parseLeadingNumber(tamanho);
   const double r = parseLeadingNumber(repeticoes);
   if (const auto problem = sampleSizeProblem(n)) return std::string(*problem);

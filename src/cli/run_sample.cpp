@@ -14,7 +14,7 @@ namespace varnesk {
 ExitStatus runSample(const SimOptions& options) {
   std::uint64_t seed = 0;
   if (const auto problem = checkSeed(options, seed)) return refuse(ExitStatus::BadInput, *problem);
-  if (const auto problem = validarEntradas(options.sampleSize, options.repetitions))
+  if (const auto problem = checkInputs(options.sampleSize, options.repetitions))
     return refuse(ExitStatus::BadInput, *problem);
   const double n = parseLeadingNumber(options.sampleSize);
   const double r = parseLeadingNumber(options.repetitions);
@@ -37,7 +37,7 @@ ExitStatus runSample(const SimOptions& options) {
   } else {
     const Statistics statistics = CalcularEstatisticas(
         corrida.sortedMeans.values(), corrida.MediaGeral, MeanPrecision::Single, '.');
-    for (const std::string& line : linhasPainel(statistics)) out += line + '\n';
+    for (const std::string& line : panelLines(statistics)) out += line + '\n';
   }
   std::fputs(out.c_str(), stdout);
   return ExitStatus::Done;

@@ -9,7 +9,7 @@
 
 namespace varnesk {
 
-std::vector<std::string> linhasPainel(const Statistics& e) {
+std::vector<std::string> panelLines(const Statistics& e) {
   return {"Mínimo: " + e.minimum, "Q1: " + e.q1,      "Mediana: " + e.median, "Q3: " + e.q3,
           "Máximo: " + e.maximum, "Média: " + e.mean, "dp: " + e.sd};
 }

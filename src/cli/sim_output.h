@@ -10,7 +10,7 @@
 namespace varnesk {
 
 // The panel as seven lines "Caption: value", left to right as the window shows it.
-std::vector<std::string> linhasPainel(const Statistics& estatisticas);
+std::vector<std::string> panelLines(const Statistics& estatisticas);
 
 // The means in the order drawn, one a line, with 9 significant digits.
 std::string meansText(const SamplingRun& corrida);

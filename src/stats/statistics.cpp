@@ -6,13 +6,13 @@
 
 namespace varnesk {
 
-Statistics CalcularEstatisticas(std::span<const float> sorted, double mediaGeral,
-                                MeanPrecision precisao, char separador) {
+Statistics CalcularEstatisticas(std::span<const float> sorted, double overallMean,
+                                MeanPrecision precision, char separator) {
   Statistics out;
   const std::size_t count = sorted.size();
   if (count == 0) return {"-", "-", "-", "-", "-", "-", "-"};
   auto M = [&](std::size_t k) { return static_cast<double>(sorted[k - 1]); };  // 1-based
-  auto text = [&](double v) { return formatFixed(v, 3, separador); };
+  auto text = [&](double v) { return formatFixed(v, 3, separator); };
 
   const bool even = count % 2 == 0;
   out.median = text(even ? (M(count / 2) + M(count / 2 + 1)) / 2 : M(count / 2 + 1));
@@ -39,15 +39,15 @@ Statistics CalcularEstatisticas(std::span<const float> sorted, double mediaGeral
 
   out.minimum = text(M(1));
   out.maximum = text(M(count));
-  out.mean = text(mediaGeral);
+  out.mean = text(overallMean);
 
   if (count > 1) {
     float sum = 0.0f;  // rounded to single precision after every addition
     for (std::size_t i = 1; i <= count; ++i) {
       const double difference =
-          precisao == MeanPrecision::Single
-              ? static_cast<double>(sorted[i - 1] - static_cast<float>(mediaGeral))
-              : M(i) - mediaGeral;
+          precision == MeanPrecision::Single
+              ? static_cast<double>(sorted[i - 1] - static_cast<float>(overallMean))
+              : M(i) - overallMean;
       sum = static_cast<float>(static_cast<double>(sum) + difference * difference);
     }
     out.sd = text(std::sqrt(static_cast<double>(sum) / static_cast<double>(count - 1)));

@@ -15,7 +15,7 @@ struct Statistics {
 
 // `sorted` holds the means in ascending order (at least one). Quartiles need three means and
 // the standard deviation two; undefined ones read "-".
-Statistics CalcularEstatisticas(std::span<const float> sorted, double mediaGeral,
-                                MeanPrecision precisao, char separador);
+Statistics CalcularEstatisticas(std::span<const float> sorted, double overallMean,
+                                MeanPrecision precision, char separator);
 
 }  // namespace varnesk
