@@ -46,20 +46,33 @@ QWidget* clicar(QWidget* janela, const char* botao, QStringList escrever = {}) {
 }
 QString foco(QWidget* janela) { return janela->focusWidget()->objectName(); }
 
+// A step-by-step window of n 500 and R 150, opened from a configuration screen by Enter on
+// "Passo a Passo" (Enter presses the focused button, as Space does).
+SimulationForm* abrirPassoAPasso(Form2& inicio) {
+  inicio.show();
+  QWidget* config = clicar(&inicio, "Command1");
+  for (int i = 0; i < 2; ++i) controle(config, kCaixas[i])->setProperty("text", QStringList{"500", "150"}[i]);
+  controle(config, "Command3")->setFocus();
+  QTest::keyClick(controle(config, "Command3"), Qt::Key_Return);
+  return static_cast<SimulationForm*>(QApplication::activeModalWidget());
+}
+
 }  // namespace
 
-class JanelasTest : public QObject {
+class WindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
   void initTestCase() { prepareApplication(); }
 
-  void percursoCompleto() {
+  // The configuration screen refuses with its message and the focus on the box, warns and opens
+  // the instant window, takes it back, closes, and is built afresh the next time.
+  void configurationRefusesOpensAndTakesBack() {
     Form2 inicio(servicos());
     inicio.showMaximized();
+    const qsizetype antes = mensagens.size();
     QPointer<QWidget> config = clicar(&inicio, "Command1");
-    QCOMPARE(std::tuple(foco(config), controle(config, "Check1")->isVisible()),
-             std::tuple(kCaixas[0], false));
+    QCOMPARE(std::tuple(foco(config), controle(config, "Check1")->isVisible()), std::tuple(kCaixas[0], false));
     QCOMPARE(clicar(config, "Command1", {"", "1500"}), config.data());  // refused: the input stays
     QCOMPARE(std::tuple(mensagens.last(), foco(config), textos(config, kCaixas)),
              std::tuple("Form3: Preencha o campo: Tamanho da Amostra!", kCaixas[0], QStringList{"", "1500"}));
@@ -71,29 +84,44 @@ class JanelasTest : public QObject {
     const WindowModel& m = static_cast<SimulationForm*>(form1.data())->logic().model();
     QCOMPARE(textos(form1, {"MinimoLBL", "dpLBL"}), QStringList({m.MinimoLBL.caption.c_str(), m.dpLBL.caption.c_str()}));
     QVERIFY(clicar(form1, "Command3") == config && form1.isNull());
+    QCOMPARE(textos(config, kCaixas), (QStringList{"500", "1500"}));
+    QVERIFY(clicar(config, "Command2") == nullptr && config.isNull());
+    QCOMPARE(textos(clicar(&inicio, "Command1"), kCaixas), (QStringList{"1000", "100"}));  // built afresh
+    const int fins = encerramentos;
+    clicar(&inicio, "Command2");
+    inicio.close();
+    QCOMPARE(std::tuple(mensagens.size() - antes, encerramentos - fins), std::tuple(qsizetype{2}, 2));
+  }
 
-    qobject_cast<QLineEdit*>(controle(config, kCaixas[1]))->setText("150");
-    controle(config, "Command3")->setFocus();
-    QTest::keyClick(controle(config, "Command3"), Qt::Key_Return);  // Enter presses it, as Space does
-    QPointer<SimulationForm> form4 = static_cast<SimulationForm*>(QApplication::activeModalWidget());
+  // The step-by-step window by keyboard: Enter presses, D adds ten, the focus leaves Simular after
+  // the last mean (never for Encerrar), and the zoom keys scale the whole window and back.
+  void stepByStepByKeyboard() {
+    Form2 inicio(servicos());
+    QPointer<SimulationForm> form4 = abrirPassoAPasso(inicio);
     QCOMPARE(std::tuple(textos(form4, kCaixas), controle(form4, kCaixas[1])->isEnabled()),
              std::tuple(QStringList{"500", "0"}, false));
     QTest::keyClick(form4->focusWidget(), Qt::Key_Return);
     QVERIFY(QTest::qWaitForWindowActive(form4));
     QTest::keyClick(form4, Qt::Key_D);  // ten more
     QCOMPARE(textos(form4, kCaixas), (QStringList{"500", "11"}));
-    form4->simulateMany(200);  // past the last mean the focus leaves Simular, not for Encerrar
+    form4->simulateMany(200);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QCOMPARE(std::tuple(QApplication::activeModalWidget(), textos(form4, kCaixas), form4->logic().model().chart.surface.size(),
                         controle(form4, "Command1")->isEnabled()),
              std::tuple(form4.data(), QStringList{"500", "150"}, std::size_t{150}, false));
     const QRect simular = controle(form4, "Command1")->geometry();
     QTest::keyClick(form4, Qt::Key_Plus, Qt::ControlModifier);
-    QCOMPARE(std::tuple(form4->size(), controle(form4, "Command1")->geometry().width()),
-             std::tuple(QSize(904, 680), 100));
+    QCOMPARE(std::tuple(form4->size(), controle(form4, "Command1")->geometry().width()), std::tuple(QSize(904, 680), 100));
     QTest::keyClick(form4, Qt::Key_0, Qt::ControlModifier);
-    QCOMPARE(std::tuple(form4->size(), controle(form4, "Command1")->geometry()),
-             std::tuple(QSize(723, 544), simular));
+    QCOMPARE(std::tuple(form4->size(), controle(form4, "Command1")->geometry()), std::tuple(QSize(723, 544), simular));
+    form4->close();
+  }
+
+  // The means for a spreadsheet, the chart's picture and the statistics for the clipboard.
+  void exports() {
+    Form2 inicio(servicos());
+    QPointer<SimulationForm> form4 = abrirPassoAPasso(inicio);
+    form4->simulateMany(150);
     const QString pasta = QDir::tempPath() + "/varnesk_janelas_";
     QVERIFY(form4->saveMeans(pasta + ".csv") && form4->saveChart(pasta + ".png"));
     QFile csv(pasta + ".csv");
@@ -101,11 +129,16 @@ class JanelasTest : public QObject {
     QCOMPARE(QImage(pasta + ".png").size(), QSize(723, 442));
     form4->copyStatistics();
     QVERIFY(QApplication::clipboard()->text().startsWith("Mínimo\tQ1\tMediana\tQ3\tMáximo\tMédia\tdp\n"));
-    QVERIFY(clicar(form4, "Command3") == config && form4.isNull());
+    form4->close();
+  }
 
-    config->activateWindow();
+  // Ctrl+T on the configuration screen: the comparison of sample sizes, its table and refusals.
+  void comparison() {
+    Form2 inicio(servicos());
+    inicio.show();
+    QWidget* config = clicar(&inicio, "Command1");
     QVERIFY(QTest::qWaitForWindowActive(config));
-    QTest::keyClick(config, Qt::Key_T, Qt::ControlModifier);  // the comparison of sample sizes
+    QTest::keyClick(config, Qt::Key_T, Qt::ControlModifier);
     QWidget* comparacao = QApplication::activeModalWidget();
     QCOMPARE(comparacao->windowTitle(), "Comparar tamanhos de amostra");
     clicar(comparacao, "CompareButton");
@@ -115,15 +148,9 @@ class JanelasTest : public QObject {
     QVERIFY(mensagens.last().startsWith("ComparisonForm: Tamanho de amostra inválido: \"x\"") &&
             foco(comparacao) == "SampleSizesTXT");
     QVERIFY(clicar(comparacao, "CloseButton") == config);
-
-    QVERIFY(clicar(config, "Command2") == nullptr && config.isNull());
-    QCOMPARE(textos(clicar(&inicio, "Command1"), kCaixas), (QStringList{"1000", "100"}));  // built afresh
-    clicar(&inicio, "Command2");
-    inicio.close();
-    QCOMPARE(std::tuple(mensagens.size(), encerramentos), std::tuple(qsizetype{3}, 2));
   }
 
-  void populacaoIlegivelNaoAbreJanela() {
+  void unreadablePopulationOpensNoWindow() {
     Form2 inicio(servicos("/nonexistent/populacao.txt"));
     inicio.show();
     QWidget* config = clicar(&inicio, "Command1");
@@ -131,7 +158,7 @@ class JanelasTest : public QObject {
     QVERIFY(mensagens.last().startsWith("Form3: Não foi possível abrir o arquivo da população"));
   }
 
-  void disposicao() {
+  void layout() {
     Form2 inicio(servicos());
     Form3 config(servicos(), nullptr);
     SimulationForm form1(WindowKind::Instant, servicos(), nullptr);
@@ -174,7 +201,7 @@ class JanelasTest : public QObject {
     }
   }
 
-  void pintura() {
+  void painting() {
     for (const auto tipo : {WindowKind::Instant, WindowKind::StepByStep}) {
       SimulationForm janela(tipo, servicos(), nullptr);
       const bool instantanea = tipo == WindowKind::Instant;
@@ -212,5 +239,5 @@ class JanelasTest : public QObject {
   }
 };
 
-QTEST_MAIN(JanelasTest)
-#include "janelas_test.moc"
+QTEST_MAIN(WindowsTest)
+#include "windows_test.moc"
