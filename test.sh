@@ -12,7 +12,7 @@ cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan --parallel "$(nproc)"
 # The core, varnesk-sim and their tests once more with clang and LLVM's libc++, through the
-# core's stand-ins for the library parts that the browser edition's libc++ lacks.
+# core's stand-ins for the library features that the browser edition's libc++ lacks.
 cmake --preset libcxx >/dev/null
 cmake --build --preset libcxx
 ctest --preset libcxx --parallel "$(nproc)"

@@ -1,5 +1,5 @@
 #pragma once
-// Stand-ins for parts of the C++20 library that LLVM's libc++ gained late (the releases that
+// Stand-ins for C++20 library features that LLVM's libc++ gained late (the releases that
 // emscripten ships lack them), picked by the library's own feature-test macros; a build with
 // VARNESK_PORTABLE_FALLBACKS takes them everywhere, so that they are compiled and tested.
 // The number conversions have their own header, common/number_conversion.h.

@@ -7,7 +7,9 @@
 namespace varnesk {
 
 void adviseHugePages([[maybe_unused]] void* p, [[maybe_unused]] std::size_t bytes) {
-#if defined(MADV_HUGEPAGE)
+  // WebAssembly's memory has no pages to advise on: emscripten's madvise ignores the advice, and
+  // its debugging C library reports each call on the console.
+#if defined(MADV_HUGEPAGE) && !defined(__EMSCRIPTEN__)
   madvise(p, bytes, MADV_HUGEPAGE);
 #endif
 }
