@@ -5,10 +5,11 @@ namespace varnesk {
 namespace {
 
 // Every control of this window is on its client area, in the default font and colours.
+// Labels beside their boxes, their text centred in the row.
 ControlLayout control(std::string name, ControlKind kind, std::string caption, Box box,
                       int tabIndex = -1) {
-  ControlLayout c{std::move(name), kind, "", std::move(caption), box};
-  c.tabIndex = tabIndex;
+  ControlLayout c = varnesk::control(std::move(name), kind, "", std::move(caption), box, tabIndex);
+  c.autoSize = false;
   c.middle = kind == ControlKind::Label;
   return c;
 }

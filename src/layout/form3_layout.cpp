@@ -3,14 +3,6 @@
 namespace varnesk {
 namespace {
 
-ControlLayout control(const char* name, ControlKind kind, const char* in, const char* caption,
-                      Box box, int tab) {
-  ControlLayout c{name, kind, in, caption, box};
-  c.tabIndex = tab;
-  c.autoSize = kind == ControlKind::Label;
-  return c;
-}
-
 WindowLayout make() {
   using K = ControlKind;
   WindowLayout w{"Form3", "Configuração", 6405, 2355};

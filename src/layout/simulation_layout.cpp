@@ -29,18 +29,10 @@ constexpr std::array<ValueBox, 7> kPanel{{
 constexpr std::array<int, 7> kInstantLabelTabs{38, 39, 40, 44, 46, 49, 48};
 constexpr std::array<int, 7> kInstantTabs{41, 42, 43, 45, 47, 51, 50};
 
-ControlLayout control(std::string name, ControlKind kind, const char* in, std::string caption,
-                      Box box, int tab) {
-  ControlLayout c{std::move(name), kind, in, std::move(caption), box};
-  c.tabIndex = tab;
-  c.autoSize = kind == ControlKind::Label;
-  return c;
-}
-
 ControlLayout drawing(std::string name, ControlKind kind, Box box) {
-  ControlLayout c{std::move(name), kind, "", kind == ControlKind::Label ? "0" : "", box};
+  ControlLayout c =
+      control(std::move(name), kind, "", kind == ControlKind::Label ? "0" : "", box, -1);
   c.drawnByChart = true;
-  c.autoSize = kind == ControlKind::Label;
   return c;
 }
 

@@ -64,6 +64,15 @@ struct ControlLayout {
   std::string toolTip;
 };
 
+// A control at its tab position; a label takes the size of its caption, as most labels do.
+inline ControlLayout control(std::string name, ControlKind kind, std::string container,
+                             std::string caption, Box box, int tabIndex) {
+  ControlLayout c{std::move(name), kind, std::move(container), std::move(caption), box};
+  c.tabIndex = tabIndex;
+  c.autoSize = kind == ControlKind::Label;
+  return c;
+}
+
 struct WindowLayout {
   WindowLayout(std::string windowName, std::string title, float width, float height,
                std::optional<Color> colour = std::nullopt)

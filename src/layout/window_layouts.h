@@ -8,7 +8,9 @@ namespace varnesk {
 const WindowLayout& form2Layout();  // the start screen
 // Form2's Load centres its two panels, Frame1 and Frame2, on the whole screen: a panel's left
 // edge in twips, in single precision and unrounded.
-inline float centredOnScreen(float screenWidth, float panelWidth) { return (screenWidth - panelWidth) / 2; }
+inline float centredOnScreen(float screenWidth, float panelWidth) {
+  return (screenWidth - panelWidth) / 2;
+}
 const WindowLayout& form3Layout();  // the configuration screen
 // form1 (instant) or Form4 (step by step): the controls, the statistics panel and the chart's
 // elements (plot frame, grid lines, axis labels, columns, mean line).
