@@ -16,4 +16,4 @@ ctest --preset asan --parallel "$(nproc)"
 cmake --preset libcxx >/dev/null
 cmake --build --preset libcxx
 ctest --preset libcxx --parallel "$(nproc)"
-./tools/contar_linhas.sh
+./tools/count_lines.sh

@@ -13,6 +13,9 @@ inline constexpr std::string_view kStepByStepMaximum =
     "Número de Repetições Máximo para Passo a Passo é 1000";
 inline constexpr std::string_view kStepByStepMinimum = "Número de Repetições Mínimo é 100!";
 
+// The title of every message box.
+inline constexpr std::string_view kMessageBoxTitle = "Varnesk";
+
 // A seed given on the command line that is not a whole number from 0 to 2^64 - 1.
 inline std::string badSeedMessage(std::string_view text) {
   return "--semente: \"" + std::string(text) + "\" não é um inteiro de 0 a 18446744073709551615";

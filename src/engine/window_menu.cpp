@@ -20,8 +20,8 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits) {
   if (traits.normalCurve)
     menu.push_back({C::NormalCurve, "Mostrar curva normal da teoria", {"N"}, true, std::nullopt});
   if (traits.stepByStep) {
-    menu.push_back({C::TenMoreMeans, "Mais 10 médias", {"D"}, false, std::nullopt});
-    menu.push_back({C::HundredMoreMeans, "Mais 100 médias", {"C"}, false, std::nullopt});
+    menu.push_back({C::TenMoreMeans, "Mais 10 médias", {"D"}, false, std::nullopt, 10});
+    menu.push_back({C::HundredMoreMeans, "Mais 100 médias", {"C"}, false, std::nullopt, 100});
   }
   menu.push_back({C::ZoomIn, "Ampliar", {"Ctrl++", "Ctrl+="}, false, std::nullopt});
   menu.push_back({C::ZoomOut, "Reduzir", {"Ctrl+-"}, false, std::nullopt});

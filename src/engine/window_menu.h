@@ -33,6 +33,7 @@ struct MenuEntry {
   std::vector<std::string> keys;  // "Ctrl++", "F11", "N": the keys answer without the menu
   bool checkable = false;
   std::optional<SaveDialog> save;
+  int means = 0;  // how many means a batch adds, as that many clicks of Simular would
 };
 
 // A simulation window's menu, in order; its seed line (SimulationWindow::seedLine) follows it.

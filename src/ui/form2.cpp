@@ -26,7 +26,8 @@ void Form2::Load() {
   const auto screenWidth = static_cast<float>(screen()->geometry().width() * kTwipsPerPixel);
   for (const char* name : {"Frame1", "Frame2"}) {
     QWidget* panel = widgets_[name];
-    const float left = centredOnScreen(screenWidth, static_cast<float>(panel->width() * kTwipsPerPixel));
+    const float left =
+        centredOnScreen(screenWidth, static_cast<float>(panel->width() * kTwipsPerPixel));
     panel->move(toWholePixels(left), panel->y());
   }
 }

@@ -54,10 +54,8 @@ void SimulationForm::addActions() {
         connect(a, &QAction::toggled, this, &SimulationForm::showNormalCurve);
         break;
       case MenuCommand::TenMoreMeans:
-        connect(a, &QAction::triggered, this, [this] { simulateMany(10); });
-        break;
       case MenuCommand::HundredMoreMeans:
-        connect(a, &QAction::triggered, this, [this] { simulateMany(100); });
+        connect(a, &QAction::triggered, this, [this, means = entry.means] { simulateMany(means); });
         break;
       case MenuCommand::ZoomIn:
         connect(a, &QAction::triggered, this, [this] { setZoom(zoom_ + kZoomStep); });

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QMessageBox>
 
+#include "common/messages.h"
 #include "engine/population.h"
 #include "engine/run_seeder.h"
 
@@ -11,7 +12,10 @@ namespace varnesk::ui {
 
 namespace {
 void messageBox(QWidget* owner, const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Varnesk"), text, QMessageBox::Ok, owner);
+  QMessageBox box(QMessageBox::NoIcon,
+                  QString::fromUtf8(messages::kMessageBoxTitle.data(),
+                                    qsizetype(messages::kMessageBoxTitle.size())),
+                  text, QMessageBox::Ok, owner);
   box.exec();
 }
 }  // namespace

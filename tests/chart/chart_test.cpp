@@ -1,6 +1,6 @@
 // The chart in twips on the design-time frames: form1's bottom edge lies at 6315, Form4's at
 // 6300; classes of 0.1 from 1.0 unless a test says otherwise.
-#include "apoio.h"
+#include "support.h"
 
 namespace {
 

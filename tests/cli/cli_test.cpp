@@ -1,5 +1,5 @@
 // varnesk-sim's contract, end to end: exit statuses, messages, output, reproducibility.
-#include "apoio.h"
+#include "support.h"
 
 namespace {
 

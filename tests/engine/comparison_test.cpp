@@ -1,6 +1,6 @@
 // The precision lesson: each size's spread of means beside the standard error of theory, the
 // comparison window's checks, table and histograms, and the normal curve.
-#include "apoio.h"
+#include "support.h"
 #include "chart/comparison_chart.h"
 #include "engine/comparison_window.h"
 #include "engine/run_seeder.h"
@@ -154,7 +154,7 @@ TEST(NormalCurve, PercentOfTheMeansPerClassOnTheHistogramsAxis) {
   EXPECT_TRUE(normalCurve(m.chart, state, 1, 2.0, 0).empty());
 }
 
-TEST(Exportacao, MeansForAPortugueseSpreadsheetAndStatisticsForTheClipboard) {
+TEST(Export, MeansForAPortugueseSpreadsheetAndStatisticsForTheClipboard) {
   EXPECT_EQ(meansCsv({"C:\\a;b.txt", 578000, "1000", "100", 42, 1}, std::vector{2.5f, 0.1f}),
             "\xEF\xBB\xBF"
             "Arquivo da população;\"C:\\a;b.txt\"\r\nTamanho da população (N);578000\r\n"

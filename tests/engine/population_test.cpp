@@ -1,7 +1,7 @@
 // Population files as teachers bring them, through the reader and varnesk-sim: all values
 // loaded, or none with a message naming the file and the line, while the population read
 // before stays whole.
-#include "apoio.h"
+#include "support.h"
 
 namespace {
 

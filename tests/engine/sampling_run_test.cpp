@@ -1,4 +1,4 @@
-#include "apoio.h"
+#include "support.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ TEST(GerarAmostras, ChartRangeIsRoundedOutwardToHalves) {
   }
 }
 
-TEST(SortearMedias, SamplesTakeDistinctPositionsUniformly) {
+TEST(DrawMeans, SamplesTakeDistinctPositionsUniformly) {
   // Position k holds 2^k, so a sample's sum tells which positions it took: each position is
   // taken by n / N of the samples, below half the population, above it and at n = N.
   std::vector<double> powers(50), means(5000);
@@ -35,7 +35,7 @@ TEST(SortearMedias, SamplesTakeDistinctPositionsUniformly) {
   }
 }
 
-TEST(SortearMedias, MeansSpreadAsSamplesWithoutReplacement) {
+TEST(DrawMeans, MeansSpreadAsSamplesWithoutReplacement) {
   // A repeated position, a value left out of a sum or a mark left from an earlier sample moves
   // the mean or the variance sigma^2 / n * (N - n) / (N - 1) of the sample means.
   for (const auto& [size, n, samples] : {std::tuple{4000, 1, 4000}, {4000, 200, 2000}, {4000, 2001, 2000}, {4000, 3990, 2000}, {40000, 70, 1000}, {40000, 39999, 500}}) {
@@ -77,7 +77,7 @@ TEST(GerarAmostras, MeansInDrawOrderSortedAndSummedInSinglePrecision) {
   EXPECT_EQ(std::vector(&whole.Medias[1], &whole.Medias[4]), std::vector(3, fraction.Medias[1]));
 }
 
-TEST(RecusarAmostra, MoreValuesThanThePopulationHolds) {
+TEST(RefuseSampleSize, MoreValuesThanThePopulationHolds) {
   EXPECT_FALSE(refuseSampleSize(3.5, populationOf({1, 2, 3})));
   EXPECT_NE(refuseSampleSize(4, populationOf({1, 2, 3})).value_or("").find("3 valores"), std::string::npos);
   EXPECT_TRUE(refuseSampleSize(1, Population{}));

@@ -1,10 +1,10 @@
 // The simulation windows' logic and the configuration checks, with what students type (the same
 // texts through varnesk-sim) and with the largest runs.
-#include "apoio.h"
+#include "support.h"
 
 namespace {
 
-struct Janela : ::testing::Test {
+struct SimulationWindows : ::testing::Test {
   void SetUp() override {  // 2000 values from 0.5 to 10
     std::string content;
     for (int i = 0; i < 2000; ++i) content += formatFixed(0.5 + (i % 20) * 0.5, 1, '.') + "\n";
@@ -35,7 +35,7 @@ std::vector<std::string> refusal(Answer a) {  // the message, and the focus on t
   return {"message: " + std::string(kMessages[a]), a <= TG ? "focus: TamanhodaAmostraTXT" : "focus: NumeroRepeticoesTXT"};
 }
 
-TEST_F(Janela, EveryTextGetsItsMessageOrAWholeNumberOfSamples) {
+TEST_F(SimulationWindows, EveryTextGetsItsMessageOrAWholeNumberOfSamples) {
   const struct {
     std::string text;
     Answer size, instant, step;  // as sample size; as repetitions before each window
@@ -77,7 +77,7 @@ TEST_F(Janela, EveryTextGetsItsMessageOrAWholeNumberOfSamples) {
   }
 }
 
-TEST(Configuracao, TheSampleSizeIsCheckedBeforeTheRepetitions) {
+TEST(Configuration, TheSampleSizeIsCheckedBeforeTheRepetitions) {
   for (auto click : {instantClicked, stepByStepClicked}) {
     RecordingPlatform p;
     EXPECT_EQ(click("", "", p), WindowToOpen::None);
@@ -85,7 +85,7 @@ TEST(Configuracao, TheSampleSizeIsCheckedBeforeTheRepetitions) {
   }
 }
 
-TEST_F(Janela, StepByStepAxisFitsTheFirst100Then500Then1000StoredMeans) {
+TEST_F(SimulationWindows, StepByStepAxisFitsTheFirst100Then500Then1000StoredMeans) {
   SimulationWindow w = open(WindowKind::StepByStep);
   ASSERT_TRUE(w.Load("3", "1000"));
   const auto expectedTop = [&](std::size_t stage) {  // the largest class, up to a multiple of 10
@@ -110,7 +110,7 @@ TEST_F(Janela, StepByStepAxisFitsTheFirst100Then500Then1000StoredMeans) {
   EXPECT_NE(expectedTop(100), expectedTop(1000));
 }
 
-TEST_F(Janela, ThePanelShowsEachStatisticInItsBoxWithTheRegionalSeparator) {
+TEST_F(SimulationWindows, ThePanelShowsEachStatisticInItsBoxWithTheRegionalSeparator) {
   SimulationWindow w = open(WindowKind::Instant, {}, ',');
   ASSERT_TRUE(w.Load("10", "500"));
   w.simulate();
@@ -127,7 +127,7 @@ TEST_F(Janela, ThePanelShowsEachStatisticInItsBoxWithTheRegionalSeparator) {
     }
 }
 
-TEST_F(Janela, StepByStepReplaysTheRunToItsEnd) {
+TEST_F(SimulationWindows, StepByStepReplaysTheRunToItsEnd) {
   for (const auto& [text, total, refitClicks] : {std::tuple{"100", 100, std::vector<int>{}},
                                                  {"999.5", 1000, {102, 502}},
                                                  {"300.5", 300, {102}}}) {
@@ -161,7 +161,7 @@ TEST_F(Janela, StepByStepReplaysTheRunToItsEnd) {
   }
 }
 
-TEST_F(Janela, ReopeningReadsTheFileAgainOrRefusesToOpen) {
+TEST_F(SimulationWindows, ReopeningReadsTheFileAgainOrRefusesToOpen) {
   writeBytes(file, "1.0\n1.0\n");
   SimulationWindow w = open(WindowKind::StepByStep);
   ASSERT_TRUE(w.Load("1", "1000"));  // leaves means of another population beyond position 300
@@ -185,7 +185,7 @@ TEST_F(Janela, ReopeningReadsTheFileAgainOrRefusesToOpen) {
   }
 }
 
-TEST_F(Janela, InstantRunsCountEveryMeanOnceInsideTheFrame) {
+TEST_F(SimulationWindows, InstantRunsCountEveryMeanOnceInsideTheFrame) {
   std::string exact;
   for (int i = 0; i < 50000; ++i) exact += formatGeneral((i % 97) * 0.05, '.') + "\n";
   writeBytes(folder / "exata.txt", exact);
@@ -216,7 +216,7 @@ TEST_F(Janela, InstantRunsCountEveryMeanOnceInsideTheFrame) {
   }
 }
 
-TEST_F(Janela, ASeedRedoesTheRunOfVarneskSimAndBatchesAreClicks) {
+TEST_F(SimulationWindows, ASeedRedoesTheRunOfVarneskSimAndBatchesAreClicks) {
   const auto means = [](const SimulationWindow& w, int count) {
     std::string out;
     for (int i = 1; i <= count; ++i) out += formatSignificant(w.run().Medias[i], 9, '.') + "\n";

@@ -1,4 +1,4 @@
-#include "apoio.h"
+#include "support.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include "common/number_text.h"
 #include "engine/configuration.h"
 #include "engine/sampling_run.h"
-#include "registro.h"
-#include "verifica.h"
+#include "recording_platform.h"
+#include "check.h"
 
 using namespace varnesk;
 using namespace varnesk::apoio;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "common/number_text.h"
-#include "verifica.h"
+#include "check.h"
 
 using namespace varnesk;
 

@@ -35,7 +35,7 @@
 #include "engine/sampling_run.h"
 #include "engine/window_model.h"
 #include "engine/window_traits.h"
-#include "registro.h"
+#include "recording_platform.h"
 
 namespace varnesk::apoio {
 

@@ -8,4 +8,4 @@ count() {
     xargs -r cat | grep -cvE '^\s*(//.*|#( .*)?|/?\*.*)?$'
 }
 product=$(count src) tests=$(count tests fuzz)
-echo "Linhas de teste: $tests; de produto: $product; razão $((100 * tests / product)) %"
+echo "Test lines: $tests; product lines: $product; ratio $((100 * tests / product)) %"
