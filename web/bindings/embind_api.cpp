@@ -42,6 +42,17 @@ TextMeasure measureFrom(const val& function) {
   };
 }
 
+// embind hands a std::string to JS through a UTF-8 TextDecoder, which drops a leading
+// byte-order mark; the means' CSV starts with one to tell a spreadsheet its encoding, so the
+// mark is put back in front.
+val textKeepingMark(const std::string& bytes) {
+  static const std::string kMark = "\xEF\xBB\xBF";
+  if (bytes.compare(0, kMark.size(), kMark) != 0) return val(bytes);
+  return val::global("String")
+      .call<val>("fromCharCode", 0xFEFF)
+      .call<val>("concat", val(bytes.substr(kMark.size())));
+}
+
 bool setPopulation(const std::string& bytes, const val& /*name: the file is read by its place*/) {
   return writePopulation(kPopulationFile, bytes);
 }
@@ -94,7 +105,7 @@ EMSCRIPTEN_BINDINGS(varnesk_core) {
       .function("model", optional_override([](const Simulation& s) { return s.model(); }))
       .function("drawing", optional_override([](const Simulation& s) { return s.drawing(); }))
       .function("picture", optional_override([](const Simulation& s) { return s.picture(); }))
-      .function("meansCsv", optional_override([](const Simulation& s) { return s.meansCsv(); }))
+      .function("meansCsv", optional_override([](const Simulation& s) { return textKeepingMark(s.meansCsv()); }))
       .function("tabulatedStatistics", optional_override([](const Simulation& s) { return s.tabulatedStatistics(); }))
       .function("seedLine", optional_override([](const Simulation& s) { return s.seedLine(); }))
       .function("means", optional_override([](const Simulation& s) { return s.means(); }));
