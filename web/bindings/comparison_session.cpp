@@ -7,7 +7,8 @@ namespace varnesk {
 
 ComparisonSession::ComparisonSession(const std::string& seed, const std::string& separator,
                                      std::filesystem::path populationFile)
-    : window_(platform_, std::move(populationFile), seedSource(seed), decimalSeparator(separator)) {}
+    : window_(platform_, std::move(populationFile), seedSource(seed), decimalSeparator(separator)) {
+}
 
 std::string ComparisonSession::compare(const std::string& sampleSizes,
                                        const std::string& repetitions) {

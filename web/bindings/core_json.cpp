@@ -17,15 +17,14 @@ std::string_view nameOf(Enum e, const std::array<std::string_view, N>& names) {
 }
 
 constexpr std::array<std::string_view, 4> kFamilies{"MsSansSerif", "Verdana", "Arial", "Symbol"};
-constexpr std::array<std::string_view, 9> kKinds{"Label",     "TextBox", "Button",
-                                                 "CheckBox",  "Frame",   "Line",
-                                                 "Rectangle", "Table",   "Canvas"};
+constexpr std::array<std::string_view, 9> kKinds{
+    "Label", "TextBox", "Button", "CheckBox", "Frame", "Line", "Rectangle", "Table", "Canvas"};
 constexpr std::array<std::string_view, 3> kAlignments{"Left", "Right", "Center"};
 constexpr std::array<std::string_view, 2> kVertical{"Top", "Middle"};
 constexpr std::array<std::string_view, 11> kCommands{
-    "SaveChart",        "SaveMeans", "CopyStatistics", "NormalCurve",
-    "TenMoreMeans",     "HundredMoreMeans", "ZoomIn",  "ZoomOut",
-    "ActualSize",       "FullScreen",       "CompareSampleSizes"};
+    "SaveChart",         "SaveMeans", "CopyStatistics", "NormalCurve", "TenMoreMeans",
+    "HundredMoreMeans",  "ZoomIn",    "ZoomOut",        "ActualSize",  "FullScreen",
+    "CompareSampleSizes"};
 
 void writeOptionalColor(JsonWriter& json, std::string_view key, const std::optional<Color>& color) {
   if (!color) return;
@@ -185,8 +184,12 @@ void writeEvents(JsonWriter& json, const std::vector<FrontEndEvent>& events) {
   for (const FrontEndEvent& e : events) {
     json.beginObject();
     switch (e.type) {
-      case FrontEndEvent::Type::Message: json.key("type").value("message").key("text").value(e.text); break;
-      case FrontEndEvent::Type::Focus: json.key("type").value("focus").key("control").value(e.text); break;
+      case FrontEndEvent::Type::Message:
+        json.key("type").value("message").key("text").value(e.text);
+        break;
+      case FrontEndEvent::Type::Focus:
+        json.key("type").value("focus").key("control").value(e.text);
+        break;
       case FrontEndEvent::Type::Busy: json.key("type").value("busy").key("on").value(e.on); break;
     }
     json.endObject();

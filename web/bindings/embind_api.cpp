@@ -29,7 +29,8 @@ val& moduleMeasure() {
 
 // The page may pass what a text box holds as a string or as a number.
 std::string text(const val& value) {
-  return value.isString() ? value.as<std::string>() : val::global("String")(value).as<std::string>();
+  return value.isString() ? value.as<std::string>()
+                          : val::global("String")(value).as<std::string>();
 }
 
 // A JS function from a caption to {width, height} in twips.
@@ -86,10 +87,12 @@ EMSCRIPTEN_BINDINGS(varnesk_core) {
 
   emscripten::class_<ConfigurationSession>("Configuration")
       .constructor<>()
-      .function("instantClicked", optional_override([](ConfigurationSession& s, const val& n, const val& r) {
+      .function("instantClicked",
+                optional_override([](ConfigurationSession& s, const val& n, const val& r) {
                   return s.instantClicked(text(n), text(r));
                 }))
-      .function("stepByStepClicked", optional_override([](ConfigurationSession& s, const val& n, const val& r) {
+      .function("stepByStepClicked",
+                optional_override([](ConfigurationSession& s, const val& n, const val& r) {
                   return s.stepByStepClicked(text(n), text(r));
                 }));
 
@@ -100,13 +103,17 @@ EMSCRIPTEN_BINDINGS(varnesk_core) {
                   return s.load(text(n), text(r));
                 }))
       .function("simulate", optional_override([](Simulation& s) { return s.simulate(); }))
-      .function("simulateMany", optional_override([](Simulation& s, int times) { return s.simulateMany(times); }))
-      .function("showNormalCurve", optional_override([](Simulation& s, bool show) { return s.showNormalCurve(show); }))
+      .function("simulateMany",
+                optional_override([](Simulation& s, int times) { return s.simulateMany(times); }))
+      .function("showNormalCurve",
+                optional_override([](Simulation& s, bool show) { return s.showNormalCurve(show); }))
       .function("model", optional_override([](const Simulation& s) { return s.model(); }))
       .function("drawing", optional_override([](const Simulation& s) { return s.drawing(); }))
       .function("picture", optional_override([](const Simulation& s) { return s.picture(); }))
-      .function("meansCsv", optional_override([](const Simulation& s) { return textKeepingMark(s.meansCsv()); }))
-      .function("tabulatedStatistics", optional_override([](const Simulation& s) { return s.tabulatedStatistics(); }))
+      .function("meansCsv", optional_override(
+                                [](const Simulation& s) { return textKeepingMark(s.meansCsv()); }))
+      .function("tabulatedStatistics",
+                optional_override([](const Simulation& s) { return s.tabulatedStatistics(); }))
       .function("seedLine", optional_override([](const Simulation& s) { return s.seedLine(); }))
       .function("means", optional_override([](const Simulation& s) { return s.means(); }));
 

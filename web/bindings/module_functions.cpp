@@ -9,10 +9,10 @@
 namespace varnesk {
 
 std::string layoutJson(const std::string& windowName) {
-  const WindowLayout* layout = windowName == "Form2"            ? &form2Layout()
-                               : windowName == "Form3"          ? &form3Layout()
-                               : windowName == "form1"          ? &simulationLayout(WindowKind::Instant)
-                               : windowName == "Form4"          ? &simulationLayout(WindowKind::StepByStep)
+  const WindowLayout* layout = windowName == "Form2"   ? &form2Layout()
+                               : windowName == "Form3" ? &form3Layout()
+                               : windowName == "form1" ? &simulationLayout(WindowKind::Instant)
+                               : windowName == "Form4" ? &simulationLayout(WindowKind::StepByStep)
                                : windowName == "ComparisonForm" ? &comparisonLayout()
                                                                 : nullptr;
   JsonWriter json;

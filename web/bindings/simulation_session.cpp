@@ -12,8 +12,8 @@ SimulationSession::SimulationSession(const std::string& kind, const std::string&
                                      const std::string& separator, TextMeasure measure,
                                      std::filesystem::path populationFile)
     : window_(kind == "Form4" ? WindowKind::StepByStep : WindowKind::Instant,
-              {platform_, std::move(measure), decimalSeparator(separator), std::move(populationFile),
-               seedSource(seed)}) {}
+              {platform_, std::move(measure), decimalSeparator(separator),
+               std::move(populationFile), seedSource(seed)}) {}
 
 std::string SimulationSession::eventsAndModel() {
   JsonWriter json;

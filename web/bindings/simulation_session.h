@@ -16,10 +16,11 @@ class SimulationSession {
   SimulationSession(const std::string& kind, const std::string& seed, const std::string& separator,
                     TextMeasure measure, std::filesystem::path populationFile);
 
-  std::string load(const std::string& sampleSize, const std::string& repetitions);  // ok, events, model
-  std::string simulate();                   // events, model
-  std::string simulateMany(int times);      // events, model
-  std::string showNormalCurve(bool show);   // events, model
+  std::string load(const std::string& sampleSize,
+                   const std::string& repetitions);  // ok, events, model
+  std::string simulate();                            // events, model
+  std::string simulateMany(int times);               // events, model
+  std::string showNormalCurve(bool show);            // events, model
   std::string model() const;
   std::string drawing() const;
   std::string picture() const;  // region, drawing

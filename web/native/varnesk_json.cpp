@@ -11,7 +11,7 @@
 #include <iostream>
 #include <map>
 #include <memory>
-#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -36,65 +36,78 @@ std::vector<std::string> fields(const std::string& line) {
   return out;
 }
 
+using Args = std::vector<std::string>;
+
+std::string text(const std::string& s) { return jsonString(s); }
+std::string number(double value) { return JsonWriter().value(value).take(); }
+
 struct Interpreter {
   std::filesystem::path populationFile;
   std::unique_ptr<ConfigurationSession> configuration;
   std::unique_ptr<SimulationSession> simulation;
   std::unique_ptr<ComparisonSession> comparison;
 
-  using Args = std::vector<std::string>;
-  static std::string text(std::string s) { return jsonString(s); }
-  static std::string number(double value) { return JsonWriter().value(value).take(); }
+  using Call = std::function<std::string(const Args&)>;
+  const std::map<std::string, Call> calls{
+      {"setPopulation",
+       [this](const Args& a) {
+         std::ifstream in(a.at(0), std::ios::binary);
+         const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+         return writePopulation(populationFile, bytes) ? "true" : "false";
+       }},
+      {"layout", [](const Args& a) { return text(layoutJson(a.at(0))); }},
+      {"menu", [](const Args& a) { return text(menuJson(a.at(0))); }},
+      {"centredOnScreen",
+       [](const Args& a) {
+         return number(centredOnScreen(std::stof(a.at(0)), std::stof(a.at(1))));
+       }},
+      {"Configuration",
+       [this](const Args&) {
+         configuration = std::make_unique<ConfigurationSession>();
+         return "null";
+       }},
+      {"Configuration.instantClicked",
+       [this](const Args& a) { return text(configuration->instantClicked(a.at(0), a.at(1))); }},
+      {"Configuration.stepByStepClicked",
+       [this](const Args& a) { return text(configuration->stepByStepClicked(a.at(0), a.at(1))); }},
+      {"Simulation",
+       [this](const Args& a) {
+         simulation = std::make_unique<SimulationSession>(a.at(0), a.at(1), a.at(2),
+                                                          fixedTextMeasure, populationFile);
+         return "null";
+       }},
+      {"Simulation.load",
+       [this](const Args& a) { return text(simulation->load(a.at(0), a.at(1))); }},
+      {"Simulation.simulate", [this](const Args&) { return text(simulation->simulate()); }},
+      {"Simulation.simulateMany",
+       [this](const Args& a) { return text(simulation->simulateMany(std::stoi(a.at(0)))); }},
+      {"Simulation.showNormalCurve",
+       [this](const Args& a) { return text(simulation->showNormalCurve(a.at(0) == "true")); }},
+      {"Simulation.model", [this](const Args&) { return text(simulation->model()); }},
+      {"Simulation.drawing", [this](const Args&) { return text(simulation->drawing()); }},
+      {"Simulation.picture", [this](const Args&) { return text(simulation->picture()); }},
+      {"Simulation.meansCsv", [this](const Args&) { return text(simulation->meansCsv()); }},
+      {"Simulation.tabulatedStatistics",
+       [this](const Args&) { return text(simulation->tabulatedStatistics()); }},
+      {"Simulation.seedLine", [this](const Args&) { return text(simulation->seedLine()); }},
+      {"Simulation.means", [this](const Args&) { return text(simulation->means()); }},
+      {"Comparison",
+       [this](const Args& a) {
+         comparison = std::make_unique<ComparisonSession>(a.at(0), a.at(1), populationFile);
+         return "null";
+       }},
+      {"Comparison.compare",
+       [this](const Args& a) { return text(comparison->compare(a.at(0), a.at(1))); }},
+      {"Comparison.chart",
+       [this](const Args& a) {
+         return text(comparison->chart(std::stod(a.at(0)), std::stod(a.at(1))));
+       }},
+  };
 
-  std::string call(const std::string& name, const Args& a) {
-    const std::map<std::string, std::function<std::string()>> calls{
-        {"setPopulation",
-         [&] {
-           std::ifstream in(a.at(0), std::ios::binary);
-           const std::string bytes((std::istreambuf_iterator<char>(in)), {});
-           return writePopulation(populationFile, bytes) ? "true" : "false";
-         }},
-        {"layout", [&] { return text(layoutJson(a.at(0))); }},
-        {"menu", [&] { return text(menuJson(a.at(0))); }},
-        {"centredOnScreen",
-         [&] { return number(centredOnScreen(std::stof(a.at(0)), std::stof(a.at(1)))); }},
-        {"Configuration",
-         [&] {
-           configuration = std::make_unique<ConfigurationSession>();
-           return "null";
-         }},
-        {"Configuration.instantClicked", [&] { return text(configuration->instantClicked(a.at(0), a.at(1))); }},
-        {"Configuration.stepByStepClicked",
-         [&] { return text(configuration->stepByStepClicked(a.at(0), a.at(1))); }},
-        {"Simulation",
-         [&] {
-           simulation = std::make_unique<SimulationSession>(a.at(0), a.at(1), a.at(2), fixedTextMeasure,
-                                                            populationFile);
-           return "null";
-         }},
-        {"Simulation.load", [&] { return text(simulation->load(a.at(0), a.at(1))); }},
-        {"Simulation.simulate", [&] { return text(simulation->simulate()); }},
-        {"Simulation.simulateMany", [&] { return text(simulation->simulateMany(std::stoi(a.at(0)))); }},
-        {"Simulation.showNormalCurve", [&] { return text(simulation->showNormalCurve(a.at(0) == "true")); }},
-        {"Simulation.model", [&] { return text(simulation->model()); }},
-        {"Simulation.drawing", [&] { return text(simulation->drawing()); }},
-        {"Simulation.picture", [&] { return text(simulation->picture()); }},
-        {"Simulation.meansCsv", [&] { return text(simulation->meansCsv()); }},
-        {"Simulation.tabulatedStatistics", [&] { return text(simulation->tabulatedStatistics()); }},
-        {"Simulation.seedLine", [&] { return text(simulation->seedLine()); }},
-        {"Simulation.means", [&] { return text(simulation->means()); }},
-        {"Comparison",
-         [&] {
-           comparison = std::make_unique<ComparisonSession>(a.at(0), a.at(1), populationFile);
-           return "null";
-         }},
-        {"Comparison.compare", [&] { return text(comparison->compare(a.at(0), a.at(1))); }},
-        {"Comparison.chart",
-         [&] { return text(comparison->chart(std::stod(a.at(0)), std::stod(a.at(1)))); }},
-    };
+  std::string call(const std::string& name, const Args& args) const {
     const auto found = calls.find(name);
     if (found == calls.end()) throw std::invalid_argument("chamada desconhecida: " + name);
-    return found->second();
+    return found->second(args);
   }
 };
 
@@ -106,7 +119,8 @@ int main(int argc, char** argv) {
     std::fputs("uso: varnesk-json PASTA < chamadas\n", stderr);
     return 2;
   }
-  varnesk::Interpreter interpreter{std::filesystem::path(argv[1]) / "populacao.txt", {}, {}, {}};
+  varnesk::Interpreter interpreter;
+  interpreter.populationFile = std::filesystem::path(argv[1]) / "populacao.txt";
   std::string line;
   while (std::getline(std::cin, line)) {
     std::vector<std::string> f = varnesk::fields(line);
