@@ -20,7 +20,10 @@ set(VARNESK_INSTALL_PRIVATEDIR "lib/varnesk" CACHE STRING
 set(VARNESK_APP_ID "io.github.varnesk.Varnesk")
 set(_varnesk_packaging "${PROJECT_SOURCE_DIR}/packaging")
 
-set(_varnesk_programs varnesk-sim)
+set(_varnesk_programs)
+if(TARGET varnesk-sim)
+  list(APPEND _varnesk_programs varnesk-sim)
+endif()
 if(TARGET varnesk)
   list(PREPEND _varnesk_programs varnesk)
 endif()

@@ -12,6 +12,7 @@ packages=(
   dpkg-dev file desktop-file-utils appstream python3
   clang libclang-rt-14-dev llvm
   libc++-14-dev libc++abi-14-dev googletest
+  emscripten nodejs
 )
 missing=()
 for p in "${packages[@]}"; do

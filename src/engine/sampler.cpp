@@ -65,7 +65,10 @@ class SampleDrawer {
         positions_(marked_),
         wholePopulationMean_(marked_ == 0 ? sumUnmarked() / sampleSize_ : 0.0) {}
 
-  double mean(Xoshiro256pp& rng) {
+  // Kept a call of its own: the browsers' WebAssembly engines put a function's optimized code to
+  // use only from its next call on, so a run inlined into one call would stay in their quick
+  // first translation from start to end, twice as slow.
+  [[gnu::noinline]] double mean(Xoshiro256pp& rng) {
     // A sample of the whole population marks nothing: every such sample has the same sum.
     if (marked_ == 0) return wholePopulationMean_;
     markPositions(rng);

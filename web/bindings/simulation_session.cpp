@@ -1,0 +1,84 @@
+#include "simulation_session.h"
+
+#include "chart/chart_drawing.h"
+#include "core_json.h"
+#include "engine/sampling_run.h"
+#include "layout/window_layouts.h"
+#include "seed_source.h"
+
+namespace varnesk {
+
+SimulationSession::SimulationSession(const std::string& kind, const std::string& seed,
+                                     const std::string& separator, TextMeasure measure,
+                                     std::filesystem::path populationFile)
+    : window_(kind == "Form4" ? WindowKind::StepByStep : WindowKind::Instant,
+              {platform_, std::move(measure), decimalSeparator(separator),
+               std::move(populationFile), seedSource(seed)}) {}
+
+std::string SimulationSession::eventsAndModel() {
+  JsonWriter json;
+  json.beginObject().key("events");
+  writeEvents(json, platform_.take());
+  json.key("model");
+  writeModel(json, window_.model());
+  return json.endObject().take();
+}
+
+std::string SimulationSession::load(const std::string& sampleSize, const std::string& repetitions) {
+  const bool ok = window_.Load(sampleSize, repetitions);
+  JsonWriter json;
+  json.beginObject().key("ok").value(ok).key("events");
+  writeEvents(json, platform_.take());
+  json.key("model");
+  writeModel(json, window_.model());
+  return json.endObject().take();
+}
+
+std::string SimulationSession::simulate() {
+  window_.simulate();
+  return eventsAndModel();
+}
+
+std::string SimulationSession::simulateMany(int times) {
+  window_.simulateMany(times);
+  return eventsAndModel();
+}
+
+std::string SimulationSession::showNormalCurve(bool show) {
+  window_.showNormalCurve(show);
+  return eventsAndModel();
+}
+
+std::string SimulationSession::model() const {
+  JsonWriter json;
+  writeModel(json, window_.model());
+  return json.take();
+}
+
+std::string SimulationSession::drawing() const {
+  JsonWriter json;
+  writeDrawing(json, drawChart(window_.model().chart, simulationLayout(window_.traits().kind)));
+  return json.take();
+}
+
+std::string SimulationSession::picture() const {
+  const WindowLayout& layout = simulationLayout(window_.traits().kind);
+  const Box region = chartRegion(layout);
+  JsonWriter json;
+  json.beginObject().key("region");
+  writeBox(json, region);
+  json.key("drawing");
+  writeDrawing(json, chartPicture(window_.model().chart, layout, region));
+  return json.endObject().take();
+}
+
+std::string SimulationSession::means() const {
+  const SamplingRun& run = window_.run();
+  JsonWriter json;
+  json.beginArray();
+  for (std::int32_t r = 1; r <= run.sortedMeans.ContagemOrdenadas; ++r)
+    json.value(run.Medias[static_cast<std::size_t>(r)]);
+  return json.endArray().take();
+}
+
+}  // namespace varnesk

@@ -1,0 +1,40 @@
+#pragma once
+// One simulation window of the page, form1 or Form4: the window logic with its recorded
+// events, each call answered with the JSON text the page reads.
+#include <filesystem>
+#include <string>
+
+#include "common/controls.h"
+#include "engine/simulation_window.h"
+#include "recording_platform.h"
+
+namespace varnesk {
+
+class SimulationSession {
+ public:
+  // `kind` is "Form4" for the step-by-step window, anything else for the instant one.
+  SimulationSession(const std::string& kind, const std::string& seed, const std::string& separator,
+                    TextMeasure measure, std::filesystem::path populationFile);
+
+  std::string load(const std::string& sampleSize,
+                   const std::string& repetitions);  // ok, events, model
+  std::string simulate();                            // events, model
+  std::string simulateMany(int times);               // events, model
+  std::string showNormalCurve(bool show);            // events, model
+  std::string model() const;
+  std::string drawing() const;
+  std::string picture() const;  // region, drawing
+  std::string means() const;    // in the order drawn
+  // Plain texts, not JSON: they are saved, copied or shown as they are.
+  std::string meansCsv() const { return window_.meansCsv(); }
+  std::string tabulatedStatistics() const { return window_.tabulatedStatistics(); }
+  std::string seedLine() const { return window_.seedLine(); }
+
+ private:
+  std::string eventsAndModel();
+
+  RecordingPlatform platform_;
+  SimulationWindow window_;
+};
+
+}  // namespace varnesk

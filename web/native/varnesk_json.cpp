@@ -1,0 +1,137 @@
+// varnesk-json: the browser edition's calls run natively, so that a test holds the WebAssembly
+// module to the same bytes. Reads one call a line on standard input, its name and arguments
+// separated by tabs, as the worker names them ("Simulation" makes the session,
+// "Simulation.load" calls it); writes one line per call: the answer as a JSON string literal
+// (a number or true/false for the calls that answer one, null for a constructor). The
+// population is written into the folder given as the one argument.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "comparison_session.h"
+#include "configuration_session.h"
+#include "json_writer.h"
+#include "layout/window_layouts.h"
+#include "module_functions.h"
+#include "simulation_session.h"
+
+namespace varnesk {
+namespace {
+
+std::vector<std::string> fields(const std::string& line) {
+  std::vector<std::string> out(1);
+  for (const char c : line) {
+    if (c == '\t')
+      out.emplace_back();
+    else
+      out.back() += c;
+  }
+  return out;
+}
+
+using Args = std::vector<std::string>;
+
+std::string text(const std::string& s) { return jsonString(s); }
+std::string number(double value) { return JsonWriter().value(value).take(); }
+
+struct Interpreter {
+  std::filesystem::path populationFile;
+  std::unique_ptr<ConfigurationSession> configuration;
+  std::unique_ptr<SimulationSession> simulation;
+  std::unique_ptr<ComparisonSession> comparison;
+
+  using Call = std::function<std::string(const Args&)>;
+  const std::map<std::string, Call> calls{
+      {"setPopulation",
+       [this](const Args& a) {
+         std::ifstream in(a.at(0), std::ios::binary);
+         const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+         return writePopulation(populationFile, bytes) ? "true" : "false";
+       }},
+      {"layout", [](const Args& a) { return text(layoutJson(a.at(0))); }},
+      {"menu", [](const Args& a) { return text(menuJson(a.at(0))); }},
+      {"centredOnScreen",
+       [](const Args& a) {
+         return number(centredOnScreen(std::stof(a.at(0)), std::stof(a.at(1))));
+       }},
+      {"Configuration",
+       [this](const Args&) {
+         configuration = std::make_unique<ConfigurationSession>();
+         return "null";
+       }},
+      {"Configuration.instantClicked",
+       [this](const Args& a) { return text(configuration->instantClicked(a.at(0), a.at(1))); }},
+      {"Configuration.stepByStepClicked",
+       [this](const Args& a) { return text(configuration->stepByStepClicked(a.at(0), a.at(1))); }},
+      {"Simulation",
+       [this](const Args& a) {
+         simulation = std::make_unique<SimulationSession>(a.at(0), a.at(1), a.at(2),
+                                                          fixedTextMeasure, populationFile);
+         return "null";
+       }},
+      {"Simulation.load",
+       [this](const Args& a) { return text(simulation->load(a.at(0), a.at(1))); }},
+      {"Simulation.simulate", [this](const Args&) { return text(simulation->simulate()); }},
+      {"Simulation.simulateMany",
+       [this](const Args& a) { return text(simulation->simulateMany(std::stoi(a.at(0)))); }},
+      {"Simulation.showNormalCurve",
+       [this](const Args& a) { return text(simulation->showNormalCurve(a.at(0) == "true")); }},
+      {"Simulation.model", [this](const Args&) { return text(simulation->model()); }},
+      {"Simulation.drawing", [this](const Args&) { return text(simulation->drawing()); }},
+      {"Simulation.picture", [this](const Args&) { return text(simulation->picture()); }},
+      {"Simulation.meansCsv", [this](const Args&) { return text(simulation->meansCsv()); }},
+      {"Simulation.tabulatedStatistics",
+       [this](const Args&) { return text(simulation->tabulatedStatistics()); }},
+      {"Simulation.seedLine", [this](const Args&) { return text(simulation->seedLine()); }},
+      {"Simulation.means", [this](const Args&) { return text(simulation->means()); }},
+      {"Comparison",
+       [this](const Args& a) {
+         comparison = std::make_unique<ComparisonSession>(a.at(0), a.at(1), populationFile);
+         return "null";
+       }},
+      {"Comparison.compare",
+       [this](const Args& a) { return text(comparison->compare(a.at(0), a.at(1))); }},
+      {"Comparison.chart",
+       [this](const Args& a) {
+         return text(comparison->chart(std::stod(a.at(0)), std::stod(a.at(1))));
+       }},
+  };
+
+  std::string call(const std::string& name, const Args& args) const {
+    const auto found = calls.find(name);
+    if (found == calls.end()) throw std::invalid_argument("chamada desconhecida: " + name);
+    return found->second(args);
+  }
+};
+
+}  // namespace
+}  // namespace varnesk
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fputs("uso: varnesk-json PASTA < chamadas\n", stderr);
+    return 2;
+  }
+  varnesk::Interpreter interpreter;
+  interpreter.populationFile = std::filesystem::path(argv[1]) / "populacao.txt";
+  std::string line;
+  while (std::getline(std::cin, line)) {
+    std::vector<std::string> f = varnesk::fields(line);
+    const std::string name = f.front();
+    f.erase(f.begin());
+    try {
+      std::cout << interpreter.call(name, f) << '\n';
+    } catch (const std::exception& e) {
+      std::cerr << name << ": " << e.what() << '\n';
+      return 1;
+    }
+  }
+  return 0;
+}
