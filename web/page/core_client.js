@@ -18,6 +18,7 @@ export class CoreClient {
     this.onBusy = onBusy;
     this.pending = new Map();
     this.nextId = 1;
+    this.running = 0;
     worker.onmessage = ({ data }) => this.answer(data);
     worker.onerror = (event) => console.error('varnesk worker', event.message ?? event);
   }
@@ -26,16 +27,17 @@ export class CoreClient {
     const waiting = this.pending.get(id);
     if (!waiting) return;
     this.pending.delete(id);
-    if (this.pending.size === 0) this.onBusy(false);
+    if (waiting.busy && --this.running === 0) this.onBusy(false);
     if (error !== undefined) waiting.reject(new Error(error));
     else waiting.resolve(decode(result));
   }
 
-  send(message, transfer = []) {
+  // `busy`: the page waits for the answer; a closing window's farewell keeps nobody waiting.
+  send(message, transfer = [], busy = true) {
     const id = this.nextId++;
-    if (this.pending.size === 0) this.onBusy(true);
+    if (busy && this.running++ === 0) this.onBusy(true);
     return new Promise((resolve, reject) => {
-      this.pending.set(id, { resolve, reject });
+      this.pending.set(id, { resolve, reject, busy });
       this.worker.postMessage({ id, ...message }, transfer);
     });
   }
@@ -54,7 +56,7 @@ export class CoreClient {
     const session = await this.send({ call: 'open', args: [className, ...args] });
     return {
       call: (call, ...callArgs) => this.send({ session, call, args: callArgs }),
-      close: () => this.send({ session, call: 'close' }),
+      close: () => this.send({ session, call: 'close' }, [], false),
     };
   }
 }
