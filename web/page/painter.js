@@ -12,8 +12,9 @@ export function paintDrawing(ctx, drawing, { scale = 1, offsetX = 0, offsetY = 0
   const exactY = (twips) => (twips / TWIPS_PER_PIXEL) * scale - offsetY;
   const thickness = (pixels) => Math.max(1, Math.round(pixels * scale));
 
-  // Whole layout pixels [x0, x1) x [y0, y1).
-  const fillPixels = (x0, y0, x1, y1) => ctx.fillRect(x(x0), y(y0), x(x1) - x(x0), y(y1) - y(y0));
+  // Whole layout pixels [x0, x1) x [y0, y1); on a screen scaled down, still one device pixel.
+  const fillPixels = (x0, y0, x1, y1) =>
+    ctx.fillRect(x(x0), y(y0), Math.max(1, x(x1) - x(x0)), Math.max(1, y(y1) - y(y0)));
 
   // An unsmoothed straight line in device coordinates, `t` device pixels thick.
   const plainLine = (X1, Y1, X2, Y2, t) => {
@@ -58,7 +59,8 @@ export function paintDrawing(ctx, drawing, { scale = 1, offsetX = 0, offsetY = 0
         b.height = 2;
       }
       if (b.width < 1) return;
-      const [x0, y0, x1, y1] = [x(b.left), y(b.top), x(b.left + b.width), y(b.top + b.height)];
+      const [x0, y0] = [x(b.left), y(b.top)];
+      const [x1, y1] = [Math.max(x0 + 1, x(b.left + b.width)), Math.max(y0 + 1, y(b.top + b.height))];
       if (p.fill) {
         ctx.fillStyle = cssColor(p.fill);
         ctx.fillRect(x0, y0, x1 - x0, y1 - y0);
