@@ -21,12 +21,12 @@ export function regionalSeparator(language) {
   }
 }
 
-// The one-file page carries the worker's source; a served page loads it beside itself.
+// The one-file page carries the worker's source, bundled into a classic script: a page from
+// file:// may start a worker from a Blob URL, but not a module worker. A served page loads the
+// worker module beside itself.
 function startWorker() {
   const source = globalThis.VARNESK_EMBEDDED?.worker;
-  if (source) {
-    return new Worker(URL.createObjectURL(new Blob([source], { type: 'text/javascript' })), { type: 'module' });
-  }
+  if (source) return new Worker(URL.createObjectURL(new Blob([source], { type: 'text/javascript' })));
   return new Worker(new URL('./worker.js', import.meta.url), { type: 'module' });
 }
 
@@ -143,9 +143,12 @@ const cancelPress = (event) => {
 };
 for (const type of ['pointerup', 'pointercancel', 'pointermove']) document.addEventListener(type, cancelPress);
 
-// The installed, served page works offline too; a page from file:// has nothing to install.
-if (globalThis.VARNESK_EMBEDDED && location.protocol.startsWith('http') && 'serviceWorker' in navigator) {
-  navigator.serviceWorker.register('sw.js').catch((error) => console.error(error));
+// The one-file page, served, installs and then works offline; from file:// it has nothing to
+// install, and no manifest a browser would read.
+if (globalThis.VARNESK_EMBEDDED && location.protocol.startsWith('http')) {
+  const manifest = Object.assign(document.createElement('link'), { rel: 'manifest', href: 'manifest.webmanifest' });
+  document.head.append(manifest);
+  navigator.serviceWorker?.register('sw.js').catch((error) => console.error(error));
 }
 
 app.run(async () => {

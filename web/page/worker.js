@@ -1,9 +1,7 @@
 // The core runs here, off the page's thread: a run of 5000 samples of 50000 values keeps the
 // module busy for a while, and the page must still paint its busy pointer meanwhile.
 // Messages in: {id, call, args, session?}; out: {id, result} or {id, error}.
-import * as core from './varnesk_core.mjs';
-
-const createVarnesk = core.default ?? core.createVarnesk;
+import createVarnesk from './varnesk_core.mjs';
 
 // The auto-sized axis labels take the size of their caption in the default font's stand-in,
 // the face the page draws them in, so that a label's box fits its text on screen.
