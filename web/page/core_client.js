@@ -46,6 +46,11 @@ export class CoreClient {
     return this.send({ call, args });
   }
 
+  // A question the page asks for its own layout, not a run the teacher waits for.
+  ask(call, ...args) {
+    return this.send({ call, args }, [], false);
+  }
+
   // The population goes over without a copy: the page keeps no use for it.
   setPopulation(bytes, name) {
     return this.send({ call: 'setPopulation', args: [bytes, name] }, [bytes.buffer]);

@@ -21,7 +21,7 @@ export class StartWindow extends AppWindow {
   fitted({ width }) {
     for (const name of ['Frame1', 'Frame2']) {
       const panel = this.view.layout.controls.find((c) => c.name === name);
-      this.app.core.call('centredOnScreen', width * 15, panel.box.width).then((left) => {
+      this.app.core.ask('centredOnScreen', width * 15, panel.box.width).then((left) => {
         this.control(name).style.left = `${wholePixels(left)}px`;
       });
     }

@@ -21,7 +21,13 @@ test('from the start screen to an instant run and back', async () => {
   const { page } = await open(browser, server.url);
   await click(page, 'Form2', 'Command1');
   assert.equal(await topWindow(page), 'Form3');
-  assert.equal(await focused(page), 'TamanhodaAmostraTXT', 'the focus opens in the first control of the tab order');
+  const order = [];
+  for (let i = 0; i < 6; i++) {
+    order.push(await focused(page));
+    await page.keyboard.press('Tab');
+  }
+  assert.deepEqual(order, ['TamanhodaAmostraTXT', 'Command2', 'NumeroRepeticoesTXT', 'Command3', 'Command1', 'TamanhodaAmostraTXT'],
+    'the focus opens in the first control of the tab order, and Tab goes round it');
 
   // Each refusal: the core's message in a box titled Varnesk, then the focus on the box to correct.
   const refusals = [
@@ -50,6 +56,7 @@ test('from the start screen to an instant run and back', async () => {
   const panel = await page.$$eval('[data-window="form1"] .value-box', (boxes) => boxes.map((b) => b.textContent));
   assert.equal(panel.length, 7);
   for (const value of panel) assert.match(value, /^-?\d+,\d{3}$|^-$/, 'seven statistics with the regional comma');
+  assert.equal(await focused(page), 'Command1', 'Simular keeps the focus through the run');
   assert.notEqual(await page.$eval('[data-window="form1"] canvas.chart', (c) => c.getAttribute('aria-label')), '');
 
   await click(page, 'form1', 'Command3');
