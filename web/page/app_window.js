@@ -47,10 +47,3 @@ export class AppWindow {
     canvas.setAttribute('aria-label', drawingText(drawing));
   }
 }
-
-export function openWindow(app, WindowClass, ...args) {
-  return WindowClass.create(app, ...args).then((win) => {
-    if (win) app.desktop.open(win);
-    return win;
-  });
-}

@@ -33,8 +33,6 @@ const FAMILIES = {
   Symbol: "'DejaVu Sans', sans-serif",
 };
 
-export const DEFAULT_FONT = { family: 'MsSansSerif', points: 8.25, bold: false };
-
 export function fontPixels(font) {
   return Math.round((font.points * 96) / 72);
 }

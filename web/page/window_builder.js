@@ -117,7 +117,7 @@ export function buildWindow(layout, { chart = false } = {}) {
   root.className = 'window';
   root.dataset.window = layout.name;
   root.setAttribute('role', 'dialog');
-  root.setAttribute('aria-label', layout.caption.replace(/ {2,}/g, ' — '));
+  root.setAttribute('aria-label', layout.caption);
   const body = document.createElement('div');
   body.className = 'window-body';
   const title = document.createElement('div');
@@ -167,8 +167,8 @@ export function buildWindow(layout, { chart = false } = {}) {
     client,
     canvas,
     controls,
-    width: layout.clientWidth / 15,
-    height: layout.clientHeight / 15,
+    width: Math.round(layout.clientWidth / 15),
+    height: Math.round(layout.clientHeight / 15),
     // The controls that take the keyboard now, in the window's tab order.
     focusable: () => focusOrder.filter(canTakeFocus),
   };
