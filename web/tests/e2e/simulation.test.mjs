@@ -46,8 +46,9 @@ test('the menu of a seeded instant window: its entries, its seed line, the CSV, 
   await click(page, 'form1', 'Command1');
   await press(page, 'n');
 
-  const chart = await page.$('[data-window="form1"] canvas.chart');
-  await chart.click({ button: 'right' });
+  await page.keyboard.down('Shift'); // the menu from the keyboard first, then by the right button
+  await page.keyboard.press('F10');
+  await page.keyboard.up('Shift');
   await page.waitForSelector('.context-menu');
   const shown = await page.$$eval('.context-menu [role^="menuitem"]', (items) =>
     items.map((i) => [i.querySelector('.caption')?.textContent ?? i.textContent, i.getAttribute('aria-checked') ?? i.getAttribute('aria-disabled')]));
@@ -57,6 +58,7 @@ test('the menu of a seeded instant window: its entries, its seed line, the CSV, 
     ['Semente 42 · simulação 1 desta janela', 'true'],
   ]);
 
+  const chart = await page.$('[data-window="form1"] canvas.chart');
   const choose = async (command) => {
     if (!(await page.$('.context-menu'))) await chart.click({ button: 'right' });
     await page.waitForSelector('.context-menu');
