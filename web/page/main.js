@@ -1,0 +1,161 @@
+// The page: starts the core in its worker, hands it the default population and opens the start
+// screen; routes the keyboard, the right-click (or long press) and the menu to the top window.
+import { CoreClient } from './core_client.js';
+import { Desktop } from './desktop.js';
+import { closeMenu, entryForKey, menuIsOpen, showMenu } from './menu.js';
+import { defaultPopulation } from './population.js';
+import { StartWindow } from './start_windows.js';
+
+// `?semente=42` seeds every window's generator, as `varnesk --semente 42` does.
+function seedFromAddress() {
+  return new URLSearchParams(location.search).get('semente') ?? '';
+}
+
+// The decimal separator of the reader's region; the core's formats write one ASCII byte.
+export function regionalSeparator(language) {
+  try {
+    const part = new Intl.NumberFormat(language).formatToParts(1.5).find((p) => p.type === 'decimal');
+    return part?.value === ',' ? ',' : '.';
+  } catch {
+    return '.';
+  }
+}
+
+// The one-file page carries the worker's source, bundled into a classic script: a page from
+// file:// may start a worker from a Blob URL, but not a module worker. A served page loads the
+// worker module beside itself.
+function startWorker() {
+  const source = globalThis.VARNESK_EMBEDDED?.worker;
+  if (source) return new Worker(URL.createObjectURL(new Blob([source], { type: 'text/javascript' })));
+  return new Worker(new URL('./worker.js', import.meta.url), { type: 'module' });
+}
+
+const desktop = new Desktop(document.getElementById('desktop'));
+const app = {
+  desktop,
+  core: new CoreClient(startWorker(), (on) => desktop.setBusy(on)),
+  seed: seedFromAddress(),
+  separator: regionalSeparator(navigator.language),
+
+  // A click's work; a failure of the core is the developer's to see, not the teacher's.
+  run(work) {
+    return Promise.resolve()
+      .then(work)
+      .catch((error) => console.error(error));
+  },
+
+  async openWindow(WindowClass, ...args) {
+    const win = await WindowClass.create(app, ...args);
+    if (!win) return null;
+    desktop.open(win);
+    await win.afterOpen?.();
+    return win;
+  },
+
+  // Sair do Programa: every window closes; a browser tab opened by a script closes too.
+  end() {
+    closeMenu();
+    for (const win of [...desktop.stack].reverse()) win.session?.close();
+    desktop.closeAll();
+    document.body.dataset.state = 'closed';
+    window.close();
+  },
+};
+globalThis.varnesk = app;
+
+function blocked() {
+  return desktop.busyCount > 0 || menuIsOpen() || document.querySelector('dialog[open]') !== null;
+}
+
+async function openMenuOf(win, x, y) {
+  if (!win.menuEntries.length) return;
+  const lastLine = await win.menuLastLine();
+  showMenu({
+    entries: win.menuEntries,
+    isChecked: (entry) => win.isChecked(entry),
+    lastLine,
+    x,
+    y,
+    choose: (entry) => app.run(() => win.runCommand(entry)),
+  });
+}
+
+function typingIn(target) {
+  return target instanceof HTMLInputElement && target.type === 'text' && !target.disabled;
+}
+
+document.addEventListener('keydown', (event) => {
+  const win = desktop.top();
+  if (!win || blocked()) return;
+  if (event.key === 'Tab') {
+    event.preventDefault();
+    desktop.cycleFocus(win, event.shiftKey);
+    return;
+  }
+  if (event.key === 'ContextMenu' || (event.key === 'F10' && event.shiftKey)) {
+    event.preventDefault();
+    const at = (win.view.root.contains(document.activeElement) ? document.activeElement : win.view.client).getBoundingClientRect();
+    app.run(() => openMenuOf(win, at.left, at.bottom));
+    return;
+  }
+  const entry = entryForKey(win.menuEntries, event);
+  if (!entry || (typingIn(event.target) && !event.ctrlKey)) return;
+  event.preventDefault();
+  app.run(() => win.runCommand(entry));
+});
+
+document.addEventListener('contextmenu', (event) => {
+  const win = desktop.top();
+  if (!win?.view.root.contains(event.target)) return;
+  if (typingIn(event.target)) return; // a text box keeps the browser's own menu
+  event.preventDefault();
+  if (!blocked()) app.run(() => openMenuOf(win, event.clientX, event.clientY));
+});
+
+// A long press on a touch screen opens the menu, as the right button does.
+const LONG_PRESS_MS = 550;
+let press = null;
+// The finger that opened the menu lifts over it: that lift is not a choice.
+let swallowClick = false;
+document.addEventListener('click', (event) => {
+  if (!swallowClick) return;
+  swallowClick = false;
+  event.preventDefault();
+  event.stopPropagation();
+}, true);
+document.addEventListener('pointerdown', (event) => {
+  swallowClick = false;
+  const win = desktop.top();
+  if (event.pointerType !== 'touch' || !win?.view.root.contains(event.target) || typingIn(event.target)) return;
+  const { clientX: x, clientY: y } = event;
+  press = { x, y, timer: setTimeout(() => {
+    press = null;
+    if (blocked()) return;
+    swallowClick = true;
+    app.run(() => openMenuOf(win, x, y));
+  }, LONG_PRESS_MS) };
+});
+const cancelPress = (event) => {
+  if (!press) return;
+  if (event.type === 'pointermove' && Math.hypot(event.clientX - press.x, event.clientY - press.y) < 10) return;
+  clearTimeout(press.timer);
+  press = null;
+};
+for (const type of ['pointerup', 'pointercancel', 'pointermove']) document.addEventListener(type, cancelPress);
+
+// The one-file page, served, installs and then works offline; from file:// it has nothing to
+// install, and no manifest a browser would read.
+if (globalThis.VARNESK_EMBEDDED && location.protocol.startsWith('http')) {
+  const manifest = Object.assign(document.createElement('link'), { rel: 'manifest', href: 'manifest.webmanifest' });
+  document.head.append(manifest);
+  navigator.serviceWorker?.register('sw.js').catch((error) => console.error(error));
+}
+
+app.run(async () => {
+  await desktop.whileBusy(async () => {
+    const population = await defaultPopulation();
+    if (population) await app.core.setPopulation(population, 'populacao.txt');
+  });
+  await app.openWindow(StartWindow);
+  document.body.dataset.state = 'ready';
+});

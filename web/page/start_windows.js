@@ -1,0 +1,68 @@
+// The start screen (Form2) and the configuration screen (Form3).
+import { AppWindow } from './app_window.js';
+import { ComparisonWindow } from './comparison_window.js';
+import { SimulationWindow } from './simulation_window.js';
+import { wholePixels } from './style.js';
+
+export class StartWindow extends AppWindow {
+  static async create(app) {
+    const layout = await app.core.call('layout', 'Form2');
+    return new StartWindow(app, layout);
+  }
+
+  constructor(app, layout) {
+    super(app, layout);
+    this.maximized = layout.maximized;
+    this.onClick('Command1', () => this.app.openWindow(ConfigurationWindow));
+    this.onClick('Command2', () => this.app.end());
+  }
+
+  // The two panels are centred on the whole screen: here, the page's width.
+  fitted({ width }) {
+    for (const name of ['Frame1', 'Frame2']) {
+      const panel = this.view.layout.controls.find((c) => c.name === name);
+      this.app.core.ask('centredOnScreen', width * 15, panel.box.width).then((left) => {
+        this.control(name).style.left = `${wholePixels(left)}px`;
+      });
+    }
+  }
+}
+
+export class ConfigurationWindow extends AppWindow {
+  static async create(app) {
+    const [layout, menu, session] = await Promise.all([
+      app.core.call('layout', 'Form3'),
+      app.core.call('menu', 'Form3'),
+      app.core.open('Configuration'),
+    ]);
+    return new ConfigurationWindow(app, layout, menu, session);
+  }
+
+  constructor(app, layout, menu, session) {
+    super(app, layout);
+    this.menuEntries = menu;
+    this.session = session;
+    this.onClick('Command1', () => this.choose('instantClicked'));
+    this.onClick('Command3', () => this.choose('stepByStepClicked'));
+    this.onClick('Command2', () => this.close());
+  }
+
+  async choose(click) {
+    const sampleSize = this.text('TamanhodaAmostraTXT');
+    const repetitions = this.text('NumeroRepeticoesTXT');
+    const answer = await this.app.desktop.whileBusy(() => this.session.call(click, sampleSize, repetitions));
+    await this.app.desktop.showEvents(answer.events, this);
+    if (answer.open === 'form1' || answer.open === 'Form4') {
+      await this.app.openWindow(SimulationWindow, answer.open, sampleSize, repetitions, this);
+    }
+  }
+
+  async runCommand(entry) {
+    if (entry.command === 'CompareSampleSizes') await this.app.openWindow(ComparisonWindow);
+  }
+
+  close() {
+    this.session.close();
+    this.app.desktop.close(this);
+  }
+}

@@ -1,0 +1,55 @@
+// How the core's twips, colours and fonts look in the browser.
+
+export const TWIPS_PER_PIXEL = 15;
+
+// The desktop's two system colours, as the classic light theme paints them.
+const SYSTEM_COLORS = { ButtonFace: 'rgb(240, 240, 240)', WindowText: 'rgb(0, 0, 0)' };
+
+export function cssColor(color) {
+  if (!color) return undefined;
+  if (color.system) return SYSTEM_COLORS[color.system];
+  return `rgb(${color.r}, ${color.g}, ${color.b})`;
+}
+
+// The nearest whole number, halves away from zero, as the desktop rounds twips to pixels.
+export function wholePixels(twips) {
+  const pixels = twips / TWIPS_PER_PIXEL;
+  return Math.sign(pixels) * Math.round(Math.abs(pixels));
+}
+
+// Each edge goes to its own nearest pixel, so boxes that share an edge in twips share it on
+// screen too.
+export function snappedBox({ left, top, width, height }) {
+  const x0 = wholePixels(left);
+  const y0 = wholePixels(top);
+  return { left: x0, top: y0, width: wholePixels(left + width) - x0, height: wholePixels(top + height) - y0 };
+}
+
+// The stand-ins of the desktop's faces: MS Sans Serif is narrow, so its stand-in is condensed.
+const FAMILIES = {
+  MsSansSerif: "'DejaVu Sans Condensed', 'DejaVu Sans', sans-serif",
+  Verdana: "'DejaVu Sans', Verdana, sans-serif",
+  Arial: "'Liberation Sans', Arial, sans-serif",
+  Symbol: "'DejaVu Sans', sans-serif",
+};
+
+export function fontPixels(font) {
+  return Math.round((font.points * 96) / 72);
+}
+
+export function fontStretch(font) {
+  return font.family === 'MsSansSerif' ? 'condensed' : 'normal';
+}
+
+// A canvas' font, at `scale` device pixels per layout pixel; its stretch is set apart
+// (fontStretch), as a canvas takes it.
+export function canvasFont(font, scale = 1) {
+  return `${font.bold ? 'bold ' : ''}${fontPixels(font) * scale}px ${FAMILIES[font.family] ?? FAMILIES.MsSansSerif}`;
+}
+
+export function applyFont(element, font) {
+  element.style.fontFamily = FAMILIES[font.family] ?? FAMILIES.MsSansSerif;
+  element.style.fontSize = `${fontPixels(font)}px`;
+  element.style.fontWeight = font.bold ? 'bold' : 'normal';
+  element.style.fontStretch = fontStretch(font);
+}

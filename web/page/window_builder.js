@@ -1,0 +1,189 @@
+// Builds a window's elements from the core's description of it: every control at its box
+// (1 px = 15 twips), under its container, with its caption, font and colours. The chart's own
+// elements are not built: the core paints them in the window's drawing list.
+import { applyFont, cssColor, snappedBox } from './style.js';
+
+export const TITLE_BAR_HEIGHT = 22;
+
+const FOCUSABLE_KINDS = new Set(['TextBox', 'Button', 'CheckBox', 'Table']);
+
+function place(element, box) {
+  const b = snappedBox(box);
+  Object.assign(element.style, { left: `${b.left}px`, top: `${b.top}px`, width: `${b.width}px`, height: `${b.height}px` });
+}
+
+function label(c, containerBackground) {
+  const element = document.createElement('div');
+  element.className = 'label';
+  element.textContent = c.displayed ?? c.caption;
+  if (c.toolTip) element.title = c.toolTip;
+  element.style.color = cssColor(c.foreground ?? { system: 'WindowText' });
+  // An opaque label hides what lies beneath it (the chart), in its container's colour.
+  element.style.background = c.background ? cssColor(c.background) : c.transparent ? 'transparent' : containerBackground;
+  element.style.textAlign = c.alignment.toLowerCase();
+  if (c.middle) element.classList.add('middle');
+  if (c.wordWrap) element.classList.add('wrap');
+  if (c.border) element.classList.add('value-box');
+  if (c.autoSize) {
+    // Exactly the size of its caption, as the browser sets it.
+    const b = snappedBox(c.box);
+    Object.assign(element.style, { left: `${b.left}px`, top: `${b.top}px` });
+    element.classList.add('auto-size');
+  } else {
+    place(element, c.box);
+  }
+  return element;
+}
+
+function frame(c) {
+  const element = document.createElement('div');
+  element.className = 'frame';
+  element.style.background = cssColor(c.background ?? { system: 'ButtonFace' });
+  const border = document.createElement('div');
+  border.className = c.caption ? 'frame-border titled' : 'frame-border';
+  element.append(border);
+  if (c.caption) {
+    const title = document.createElement('span');
+    title.className = 'frame-title';
+    title.textContent = c.displayed ?? c.caption;
+    title.style.background = element.style.background;
+    element.append(title);
+  }
+  place(element, c.box);
+  return element;
+}
+
+function table(c) {
+  const element = document.createElement('div');
+  element.className = 'table';
+  const t = document.createElement('table');
+  const heading = t.createTHead().insertRow();
+  for (const text of c.caption.split('\t')) {
+    const cell = document.createElement('th');
+    cell.scope = 'col';
+    cell.textContent = text;
+    heading.append(cell);
+  }
+  t.createTBody();
+  element.append(t);
+  place(element, c.box);
+  return element;
+}
+
+function control(c, containerBackground) {
+  let element;
+  switch (c.kind) {
+    case 'Label':
+      return label(c, containerBackground);
+    case 'Frame':
+      return frame(c);
+    case 'Table':
+      return table(c);
+    case 'TextBox':
+      element = document.createElement('input');
+      element.type = 'text';
+      element.value = c.caption;
+      element.spellcheck = false;
+      element.autocomplete = 'off';
+      break;
+    case 'Button':
+      element = document.createElement('button');
+      element.type = 'button';
+      element.textContent = c.displayed ?? c.caption;
+      break;
+    case 'CheckBox': {
+      element = document.createElement('label');
+      const box = document.createElement('input');
+      box.type = 'checkbox';
+      element.append(box, c.displayed ?? c.caption);
+      break;
+    }
+    case 'Canvas':
+      element = document.createElement('canvas');
+      break;
+    default: // a line or a rectangle of the window's own, drawn as a bordered box
+      element = document.createElement('div');
+      element.style.border = `${c.lineWidth}px solid ${cssColor(c.foreground ?? { system: 'WindowText' })}`;
+  }
+  element.classList.add(c.kind.toLowerCase());
+  place(element, c.box);
+  return element;
+}
+
+// The window's elements: `root` (placed and scaled by the desktop), its title bar, its client
+// area, the chart's canvas beneath the controls when `chart`, and every control by name.
+export function buildWindow(layout, { chart = false } = {}) {
+  const root = document.createElement('section');
+  root.className = 'window';
+  root.dataset.window = layout.name;
+  root.setAttribute('role', 'dialog');
+  root.setAttribute('aria-label', layout.caption);
+  const body = document.createElement('div');
+  body.className = 'window-body';
+  const title = document.createElement('div');
+  title.className = 'title-bar';
+  title.textContent = layout.caption;
+  const client = document.createElement('div');
+  client.className = 'client';
+  client.tabIndex = -1;
+  const background = cssColor(layout.background ?? { system: 'ButtonFace' });
+  client.style.background = background;
+  body.append(title, client);
+  root.append(body);
+
+  let canvas = null;
+  if (chart) {
+    canvas = document.createElement('canvas');
+    canvas.className = 'chart';
+    canvas.setAttribute('role', 'img');
+    client.append(canvas);
+  }
+
+  const controls = new Map();
+  const byName = new Map(layout.controls.map((c) => [c.name, c]));
+  for (const c of layout.controls) {
+    if (c.drawnByChart) continue;
+    const container = c.container ? controls.get(c.container) : null;
+    const containerLayout = c.container ? byName.get(c.container) : null;
+    const element = control(c, containerLayout ? cssColor(containerLayout.background ?? { system: 'ButtonFace' }) : background);
+    element.dataset.control = c.name;
+    if (c.font) applyFont(element, c.font);
+    if (!c.visible) element.hidden = true;
+    if (!c.enabled) setEnabled(element, false);
+    if (c.kind === 'Table') element.tabIndex = 0;
+    (container ?? client).append(element);
+    controls.set(c.name, element);
+  }
+
+  const focusOrder = layout.controls
+    .filter((c) => !c.drawnByChart && FOCUSABLE_KINDS.has(c.kind) && c.tabIndex >= 0)
+    .sort((a, b) => a.tabIndex - b.tabIndex)
+    .map((c) => controls.get(c.name));
+
+  return {
+    layout,
+    root,
+    body,
+    client,
+    canvas,
+    controls,
+    width: Math.round(layout.clientWidth / 15),
+    height: Math.round(layout.clientHeight / 15),
+    // The controls that take the keyboard now, in the window's tab order.
+    focusable: () => focusOrder.filter(canTakeFocus),
+  };
+}
+
+export function focusTarget(element) {
+  return element.matches('label.checkbox') ? element.querySelector('input') : element;
+}
+
+export function setEnabled(element, enabled) {
+  focusTarget(element).disabled = !enabled;
+  element.classList.toggle('disabled', !enabled);
+}
+
+function canTakeFocus(element) {
+  if (element.hidden || element.closest('[hidden]')) return false;
+  return !focusTarget(element).disabled;
+}

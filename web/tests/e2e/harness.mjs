@@ -1,0 +1,116 @@
+// What the browser tests share: a small static server for the page (with the core's module
+// from VARNESK_CORE, or the fake one), Debian's chromium driven by puppeteer-core, and the
+// steps a teacher takes.
+import { mkdtemp, readFile, readdir, rm } from 'node:fs/promises';
+import { createServer } from 'node:http';
+import { tmpdir } from 'node:os';
+import { dirname, extname, join, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import puppeteer from 'puppeteer-core';
+
+const here = dirname(fileURLToPath(import.meta.url));
+export const WEB = resolve(here, '../..');
+export const CORE = process.env.VARNESK_CORE ? resolve(process.env.VARNESK_CORE) : join(WEB, 'tests/fake_core.mjs');
+export const POPULATION = join(WEB, '../data/populacao.txt');
+
+const TYPES = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript', '.css': 'text/css',
+  '.json': 'application/json', '.wasm': 'application/wasm', '.txt': 'text/plain', '.png': 'image/png',
+  '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json',
+};
+
+// Serves `root`; the core's module and whatever lies beside it (its wasm, the fake's fixtures)
+// answer from the module's own folder, and `population` stands for populacao.txt.
+export async function serve({ root = join(WEB, 'page'), population = POPULATION } = {}) {
+  const server = createServer(async (request, response) => {
+    const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+    const name = path === '/' ? '/index.html' : path;
+    const candidates = name === '/populacao.txt' ? [population]
+      : name === '/varnesk_core.mjs' ? [CORE] : [join(root, name), join(dirname(CORE), name)];
+    for (const file of candidates) {
+      if (!file.startsWith(root) && !file.startsWith(dirname(CORE)) && file !== population) continue;
+      try {
+        const body = await readFile(file);
+        response.writeHead(200, { 'content-type': TYPES[extname(file)] ?? 'application/octet-stream' });
+        return response.end(body);
+      } catch {
+        // the next place
+      }
+    }
+    response.writeHead(404).end();
+  });
+  await new Promise((done) => server.listen(0, '127.0.0.1', done));
+  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => new Promise((done) => server.close(done)) };
+}
+
+export async function launch() {
+  const profile = await mkdtemp(join(tmpdir(), 'varnesk-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+    headless: true,
+    userDataDir: profile,
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync',
+      // A reader in Brazil: the page takes its decimal separator from the browser's language.
+      '--accept-lang=pt-BR'],
+  });
+  browser.on('disconnected', () => rm(profile, { recursive: true, force: true, maxRetries: 5 }).catch(() => {}));
+  return browser;
+}
+
+// A page at `url` with downloads kept in a fresh folder, once the start screen is up.
+export async function open(browser, url, viewport = { width: 1024, height: 768 }) {
+  const page = await browser.newPage();
+  await page.setViewport(viewport);
+  const downloads = await mkdtemp(join(tmpdir(), 'varnesk-downloads-'));
+  const cdp = await page.createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  page.on('pageerror', (error) => console.error('page error:', error));
+  await page.goto(url);
+  await page.waitForSelector('[data-window="Form2"]');
+  return { page, downloads };
+}
+
+export const control = (win, name) => `[data-window="${win}"] [data-control="${name}"]`;
+
+export const idle = (page) => until(page, () => !document.documentElement.classList.contains('busy'));
+
+// A click on a control of the top window, and the core's work that follows it.
+export async function click(page, win, name) {
+  await page.waitForSelector(`[data-window="${win}"]:not([inert]) [data-control="${name}"]:not(:disabled)`);
+  await page.click(control(win, name));
+  await idle(page);
+}
+
+export async function type(page, win, name, text) {
+  await page.$eval(control(win, name), (box, value) => { box.value = value; }, text);
+}
+
+export async function until(page, condition, ...args) {
+  await page.waitForFunction(condition, { timeout: 15000 }, ...args);
+}
+
+// The top window, once no call runs.
+export async function topWindow(page) {
+  await idle(page);
+  return page.evaluate(() => document.querySelector('.window:not([inert])')?.dataset.window ?? null);
+}
+
+// The open message box's title and text, closed with its OK button.
+export async function answerMessage(page) {
+  const dialog = await page.waitForSelector('dialog.message-box[open]');
+  const shown = await dialog.evaluate((d) => ({ title: d.querySelector('.title-bar').textContent, text: d.querySelector('p').textContent }));
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('dialog.message-box', { hidden: true });
+  return shown;
+}
+
+export const focused = (page) => page.evaluate(() => document.activeElement?.dataset.control ?? null);
+
+export async function downloaded(folder, name) {
+  for (let i = 0; i < 100; i++) {
+    if ((await readdir(folder)).includes(name)) return readFile(join(folder, name));
+    await new Promise((done) => setTimeout(done, 100));
+  }
+  throw new Error(`${name} was not downloaded`);
+}

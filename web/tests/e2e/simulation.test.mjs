@@ -1,0 +1,88 @@
+// The simulation windows' keys and menu: the step window run to its end with C, the teacher's
+// menu with its seed line, and what its entries save and copy.
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+import { click, control, downloaded, focused, idle, launch, open, serve, topWindow, until } from './harness.mjs';
+
+let browser;
+let server;
+before(async () => {
+  [browser, server] = await Promise.all([launch(), serve()]);
+});
+after(async () => {
+  await browser.close();
+  await server.close();
+});
+
+async function openSimulation(page, button) {
+  await click(page, 'Form2', 'Command1');
+  await click(page, 'Form3', button); // the design values: samples of 1000, 100 repetitions
+}
+
+async function press(page, key) {
+  await page.keyboard.press(key);
+  await idle(page);
+}
+
+test('the step window runs to its end with D and C, and its Simular is then out of reach', async () => {
+  const { page } = await open(browser, server.url);
+  await openSimulation(page, 'Command3');
+  const counter = () => page.$eval(control('Form4', 'NumeroRepeticoesTXT'), (box) => box.value);
+  assert.equal(await counter(), '0');
+  await press(page, 'd');
+  assert.equal(await counter(), '10');
+  await press(page, 'c');
+  assert.equal(await counter(), '100');
+  assert.equal(await page.$eval(control('Form4', 'Command1'), (b) => b.disabled), true);
+  assert.equal(await focused(page), null, 'no button keeps the focus at the end');
+  await press(page, ' ');
+  assert.equal(await topWindow(page), 'Form4', 'one Space more does not close the finished chart');
+});
+
+test('the menu of a seeded instant window: its entries, its seed line, the CSV, the PNG, the copy', async () => {
+  const { page, downloads } = await open(browser, `${server.url}?semente=42`);
+  await browser.defaultBrowserContext().overridePermissions(server.url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+  await openSimulation(page, 'Command1');
+  await click(page, 'form1', 'Command1');
+  await press(page, 'n');
+
+  await page.keyboard.down('Shift'); // the menu from the keyboard first, then by the right button
+  await page.keyboard.press('F10');
+  await page.keyboard.up('Shift');
+  await page.waitForSelector('.context-menu');
+  const shown = await page.$$eval('.context-menu [role^="menuitem"]', (items) =>
+    items.map((i) => [i.querySelector('.caption')?.textContent ?? i.textContent, i.getAttribute('aria-checked') ?? i.getAttribute('aria-disabled')]));
+  const entries = await page.evaluate(() => globalThis.varnesk.core.call('menu', 'form1'));
+  assert.deepEqual(shown, [
+    ...entries.map((e) => [e.caption, e.checkable ? String(e.command === 'NormalCurve') : null]),
+    ['Semente 42 · simulação 1 desta janela', 'true'],
+  ]);
+
+  const chart = await page.$('[data-window="form1"] canvas.chart');
+  const choose = async (command) => {
+    if (!(await page.$('.context-menu'))) await chart.click({ button: 'right' });
+    await page.waitForSelector('.context-menu');
+    await page.click(`.context-menu [data-command="${command}"]`);
+    await idle(page);
+  };
+  await choose('SaveMeans');
+  const csv = await downloaded(downloads, 'medias.csv');
+  assert.deepEqual([...csv.subarray(0, 3)], [0xef, 0xbb, 0xbf]);
+  assert.ok(csv.subarray(3).toString('utf8').startsWith('Arquivo da população;'));
+
+  await choose('SaveChart');
+  const png = await downloaded(downloads, 'grafico.png');
+  assert.equal(png.subarray(1, 4).toString(), 'PNG');
+  // The region between the two frames, 10845 x 6620 twips from 800 down: each edge to its pixel.
+  assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [723, 442]);
+
+  await choose('CopyStatistics');
+  await until(page, async () => (await navigator.clipboard.readText()).startsWith('Mínimo\tQ1\tMediana'));
+
+  const width = () => page.$eval('[data-window="form1"]', (w) => w.getBoundingClientRect().width);
+  const before = await width();
+  await page.keyboard.down('Control');
+  await press(page, '=');
+  await page.keyboard.up('Control');
+  assert.equal(Math.round((await width()) / before * 100), 125);
+});

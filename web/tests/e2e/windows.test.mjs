@@ -1,0 +1,118 @@
+// The windows as a teacher walks them: start, configuration, its refusals, the instant window
+// and back; every element named after its window and control.
+import assert from 'node:assert/strict';
+import { writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { after, before, test } from 'node:test';
+import { answerMessage, click, control, focused, launch, open, serve, topWindow, type, until } from './harness.mjs';
+
+let browser;
+let server;
+before(async () => {
+  [browser, server] = await Promise.all([launch(), serve()]);
+});
+after(async () => {
+  await browser.close();
+  await server.close();
+});
+
+test('from the start screen to an instant run and back', async () => {
+  const { page } = await open(browser, server.url);
+  await click(page, 'Form2', 'Command1');
+  assert.equal(await topWindow(page), 'Form3');
+  const order = [];
+  for (let i = 0; i < 6; i++) {
+    order.push(await focused(page));
+    await page.keyboard.press('Tab');
+  }
+  assert.deepEqual(order, ['TamanhodaAmostraTXT', 'Command2', 'NumeroRepeticoesTXT', 'Command3', 'Command1', 'TamanhodaAmostraTXT'],
+    'the focus opens in the first control of the tab order, and Tab goes round it');
+
+  // Each refusal: the core's message in a box titled Varnesk, then the focus on the box to correct.
+  const refusals = [
+    ['60000', '100', 'Command1', 'Tamanho da Amostra muito Grande', 'TamanhodaAmostraTXT'],
+    ['abc', '100', 'Command3', 'Preencha o campo: Tamanho da Amostra!', 'TamanhodaAmostraTXT'],
+    ['1000', '50', 'Command3', 'Número de Repetições Mínimo é 100!', 'NumeroRepeticoesTXT'],
+  ];
+  for (const [n, r, button, message, focus] of refusals) {
+    await type(page, 'Form3', 'TamanhodaAmostraTXT', n);
+    await type(page, 'Form3', 'NumeroRepeticoesTXT', r);
+    await click(page, 'Form3', button);
+    assert.deepEqual(await answerMessage(page), { title: 'Varnesk', text: message });
+    assert.equal(await focused(page), focus, message);
+    assert.equal(await topWindow(page), 'Form3');
+  }
+
+  await type(page, 'Form3', 'TamanhodaAmostraTXT', '1000');
+  await type(page, 'Form3', 'NumeroRepeticoesTXT', '100');
+  await click(page, 'Form3', 'Command1');
+  assert.equal(await topWindow(page), 'form1');
+  assert.equal(await focused(page), 'Command1');
+  assert.equal(await page.$eval('[data-window="Form3"]', (w) => w.inert), true, 'only the top window takes input');
+
+  await page.keyboard.press('Enter'); // Enter presses the focused Simular
+  await until(page, () => document.querySelector('[data-control="dpLBL"]').textContent !== '0');
+  const panel = await page.$$eval('[data-window="form1"] .value-box', (boxes) => boxes.map((b) => b.textContent));
+  assert.equal(panel.length, 7);
+  for (const value of panel) assert.match(value, /^-?\d+,\d{3}$|^-$/, 'seven statistics with the regional comma');
+  assert.equal(await focused(page), 'Command1', 'Simular keeps the focus through the run');
+  assert.notEqual(await page.$eval('[data-window="form1"] canvas.chart', (c) => c.getAttribute('aria-label')), '');
+
+  await click(page, 'form1', 'Command3');
+  assert.equal(await topWindow(page), 'Form3');
+  assert.deepEqual(
+    await Promise.all(['TamanhodaAmostraTXT', 'NumeroRepeticoesTXT'].map((name) => page.$eval(control('Form3', name), (b) => b.value))),
+    ['1000', '100'],
+  );
+  await click(page, 'Form3', 'Command2');
+  assert.equal(await topWindow(page), 'Form2');
+  await click(page, 'Form2', 'Command2');
+  await until(page, () => document.body.dataset.state === 'closed');
+  assert.equal(await page.$$eval('.window', (w) => w.length), 0);
+});
+
+test('every window and every control it builds is named; chart elements are painted, not built', async () => {
+  const { page } = await open(browser, server.url);
+  const check = (name) => page.evaluate(async (win) => {
+    const layout = await globalThis.varnesk.core.call('layout', win);
+    const root = document.querySelector(`[data-window="${win}"]`);
+    return layout.controls
+      .map((c) => [c.name, root.querySelectorAll(`[data-control="${c.name}"]`).length, c.drawnByChart ? 0 : 1])
+      .filter(([, found, wanted]) => found !== wanted);
+  }, name);
+  await click(page, 'Form2', 'Command1');
+  await click(page, 'Form3', 'Command3'); // Form4 with the design values 1000 and 100
+  for (const win of ['Form2', 'Form3', 'Form4']) assert.deepEqual(await check(win), [], win);
+  await click(page, 'Form4', 'Command3');
+  await page.keyboard.down('Control');
+  await page.keyboard.press('t');
+  await page.keyboard.up('Control');
+  assert.equal(await topWindow(page), 'ComparisonForm');
+  assert.deepEqual(await check('ComparisonForm'), []);
+  await click(page, 'ComparisonForm', 'CompareButton');
+  await until(page, () => document.querySelectorAll('[data-control="ResultsTable"] tbody tr').length === 4);
+  await click(page, 'ComparisonForm', 'CloseButton');
+  await click(page, 'Form3', 'Command1');
+  assert.deepEqual(await check('form1'), []);
+});
+
+test('a population smaller than the sample refuses the load: its message, and no window opens', async () => {
+  const small = join(tmpdir(), 'varnesk-small-population.txt');
+  await writeFile(small, '2.35\n0.80\n1.97\n3.10\n1.42\n');
+  const smallServer = await serve({ population: small });
+  try {
+    const { page } = await open(browser, smallServer.url);
+    await click(page, 'Form2', 'Command1');
+    await click(page, 'Form3', 'Command1');
+    assert.deepEqual(await answerMessage(page), {
+      title: 'Varnesk',
+      text: 'Tamanho da Amostra maior que a população: a população tem 5 valores e cada amostra sorteia valores distintos.',
+    });
+    assert.equal(await topWindow(page), 'Form3');
+    assert.equal(await focused(page), 'TamanhodaAmostraTXT');
+    assert.equal(await page.$('[data-window="form1"]'), null);
+  } finally {
+    await smallServer.close();
+  }
+});
