@@ -12,8 +12,10 @@ packages=(
   dpkg-dev file desktop-file-utils appstream python3
   clang libclang-rt-14-dev llvm
   libc++-14-dev libc++abi-14-dev googletest
-  emscripten nodejs
+  emscripten nodejs chromium
 )
+# npm comes with some builds of nodejs, which then conflict with Debian's own npm package.
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -16,8 +16,8 @@ function measureText(text) {
   return { width: m.width * TWIPS_PER_PIXEL, height: height * TWIPS_PER_PIXEL };
 }
 
-const ready = createVarnesk({ measureText }).then((module) => {
-  if (typeof module.setTextMeasure === 'function') module.setTextMeasure(measureText);
+const ready = createVarnesk().then((module) => {
+  module.setMeasure(measureText);
   return module;
 });
 

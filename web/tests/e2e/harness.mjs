@@ -1,6 +1,6 @@
 // What the browser tests share: a small static server for the page (with the core's module
-// from VARNESK_CORE, or the fake one), Debian's chromium driven by puppeteer-core, and the
-// steps a teacher takes.
+// from VARNESK_CORE, by default the web build's), Debian's chromium driven by puppeteer-core,
+// and the steps a teacher takes.
 import { mkdtemp, readFile, readdir, rm } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
@@ -10,7 +10,7 @@ import puppeteer from 'puppeteer-core';
 
 const here = dirname(fileURLToPath(import.meta.url));
 export const WEB = resolve(here, '../..');
-export const CORE = process.env.VARNESK_CORE ? resolve(process.env.VARNESK_CORE) : join(WEB, 'tests/fake_core.mjs');
+export const CORE = resolve(process.env.VARNESK_CORE ?? join(WEB, '../build/web/web/varnesk_core.mjs'));
 export const POPULATION = join(WEB, '../data/populacao.txt');
 
 const TYPES = {
@@ -19,7 +19,7 @@ const TYPES = {
   '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json',
 };
 
-// Serves `root`; the core's module and whatever lies beside it (its wasm, the fake's fixtures)
+// Serves `root`; the core's module and whatever lies beside it
 // answer from the module's own folder, and `population` stands for populacao.txt.
 export async function serve({ root = join(WEB, 'page'), population = POPULATION } = {}) {
   const server = createServer(async (request, response) => {
