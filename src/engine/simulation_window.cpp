@@ -233,6 +233,24 @@ std::string SimulationWindow::tabulatedStatistics() const {
   return varnesk::tabulatedStatistics(state_->model);
 }
 
+std::string SimulationWindow::classTable() const {
+  const State& s = *state_;
+  if (s.run.sortedMeans.ContagemOrdenadas == 0) return {};
+  const Scale& scale = s.chart.scale;
+  const int first = s.traits.chart.firstClass;
+  std::string table;
+  for (int c = first; c <= scale.NumeroClasses; ++c) {
+    const double start = s.run.MenorMedia + (c - first) * scale.AmplitudeClasse;
+    const double value = s.chart.Frequencias[static_cast<std::size_t>(c)];
+    table += formatFixed(start, 2, s.env.separator) + " a " +
+             formatFixed(start + scale.AmplitudeClasse, 2, s.env.separator) + ": " +
+             (s.traits.chart.percentAxis ? formatFixed(value, 1, s.env.separator) + " %"
+                                         : formatWhole(static_cast<long long>(value)) + " médias") +
+             "\n";
+  }
+  return table;
+}
+
 const WindowModel& SimulationWindow::model() const { return state_->model; }
 const WindowTraits& SimulationWindow::traits() const { return state_->traits; }
 const SamplingRun& SimulationWindow::run() const { return state_->run; }

@@ -58,6 +58,10 @@ class SimulationWindow {
   // The means shown, in the order drawn, for a spreadsheet; the statistics for the clipboard.
   std::string meansCsv() const;
   std::string tabulatedStatistics() const;
+  // The histogram as text, for a screen reader in place of the chart: one line per class with
+  // its boundaries and what it holds (a percentage of the means, or a number of means shown);
+  // empty before the first run.
+  std::string classTable() const;
 
   const WindowModel& model() const;
   const WindowTraits& traits() const;

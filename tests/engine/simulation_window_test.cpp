@@ -121,6 +121,9 @@ TEST_F(SimulationWindows, ThePanelShowsEachStatisticInItsBoxWithTheRegionalSepar
             std::vector({e.minimum, e.q1, e.median, e.q3, e.maximum, e.mean, e.sd}));
   const auto value = [](std::string text) { return parseLeadingNumber(text.replace(text.find(','), 1, ".")); };
   EXPECT_LT(value(m.Q1LBL.caption), value(m.Q3LBL.caption));
+  const std::string classes = w.classTable();  // one line per class, 0 to NumeroClasses, in percent
+  EXPECT_EQ(std::count(classes.begin(), classes.end(), '\n'), w.scale().NumeroClasses + 1);
+  EXPECT_NE(classes.find(" %\n"), std::string::npos);
   for (const Label& l : m.chart.RotuloX)
     if (l.visible) {
       EXPECT_NE(l.caption.find(','), std::string::npos) << l.caption;

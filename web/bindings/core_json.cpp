@@ -166,7 +166,7 @@ void writeDrawing(JsonWriter& json, const DrawingList& drawing) {
   json.endArray();
 }
 
-void writeModel(JsonWriter& json, const WindowModel& model) {
+void writeModel(JsonWriter& json, const WindowModel& model, const std::string& classTable) {
   json.beginObject();
   for (const TextBox* box : {&model.TamanhodaAmostraTXT, &model.NumeroRepeticoesTXT}) {
     json.key(box->name).beginObject().key("text").value(box->text);
@@ -176,7 +176,7 @@ void writeModel(JsonWriter& json, const WindowModel& model) {
     json.key(button->name).beginObject().key("enabled").value(button->enabled).endObject();
   json.key("panel").beginObject();
   for (const PanelBox& box : kPanelBoxes) json.key(box.name).value((model.*box.box).caption);
-  json.endObject().endObject();
+  json.endObject().key("classes").value(classTable).endObject();
 }
 
 void writeEvents(JsonWriter& json, const std::vector<FrontEndEvent>& events) {

@@ -23,7 +23,7 @@ void writePrimitive(JsonWriter& json, const DrawingPrimitive& primitive);
 void writeDrawing(JsonWriter& json, const DrawingList& drawing);
 
 // A simulation window's text boxes, buttons and statistics panel; its chart is the drawing.
-void writeModel(JsonWriter& json, const WindowModel& model);
+void writeModel(JsonWriter& json, const WindowModel& model, const std::string& classTable = {});
 void writeEvents(JsonWriter& json, const std::vector<FrontEndEvent>& events);
 void writeMenu(JsonWriter& json, const std::vector<MenuEntry>& menu);
 void writeComparisonRows(JsonWriter& json, const std::vector<ComparisonCells>& rows);

@@ -20,7 +20,7 @@ std::string SimulationSession::eventsAndModel() {
   json.beginObject().key("events");
   writeEvents(json, platform_.take());
   json.key("model");
-  writeModel(json, window_.model());
+  writeModel(json, window_.model(), window_.classTable());
   return json.endObject().take();
 }
 
@@ -30,7 +30,7 @@ std::string SimulationSession::load(const std::string& sampleSize, const std::st
   json.beginObject().key("ok").value(ok).key("events");
   writeEvents(json, platform_.take());
   json.key("model");
-  writeModel(json, window_.model());
+  writeModel(json, window_.model(), window_.classTable());
   return json.endObject().take();
 }
 
@@ -51,7 +51,7 @@ std::string SimulationSession::showNormalCurve(bool show) {
 
 std::string SimulationSession::model() const {
   JsonWriter json;
-  writeModel(json, window_.model());
+  writeModel(json, window_.model(), window_.classTable());
   return json.take();
 }
 

@@ -58,6 +58,7 @@ export class SimulationWindow extends AppWindow {
       setEnabled(button, model[name].enabled);
     }
     for (const [name, caption] of Object.entries(model.panel)) this.control(name).textContent = caption;
+    this.classes = model.classes;
   }
 
   async simulate(call, ...args) {
@@ -74,6 +75,8 @@ export class SimulationWindow extends AppWindow {
 
   repaint() {
     this.paint(this.view.canvas, this.drawing, this.view.width, this.view.height);
+    // The chart's text alternative: the histogram's classes and what each holds, from the core.
+    if (this.classes) this.view.canvas.setAttribute('aria-label', this.classes);
   }
 
   menuLastLine() {

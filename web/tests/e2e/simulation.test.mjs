@@ -1,8 +1,12 @@
 // The simulation windows' keys and menu: the step window run to its end with C, the teacher's
 // menu with its seed line, and what its entries save and copy.
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { join } from 'node:path';
 import { after, before, test } from 'node:test';
-import { click, control, downloaded, focused, idle, launch, open, serve, topWindow, until } from './harness.mjs';
+import { WEB, click, control, downloaded, focused, idle, launch, open, serve, topWindow, until } from './harness.mjs';
+
+const SIM = process.env.VARNESK_SIM ?? join(WEB, '../build/release/bin/varnesk-sim');
 
 let browser;
 let server;
@@ -44,6 +48,12 @@ test('the menu of a seeded instant window: its entries, its seed line, the CSV, 
   await browser.defaultBrowserContext().overridePermissions(server.url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
   await openSimulation(page, 'Command1');
   await click(page, 'form1', 'Command1');
+  // The same seed, the same run as the desktop program's and varnesk-sim's.
+  const lines = execFileSync(SIM, ['-n', '1000', '-r', '100', '-s', '42'], { encoding: 'utf8' }).trim().split('\n');
+  const seeded = await page.$$eval('[data-window="form1"] .value-box', (boxes) => boxes.map((b) => b.textContent.replace(',', '.')));
+  assert.deepEqual(seeded, lines.map((line) => line.split(': ')[1]));
+  assert.match(await page.$eval('[data-window="form1"] canvas.chart', (c) => c.getAttribute('aria-label')),
+    /^(\d+[.,]\d\d a \d+[.,]\d\d: \d+[.,]\d %\n){21,}$/, 'the chart read as its table of classes');
   await press(page, 'n');
 
   await page.keyboard.down('Shift'); // the menu from the keyboard first, then by the right button
