@@ -6,6 +6,7 @@ import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import { dirname, extname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { after, before } from 'node:test';
 import puppeteer from 'puppeteer-core';
 
 const here = dirname(fileURLToPath(import.meta.url));
@@ -113,4 +114,17 @@ export async function downloaded(folder, name) {
     await new Promise((done) => setTimeout(done, 100));
   }
   throw new Error(`${name} was not downloaded`);
+}
+
+// One browser and one server of the page for a test file: started before its tests, closed after.
+export function sharedBrowser() {
+  const shared = {};
+  before(async () => {
+    [shared.browser, shared.server] = await Promise.all([launch(), serve()]);
+  });
+  after(async () => {
+    await shared.browser.close();
+    await shared.server.close();
+  });
+  return shared;
 }

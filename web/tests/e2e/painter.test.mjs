@@ -1,18 +1,10 @@
 // The drawing list's pixel rules, read back from the canvas: what snaps to whole pixels and how,
 // at the screen's density too.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
-import { launch, open, serve } from './harness.mjs';
+import { test } from 'node:test';
+import { open, sharedBrowser } from './harness.mjs';
 
-let browser;
-let server;
-before(async () => {
-  [browser, server] = await Promise.all([launch(), serve()]);
-});
-after(async () => {
-  await browser.close();
-  await server.close();
-});
+const shared = sharedBrowser();
 
 const red = { r: 255, g: 0, b: 0 };
 const black = { r: 0, g: 0, b: 0 };
@@ -38,7 +30,7 @@ const cases = [
 ];
 
 test('the pixel rules of the drawing list', async () => {
-  const { page } = await open(browser, server.url);
+  const { page } = await open(shared.browser, shared.server.url);
   const painted = await page.evaluate(async (all) => {
     const { paintDrawing } = await import('/painter.js');
     return all.map(([, primitive, scale, probes]) => {

@@ -1,18 +1,10 @@
 // The screens teachers have: every window fits, scaled down where it must; on a touch screen a
 // tap is a click and a long press opens the menu.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
-import { click, idle, launch, open, serve } from './harness.mjs';
+import { test } from 'node:test';
+import { click, idle, open, sharedBrowser } from './harness.mjs';
 
-let browser;
-let server;
-before(async () => {
-  [browser, server] = await Promise.all([launch(), serve()]);
-});
-after(async () => {
-  await browser.close();
-  await server.close();
-});
+const shared = sharedBrowser();
 
 const screens = [
   { width: 1024, height: 768 },
@@ -23,7 +15,7 @@ const screens = [
 
 for (const screen of screens) {
   test(`${screen.width} x ${screen.height}: the start screen fills it, the instant window fits in it`, async () => {
-    const { page } = await open(browser, server.url, screen);
+    const { page } = await open(shared.browser, shared.server.url, screen);
     const rect = (win) => page.$eval(`[data-window="${win}"]`, (w) => w.getBoundingClientRect().toJSON());
     const start = await rect('Form2');
     assert.deepEqual([start.left, start.top, Math.round(start.width)], [0, 0, screen.width]);

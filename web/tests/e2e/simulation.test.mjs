@@ -3,20 +3,12 @@
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { join } from 'node:path';
-import { after, before, test } from 'node:test';
-import { WEB, click, control, downloaded, focused, idle, launch, open, serve, topWindow, until } from './harness.mjs';
+import { test } from 'node:test';
+import { WEB, click, control, downloaded, focused, idle, open, topWindow, until, sharedBrowser } from './harness.mjs';
 
 const SIM = process.env.VARNESK_SIM ?? join(WEB, '../build/release/bin/varnesk-sim');
 
-let browser;
-let server;
-before(async () => {
-  [browser, server] = await Promise.all([launch(), serve()]);
-});
-after(async () => {
-  await browser.close();
-  await server.close();
-});
+const shared = sharedBrowser();
 
 async function openSimulation(page, button) {
   await click(page, 'Form2', 'Command1');
@@ -29,7 +21,7 @@ async function press(page, key) {
 }
 
 test('the step window runs to its end with D and C, and its Simular is then out of reach', async () => {
-  const { page } = await open(browser, server.url);
+  const { page } = await open(shared.browser, shared.server.url);
   await openSimulation(page, 'Command3');
   const counter = () => page.$eval(control('Form4', 'NumeroRepeticoesTXT'), (box) => box.value);
   assert.equal(await counter(), '0');
@@ -44,8 +36,8 @@ test('the step window runs to its end with D and C, and its Simular is then out 
 });
 
 test('the menu of a seeded instant window: its entries, its seed line, the CSV, the PNG, the copy', async () => {
-  const { page, downloads } = await open(browser, `${server.url}?semente=42`);
-  await browser.defaultBrowserContext().overridePermissions(server.url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+  const { page, downloads } = await open(shared.browser, `${shared.server.url}?semente=42`);
+  await shared.browser.defaultBrowserContext().overridePermissions(shared.server.url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
   await openSimulation(page, 'Command1');
   await click(page, 'form1', 'Command1');
   // The same seed, the same run as the desktop program's and varnesk-sim's.

@@ -4,21 +4,13 @@ import assert from 'node:assert/strict';
 import { writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { after, before, test } from 'node:test';
-import { answerMessage, click, control, focused, launch, open, serve, topWindow, type, until } from './harness.mjs';
+import { test } from 'node:test';
+import { answerMessage, click, control, focused, open, serve, topWindow, type, until, sharedBrowser } from './harness.mjs';
 
-let browser;
-let server;
-before(async () => {
-  [browser, server] = await Promise.all([launch(), serve()]);
-});
-after(async () => {
-  await browser.close();
-  await server.close();
-});
+const shared = sharedBrowser();
 
 test('from the start screen to an instant run and back', async () => {
-  const { page } = await open(browser, server.url);
+  const { page } = await open(shared.browser, shared.server.url);
   await click(page, 'Form2', 'Command1');
   assert.equal(await topWindow(page), 'Form3');
   const order = [];
@@ -73,7 +65,7 @@ test('from the start screen to an instant run and back', async () => {
 });
 
 test('every window and every control it builds is named; chart elements are painted, not built', async () => {
-  const { page } = await open(browser, server.url);
+  const { page } = await open(shared.browser, shared.server.url);
   const check = (name) => page.evaluate(async (win) => {
     const layout = await globalThis.varnesk.core.call('layout', win);
     const root = document.querySelector(`[data-window="${win}"]`);
@@ -102,7 +94,7 @@ test('a population smaller than the sample refuses the load: its message, and no
   await writeFile(small, '2.35\n0.80\n1.97\n3.10\n1.42\n');
   const smallServer = await serve({ population: small });
   try {
-    const { page } = await open(browser, smallServer.url);
+    const { page } = await open(shared.browser, smallServer.url);
     await click(page, 'Form2', 'Command1');
     await click(page, 'Form3', 'Command1');
     assert.deepEqual(await answerMessage(page), {
