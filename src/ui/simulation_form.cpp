@@ -14,7 +14,6 @@ namespace varnesk::ui {
 
 SimulationForm::SimulationForm(WindowKind kind, UiServices services, QWidget* owner)
     : QWidget(owner, frameFlags(simulationLayout(kind))),
-      kind_(kind),
       services_(std::move(services)),
       widgets_(this, simulationLayout(kind)),
       logic_(kind, WindowEnvironment{platform_, defaultMeasure(), regionalDecimalSeparator(),
@@ -63,7 +62,8 @@ void SimulationForm::showModel() {
 void SimulationForm::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.scale(zoom_, zoom_);
-  paintDrawing(painter, drawChart(logic_.model().chart, simulationLayout(kind_)), palette());
+  paintDrawing(painter, drawChart(logic_.model().chart, simulationLayout(logic_.traits().kind)),
+               palette());
 }
 
 }  // namespace varnesk::ui

@@ -46,7 +46,6 @@ class SimulationForm : public QWidget {
   void simulate();                     // Command1
   void showModel();
 
-  WindowKind kind_;
   UiServices services_;
   QtPlatform platform_{*this, services_};
   WindowWidgets widgets_;

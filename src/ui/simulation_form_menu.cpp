@@ -76,6 +76,7 @@ void SimulationForm::addActions() {
   seedLine_ = new QAction(this);
   seedLine_->setEnabled(false);
 }
+
 void SimulationForm::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   menu.addActions(actions());
@@ -97,7 +98,7 @@ void SimulationForm::setZoom(double zoom) {
 }
 
 bool SimulationForm::saveChart(const QString& file) {
-  const WindowLayout& layout = simulationLayout(kind_);
+  const WindowLayout& layout = simulationLayout(logic_.traits().kind);
   const Box r = chartRegion(layout);
   const QRect area = snappedBox(r.left, r.top * zoom_, r.width * zoom_, r.height * zoom_);
   QImage picture(area.size(), QImage::Format_RGB32);
@@ -105,8 +106,7 @@ bool SimulationForm::saveChart(const QString& file) {
   painter.translate(-area.topLeft());
   painter.scale(zoom_, zoom_);
   const QRectF whole(0, 0, r.width / kTwipsPerPixel, (r.top + r.height) / kTwipsPerPixel);
-  paintDrawing(painter, chartPicture(logic_.model().chart, simulationLayout(kind_), r), palette(),
-               whole);
+  paintDrawing(painter, chartPicture(logic_.model().chart, layout, r), palette(), whole);
   painter.end();
   return picture.save(file, "PNG") || notSaved(file);
 }
