@@ -2,6 +2,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <string_view>
+
 #include "engine/population.h"
 
 namespace varnesk {
@@ -11,7 +14,11 @@ std::variant<SimOptions, ExitStatus> readSimOptions(int argc, char** argv) {
                "varnesk-sim"};
   SimOptions o;
   auto* sizeOption = app.add_option("-n,--tamanho", o.sampleSize, "Tamanho da Amostra");
-  app.add_option("-r,--repeticoes", o.repetitions, "Número de Repetições")->required();
+  // Describing the population draws no sample, so it needs no number of repetitions; CLI11
+  // checks a required option before any flag is known, hence the look ahead.
+  const bool describing =
+      std::find(argv + 1, argv + argc, std::string_view("--descrever")) != argv + argc;
+  app.add_option("-r,--repeticoes", o.repetitions, "Número de Repetições")->required(!describing);
   app.add_option("-p,--populacao", o.populationFile,
                  "Arquivo da população (padrão: populacao.txt ao lado do programa)");
   auto* seedOption =
@@ -27,6 +34,12 @@ std::variant<SimOptions, ExitStatus> readSimOptions(int argc, char** argv) {
           ->excludes(sizeOption)
           ->excludes(meansFlag)
           ->excludes(histogramFlag);
+  app.add_option(
+      "--coluna", o.column,
+      "Coluna a ler num arquivo de várias: seu nome no cabeçalho ou seu número, de 1 em diante");
+  app.add_flag(
+      "--descrever", o.describe,
+      "Descreve a população lida (N, média, dp, mínimo, máximo) e como o arquivo foi lido");
   app.set_version_flag("--version", std::string("varnesk-sim ") + VARNESK_VERSION);
   try {
     app.parse(argc, argv);
@@ -40,7 +53,7 @@ std::variant<SimOptions, ExitStatus> readSimOptions(int argc, char** argv) {
     std::cerr << e.what() << "\n\n" << app.help();
     return ExitStatus::BadInput;
   }
-  if (!sizeOption->count() && !compareOption->count()) {
+  if (!o.describe && !sizeOption->count() && !compareOption->count()) {
     std::cerr << "Informe o tamanho da amostra (-n) ou os tamanhos a comparar (--comparar).\n\n"
               << app.help();
     return ExitStatus::BadInput;
@@ -53,6 +66,10 @@ std::variant<SimOptions, ExitStatus> readSimOptions(int argc, char** argv) {
 std::filesystem::path populationPath(const SimOptions& options) {
   return options.populationFile.empty() ? defaultPopulationPath()
                                         : std::filesystem::path(options.populationFile);
+}
+
+PopulationReading readPopulation(const SimOptions& options, Population& population) {
+  return LerPopulacao(populationPath(options), population, ReadOptions{options.column});
 }
 
 }  // namespace varnesk

@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "cli/exit_status.h"
+#include "engine/population.h"
 
 namespace varnesk {
 
@@ -16,6 +17,8 @@ struct SimOptions {
   std::string sampleSizes;
   bool means = false;      // --medias
   bool histogram = false;  // --histograma
+  std::string column;      // --coluna: the column of a file of several
+  bool describe = false;   // --descrever: the population and how it was read, and no run
 };
 
 // The options, or how to end when they are not a run: Done once the help or the version is
@@ -24,5 +27,8 @@ std::variant<SimOptions, ExitStatus> readSimOptions(int argc, char** argv);
 
 // The population file asked for, or populacao.txt beside the program.
 std::filesystem::path populationPath(const SimOptions& options);
+
+// The population file, read as the options ask.
+PopulationReading readPopulation(const SimOptions& options, Population& population);
 
 }  // namespace varnesk

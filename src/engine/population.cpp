@@ -3,10 +3,15 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <optional>
 #include <system_error>
+#include <utility>
 
 #include "common/field_reader.h"
+#include "common/field_splitter.h"
 #include "common/line_reader.h"
+#include "common/shown_field.h"
+#include "engine/format_detection.h"
 #include "platform/program_folder.h"
 
 namespace varnesk {
@@ -14,21 +19,9 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-// A field as it may be quoted in a message: short, one line, printable.
-std::string shownField(std::string_view field) {
-  constexpr std::size_t kMax = 40;
-  std::string out;
-  for (std::size_t i = 0; i < field.size() && i < kMax; ++i) {
-    const auto c = static_cast<unsigned char>(field[i]);
-    out += (c < 0x20 || c >= 0x7F) ? '?' : static_cast<char>(c);
-  }
-  if (field.size() > kMax) out += "...";
-  return out;
-}
-
 std::string quoted(const std::string& name) { return "\"" + name + "\""; }
 
-PopulationReading refused(std::string message) { return {false, 0.0, std::move(message)}; }
+PopulationReading refused(std::string message) { return {false, 0.0, std::move(message), {}}; }
 
 std::string_view trimmed(std::string_view field) {
   while (!field.empty() && isBlank(field.front())) field.remove_prefix(1);
@@ -40,19 +33,6 @@ bool blankLine(std::string_view line) {
   return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-// A spreadsheet set to Portuguese writes one value per line with a decimal comma ("0,80"). Such
-// a file has no period at all and exactly one comma on every line that holds a value; a file
-// that mixes both keeps commas as separators.
-bool decimalComma(std::string_view text) {
-  if (text.find('.') != std::string_view::npos || text.find(',') == std::string_view::npos)
-    return false;
-  LineReader lines(text);
-  while (const auto line = lines.next())
-    if (!blankLine(line->text) && std::count(line->text.begin(), line->text.end(), ',') != 1)
-      return false;
-  return true;
-}
-
 // Why a field is refused, in the words that follow the file's name: it is empty, it is no
 // number (`read` false) or it is one out of range.
 std::string fieldRefusal(std::string_view field, long long line, bool read) {
@@ -60,53 +40,100 @@ std::string fieldRefusal(std::string_view field, long long line, bool read) {
   if (field.empty()) return " tem um valor vazio" + where + ".";
   if (!read)
     return " tem um valor inválido" + where + ": \"" + shownField(field) +
-           "\". Cada valor deve ser um número com ponto decimal, como 2.35.";
+           "\". Esperava-se um número, como 2,35 ou 2.35.";
   return " tem um valor fora do intervalo aceito" + where + ": \"" + shownField(field) + "\".";
+}
+
+// The values of a file, gathered before any reaches the store, so that a refusal leaves it whole.
+class ValueList {
+ public:
+  explicit ValueList(std::size_t textSize) {
+    values_.reserve(std::min<std::size_t>(textSize / 2 + 1, kMaxPopulation));
+  }
+
+  // Why the field cannot be the next value, or nothing once it is.
+  std::optional<std::string> add(std::string_view field, long long line, FieldReader& reader) {
+    double value = 0.0;
+    const bool read = !field.empty() && reader.read(field, value);
+    if (!read || std::fabs(value) > kMaxAbsoluteValue) return fieldRefusal(field, line, read);
+    if (values_.size() == kMaxPopulation)
+      return " tem mais de " + std::to_string(kMaxPopulation) +
+             " valores, o máximo que o programa aceita.";
+    values_.push_back(value);
+    sum_ += value;
+    return std::nullopt;
+  }
+
+  PopulationReading store(Population& store, const PopulationFormat& format) const {
+    std::copy(values_.begin(), values_.end(), store.Populacao.begin() + 1);
+    store.TamanhoPopulacao = static_cast<std::int32_t>(values_.size());
+    return {true, sum_, {}, format};
+  }
+
+  bool empty() const { return values_.empty(); }
+
+ private:
+  HugePageVector<double> values_;
+  double sum_ = 0.0;
+};
+
+// One value a line with a decimal point, as populacao.txt is written: the common case, read in
+// one pass. Anything else (a header, a separator, a quote) ends it, and the whole reading
+// starts again through the format's detection.
+bool readPlain(std::string_view text, ValueList& values) {
+  FieldReader reader('.');
+  LineReader lines(text);
+  while (const auto line = lines.next())
+    if (!blankLine(line->text) && values.add(trimmed(line->text), line->number, reader))
+      return false;
+  return !values.empty();
+}
+
+// Why the file cannot be read as `format` says, or nothing once every value is in `values`.
+std::optional<std::string> readFields(std::string_view text, const PopulationFormat& format,
+                                      ValueList& values) {
+  FieldReader reader(format.decimalMark);
+  bool header = format.header;
+  LineReader lines(text);
+  while (const auto line = lines.next()) {
+    if (blankLine(line->text) || std::exchange(header, false)) continue;
+    FieldSplitter fields(line->text, format.separator);
+    if (format.column == 0) {
+      while (const auto field = fields.next())
+        if (auto problem = values.add(*field, line->number, reader)) return problem;
+      continue;
+    }
+    std::optional<std::string_view> field;
+    for (int k = 0; k < format.column; ++k) field = fields.next();
+    // A line too short for the column has an empty value there.
+    if (auto problem = values.add(field.value_or(""), line->number, reader)) return problem;
+  }
+  if (values.empty()) return std::string(" não tem nenhum valor.");
+  return std::nullopt;
 }
 
 }  // namespace
 
 PopulationReading readPopulationBytes(std::string_view text, const std::string& fileName,
-                                      Population& store) {
+                                      Population& store, const ReadOptions& options) {
   const std::string file = "O arquivo da população " + quoted(fileName);
   if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))  // UTF-16's byte-order marks
     return refused(file + " está gravado em UTF-16. Salve-o como texto simples (UTF-8).");
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-  const bool decimal = decimalComma(text);
-  FieldReader reader(decimal ? ',' : '.');
-
-  HugePageVector<double> values;
-  values.reserve(std::min<std::size_t>(text.size() / 2 + 1, kMaxPopulation));
-  double sum = 0.0;
-  LineReader lines(text);
-  while (const auto line = lines.next()) {
-    if (blankLine(line->text)) continue;
-    const std::string_view content = line->text;
-    // Commas separate the values of a line, except in a file of decimal commas.
-    for (std::size_t start = 0; start <= content.size();) {
-      const std::size_t comma =
-          decimal ? content.size() : std::min(content.find(',', start), content.size());
-      const std::string_view field = trimmed(content.substr(start, comma - start));
-      start = comma + 1;
-      double value = 0.0;
-      const bool read = !field.empty() && reader.read(field, value);
-      if (!read || std::fabs(value) > kMaxAbsoluteValue)
-        return refused(file + fieldRefusal(field, line->number, read));
-      if (values.size() == kMaxPopulation)
-        return refused(file + " tem mais de " + std::to_string(kMaxPopulation) +
-                       " valores, o máximo que o programa aceita.");
-      values.push_back(value);
-      sum += value;
-    }
+  if (options.column.empty()) {
+    ValueList values(text.size());
+    if (readPlain(text, values)) return values.store(store, PopulationFormat{});
   }
-  if (values.empty()) return refused(file + " não tem nenhum valor.");
-
-  std::copy(values.begin(), values.end(), store.Populacao.begin() + 1);
-  store.TamanhoPopulacao = static_cast<std::int32_t>(values.size());
-  return {true, sum, {}};
+  const auto format = detectFormat(text, options);
+  if (const auto* problem = std::get_if<std::string>(&format)) return refused(file + *problem);
+  ValueList values(text.size());
+  if (const auto problem = readFields(text, std::get<PopulationFormat>(format), values))
+    return refused(file + *problem);
+  return values.store(store, std::get<PopulationFormat>(format));
 }
 
-PopulationReading LerPopulacao(const std::filesystem::path& file, Population& store) {
+PopulationReading LerPopulacao(const std::filesystem::path& file, Population& store,
+                               const ReadOptions& options) {
   const std::string name = file.string();
   std::error_code error;
   if (std::filesystem::is_directory(file, error))
@@ -129,7 +156,7 @@ PopulationReading LerPopulacao(const std::filesystem::path& file, Population& st
     length += static_cast<std::size_t>(in.gcount());
   }
   if (in.bad()) return refused("Não foi possível ler o arquivo da população " + quoted(name) + ".");
-  return readPopulationBytes({content.data(), length}, name, store);
+  return readPopulationBytes({content.data(), length}, name, store, options);
 }
 
 std::filesystem::path defaultPopulationPath() { return programFolder() / "populacao.txt"; }

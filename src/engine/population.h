@@ -7,6 +7,8 @@
 #include "common/limits.h"
 
 #include "engine/huge_pages.h"
+#include "engine/population_format.h"
+#include "engine/read_options.h"
 
 namespace varnesk {
 
@@ -25,21 +27,23 @@ struct Population {
 
 struct PopulationReading {
   bool ok = false;
-  double sum = 0.0;     // sum of the values read, in file order
-  std::string message;  // why nothing was loaded, in Portuguese, when !ok
+  double sum = 0.0;         // sum of the values read, in file order
+  std::string message;      // why nothing was loaded, in Portuguese, when !ok
+  PopulationFormat format;  // how the file was read, when ok
 };
 
-// Reads the whole file into `store`. Values are separated by line breaks (LF, CRLF or CR) or
-// commas; blanks around a value and blank lines are ignored; a UTF-8 byte-order mark is
-// skipped. A file without any period whose every value line holds exactly one comma is one
-// value per line with a decimal comma, as spreadsheets set to Portuguese write it. On any problem
-// nothing of `store` changes and the message names the file and, for a bad field, its line and
-// text.
-PopulationReading LerPopulacao(const std::filesystem::path& file, Population& store);
+// Reads the whole file into `store`, as a spreadsheet writes it: one column or several,
+// separated by commas, semicolons or tabs; an optional header line; quoted fields; a decimal
+// point or a decimal comma; a UTF-8 byte-order mark; LF, CRLF or CR line ends; blank lines and
+// blanks around a value ignored. How each is told apart is in format_detection.h. A file of
+// several columns is read only in the column `options` names. On any problem nothing of `store`
+// changes and the message names the file and, for a bad field, its line and text.
+PopulationReading LerPopulacao(const std::filesystem::path& file, Population& store,
+                               const ReadOptions& options = {});
 
 // Same rules on text already in memory; `fileName` only serves the messages.
 PopulationReading readPopulationBytes(std::string_view text, const std::string& fileName,
-                                      Population& store);
+                                      Population& store, const ReadOptions& options = {});
 
 // populacao.txt in the folder of the running program.
 std::filesystem::path defaultPopulationPath();

@@ -1,6 +1,6 @@
-// Population files as teachers bring them, through the reader and varnesk-sim: all values
-// loaded, or none with a message naming the file and the line, while the population read
-// before stays whole.
+// Population files as teachers and their spreadsheets bring them, through the reader and
+// varnesk-sim: all values loaded and the reading told, or none with a message naming the file
+// and the line, while the population read before stays whole.
 #include "support.h"
 
 namespace {
@@ -17,7 +17,14 @@ struct HostileFile {
   std::string refusal = {};    // part of the message, when it is refused
   Kind kind = Bytes;
   std::size_t count = 0;  // values stored, when more than those listed
+  std::string column = {};  // the column asked for
+  std::string format = {};  // how it was read: separator ('-' for none), mark, 'h' for a header, column
 };
+
+std::string shape(const PopulationFormat& f) {
+  return std::string(1, f.separator ? f.separator : '-') + f.decimalMark + (f.header ? "h" : "") +
+         std::to_string(f.column);
+}
 
 std::string repeated(const std::string& piece, int times) {
   std::string out;
@@ -33,13 +40,13 @@ const HostileFile kFiles[] = {
     {"", {}, "não é um arquivo comum", Device},
     {"", {}, "não tem nenhum valor"},
     {" \n\t\r\n  \n\n\r", {}, "não tem nenhum valor"},
-    {"  1.5 ,\t2 \n\n 0.25,1.97", {1.5, 2, 0.25, 1.97}},
+    {"  1.5 ,\t2 \n\n 0.25,1.97", {1.5, 2, 0.25, 1.97}, "", Bytes, 0, "", ",.0"},
     {"\xEF\xBB\xBF"
      "2.35\r\n0.80\r\n",
      {2.35, 0.80}},
     {"2.35\r0.80\r1.97", {2.35, 0.80, 1.97}},
     {"-0\n+1.5\n2e-1\n1e6\n-1e6", {-0.0, 1.5, 0.2, 1e6, -1e6}},
-    {"2,35\r\n\n 0,8\r1,5", {2.35, 0.8, 1.5}},
+    {"2,35\r\n\n 0,8\r1,5", {2.35, 0.8, 1.5}, "", Bytes, 0, "", "-,1"},
     {"2,35\n0.8", {2, 35, 0.8}},
     {"1,2,3", {1, 2, 3}},  // decimal comma
     {"2,35\nx,y\n", {}, kBad + "2: \"x,y\""},
@@ -52,12 +59,25 @@ const HostileFile kFiles[] = {
     {"1.5\n1e400\n", {}, kBad + "2: \"1e400\""},
     {"1000000.01\n", {}, "fora do intervalo aceito na linha 1"},
     {"1\nnan\n", {}, kBad + "2: \"nan\""},
-    {"1,5;2,3\n", {}, kBad + "1: \"5;2\""},
-    {"taxa\n1.5\n", {}, kBad + "1: \"taxa\""},
+    {"1,5;2,3\n", {}, "tem 2 colunas (coluna 1, coluna 2). Indique qual delas ler"},
+    {"1,5;2,3\n", {2.3}, "", Bytes, 0, "2", ";,2"},
+    {"taxa\n1.5\n", {1.5}, "", Bytes, 0, "", "-.h1"},
+    {"2\n2,87\n", {2, 2.87}, "", Bytes, 0, "", "-,1"},  // a whole number beside decimal commas
+    {"taxa\r\n2,35\r\n0,8\r\n", {2.35, 0.8}, "", Bytes, 0, "", "-,h1"},
+    {"taxa,perda\n1,5\n2,5\n", {}, "é ambíguo: suas vírgulas podem separar colunas ou marcar decimais. Use ';'"},
+    {"\xEF\xBB\xBFtaxa;perda\r\n\"1,5\";2\r\n2,25;\"3\";\r\n\r\n", {2, 3}, "", Bytes, 0, "perda", ";,h2"},
+    {"2,5;\n1;\n", {2.5, 1}, "", Bytes, 0, "", ";,1"},
+    {"a;b\n1;2\n", {}, "tem 2 colunas (\"a\", \"b\")"},
+    {"a;b\n1;2\n", {}, "não tem a coluna \"c\". Suas colunas são: \"a\", \"b\".", Bytes, 0, "c"},
+    {"a;b\n1;2\n3\n", {}, "tem um valor vazio na linha 3.", Bytes, 0, "b"},
+    {"taxa\tperda\n1,5\t2\n", {1.5}, "", Bytes, 0, "taxa", "\t,h1"},
+    {"\"1,5\",\"2,25\"\n\"3\"\n", {1.5, 2.25, 3}, "", Bytes, 0, "", ",,0"},
+    {"1\nn\xC3\xA3o\xFF\x01\n", {}, kBad + "2: \"não??\". Esperava-se um número, como 2,35 ou 2.35."},
     {"1\n\xC2\xA0"
      "2.5\n",
      {},
-     kBad + "2: \"??2.5\""},
+     kBad + "2: \"\xC2\xA0"
+            "2.5\""},
     {"1.5\r\n2\r\nx\r\n", {}, kBad + "3: \"x\""},
     {"1.5\r2\rx\r", {}, kBad + "3: \"x\""},
     {"1.5\n\xEF\xBB\xBF"
@@ -92,8 +112,9 @@ TEST(LerPopulacao, HostileFilesLoadWholeOrNotAtAll) {
     SCOPED_TRACE(f.refusal + " " + f.content.substr(0, 20));
     make(f, file);
     Population store = populationOf(std::vector<double>(8, -7777));
-    const PopulationReading r = LerPopulacao(file, store);
-    const SimResult sim = runSim({"-n", "1", "-r", "5", "-s", "1", "-p", file});
+    const PopulationReading r = LerPopulacao(file, store, {f.column});
+    const SimResult sim = runSim({"-n", "1", "-r", "5", "-s", "1", "-p", file, "--coluna", f.column});
+    const SimResult described = runSim({"--descrever", "-p", file, "--coluna", f.column});
     ASSERT_EQ(r.ok, f.refusal.empty()) << r.message;
     if (r.ok) {
       const std::size_t count = f.count ? f.count : f.values.size();
@@ -107,12 +128,17 @@ TEST(LerPopulacao, HostileFilesLoadWholeOrNotAtAll) {
       }  // the earlier reading
       EXPECT_EQ(r.sum, f.count ? 2.5 * f.count : std::accumulate(f.values.begin(), f.values.end(), 0.0));
       EXPECT_EQ(sim.status, 0) << sim.err;
+      EXPECT_THAT(described.out, testing::StartsWith("N: " + std::to_string(count) + "\n"));
+      if (!f.format.empty()) {
+        EXPECT_EQ(shape(r.format), f.format);
+      }
       continue;
     }
     EXPECT_NE(r.message.find("\"" + file + "\""), std::string::npos) << r.message;
     EXPECT_NE(r.message.find(f.refusal), std::string::npos) << r.message;
     EXPECT_EQ(std::tuple(store.TamanhoPopulacao, store.Populacao[1], sim.status, sim.err),
               std::tuple(8, -7777, 1, r.message + "\n"));
+    EXPECT_EQ(described.err, sim.err);
   }
 }
 
