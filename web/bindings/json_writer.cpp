@@ -18,31 +18,23 @@ void JsonWriter::separate() {
   }
 }
 
-JsonWriter& JsonWriter::beginObject() {
+JsonWriter& JsonWriter::open(char bracket) {
   separate();
-  out_ += '{';
+  out_ += bracket;
   started_.push_back(false);
   return *this;
 }
 
-JsonWriter& JsonWriter::endObject() {
-  out_ += '}';
+JsonWriter& JsonWriter::close(char bracket) {
+  out_ += bracket;
   started_.pop_back();
   return *this;
 }
 
-JsonWriter& JsonWriter::beginArray() {
-  separate();
-  out_ += '[';
-  started_.push_back(false);
-  return *this;
-}
-
-JsonWriter& JsonWriter::endArray() {
-  out_ += ']';
-  started_.pop_back();
-  return *this;
-}
+JsonWriter& JsonWriter::beginObject() { return open('{'); }
+JsonWriter& JsonWriter::endObject() { return close('}'); }
+JsonWriter& JsonWriter::beginArray() { return open('['); }
+JsonWriter& JsonWriter::endArray() { return close(']'); }
 
 JsonWriter& JsonWriter::key(std::string_view name) {
   separate();

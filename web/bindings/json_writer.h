@@ -35,6 +35,9 @@ class JsonWriter {
 
  private:
   void separate();
+  // An object or an array begins or ends.
+  JsonWriter& open(char bracket);
+  JsonWriter& close(char bracket);
 
   std::string out_;
   // One entry per open object or array: whether a member has been written in it yet.
