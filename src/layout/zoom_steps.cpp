@@ -14,8 +14,8 @@ double stepAtOrBelow(double zoom) {
 
 }  // namespace
 
-ZoomSteps::ZoomSteps(PixelSize window, PixelSize screen) : largest_(kSmallest) {
-  for (double step = kLargest; step > kSmallest; step -= kStep) {
+ZoomSteps::ZoomSteps(PixelSize window, PixelSize screen) : largest_(1.0) {
+  for (double step = kLargest; step > 1.0; step -= kStep) {
     if (window.width * step <= screen.width && window.height * step <= screen.height) {
       largest_ = step;
       break;
@@ -24,7 +24,7 @@ ZoomSteps::ZoomSteps(PixelSize window, PixelSize screen) : largest_(kSmallest) {
 }
 
 double ZoomSteps::fitted(double zoom) const {
-  if (!std::isfinite(zoom)) return 1.0 <= largest_ ? 1.0 : largest_;
+  if (!std::isfinite(zoom)) return 1.0;
   return std::clamp(stepAtOrBelow(zoom), kSmallest, largest_);
 }
 

@@ -25,8 +25,8 @@ class ZoomSteps {
   // screen leaves for windows.
   ZoomSteps(PixelSize window, PixelSize screen);
 
-  // The largest step at which the whole window is on the screen; the smallest step when even
-  // that one does not fit.
+  // The largest step at which the whole window is on the screen, and at least 1: the window as
+  // laid out is always offered, as it opens on any screen.
   double largest() const { return largest_; }
 
   // The step a zoom asked for becomes: on a step, within the smallest and the largest.

@@ -16,9 +16,13 @@ SimulationForm::SimulationForm(WindowKind kind, UiServices services, QWidget* ow
     : QWidget(owner, frameFlags(simulationLayout(kind))),
       services_(std::move(services)),
       widgets_(this, simulationLayout(kind)),
+      chrome_(new WindowChrome(this, widgets_.client(), simulationMenu(traitsOf(kind)))),
       logic_(kind, WindowEnvironment{platform_, defaultMeasure(), regionalDecimalSeparator(),
                                      services_.populationFile, services_.seed}) {
   addActions();
+  widgets_.client()->setDrawing([this](double, double) {
+    return drawChart(logic_.model().chart, simulationLayout(logic_.traits().kind));
+  });
   showModel();
   connect(widgets_.get<QPushButton>("Command1"), &QPushButton::clicked, this,
           &SimulationForm::simulate);
@@ -56,14 +60,7 @@ void SimulationForm::showModel() {
   widgets_["Command3"]->setEnabled(m.Command3.enabled);
   for (const PanelBox& p : kPanelBoxes)
     widgets_.get<QLabel>(p.name)->setText(QString::fromStdString((m.*p.box).caption));
-  update();
-}
-
-void SimulationForm::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.scale(zoom_, zoom_);
-  paintDrawing(painter, drawChart(logic_.model().chart, simulationLayout(logic_.traits().kind)),
-               palette());
+  widgets_.client()->update();
 }
 
 }  // namespace varnesk::ui

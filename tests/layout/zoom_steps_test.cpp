@@ -25,8 +25,8 @@ TEST(ZoomSteps, TheLargestStepIsTheLargestThatFitsTheScreen) {
            Case{kSimulation, {1920, 1050}, 1.75},  // 2 x 566 = 1132 does not fit 1050
            Case{kSimulation, {3840, 2100}, 3.0},   // never above three times
            Case{kSimulation, {723, 566}, 1.0},     // exactly the screen still fits
-           Case{kSimulation, {722, 566}, 0.75},
-           Case{kSimulation, {360, 640}, 0.5},  // a phone: even half does not fit, half it is
+           Case{kSimulation, {722, 566}, 1.0},  // as laid out is always offered
+           Case{kSimulation, {360, 640}, 1.0},
            Case{kConfiguration, {1024, 740}, 2.25},
        }) {
     EXPECT_EQ(ZoomSteps(c.window, c.screen).largest(), c.largest)
