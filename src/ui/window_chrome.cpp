@@ -1,6 +1,7 @@
 #include "ui/window_chrome.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QMenu>
@@ -36,6 +37,9 @@ WindowChrome::WindowChrome(QWidget* window, QWidget* client, const std::vector<M
       client_(client),
       bar_(new QMenuBar(window)),
       settingsKey_(QStringLiteral("zoom/") + window->objectName()) {
+  // The bar in the system's colours, whatever the window's own background.
+  bar_->setPalette(QApplication::palette());
+  bar_->setAutoFillBackground(true);
   for (const MenuEntry& entry : entries) {
     QAction* a = addMenuAction(window, entry);
     actions_.emplace(entry.command, a);
@@ -134,13 +138,27 @@ void WindowChrome::relayout() {
   } else {
     applyZoom(client_, zoom_);
     client_->move(0, barHeight);
-    if (!window_->isMaximized() && !window_->isFullScreen())
+    if (!window_->isMaximized() && !window_->isFullScreen()) {
       window_->resize(client_->width(), barHeight + client_->height());
+      keepOnScreen();
+    }
+    // A maximized window's client area grows with it, as it did without a bar.
+    client_->resize(std::max(client_->width(), window_->width()),
+                    std::max(client_->height(), window_->height() - barHeight));
   }
   bar_->setGeometry(0, 0, window_->width(), barHeight);
   if (afterLayout) afterLayout();
   client_->update();
   layingOut_ = false;
+}
+
+void WindowChrome::keepOnScreen() {
+  if (!window_->isVisible()) return;
+  const QRect screen = window_->screen()->availableGeometry();
+  const QRect frame = window_->frameGeometry();
+  const QPoint back(std::max(screen.left(), std::min(frame.left(), screen.right() + 1 - frame.width())),
+                    std::max(screen.top(), std::min(frame.top(), screen.bottom() + 1 - frame.height())));
+  if (back != frame.topLeft()) window_->move(back);
 }
 
 void WindowChrome::showContextMenu(const QPoint& globalPosition) {

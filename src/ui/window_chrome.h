@@ -51,6 +51,7 @@ class WindowChrome : public QObject {
  private:
   ZoomSteps steps() const;
   void relayout();
+  void keepOnScreen();  // a window grown by the zoom moves back inside the screen
   void showContextMenu(const QPoint& globalPosition);
 
   QWidget* window_;

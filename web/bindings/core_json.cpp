@@ -205,6 +205,7 @@ void writeMenu(JsonWriter& json, const std::vector<MenuEntry>& menu) {
     for (const std::string& key : entry.keys) json.value(key);
     json.endArray().key("checkable").value(entry.checkable);
     json.key("group").value(groupCaption(entry.group));
+    json.key("contextMenu").value(inContextMenu(entry));
     if (entry.save) {
       json.key("save").beginObject().key("title").value(entry.save->title);
       json.key("fileName").value(entry.save->fileName).key("filter").value(entry.save->filter);
