@@ -56,7 +56,7 @@ test('the menu of a seeded instant window: its entries, its seed line, the CSV, 
     items.map((i) => [i.querySelector('.caption')?.textContent ?? i.textContent, i.getAttribute('aria-checked') ?? i.getAttribute('aria-disabled')]));
   const entries = await page.evaluate(() => globalThis.varnesk.core.call('menu', 'form1'));
   assert.deepEqual(shown, [
-    ...entries.map((e) => [e.caption, e.checkable ? String(e.command === 'NormalCurve') : null]),
+    ...entries.filter((e) => e.contextMenu).map((e) => [e.caption, e.checkable ? String(e.command === 'NormalCurve') : null]),
     ['Semente 42 · simulação 1 desta janela', 'true'],
   ]);
 
