@@ -17,7 +17,7 @@ SimulationForm::SimulationForm(WindowKind kind, UiServices services, QWidget* ow
       services_(std::move(services)),
       widgets_(this, simulationLayout(kind)),
       logic_(kind, WindowEnvironment{platform_, defaultMeasure(), regionalDecimalSeparator(),
-                                     services_.populationFile, services_.seed}) {
+                                     services_.population(), services_.seed}) {
   addActions();
   showModel();
   connect(widgets_.get<QPushButton>("Command1"), &QPushButton::clicked, this,
