@@ -9,7 +9,7 @@
 
 namespace varnesk {
 
-ComparisonWindow::ComparisonWindow(Platform& platform, std::filesystem::path populationFile,
+ComparisonWindow::ComparisonWindow(Platform& platform, PopulationSource population,
                                    const std::function<std::uint64_t()>& seed,
                                    char decimalSeparator)
     : SampleSizesTXT(textBox(comparisonLayout(), "SampleSizesTXT")),
@@ -17,7 +17,7 @@ ComparisonWindow::ComparisonWindow(Platform& platform, std::filesystem::path pop
       CompareButton(button(comparisonLayout(), "CompareButton")),
       CloseButton(button(comparisonLayout(), "CloseButton")),
       platform_(platform),
-      populationFile_(std::move(populationFile)),
+      population_(std::move(population)),
       separator_(decimalSeparator),
       generator_(seed ? seed() : clockSeed()) {}
 
@@ -36,7 +36,7 @@ void ComparisonWindow::compare() {
   // is no box for the file: its problems, like a size too large for it, send the teacher back
   // to the list.
   Population population;
-  if (const PopulationReading reading = LerPopulacao(populationFile_, population); !reading.ok)
+  if (const PopulationReading reading = LerPopulacao(population_.file, population, population_.options); !reading.ok)
     return refuse(reading.message, SampleSizesTXT);
   if (const std::string problem = refuseSampleSizes(list.sizes, population); !problem.empty())
     return refuse(problem, SampleSizesTXT);

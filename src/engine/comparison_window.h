@@ -14,6 +14,7 @@
 #include "common/controls.h"
 #include "common/platform.h"
 #include "engine/comparison_cells.h"
+#include "engine/population_source.h"
 #include "engine/run_seeder.h"
 
 namespace varnesk {
@@ -21,7 +22,7 @@ namespace varnesk {
 class ComparisonWindow {
  public:
   // `seed` seeds the window's generator once: each comparison takes its next run from it.
-  ComparisonWindow(Platform& platform, std::filesystem::path populationFile,
+  ComparisonWindow(Platform& platform, PopulationSource population,
                    const std::function<std::uint64_t()>& seed, char decimalSeparator);
 
   // The controls, with their design texts; CloseButton's click belongs to the front end.
@@ -39,12 +40,14 @@ class ComparisonWindow {
   const std::vector<ComparisonCells>& results() const;
   // ComparisonChart for a drawing area of that size in twips; only white before a comparison.
   DrawingList chart(double width, double height) const;
+  // Which population the comparisons read.
+  const PopulationSource& populationSource() const { return population_; }
 
  private:
   void refuse(const std::string& message, const TextBox& box);
 
   Platform& platform_;
-  std::filesystem::path populationFile_;
+  PopulationSource population_;
   char separator_;
   RunSeeder generator_;
   std::vector<ComparisonCells> results_;

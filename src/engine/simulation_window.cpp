@@ -48,7 +48,7 @@ struct SimulationWindow::State {
 
 bool SimulationWindow::State::loadPopulation() {
   seeder.emplace(env.seed ? env.seed() : clockSeed());
-  const PopulationReading reading = LerPopulacao(env.populationFile, population);
+  const PopulationReading reading = LerPopulacao(env.population.file, population, env.population.options);
   if (!reading.ok) {
     env.platform.showMessage(reading.message);
     return false;
@@ -219,7 +219,7 @@ std::string SimulationWindow::seedLine() const {
 std::string SimulationWindow::meansCsv() const {
   const State& s = *state_;
   const CsvHeader header{
-      s.env.populationFile.string(),
+      s.env.population.file.string(),
       s.population.TamanhoPopulacao,
       s.model.TamanhodaAmostraTXT.text,
       s.traits.stepByStep ? formatWhole(s.TotalRepeticoes) : s.model.NumeroRepeticoesTXT.text,
@@ -255,6 +255,7 @@ const WindowModel& SimulationWindow::model() const { return state_->model; }
 const WindowTraits& SimulationWindow::traits() const { return state_->traits; }
 const SamplingRun& SimulationWindow::run() const { return state_->run; }
 const Population& SimulationWindow::population() const { return state_->population; }
+const PopulationSource& SimulationWindow::populationSource() const { return state_->env.population; }
 const Scale& SimulationWindow::scale() const { return state_->chart.scale; }
 const std::array<double, kFrequencySlots>& SimulationWindow::Frequencias() const {
   return state_->chart.Frequencias;

@@ -13,6 +13,7 @@
 #include "common/controls.h"
 #include "common/limits.h"
 #include "common/platform.h"
+#include "engine/population_source.h"
 #include "engine/window_model.h"
 #include "engine/window_traits.h"
 
@@ -25,7 +26,7 @@ struct WindowEnvironment {
   Platform& platform;
   TextMeasure measure;   // captions of the auto-sized labels in the default font, in twips
   char separator = '.';  // the regional decimal separator of the captions
-  std::filesystem::path populationFile;
+  PopulationSource population;
   std::function<std::uint64_t()> seed;  // seeds the window's generator at each Load
 };
 
@@ -69,6 +70,8 @@ class SimulationWindow {
   // What the run left behind, for tests and the command-line tool.
   const SamplingRun& run() const;
   const Population& population() const;
+  // Which population the window read at its Load.
+  const PopulationSource& populationSource() const;
   const Scale& scale() const;
   // Class counts, or percentages in the instant window after a run.
   const std::array<double, kFrequencySlots>& Frequencias() const;

@@ -16,7 +16,7 @@ ComparisonForm::ComparisonForm(UiServices services, QWidget* owner)
       services_(std::move(services)),
       widgets_(this, comparisonLayout()),
       chrome_(new WindowChrome(this, widgets_.client(), comparisonMenu())),
-      logic_(platform_, services_.populationFile, services_.seed, regionalDecimalSeparator()) {
+      logic_(platform_, services_.population(), services_.seed, regionalDecimalSeparator()) {
   connect(widgets_.get<QPushButton>("CompareButton"), &QPushButton::clicked, this,
           &ComparisonForm::compare);
   connect(widgets_.get<QPushButton>("CloseButton"), &QPushButton::clicked, this, &QWidget::close);

@@ -18,7 +18,7 @@ SimulationForm::SimulationForm(WindowKind kind, UiServices services, QWidget* ow
       widgets_(this, simulationLayout(kind)),
       chrome_(new WindowChrome(this, widgets_.client(), simulationMenu(traitsOf(kind)))),
       logic_(kind, WindowEnvironment{platform_, defaultMeasure(), regionalDecimalSeparator(),
-                                     services_.populationFile, services_.seed}) {
+                                     services_.population(), services_.seed}) {
   addActions();
   widgets_.client()->setDrawing([this](double, double) {
     return drawChart(logic_.model().chart, simulationLayout(logic_.traits().kind));

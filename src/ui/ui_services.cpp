@@ -21,7 +21,8 @@ void messageBox(QWidget* owner, const QString& text) {
 }  // namespace
 
 UiServices programServices() {
-  return {messageBox, [] { QCoreApplication::quit(); }, defaultPopulationPath(), clockSeed};
+  return {messageBox, [] { QCoreApplication::quit(); },
+          [] { return PopulationSource{defaultPopulationPath(), {}}; }, clockSeed};
 }
 
 char regionalDecimalSeparator() {

@@ -4,8 +4,9 @@
 // message boxes themselves and keep the program alive.
 #include <QString>
 #include <cstdint>
-#include <filesystem>
 #include <functional>
+
+#include "engine/population_source.h"
 
 class QWidget;
 
@@ -16,7 +17,8 @@ struct UiServices {
   std::function<void(QWidget* owner, const QString& text)> showMessage;
   // Sair do Programa and the start screen's close box.
   std::function<void()> endProgram;
-  std::filesystem::path populationFile;
+  // The population a window reads when it opens.
+  std::function<PopulationSource()> population;
   std::function<std::uint64_t()> seed;
 };
 

@@ -92,7 +92,7 @@ TEST(ComparisonWindow, TheFirstRefusalShowsItsMessageAndFocusesTheBoxToCorrect) 
            {"10, 1000", "10", file, {"busy", "idle"}}}) {
     RecordingPlatform platform;
     ComparisonWindow window(
-        platform, population, [] { return 7u; }, ',');
+        platform, {population, {}}, [] { return 7u; }, ',');
     window.SampleSizesTXT.text = sizes;
     window.RepetitionsTXT.text = repetitions;
     window.compare();
@@ -101,7 +101,7 @@ TEST(ComparisonWindow, TheFirstRefusalShowsItsMessageAndFocusesTheBoxToCorrect) 
   // The window's generator is seeded once: each click takes its next run, as varnesk-sim -s takes its first.
   RecordingPlatform platform;
   ComparisonWindow window(
-      platform, file, [] { return 7u; }, ',');
+      platform, {file, {}}, [] { return 7u; }, ',');
   window.SampleSizesTXT.text = "10, 100, 1000";
   window.compare();
   const auto first = window.results();

@@ -11,7 +11,7 @@ struct SimulationWindows : ::testing::Test {
     writeBytes(file, content);
   }
   SimulationWindow open(WindowKind tipo, const std::string& f = {}, char separator = '.') {
-    return SimulationWindow(tipo, {platform, fixedMeasure, separator, f.empty() ? file : f, [] { return 5u; }});
+    return SimulationWindow(tipo, {platform, fixedMeasure, separator, {f.empty() ? file : f, {}}, [] { return 5u; }});
   }
   TempFolder folder;
   std::string file = folder / "populacao.txt";
@@ -236,7 +236,7 @@ TEST_F(SimulationWindows, ASeedRedoesTheRunOfVarneskSimAndBatchesAreClicks) {
             std::string::npos);
   RecordingPlatform other;
   SimulationWindow clicks = open(WindowKind::StepByStep), batches(WindowKind::StepByStep,
-                                                                  {other, fixedMeasure, '.', file, [] { return 5u; }});
+                                                                  {other, fixedMeasure, '.', {file, {}}, [] { return 5u; }});
   ASSERT_TRUE(clicks.Load("10", "300") && batches.Load("10", "300"));
   EXPECT_EQ(means(clicks, 300), runSim({"-n", "10", "-r", "300", "-s", "5", "-p", file, "--medias"}).out);
   for (int click = 0; click < 310; ++click) clicks.simulate();

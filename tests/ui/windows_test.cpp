@@ -21,7 +21,9 @@ int encerramentos = 0;
 
 UiServices servicos(const char* populacao = nullptr) {
   return {[](QWidget* dono, const QString& texto) { mensagens << dono->objectName() + ": " + texto; },
-          [] { ++encerramentos; }, populacao ? populacao : defaultPopulationPath(), [] { return 42ull; }};
+          [] { ++encerramentos; },
+          [file = std::filesystem::path(populacao ? populacao : defaultPopulationPath())] { return PopulationSource{file, {}}; },
+          [] { return 42ull; }};
 }
 
 QWidget* controle(QWidget* janela, const QString& nome) {

@@ -7,7 +7,7 @@ namespace varnesk {
 
 ComparisonSession::ComparisonSession(const std::string& seed, const std::string& separator,
                                      std::filesystem::path populationFile)
-    : window_(platform_, std::move(populationFile), seedSource(seed), decimalSeparator(separator)) {
+    : window_(platform_, PopulationSource{std::move(populationFile), {}}, seedSource(seed), decimalSeparator(separator)) {
 }
 
 std::string ComparisonSession::compare(const std::string& sampleSizes,

@@ -13,7 +13,7 @@ SimulationSession::SimulationSession(const std::string& kind, const std::string&
                                      std::filesystem::path populationFile)
     : window_(kind == "Form4" ? WindowKind::StepByStep : WindowKind::Instant,
               {platform_, std::move(measure), decimalSeparator(separator),
-               std::move(populationFile), seedSource(seed)}) {}
+               PopulationSource{std::move(populationFile), {}}, seedSource(seed)}) {}
 
 std::string SimulationSession::eventsAndModel() {
   JsonWriter json;
