@@ -101,7 +101,7 @@ const cases = [
   },
 ];
 
-const plainTexts = ['Simulation.meansCsv', 'Simulation.tabulatedStatistics', 'Simulation.seedLine'];
+const plainTexts = ['Simulation.meansCsv', 'Simulation.tabulatedStatistics', 'Simulation.seedLine', 'aboutText'];
 
 // One line per call from varnesk-json: the answer as JSON.
 function native(calls) {
