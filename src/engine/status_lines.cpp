@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "common/number_text.h"
 
@@ -13,7 +14,23 @@ long long wholeShown(double value) {
   return static_cast<long long>(std::floor(std::min(value, kLargest)));
 }
 
-std::string populationLine(std::string_view name) { return "População: " + std::string(name); }
+namespace {
+
+// A file name longer than the strip has room for keeps its start and its end (the extension),
+// with an ellipsis between; counted in characters, not in the bytes of their UTF-8 encoding.
+std::string shortened(std::string_view name) {
+  constexpr std::size_t kHead = 12, kTail = 12;
+  std::vector<std::size_t> starts;  // where each character begins
+  for (std::size_t i = 0; i < name.size(); ++i)
+    if ((static_cast<unsigned char>(name[i]) & 0xC0) != 0x80) starts.push_back(i);
+  if (starts.size() <= kHead + kTail + 1) return std::string(name);
+  return std::string(name.substr(0, starts[kHead])) + "…" +
+         std::string(name.substr(starts[starts.size() - kTail]));
+}
+
+}  // namespace
+
+std::string populationLine(std::string_view name) { return "População: " + shortened(name); }
 
 std::string populationLine(std::string_view name, std::int32_t size,
                            std::span<const std::int32_t> sampleSizes, long long repetitions,

@@ -19,7 +19,8 @@ long long wholeShown(double value);
 std::string populationLine(std::string_view name, std::int32_t size,
                            std::span<const std::int32_t> sampleSizes, long long repetitions,
                            char separator);
-// Before the population has been read: its name alone.
+// Before the population has been read: its name alone. A name too long for the line is cut in
+// its middle.
 std::string populationLine(std::string_view name);
 
 // "Erro padrão teórico: 0,123", in the panel's own pattern so that it reads beside dp.

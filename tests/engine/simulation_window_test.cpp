@@ -265,6 +265,9 @@ TEST_F(SimulationWindows, TheStripSaysWhatTheRunUsesAndWhatTheoryExpects) {
     window.simulateMany(c.kind == S ? 10 : 1);
     EXPECT_EQ(std::tuple(m.PopulationLBL.caption, m.ProgressLBL.caption), std::tuple(c.population, c.progress));
   }
+  // A name too long for the line keeps its start and its extension, cut between characters.
+  EXPECT_EQ(populationLine("relatório_das_perdas_da_safra_2025_final.csv"), "População: relatório_da…25_final.csv");
+  EXPECT_EQ(populationLine("relatório_perdas_2025.csv"), "População: relatório_perdas_2025.csv");  // 25: kept
 }
 
 // Read back through the axis's own labels, the step window's curve at each class centre is the
