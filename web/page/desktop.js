@@ -38,14 +38,17 @@ export class Desktop {
   }
 
   // "ZoomIn", "ZoomOut", "ActualSize", or "Fit" to keep the zoom on a step that fits the page;
-  // then the window is placed again. Full screen keeps its zoom for when it ends.
+  // then the window is placed again. Full screen keeps its zoom for when it ends. Busy meanwhile,
+  // so that a key pressed again steps on from the new zoom, not from the old one.
   async rezoom(win, command = 'Fit') {
     const { width: vw, height: vh } = this.viewport();
     const width = win.view.width;
     const height = win.view.height + win.view.chromeHeight();
     if (this.core) {
-      win.zoom = await this.core.ask('zoomStep', command, win.zoom ?? 1, width + 2 * MARGIN, height + 2 * MARGIN, vw, vh);
-      win.placement = document.fullscreenElement ? await this.core.ask('fullScreen', width, height, vw, vh) : null;
+      await this.whileBusy(async () => {
+        win.zoom = await this.core.ask('zoomStep', command, win.zoom ?? 1, width + 2 * MARGIN, height + 2 * MARGIN, vw, vh);
+        win.placement = document.fullscreenElement ? await this.core.ask('fullScreen', width, height, vw, vh) : null;
+      });
     }
     if (command !== 'Fit') storage()?.setItem(zoomKey(win), String(win.zoom));
     if (this.stack.includes(win)) this.fit(win);

@@ -46,15 +46,19 @@ const app = {
       .catch((error) => console.error(error));
   },
 
-  // Every window gets its entries (keys, right-click menu) and its bar from the core.
+  // Every window gets its entries (keys, right-click menu) and its bar from the core; busy until
+  // it is open, so that no key reaches the window beneath meanwhile.
   async openWindow(WindowClass, ...args) {
     const win = await WindowClass.create(app, ...args);
     if (!win) return null;
     const name = win.view.layout.name;
-    const [entries, bar] = await Promise.all([app.core.ask('menu', name), app.core.ask('menuBar', name)]);
-    win.menuEntries = entries ?? [];
-    win.setMenuBar(bar, (entry) => app.run(() => runEntry(win, entry)));
-    await desktop.open(win);
+    await desktop.whileBusy(async () => {
+      const [entries, bar] = await Promise.all([app.core.ask('menu', name), app.core.ask('menuBar', name)]);
+      win.menuEntries = entries ?? [];
+      win.setMenuBar(bar, (entry) => app.run(() => runEntry(win, entry)));
+      await desktop.open(win);
+    });
+    desktop.focusFirst(win); // once it takes input
     await win.afterOpen?.();
     return win;
   },

@@ -10,9 +10,11 @@ const width = (page) => page.$eval('[data-window="Form3"]', (w) => w.getBounding
 // The keys pressed one after the other, with `held` down throughout.
 const keys = async (page, held, ...pressed) => {
   if (held) await page.keyboard.down(held);
-  for (const key of pressed) await page.keyboard.press(key);
+  for (const key of pressed) {
+    await page.keyboard.press(key);
+    await idle(page); // a key pressed while the core works is not taken
+  }
   if (held) await page.keyboard.up(held);
-  await idle(page);
 };
 
 test('menus, help, a zoom that fits and is kept, even lines', async () => {

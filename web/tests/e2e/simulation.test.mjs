@@ -86,7 +86,8 @@ test('the menu of a seeded instant window: its entries, its seed line, the CSV, 
   await page.keyboard.down('Control');
   await press(page, '=');
   await page.keyboard.up('Control');
-  assert.equal(Math.round((await width()) / before * 100), 125);
+  // With the strip under its panel the window at 1.25 is taller than 768: it stays as it is.
+  assert.equal(Math.round((await width()) / before * 100), 100);
 });
 
 test('the step window says what it uses and k de R beside its counter, which keeps dark text', async () => {
