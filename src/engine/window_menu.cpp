@@ -31,11 +31,13 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits) {
 }
 
 std::vector<MenuEntry> configurationMenu() {
-  return {{MenuCommand::CompareSampleSizes,
-           "Comparar tamanhos de amostra…",
-           {"Ctrl+T"},
-           false,
-           std::nullopt}};
+  using C = MenuCommand;
+  return {
+      {C::CompareSampleSizes, "Comparar tamanhos de amostra…", {"Ctrl+T"}, false, std::nullopt},
+      {C::OpenPopulation, "Abrir população…", {"Ctrl+O"}, false, std::nullopt},
+      {C::PastePopulation, "Colar população", {"Ctrl+V"}, false, std::nullopt},
+      {C::ProgramPopulation, "Usar população padrão", {}, false, std::nullopt},
+  };
 }
 
 }  // namespace varnesk

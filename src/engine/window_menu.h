@@ -21,6 +21,9 @@ enum class MenuCommand {
   ActualSize,
   FullScreen,
   CompareSampleSizes,
+  OpenPopulation,     // a file the teacher picks
+  PastePopulation,    // a column copied from a spreadsheet
+  ProgramPopulation,  // back to the program's own populacao.txt
 };
 
 struct SaveDialog {

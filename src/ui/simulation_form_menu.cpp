@@ -70,7 +70,10 @@ void SimulationForm::addActions() {
         connect(a, &QAction::triggered, this,
                 [this] { isFullScreen() ? showNormal() : showFullScreen(); });
         break;
-      case MenuCommand::CompareSampleSizes: break;
+      case MenuCommand::CompareSampleSizes:
+      case MenuCommand::OpenPopulation:
+      case MenuCommand::PastePopulation:
+      case MenuCommand::ProgramPopulation: break;
     }
   }
   seedLine_ = new QAction(this);
