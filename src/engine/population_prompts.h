@@ -13,6 +13,9 @@ inline constexpr std::string_view kCommaSeparator = "Vírgula separa colunas";
 inline constexpr std::string_view kCancel = "Cancelar";
 inline constexpr std::string_view kColumnTitle = "Escolher coluna da população";
 inline constexpr std::string_view kUseColumn = "Usar esta coluna";
+inline constexpr std::string_view kOpenTitle = "Abrir população";
+inline constexpr std::string_view kOpenFilter =
+    "Populações (*.txt *.csv *.tsv *.tab);;Todos os arquivos (*)";
 // What pasted text is called in the reader's messages.
 inline constexpr std::string_view kPastedName = "texto colado";
 

@@ -1,5 +1,7 @@
 #include "ui/comparison_form.h"
 
+#include "ui/population_opening.h"
+
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -19,6 +21,7 @@ ComparisonForm::ComparisonForm(UiServices services, QWidget* owner)
   connect(widgets_.get<QPushButton>("CompareButton"), &QPushButton::clicked, this,
           &ComparisonForm::compare);
   connect(widgets_.get<QPushButton>("CloseButton"), &QPushButton::clicked, this, &QWidget::close);
+  acceptPopulationDrops(this, services_);
   for (const char* box : {"SampleSizesTXT", "RepetitionsTXT"})
     connect(widgets_.get<QLineEdit>(box), &QLineEdit::returnPressed, this,
             &ComparisonForm::compare);
