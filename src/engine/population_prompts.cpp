@@ -34,4 +34,9 @@ std::string notKeptMessage(std::string_view file) {
   return "Não foi possível guardar a população em " + quoted(file) + ".";
 }
 
+std::string notRememberedMessage(std::size_t limitBytes) {
+  return "Esta população tem mais de " + std::to_string(limitBytes / 1000000) +
+         " MB e não será lembrada na próxima visita: o navegador guarda só populações menores.";
+}
+
 }  // namespace varnesk

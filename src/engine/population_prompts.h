@@ -25,5 +25,6 @@ std::string chosenMessage(std::string_view name, std::int32_t count);
 std::string programOwnMessage();
 std::string goneMessage(std::string_view file);
 std::string notKeptMessage(std::string_view file);
+std::string notRememberedMessage(std::size_t limitBytes);
 
 }  // namespace varnesk

@@ -14,11 +14,15 @@ CommaAnswer commaAnswer(const std::string& text) {
                                : CommaAnswer::Unknown;
 }
 
-// A name the page gives becomes a file name of its own: no folders in it, never empty.
+// A name the page gives becomes a file name of its own, without folders; pasted text has none.
 std::string fileName(const std::string& name) {
   std::string out = std::filesystem::path(name).filename().string();
   if (out.empty() || out == "." || out == "..") out = kPastedPopulationFile;
   return out;
+}
+
+std::string shownName(const std::string& name) {
+  return name.empty() ? std::string(kPastedName) : fileName(name);
 }
 
 }  // namespace
@@ -42,8 +46,8 @@ std::string ModulePopulation::preview(std::string_view bytes, const std::string&
     for (const std::string& field : row) json.value(field);
     json.endArray();
   }
-  json.endArray().key("question").value(commaQuestion(name));
-  json.key("prompt").value(columnPrompt(name, p.columns.size()));
+  json.endArray().key("question").value(commaQuestion(shownName(name)));
+  json.key("prompt").value(columnPrompt(shownName(name), p.columns.size()));
   json.key("captions").beginObject().key("decimal").value(kCommaDecimal);
   json.key("separator").value(kCommaSeparator).key("cancel").value(kCancel);
   json.key("title").value(kColumnTitle).key("use").value(kUseColumn).endObject();
@@ -56,8 +60,10 @@ std::string ModulePopulation::choose(std::string_view bytes, const std::string& 
   const PopulationReading r = choice_.chooseText(file, bytes, {column, commaAnswer(commas)});
   JsonWriter json;
   json.beginObject().key("ok").value(r.ok);
-  json.key("message").value(r.ok ? chosenMessage(fileName(name), r.count) : r.message);
+  json.key("message").value(r.ok ? chosenMessage(shownName(name), r.count) : r.message);
   json.key("count").value(static_cast<long long>(r.count)).key("file").value(file.string());
+  if (r.ok && bytes.size() > kPageMemoryLimit)
+    json.key("unremembered").value(notRememberedMessage(kPageMemoryLimit));
   return json.endObject().take();
 }
 

@@ -9,6 +9,10 @@
 
 namespace varnesk {
 
+// The most the page keeps in the browser's local storage (about 5 MB a site, in UTF-16, and the
+// bytes go as base64): a population of some 150000 values.
+inline constexpr std::size_t kPageMemoryLimit = 1000000;
+
 class ModulePopulation {
  public:
   // The bundled population is `folder`/populacao.txt; a chosen one goes under `folder`/escolhida.
@@ -20,8 +24,9 @@ class ModulePopulation {
   // before the choice. `commas`: "decimal", "separator" or "" (not answered).
   std::string preview(std::string_view bytes, const std::string& name,
                       const std::string& commas) const;
-  // {"ok","message","count","file"}: the teacher's file, checked whole; a refused one leaves
-  // the earlier choice.
+  // {"ok","message","count","file","unremembered"?}: the teacher's file (no name: pasted text),
+  // checked whole; a refused one leaves the earlier choice. "unremembered" tells the teacher
+  // that a file over kPageMemoryLimit bytes is not kept for the next visit.
   std::string choose(std::string_view bytes, const std::string& name, const std::string& column,
                      const std::string& commas);
   // {"ok","message"}: back to the bundled population.
