@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "common/field_reader.h"
 #include "common/field_splitter.h"
 #include "common/line_reader.h"
 #include "common/shown_field.h"
@@ -32,6 +33,14 @@ PopulationPreview previewPopulation(std::string_view text, CommaAnswer commas, s
       const auto field = fields.next();
       row.push_back(field ? shownField(*field) : std::string());
     }
+  }
+  for (std::size_t k = preview.columns.size(); k-- > 0;) {
+    bool numbers = !preview.rows.empty();
+    for (const auto& row : preview.rows) {
+      double value = 0.0;
+      numbers = numbers && FieldReader(shape.format.decimalMark).read(row[k], value);
+    }
+    if (numbers) preview.suggested = k;
   }
   return preview;
 }

@@ -18,6 +18,8 @@ struct PopulationPreview {
   std::vector<std::string> columns;
   // The first lines of values, one field a column (empty where a line is short), as written.
   std::vector<std::vector<std::string>> rows;
+  // The column to offer first: the first whose shown fields are all numbers.
+  std::size_t suggested = 0;
 
   bool needsColumn() const { return columns.size() > 1; }
 };

@@ -50,8 +50,10 @@ ColumnChooser::ColumnChooser(QWidget* owner, const QString& prompt,
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectColumns);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
-  table_->setCurrentCell(0, 0);
-  table_->selectColumn(0);
+  table_->setCurrentCell(0, int(preview.suggested));
+  table_->selectColumn(int(preview.suggested));
+  table_->verticalHeader()->hide();
+  table_->horizontalHeader()->setStretchLastSection(true);
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->horizontalHeader()->setMinimumSectionSize(80);
   layout->addWidget(table_);

@@ -28,7 +28,8 @@ struct HostileFile {
 
 std::string shown(const PopulationPreview& p) {
   std::string out = p.ambiguousCommas ? "?" : "";
-  for (std::size_t k = 0; k < p.columns.size(); ++k) out += (k ? "|" : "") + p.columns[k];
+  for (std::size_t k = 0; k < p.columns.size(); ++k)
+    out += (k ? "|" : "") + std::string(k == p.suggested ? "*" : "") + p.columns[k];
   out += "/";
   for (std::size_t k = 0; !p.rows.empty() && k < p.rows[0].size(); ++k)
     out += (k ? "|" : "") + p.rows[0][k];
@@ -62,7 +63,7 @@ const HostileFile kFiles[] = {
     {"-0\n+1.5\n2e-1\n1e6\n-1e6", {-0.0, 1.5, 0.2, 1e6, -1e6}},
     {"2,35\r\n\n 0,8\r1,5", {2.35, 0.8, 1.5}, "", Bytes, 0, "", "-,1"},
     {"2,35\n0.8", {2, 35, 0.8}},
-    {"1,2,3", {1, 2, 3}, "", Bytes, 0, "", ",.0", {}, "Coluna 1/1,2,3"},
+    {"1,2,3", {1, 2, 3}, "", Bytes, 0, "", ",.0", {}, "*Coluna 1/1,2,3"},
     {"2,35\nx,y\n", {}, kBad + "2: \"x,y\""},
     {std::string(10 << 20, ' ') + "2.5", {2.5}},
     {repeated("2.5\n", 578000), {2.5}, "", Bytes, 578000},
@@ -74,27 +75,28 @@ const HostileFile kFiles[] = {
     {"1000000.01\n", {}, "fora do intervalo aceito na linha 1"},
     {"1\nnan\n", {}, kBad + "2: \"nan\""},
     {"1,5;2,3\n", {}, "tem 2 colunas (coluna 1, coluna 2). Indique qual delas ler", Bytes, 0, "", "",
-     {}, "Coluna 1|Coluna 2/1,5|2,3"},
+     {}, "*Coluna 1|Coluna 2/1,5|2,3"},
     {"1,5;2,3\n", {2.3}, "", Bytes, 0, "2", ";,2"},
     {"taxa\n1.5\n", {1.5}, "", Bytes, 0, "", "-.h1"},
     {"2\n2,87\n", {2, 2.87}, "", Bytes, 0, "", "-,1"},  // a whole number beside decimal commas
     {"taxa\r\n2,35\r\n0,8\r\n", {2.35, 0.8}, "", Bytes, 0, "", "-,h1"},
     {"taxa,perda\n1,5\n2,5\n", {}, "é ambíguo: suas vírgulas podem separar colunas ou marcar decimais. Use ';'",
-     Bytes, 0, "", "", {}, "?taxa,perda/1,5"},
-    {"taxa,perda\n1,5\n2,5\n", {1.5, 2.5}, "", Bytes, 0, "", "-,h1", CommaAnswer::DecimalMark, "?taxa,perda/1,5"},
+     Bytes, 0, "", "", {}, "?*taxa,perda/1,5"},
+    {"taxa,perda\n1,5\n2,5\n", {1.5, 2.5}, "", Bytes, 0, "", "-,h1", CommaAnswer::DecimalMark, "?*taxa,perda/1,5"},
     {"taxa,perda\r\n1,5\r\n2,5\r\n", {5, 5}, "", Bytes, 0, "perda", ",.h2", CommaAnswer::Separator,
-     "?taxa|perda/1|5"},
+     "?*taxa|perda/1|5"},
     {"taxa,perda\n1,5\n2,5\n", {1, 2}, "", Bytes, 0, "1", ",.h1", CommaAnswer::Separator},
     {"taxa,perda\n1,5\n2,5\n", {}, "tem 2 colunas (\"taxa\", \"perda\")", Bytes, 0, "", "",
      CommaAnswer::Separator},
-    {"2,5\n1,5\n", {2.5, 1.5}, "", Bytes, 0, "", "-,1", CommaAnswer::Separator, "Coluna 1/2,5"},
+    {"2,5\n1,5\n", {2.5, 1.5}, "", Bytes, 0, "", "-,1", CommaAnswer::Separator, "*Coluna 1/2,5"},
     {"\xEF\xBB\xBFtaxa;perda\r\n\"1,5\";2\r\n2,25;\"3\";\r\n\r\n", {2, 3}, "", Bytes, 0, "perda", ";,h2"},
+    {"turma;perda\nA;2,5\nB;1\n", {2.5, 1}, "", Bytes, 0, "perda", ";,h2", {}, "turma|*perda/A|2,5"},
     {"2,5;\n1;\n", {2.5, 1}, "", Bytes, 0, "", ";,1"},
-    {"a;b\n1;2\n", {}, "tem 2 colunas (\"a\", \"b\")", Bytes, 0, "", "", {}, "a|b/1|2"},
+    {"a;b\n1;2\n", {}, "tem 2 colunas (\"a\", \"b\")", Bytes, 0, "", "", {}, "*a|b/1|2"},
     {"a;b\n1;2\n", {}, "não tem a coluna \"c\". Suas colunas são: \"a\", \"b\".", Bytes, 0, "c"},
-    {"a;b\n1;2\n3\n", {}, "tem um valor vazio na linha 3.", Bytes, 0, "b", "", {}, "a|b/1|2"},
+    {"a;b\n1;2\n3\n", {}, "tem um valor vazio na linha 3.", Bytes, 0, "b", "", {}, "*a|b/1|2"},
     {"\xEF\xBB\xBFn\xC3\xA3o;\"x;y\"\n\n3\n", {}, "tem um valor vazio na linha 3.", Bytes, 0, "2", "", {},
-     "não|x;y/3|"},
+     "*não|x;y/3|"},
     {"taxa\tperda\n1,5\t2\n", {1.5}, "", Bytes, 0, "taxa", "\t,h1"},
     {"\"1,5\",\"2,25\"\n\"3\"\n", {1.5, 2.25, 3}, "", Bytes, 0, "", ",,0"},
     {"1\nn\xC3\xA3o\xFF\x01\n", {}, kBad + "2: \"não??\". Esperava-se um número, como 2,35 ou 2.35."},

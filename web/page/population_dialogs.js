@@ -97,7 +97,7 @@ export function chooseColumn(preview) {
       event.preventDefault();
     }
   });
-  select(0);
+  select(preview.suggested ?? 0);
   const frame = document.createElement('div');
   frame.className = 'column-frame';
   frame.append(table);
