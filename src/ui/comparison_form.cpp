@@ -1,7 +1,6 @@
 #include "ui/comparison_form.h"
 
-#include "ui/population_opening.h"
-
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 
 #include "layout/window_layouts.h"
 #include "ui/drawing_painter.h"
+#include "ui/population_opening.h"
 #include "ui/twips.h"
 
 namespace varnesk::ui {
@@ -28,6 +28,11 @@ ComparisonForm::ComparisonForm(UiServices services, QWidget* owner)
   widgets_.get<Canvas>("ComparisonChart")->setDrawing([this](double width, double height) {
     return logic_.chart(width, height);
   });
+  showPopulationLine();
+}
+
+void ComparisonForm::showPopulationLine() {
+  widgets_.get<QLabel>("PopulationLBL")->setText(QString::fromStdString(logic_.PopulationLBL.caption));
 }
 
 void ComparisonForm::compare() {
@@ -43,6 +48,7 @@ void ComparisonForm::compare() {
           row, column,
           new QTableWidgetItem(QString::fromStdString(cells[static_cast<std::size_t>(column)])));
   }
+  showPopulationLine();
   widgets_["ComparisonChart"]->update();
 }
 
