@@ -7,10 +7,11 @@ namespace {
 const QString kFile = QStringLiteral("populacao/arquivo");
 const QString kColumn = QStringLiteral("populacao/coluna");
 const QString kCommas = QStringLiteral("populacao/virgulas");
+
 }  // namespace
 
 RememberedPopulation rememberedPopulation() {
-  const QSettings settings;
+  const QSettings settings(QStringLiteral("varnesk"), QStringLiteral("varnesk"));
   const int commas = settings.value(kCommas, 0).toInt();
   return {settings.value(kFile).toString().toStdString(),
           settings.value(kColumn).toString().toStdString(),
@@ -20,7 +21,7 @@ RememberedPopulation rememberedPopulation() {
 }
 
 void rememberPopulation(const RememberedPopulation& population) {
-  QSettings settings;
+  QSettings settings(QStringLiteral("varnesk"), QStringLiteral("varnesk"));
   settings.setValue(kFile, QString::fromStdString(population.file));
   settings.setValue(kColumn, QString::fromStdString(population.column));
   settings.setValue(kCommas, static_cast<int>(population.commas));
