@@ -55,7 +55,7 @@ test('a column chosen from a two-column file is the population the windows draw 
   assert.equal(await meanOfAll(page, 3), '20,000', 'remembered for the next visit');
 });
 
-test('ambiguous commas are asked; a refused file leaves the choice; the bundled population comes back', async () => {
+test('ambiguous commas are asked; a refused file leaves the choice; pasted lines are a population; the bundled one comes back', async () => {
   const { page } = await open(shared.browser, shared.server.url);
   await page.evaluate(() => localStorage.clear());
   await click(page, 'Form2', 'Command1');
@@ -67,6 +67,16 @@ test('ambiguous commas are asked; a refused file leaves the choice; the bundled 
   await openFile(page, await fileOf('ruim.txt', '1\nnão\n'));
   assert.match((await answerMessage(page)).text, /ruim.txt" tem um valor inválido na linha 2: "não"/);
   assert.equal(await meanOfAll(page, 2), '2,000', 'still 1,5 and 2,5');
+
+  // Lines pasted into a text box of the configuration screen: a column copied from a spreadsheet.
+  await page.focus(control('Form3', 'TamanhodaAmostraTXT'));
+  await page.evaluate(() => {
+    const data = new DataTransfer();
+    data.setData('text/plain', '0,5\r\n1\r\n');
+    document.activeElement.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+  });
+  assert.match((await answerMessage(page)).text, /^População escolhida: "texto colado", com 2 valores/);
+  assert.equal(await meanOfAll(page, 2), '0,750');
 
   await page.click(control('Form3', 'Frame2'), { button: 'right' });
   await page.click('.context-menu [data-command="ProgramPopulation"]');
