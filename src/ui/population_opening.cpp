@@ -48,8 +48,8 @@ class DropTarget : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::DragEnter) {
-      auto* drag = static_cast<QDragEnterEvent*>(event);
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+      auto* drag = static_cast<QDragMoveEvent*>(event);
       if (!file(drag->mimeData()).isEmpty()) drag->acceptProposedAction();
       return true;
     }
