@@ -142,26 +142,41 @@ std::variant<PopulationFormat, std::string> withColumn(PopulationFormat f, const
 
 }  // namespace
 
-std::variant<PopulationFormat, std::string> detectFormat(std::string_view text,
-                                                         const ReadOptions& options) {
-  PopulationFormat f;
+DetectedShape detectShape(std::string_view text, CommaAnswer commas) {
+  DetectedShape d;
+  PopulationFormat& f = d.format;
   f.separator = separatorOf(text);
   f.header = headerFirst(text, f.separator);
   Shape s = shapeOf(text, f.separator, f.header);
   if (f.separator == ',' && !s.period && !s.comma && s.maxFields == 2) {
-    if (f.header && s.sameCount)
-      return std::string(
-          " é ambíguo: suas vírgulas podem separar colunas ou marcar decimais. Use ';' entre as "
-          "colunas, ou o ponto como marca decimal.");
-    f.separator = '\0';
-    s = shapeOf(text, f.separator, f.header);
+    d.ambiguousCommas = f.header && s.sameCount;
+    const bool separates = d.ambiguousCommas && commas == CommaAnswer::Separator;
+    if (!separates) {
+      f.separator = '\0';
+      s = shapeOf(text, f.separator, f.header);
+    }
   }
   f.decimalMark = s.comma && !s.period ? ',' : '.';
-  if (f.separator == ',' && !f.header && options.column.empty()) {
-    f.column = 0;
-    return f;
-  }
-  return withColumn(f, s, options.column);
+  d.list = f.separator == ',' && !f.header;
+  if (d.list) f.column = 0;
+  d.names = s.names;
+  d.columns = d.list ? 1 : std::max({s.names.size(), s.maxFields, std::size_t{1}});
+  d.maxFields = s.maxFields;
+  return d;
+}
+
+std::variant<PopulationFormat, std::string> detectFormat(std::string_view text,
+                                                         const ReadOptions& options) {
+  const DetectedShape d = detectShape(text, options.commas);
+  if (d.ambiguousCommas && options.commas == CommaAnswer::Unknown)
+    return std::string(
+        " é ambíguo: suas vírgulas podem separar colunas ou marcar decimais. Use ';' entre as "
+        "colunas, ou o ponto como marca decimal.");
+  if (d.list && options.column.empty()) return d.format;
+  Shape s;
+  s.names = d.names;
+  s.maxFields = d.maxFields;
+  return withColumn(d.format, s, options.column);
 }
 
 }  // namespace varnesk

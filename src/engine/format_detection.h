@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "engine/population_format.h"
 #include "engine/read_options.h"
@@ -18,7 +19,20 @@ namespace varnesk {
 //   values and at most one comma a line, they are decimal marks, unless a header of as many fields
 //   as the lines says they are separators too, which leaves the file ambiguous.
 // - Without a header or a named column, comma-separated values are one list, in file order.
+// - Ambiguous commas are read as the teacher answered (ReadOptions::commas); unanswered, the file
+//   is refused.
 std::variant<PopulationFormat, std::string> detectFormat(std::string_view text,
                                                          const ReadOptions& options);
+
+// What the detection found before any column is chosen: what a front end shows the teacher.
+struct DetectedShape {
+  PopulationFormat format;         // its column not yet chosen
+  bool ambiguousCommas = false;    // the commas could be either, and `commas` may have said which
+  bool list = false;               // every field a value, in file order: nothing to choose
+  std::vector<std::string> names;  // the header's fields
+  std::size_t columns = 1;         // to choose from
+  std::size_t maxFields = 0;       // in a line of values
+};
+DetectedShape detectShape(std::string_view text, CommaAnswer commas);
 
 }  // namespace varnesk

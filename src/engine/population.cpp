@@ -67,7 +67,7 @@ class ValueList {
   PopulationReading store(Population& store, const PopulationFormat& format) const {
     std::copy(values_.begin(), values_.end(), store.Populacao.begin() + 1);
     store.TamanhoPopulacao = static_cast<std::int32_t>(values_.size());
-    return {true, sum_, {}, format};
+    return {true, sum_, {}, format, store.TamanhoPopulacao};
   }
 
   bool empty() const { return values_.empty(); }
@@ -132,31 +132,49 @@ PopulationReading readPopulationBytes(std::string_view text, const std::string& 
   return values.store(store, std::get<PopulationFormat>(format));
 }
 
-PopulationReading LerPopulacao(const std::filesystem::path& file, Population& store,
-                               const ReadOptions& options) {
+PopulationFileText readPopulationFile(const std::filesystem::path& file) {
   const std::string name = file.string();
+  PopulationFileText out;
   std::error_code error;
-  if (std::filesystem::is_directory(file, error))
-    return refused("O arquivo da população " + quoted(name) + " é uma pasta, não um arquivo.");
+  if (std::filesystem::is_directory(file, error)) {
+    out.message = "O arquivo da população " + quoted(name) + " é uma pasta, não um arquivo.";
+    return out;
+  }
   // A device or a pipe in place of the file would never end (/dev/zero) or never answer.
-  if (std::filesystem::exists(file, error) && !std::filesystem::is_regular_file(file, error))
-    return refused("O arquivo da população " + quoted(name) + " não é um arquivo comum.");
+  if (std::filesystem::exists(file, error) && !std::filesystem::is_regular_file(file, error)) {
+    out.message = "O arquivo da população " + quoted(name) + " não é um arquivo comum.";
+    return out;
+  }
   std::ifstream in(file, std::ios::binary);
-  if (!in)
-    return refused("Não foi possível abrir o arquivo da população " + quoted(name) +
-                   ". Verifique se ele existe e pode ser lido.");
+  if (!in) {
+    out.message = "Não foi possível abrir o arquivo da população " + quoted(name) +
+                  ". Verifique se ele existe e pode ser lido.";
+    return out;
+  }
   // One read of the whole file into a buffer of its size, where copying it through a string
   // stream went piece by piece; a file whose size the system does not know is read to its end.
   const std::uintmax_t size = std::filesystem::file_size(file, error);
-  HugePageVector<char> content(error ? 4096 : static_cast<std::size_t>(size) + 1);
+  out.text.resize(error ? 4096 : static_cast<std::size_t>(size) + 1);
   std::size_t length = 0;
   while (in) {
-    if (length == content.size()) content.resize(2 * content.size());
-    in.read(content.data() + length, static_cast<std::streamsize>(content.size() - length));
+    if (length == out.text.size()) out.text.resize(2 * out.text.size());
+    in.read(out.text.data() + length, static_cast<std::streamsize>(out.text.size() - length));
     length += static_cast<std::size_t>(in.gcount());
   }
-  if (in.bad()) return refused("Não foi possível ler o arquivo da população " + quoted(name) + ".");
-  return readPopulationBytes({content.data(), length}, name, store, options);
+  if (in.bad()) {
+    out.message = "Não foi possível ler o arquivo da população " + quoted(name) + ".";
+    return out;
+  }
+  out.text.resize(length);
+  out.ok = true;
+  return out;
+}
+
+PopulationReading LerPopulacao(const std::filesystem::path& file, Population& store,
+                               const ReadOptions& options) {
+  const PopulationFileText content = readPopulationFile(file);
+  if (!content.ok) return refused(content.message);
+  return readPopulationBytes(content.text, file.string(), store, options);
 }
 
 std::filesystem::path defaultPopulationPath() { return programFolder() / "populacao.txt"; }

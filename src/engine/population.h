@@ -30,6 +30,7 @@ struct PopulationReading {
   double sum = 0.0;         // sum of the values read, in file order
   std::string message;      // why nothing was loaded, in Portuguese, when !ok
   PopulationFormat format;  // how the file was read, when ok
+  std::int32_t count = 0;   // values read, when ok
 };
 
 // Reads the whole file into `store`, as a spreadsheet writes it: one column or several,
@@ -44,6 +45,15 @@ PopulationReading LerPopulacao(const std::filesystem::path& file, Population& st
 // Same rules on text already in memory; `fileName` only serves the messages.
 PopulationReading readPopulationBytes(std::string_view text, const std::string& fileName,
                                       Population& store, const ReadOptions& options = {});
+
+// A file's whole text, or why it cannot be read (a folder, a device, no such file), in the
+// reader's words.
+struct PopulationFileText {
+  bool ok = false;
+  std::string text;
+  std::string message;
+};
+PopulationFileText readPopulationFile(const std::filesystem::path& file);
 
 // populacao.txt in the folder of the running program.
 std::filesystem::path defaultPopulationPath();

@@ -51,7 +51,10 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits) {
 
 std::vector<MenuEntry> configurationMenu() {
   std::vector<MenuEntry> menu{
-      entry(G::Simulation, C::CompareSampleSizes, "Comparar tamanhos de amostra…", {"Ctrl+T"})};
+      entry(G::Simulation, C::CompareSampleSizes, "Comparar tamanhos de amostra…", {"Ctrl+T"}),
+      entry(G::File, C::OpenPopulation, "Abrir população…", {"Ctrl+O"}),
+      entry(G::File, C::PastePopulation, "Colar população", {"Ctrl+V"}),
+      entry(G::File, C::ProgramPopulation, "Usar população padrão", {})};
   addViewAndHelp(menu);
   return menu;
 }

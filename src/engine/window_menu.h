@@ -25,6 +25,9 @@ enum class MenuCommand {
   CompareSampleSizes,
   TeacherGuide,
   About,
+  OpenPopulation,     // a file the teacher picks
+  PastePopulation,    // a column copied from a spreadsheet
+  ProgramPopulation,  // back to the program's own populacao.txt
 };
 
 // The menus of a window's bar, in the bar's order.

@@ -8,6 +8,7 @@
 
 #include "layout/window_layouts.h"
 #include "ui/drawing_painter.h"
+#include "ui/population_opening.h"
 #include "ui/twips.h"
 
 namespace varnesk::ui {
@@ -21,6 +22,7 @@ ComparisonForm::ComparisonForm(UiServices services, QWidget* owner)
   connect(widgets_.get<QPushButton>("CompareButton"), &QPushButton::clicked, this,
           &ComparisonForm::compare);
   connect(widgets_.get<QPushButton>("CloseButton"), &QPushButton::clicked, this, &QWidget::close);
+  acceptPopulationDrops(this, services_);
   for (const char* box : {"SampleSizesTXT", "RepetitionsTXT"})
     connect(widgets_.get<QLineEdit>(box), &QLineEdit::returnPressed, this,
             &ComparisonForm::compare);

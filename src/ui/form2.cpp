@@ -1,5 +1,7 @@
 #include "ui/form2.h"
 
+#include "ui/population_opening.h"
+
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -18,6 +20,7 @@ Form2::Form2(UiServices services)
   connect(widgets_.get<QPushButton>("Command1"), &QPushButton::clicked, this,
           &Form2::startSimulation);
   connect(widgets_.get<QPushButton>("Command2"), &QPushButton::clicked, this, &Form2::endProgram);
+  acceptPopulationDrops(this, services_);
   Load();
   chrome_->afterLayout = [this] { Load(); };  // centred again at every zoom
 }

@@ -1,12 +1,16 @@
 #include "ui/form3.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "engine/configuration.h"
 #include "layout/window_layouts.h"
 #include "ui/comparison_form.h"
+#include "ui/population_opening.h"
 #include "ui/simulation_form.h"
 
 namespace varnesk::ui {
@@ -22,9 +26,40 @@ Form3::Form3(UiServices services, QWidget* owner)
           &Form3::stepByStepClicked);
   connect(widgets_.get<QPushButton>("Command2"), &QPushButton::clicked, this, &QWidget::close);
 
-  // Beyond the layout: the comparison of sample sizes, from the menus or Ctrl+T.
-  connect(chrome_->action(MenuCommand::CompareSampleSizes), &QAction::triggered, this,
-          [this] { openModal(new ComparisonForm(services_, this), this); });
+  // Beyond the layout, from the menus or their keys: the comparison of sample sizes, and the
+  // teacher's population (a file, a pasted column, or the program's own).
+  for (const MenuCommand command :
+       {MenuCommand::CompareSampleSizes, MenuCommand::OpenPopulation,
+        MenuCommand::PastePopulation, MenuCommand::ProgramPopulation})
+    connect(chrome_->action(command), &QAction::triggered, this, [this, command] { run(command); });
+  for (const char* box : {"TamanhodaAmostraTXT", "NumeroRepeticoesTXT"})
+    widgets_[box]->installEventFilter(this);
+  acceptPopulationDrops(this, services_);
+}
+
+void Form3::run(MenuCommand command) {
+  switch (command) {
+    case MenuCommand::CompareSampleSizes:
+      openModal(new ComparisonForm(services_, this), this);
+      break;
+    case MenuCommand::OpenPopulation: askPopulationFile(this, services_); break;
+    case MenuCommand::PastePopulation:
+      pastePopulation(this, services_, QApplication::clipboard()->text());
+      break;
+    case MenuCommand::ProgramPopulation: useProgramPopulation(this, services_); break;
+    default: break;
+  }
+}
+
+// A text box pastes a number into itself; lines copied from a spreadsheet are a population.
+bool Form3::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste) &&
+      QApplication::clipboard()->text().trimmed().contains(QLatin1Char('\n'))) {
+    run(MenuCommand::PastePopulation);
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 std::string Form3::text(const char* box) const {

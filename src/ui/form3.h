@@ -4,6 +4,7 @@
 // simulation window, which reads its two texts when it loads.
 #include <QWidget>
 
+#include "engine/window_menu.h"
 #include "layout/window_kind.h"
 #include "ui/qt_platform.h"
 #include "ui/ui_services.h"
@@ -20,7 +21,11 @@ class Form3 : public QWidget {
  public:
   Form3(UiServices services, QWidget* owner);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void run(MenuCommand command);
   void instantClicked();     // Command1
   void stepByStepClicked();  // Command3
   void openSimulation(WindowKind kind);

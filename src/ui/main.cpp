@@ -1,9 +1,11 @@
 // varnesk: the desktop program. Opens the start screen; everything else follows from it.
 // `varnesk --semente 42` seeds every window's generator as `varnesk-sim -s 42` does, so that a
-// whole class can redo one run.
+// whole class can redo one run; `varnesk --populacao FILE` makes FILE the population, as
+// "Abrir população…" does.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLocale>
+#include <QTimer>
 #include <cstdio>
 
 #include "common/messages.h"
@@ -11,6 +13,8 @@
 #include "ui/application.h"
 #include "ui/form2.h"
 #include "ui/qt_translations.h"
+#include "ui/population_opening.h"
+#include "ui/population_settings.h"
 #include "ui/ui_services.h"
 
 int main(int argc, char* argv[]) {
@@ -26,6 +30,11 @@ int main(int argc, char* argv[]) {
       QStringLiteral("Semente do gerador de todas as janelas (inteiro de 64 bits)."),
       QStringLiteral("inteiro"));
   options.addOption(seed);
+  const QCommandLineOption population(
+      QStringList{QStringLiteral("populacao"), QStringLiteral("p")},
+      QStringLiteral("Arquivo da população das janelas (lembrado para a próxima vez)."),
+      QStringLiteral("arquivo"));
+  options.addOption(population);
   options.process(application);
   varnesk::ui::UiServices services = varnesk::ui::programServices();
   if (options.isSet(seed)) {
@@ -39,5 +48,9 @@ int main(int argc, char* argv[]) {
   }
   varnesk::ui::Form2 start(services);
   start.showMaximized();
+  QTimer::singleShot(0, &start, [&] {
+    varnesk::ui::startWithPopulation(&start, services, varnesk::ui::rememberedPopulation(),
+                                     options.value(population));
+  });
   return QApplication::exec();
 }

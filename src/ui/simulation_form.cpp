@@ -8,6 +8,7 @@
 #include "chart/chart_drawing.h"
 #include "layout/window_layouts.h"
 #include "ui/drawing_painter.h"
+#include "ui/population_opening.h"
 #include "ui/qt_fonts.h"
 
 namespace varnesk::ui {
@@ -27,6 +28,7 @@ SimulationForm::SimulationForm(WindowKind kind, UiServices services, QWidget* ow
   connect(widgets_.get<QPushButton>("Command1"), &QPushButton::clicked, this,
           &SimulationForm::simulate);
   connect(widgets_.get<QPushButton>("Command3"), &QPushButton::clicked, this, &QWidget::close);
+  acceptPopulationDrops(this, services_);
 }
 
 bool SimulationForm::Load(const std::string& sampleSize, const std::string& repetitions) {

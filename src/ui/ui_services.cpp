@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 #include "common/messages.h"
 #include "engine/population.h"
 #include "engine/run_seeder.h"
+#include "ui/population_dialogs.h"
+#include "ui/population_settings.h"
 
 namespace varnesk::ui {
 
@@ -21,8 +24,16 @@ void messageBox(QWidget* owner, const QString& text) {
 }  // namespace
 
 UiServices programServices() {
-  return {messageBox, [] { QCoreApplication::quit(); },
-          [] { return PopulationSource{defaultPopulationPath(), {}}; }, clockSeed};
+  auto choice = std::make_shared<PopulationChoice>(defaultPopulationPath());
+  UiServices services{messageBox, [] { QCoreApplication::quit(); },
+                      [choice] { return choice->source(); }, clockSeed};
+  services.choice = choice;
+  services.remember = rememberPopulation;
+  services.askCommas = askCommasDialog;
+  services.chooseColumn = columnChooserDialog;
+  services.dataFolder =
+      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+  return services;
 }
 
 char regionalDecimalSeparator() {

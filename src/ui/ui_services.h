@@ -4,8 +4,14 @@
 // message boxes themselves and keep the program alive.
 #include <QString>
 #include <cstdint>
+#include <cstddef>
+#include <filesystem>
 #include <functional>
+#include <memory>
+#include <optional>
 
+#include "engine/population_choice.h"
+#include "engine/population_preview.h"
 #include "engine/population_source.h"
 
 class QWidget;
@@ -20,10 +26,22 @@ struct UiServices {
   // The population a window reads when it opens.
   std::function<PopulationSource()> population;
   std::function<std::uint64_t()> seed;
+
+  // The teacher's population: the choice `population` gives, kept for the next start by
+  // `remember`, and the two questions asked while choosing (Unknown, nothing: cancelled).
+  // Without a choice the windows take no population of their own.
+  std::shared_ptr<PopulationChoice> choice = nullptr;
+  std::function<void(const RememberedPopulation&)> remember = nullptr;
+  std::function<CommaAnswer(QWidget* owner, const QString& question)> askCommas = nullptr;
+  std::function<std::optional<std::size_t>(QWidget* owner, const QString& prompt,
+                                           const PopulationPreview& preview)>
+      chooseColumn = nullptr;
+  std::filesystem::path dataFolder = {};  // where pasted text is kept
 };
 
 // The program's own: a modal message box titled "Varnesk" without an icon, the end of the
-// event loop, populacao.txt beside the program and a seed from the clock.
+// event loop, a seed from the clock, and the population chosen in the program (populacao.txt
+// beside it until the teacher chooses one), its questions as dialogs, kept in the settings.
 UiServices programServices();
 
 // The decimal separator of the user's regional settings, as the number formats want it.

@@ -15,7 +15,7 @@ TEST(WindowMenu, EachWindowsBarAndRightClickMenu) {
   // Each menu of the bar with how many entries it holds; how many entries the right-click menu
   // keeps (all but the help).
   for (const auto& [window, bar, context] :
-       {std::tuple{"Form2", "Exibir 4, Ajuda 2", 4}, {"Form3", "Exibir 4, Simulação 1, Ajuda 2", 5},
+       {std::tuple{"Form2", "Exibir 4, Ajuda 2", 4}, {"Form3", "Arquivo 3, Exibir 4, Simulação 1, Ajuda 2", 8},
         {"form1", "Arquivo 3, Exibir 5, Ajuda 2", 8},
         {"Form4", "Arquivo 3, Exibir 5, Simulação 2, Ajuda 2", 10},
         {"ComparisonForm", "Exibir 4, Ajuda 2", 4}, {"Form9", "", 0}}) {

@@ -9,6 +9,7 @@
 #include "ui/form2.h"
 #include "ui/form3.h"
 #include "ui/qt_translations.h"
+#include "ui/population_opening.h"
 #include "ui/simulation_form.h"
 
 using namespace varnesk;
@@ -25,6 +26,42 @@ UiServices servicos(const char* populacao = nullptr) {
           [file = std::filesystem::path(populacao ? populacao : defaultPopulationPath())] { return PopulationSource{file, {}}; },
           [] { return 42ull; }};
 }
+
+// The program's services around a chosen population in `pasta`, whose questions are answered
+// as `respostas` says and recorded in `perguntas`, and whose choices are kept in `lembrada`.
+struct Escolha {
+  QTemporaryDir pasta;
+  QStringList perguntas;
+  CommaAnswer virgulas = CommaAnswer::DecimalMark;
+  std::optional<std::size_t> coluna = 1;
+  RememberedPopulation lembrada;
+  UiServices servicos;
+
+  Escolha() : servicos({}) {
+    servicos = ::servicos();
+    escrever("populacao.txt", "1\n2\n3\n");
+    auto escolha = std::make_shared<PopulationChoice>(arquivo("populacao.txt").toStdString());
+    servicos.population = [escolha] { return escolha->source(); };
+    servicos.choice = escolha;
+    servicos.remember = [this](const RememberedPopulation& r) { lembrada = r; };
+    servicos.askCommas = [this](QWidget*, const QString& pergunta) {
+      perguntas << pergunta;
+      return virgulas;
+    };
+    servicos.chooseColumn = [this](QWidget*, const QString& pergunta, const PopulationPreview& p) {
+      perguntas << pergunta + " " + QString::fromStdString(p.columns.back() + "=" + p.rows[0].back());
+      return coluna;
+    };
+    servicos.dataFolder = arquivo("dados").toStdString();
+  }
+  QString arquivo(const QString& nome) const { return pasta.filePath(nome); }
+  QString escrever(const QString& nome, const QByteArray& bytes) {
+    QFile f(arquivo(nome));
+    (void)f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    return f.fileName();
+  }
+};
 
 QWidget* controle(QWidget* janela, const QString& nome) {
   for (QWidget* achado : janela->findChildren<QWidget*>(nome))
@@ -164,6 +201,59 @@ class WindowsTest : public QObject {
     QVERIFY(clicar(comparacao, "CloseButton") == config);
   }
 
+  // The teacher's population from Form3: the column chosen reaches the window opened afterwards,
+  // ambiguous commas are asked, a refusal keeps the earlier choice, a pasted column and a
+  // dropped file are chosen too, and the next start falls back when the file is gone.
+  void teachersPopulation() {
+    Escolha e;
+    Form2 inicio(e.servicos);
+    inicio.show();
+    QWidget* config = clicar(&inicio, "Command1");
+    const QString csv = e.escrever("notas.csv", "turma;perda\nA;10\nB;20\nC;30\n");
+    QVERIFY(openPopulationFile(config, e.servicos, csv));
+    QCOMPARE(std::tuple(e.perguntas.last(), mensagens.last(), e.lembrada.file, e.lembrada.column),
+             std::tuple(QString("O arquivo \"notas.csv\" tem 2 colunas. Escolha a coluna com os valores da população: perda=10"),
+                        QString("Form3: População escolhida: \"notas.csv\", com 3 valores. As janelas de simulação abertas a partir de agora usam esta população."),
+                        csv.toStdString(), std::string("2")));
+    QWidget* form1 = clicar(config, "Command1", {"3", "2"});
+    clicar(form1, "Command1");
+    QCOMPARE(textos(form1, {"MediaLBL", "dpLBL"}), (QStringList{"20.000", "0.000"}));  // every value of "perda"
+    clicar(form1, "Command3");
+
+    QVERIFY(!openPopulationFile(config, e.servicos, e.escrever("ruim.txt", "1\nx\n")));
+    QVERIFY(mensagens.last().contains("ruim.txt\" tem um valor inválido na linha 2: \"x\""));
+    QCOMPARE(e.servicos.population().file.string(), csv.toStdString());  // nothing half-loaded
+
+    QVERIFY(openPopulationFile(config, e.servicos, e.escrever("taxas.csv", "taxa,perda\n1,5\n2,5\n")));
+    QVERIFY(e.perguntas.last().startsWith("No arquivo \"taxas.csv\", as vírgulas podem separar colunas"));
+    QCOMPARE(std::tuple(e.lembrada.commas, mensagens.last().contains("com 2 valores")), std::tuple(CommaAnswer::DecimalMark, true));
+    e.coluna.reset();  // the teacher cancels the chooser: nothing changes, nothing is said
+    const qsizetype ditas = mensagens.size();
+    QVERIFY(!openPopulationFile(config, e.servicos, csv));
+    QCOMPARE(std::tuple(mensagens.size(), e.lembrada.file), std::tuple(ditas, e.arquivo("taxas.csv").toStdString()));
+
+    QApplication::clipboard()->setText("0,5\n1,5\n");  // Ctrl+V in a text box: lines are a population
+    QTest::keyClick(controle(config, kCaixas[0]), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(std::tuple(textos(config, kCaixas), mensagens.last().contains("\"texto colado\", com 2 valores")),
+             std::tuple(QStringList{"3", "2"}, true));
+    QCOMPARE(QString::fromStdString(e.lembrada.file), e.arquivo("dados/populacao_colada.txt"));
+
+    QMimeData arrastado;  // a file dropped on the window
+    arrastado.setUrls({QUrl::fromLocalFile(e.escrever("solta.txt", "7\n9\n"))});
+    QDragEnterEvent chegar(QPoint(5, 5), Qt::CopyAction, &arrastado, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent soltar(QPointF(5, 5), Qt::CopyAction, &arrastado, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(config, &chegar);
+    QApplication::sendEvent(config, &soltar);
+    QCOMPARE(e.servicos.population().file.filename().string(), std::string("solta.txt"));
+
+    QFile::remove(e.arquivo("solta.txt"));  // the next start, without the remembered file
+    startWithPopulation(&inicio, e.servicos, e.lembrada, {});
+    QCOMPARE(mensagens.last(), "Form2: O arquivo de população escolhido (" + e.arquivo("solta.txt") +
+                                   ") não foi encontrado. Usando a população padrão do programa.");
+    QCOMPARE(e.servicos.population().file.string(), e.arquivo("populacao.txt").toStdString());
+    clicar(config, "Command2");
+  }
+
   void unreadablePopulationOpensNoWindow() {
     Form2 inicio(servicos("/nonexistent/populacao.txt"));
     inicio.show();
@@ -264,7 +354,7 @@ class WindowsTest : public QObject {
     QStringList barra;
     for (QAction* menu : config.findChild<QMenuBar*>()->actions())
       for (QAction* a : menu->menu()->actions()) barra << menu->text() + ": " + a->text() + " " + a->shortcut().toString();
-    QCOMPARE(barra.mid(3, 4), (QStringList{"Exibir: Tela cheia F11", "Simulação: Comparar tamanhos de amostra… Ctrl+T",
+    QCOMPARE(barra.mid(6, 4), (QStringList{"Exibir: Tela cheia F11", "Simulação: Comparar tamanhos de amostra… Ctrl+T",
                                            "Ajuda: Guia do professor F1", "Ajuda: Sobre o Varnesk "}));
   }
 

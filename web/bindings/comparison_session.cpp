@@ -6,8 +6,8 @@
 namespace varnesk {
 
 ComparisonSession::ComparisonSession(const std::string& seed, const std::string& separator,
-                                     std::filesystem::path populationFile)
-    : window_(platform_, PopulationSource{std::move(populationFile), {}}, seedSource(seed), decimalSeparator(separator)) {
+                                     PopulationSource population)
+    : window_(platform_, std::move(population), seedSource(seed), decimalSeparator(separator)) {
 }
 
 std::string ComparisonSession::compare(const std::string& sampleSizes,

@@ -1,7 +1,7 @@
 #pragma once
 // The page's window "Comparar tamanhos de amostra": the window logic with its recorded events,
 // each call answered with the JSON text the page reads.
-#include <filesystem>
+#include "engine/population_source.h"
 #include <string>
 
 #include "engine/comparison_window.h"
@@ -12,7 +12,7 @@ namespace varnesk {
 class ComparisonSession {
  public:
   ComparisonSession(const std::string& seed, const std::string& separator,
-                    std::filesystem::path populationFile);
+                    PopulationSource population);
 
   // The two boxes' texts as typed, then the click of CompareButton: events, results.
   std::string compare(const std::string& sampleSizes, const std::string& repetitions);

@@ -21,10 +21,11 @@ constexpr std::array<std::string_view, 9> kKinds{
     "Label", "TextBox", "Button", "CheckBox", "Frame", "Line", "Rectangle", "Table", "Canvas"};
 constexpr std::array<std::string_view, 3> kAlignments{"Left", "Right", "Center"};
 constexpr std::array<std::string_view, 2> kVertical{"Top", "Middle"};
-constexpr std::array<std::string_view, 13> kCommands{
-    "SaveChart",         "SaveMeans", "CopyStatistics", "NormalCurve",  "TenMoreMeans",
-    "HundredMoreMeans",  "ZoomIn",    "ZoomOut",        "ActualSize",   "FullScreen",
-    "CompareSampleSizes", "TeacherGuide", "About"};
+constexpr std::array<std::string_view, 16> kCommands{
+    "SaveChart",          "SaveMeans",      "CopyStatistics",  "NormalCurve",      "TenMoreMeans",
+    "HundredMoreMeans",   "ZoomIn",         "ZoomOut",         "ActualSize",       "FullScreen",
+    "CompareSampleSizes", "TeacherGuide",   "About",           "OpenPopulation",   "PastePopulation",
+    "ProgramPopulation"};
 
 void writeOptionalColor(JsonWriter& json, std::string_view key, const std::optional<Color>& color) {
   if (!color) return;

@@ -12,6 +12,7 @@
 #include "layout/window_layouts.h"
 #include "layout/zoom_steps.h"
 #include "module_functions.h"
+#include "module_population.h"
 #include "simulation_session.h"
 
 namespace varnesk {
@@ -19,9 +20,12 @@ namespace {
 
 using emscripten::val;
 
-// Where the windows read the population at each Load, as the desktop program reads
-// populacao.txt beside itself: a file in the module's own memory.
-const char* const kPopulationFile = "/populacao.txt";
+// What the windows read at each Load, as the desktop program reads its chosen file: files in
+// the module's own memory.
+ModulePopulation& population() {
+  static ModulePopulation chosen("/");
+  return chosen;
+}
 
 // The measure for the sessions made without one of their own; none: the fixed one.
 val& moduleMeasure() {
@@ -57,8 +61,20 @@ val textKeepingMark(const std::string& bytes) {
 }
 
 bool setPopulation(const std::string& bytes, const val& /*name: the file is read by its place*/) {
-  return writePopulation(kPopulationFile, bytes);
+  return population().setProgramOwn(bytes);
 }
+
+std::string previewPopulation(const std::string& bytes, const std::string& name,
+                              const std::string& commas) {
+  return population().preview(bytes, name, commas);
+}
+
+std::string choosePopulation(const std::string& bytes, const std::string& name,
+                             const std::string& column, const std::string& commas) {
+  return population().choose(bytes, name, column, commas);
+}
+
+std::string useProgramPopulation() { return population().useProgramOwn(); }
 
 void setMeasure(const val& function) { moduleMeasure() = function; }
 
@@ -67,12 +83,12 @@ struct Simulation : SimulationSession {
       : Simulation(kind, seed, separator, val::undefined()) {}
   Simulation(const std::string& kind, const std::string& seed, const std::string& separator,
              const val& measure)
-      : SimulationSession(kind, seed, separator, measureFrom(measure), kPopulationFile) {}
+      : SimulationSession(kind, seed, separator, measureFrom(measure), population().source()) {}
 };
 
 struct Comparison : ComparisonSession {
   Comparison(const std::string& seed, const std::string& separator)
-      : ComparisonSession(seed, separator, kPopulationFile) {}
+      : ComparisonSession(seed, separator, population().source()) {}
 };
 
 }  // namespace
@@ -82,6 +98,9 @@ EMSCRIPTEN_BINDINGS(varnesk_core) {
   using namespace varnesk;
   using emscripten::optional_override;
   emscripten::function("setPopulation", &setPopulation);
+  emscripten::function("previewPopulation", &previewPopulation);
+  emscripten::function("choosePopulation", &choosePopulation);
+  emscripten::function("useProgramPopulation", &useProgramPopulation);
   emscripten::function("setMeasure", &setMeasure);
   emscripten::function("layout", &layoutJson);
   emscripten::function("menu", &menuJson);

@@ -10,10 +10,10 @@ namespace varnesk {
 
 SimulationSession::SimulationSession(const std::string& kind, const std::string& seed,
                                      const std::string& separator, TextMeasure measure,
-                                     std::filesystem::path populationFile)
+                                     PopulationSource population)
     : window_(kind == "Form4" ? WindowKind::StepByStep : WindowKind::Instant,
               {platform_, std::move(measure), decimalSeparator(separator),
-               PopulationSource{std::move(populationFile), {}}, seedSource(seed)}) {}
+               std::move(population), seedSource(seed)}) {}
 
 std::string SimulationSession::eventsAndModel() {
   JsonWriter json;

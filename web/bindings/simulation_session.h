@@ -1,7 +1,7 @@
 #pragma once
 // One simulation window of the page, form1 or Form4: the window logic with its recorded
 // events, each call answered with the JSON text the page reads.
-#include <filesystem>
+#include "engine/population_source.h"
 #include <string>
 
 #include "common/controls.h"
@@ -14,7 +14,7 @@ class SimulationSession {
  public:
   // `kind` is "Form4" for the step-by-step window, anything else for the instant one.
   SimulationSession(const std::string& kind, const std::string& seed, const std::string& separator,
-                    TextMeasure measure, std::filesystem::path populationFile);
+                    TextMeasure measure, PopulationSource population);
 
   std::string load(const std::string& sampleSize,
                    const std::string& repetitions);  // ok, events, model

@@ -1,7 +1,7 @@
 // varnesk-json: the browser edition's calls run natively, so that a test holds the WebAssembly
 // module to the same bytes. Reads one call a line on standard input, its name and arguments
 // separated by tabs, as the worker names them ("Simulation" makes the session,
-// "Simulation.load" calls it); writes one line per call: the answer as a JSON string literal
+// "Simulation.load" calls it; a population's bytes are named by their file); writes one line per call: the answer as a JSON string literal
 // (a number or true/false for the calls that answer one, null for a constructor). The
 // population is written into the folder given as the one argument.
 #include <cstdio>
@@ -22,6 +22,7 @@
 #include "layout/window_layouts.h"
 #include "layout/zoom_steps.h"
 #include "module_functions.h"
+#include "module_population.h"
 #include "simulation_session.h"
 
 namespace varnesk {
@@ -40,11 +41,17 @@ std::vector<std::string> fields(const std::string& line) {
 
 using Args = std::vector<std::string>;
 
+// The bytes the page would hand over, from the file a call names.
+std::string fileBytes(const std::string& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
 std::string text(const std::string& s) { return jsonString(s); }
 std::string number(double value) { return JsonWriter().value(value).take(); }
 
 struct Interpreter {
-  std::filesystem::path populationFile;
+  std::unique_ptr<ModulePopulation> population;
   std::unique_ptr<ConfigurationSession> configuration;
   std::unique_ptr<SimulationSession> simulation;
   std::unique_ptr<ComparisonSession> comparison;
@@ -53,10 +60,16 @@ struct Interpreter {
   const std::map<std::string, Call> calls{
       {"setPopulation",
        [this](const Args& a) {
-         std::ifstream in(a.at(0), std::ios::binary);
-         const std::string bytes((std::istreambuf_iterator<char>(in)), {});
-         return writePopulation(populationFile, bytes) ? "true" : "false";
+         const std::string bytes = fileBytes(a.at(0));
+         return population->setProgramOwn(bytes) ? "true" : "false";
        }},
+      {"previewPopulation",
+       [this](const Args& a) { return text(population->preview(fileBytes(a.at(0)), a.at(1), a.at(2))); }},
+      {"choosePopulation",
+       [this](const Args& a) {
+         return text(population->choose(fileBytes(a.at(0)), a.at(1), a.at(2), a.at(3)));
+       }},
+      {"useProgramPopulation", [this](const Args&) { return text(population->useProgramOwn()); }},
       {"layout", [](const Args& a) { return text(layoutJson(a.at(0))); }},
       {"menu", [](const Args& a) { return text(menuJson(a.at(0))); }},
       {"menuBar", [](const Args& a) { return text(menuBarJson(a.at(0))); }},
@@ -89,7 +102,7 @@ struct Interpreter {
       {"Simulation",
        [this](const Args& a) {
          simulation = std::make_unique<SimulationSession>(a.at(0), a.at(1), a.at(2),
-                                                          fixedTextMeasure, populationFile);
+                                                          fixedTextMeasure, population->source());
          return "null";
        }},
       {"Simulation.load",
@@ -109,7 +122,7 @@ struct Interpreter {
       {"Simulation.means", [this](const Args&) { return text(simulation->means()); }},
       {"Comparison",
        [this](const Args& a) {
-         comparison = std::make_unique<ComparisonSession>(a.at(0), a.at(1), populationFile);
+         comparison = std::make_unique<ComparisonSession>(a.at(0), a.at(1), population->source());
          return "null";
        }},
       {"Comparison.compare",
@@ -138,7 +151,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   varnesk::Interpreter interpreter;
-  interpreter.populationFile = std::filesystem::path(argv[1]) / "populacao.txt";
+  interpreter.population = std::make_unique<varnesk::ModulePopulation>(argv[1]);
   std::string line;
   while (std::getline(std::cin, line)) {
     std::vector<std::string> f = varnesk::fields(line);

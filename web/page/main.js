@@ -6,6 +6,7 @@ import { closeMenu, entryForKey, menuIsOpen, showMenu } from './menu.js';
 import { showGuide } from './guide.js';
 import { showMessage } from './message_box.js';
 import { defaultPopulation } from './population.js';
+import { acceptPastedPopulation, acceptPopulationDrops, restorePopulation } from './population_choice.js';
 import { StartWindow } from './start_windows.js';
 
 // `?semente=42` seeds every window's generator, as `varnesk --semente 42` does.
@@ -131,6 +132,7 @@ document.addEventListener('keydown', (event) => {
   }
   const entry = entryForKey(win.menuEntries, event);
   if (!entry || (typingIn(event.target) && !event.ctrlKey)) return;
+  if (entry.command === 'PastePopulation') return; // the paste that follows brings the text
   event.preventDefault();
   app.run(() => runEntry(win, entry));
 });
@@ -182,11 +184,18 @@ if (globalThis.VARNESK_EMBEDDED && location.protocol.startsWith('http')) {
   navigator.serviceWorker?.register('sw.js').catch((error) => console.error(error));
 }
 
+// The teacher's population: a file dropped on any window, lines pasted on the configuration screen.
+acceptPopulationDrops(app, () => desktop.top() && !blocked());
+acceptPastedPopulation(app, () => !blocked() && desktop.top()?.menuEntries.some((e) => e.command === 'PastePopulation'));
+
 app.run(async () => {
+  let lost = null;
   await desktop.whileBusy(async () => {
     const population = await defaultPopulation();
     if (population) await app.core.setPopulation(population, 'populacao.txt');
+    lost = await restorePopulation(app);
   });
   await app.openWindow(StartWindow);
+  if (lost) await showMessage(lost);
   document.body.dataset.state = 'ready';
 });

@@ -1,6 +1,7 @@
 // The start screen (Form2) and the configuration screen (Form3).
 import { AppWindow } from './app_window.js';
 import { ComparisonWindow } from './comparison_window.js';
+import { pastePopulation, pickPopulationFile, useProgramPopulation } from './population_choice.js';
 import { SimulationWindow } from './simulation_window.js';
 import { wholePixels } from './style.js';
 
@@ -59,6 +60,9 @@ export class ConfigurationWindow extends AppWindow {
 
   async runCommand(entry) {
     if (entry.command === 'CompareSampleSizes') await this.app.openWindow(ComparisonWindow);
+    if (entry.command === 'OpenPopulation') pickPopulationFile(this.app);
+    if (entry.command === 'PastePopulation') await pastePopulation(this.app, await navigator.clipboard.readText());
+    if (entry.command === 'ProgramPopulation') await useProgramPopulation(this.app);
   }
 
   close() {

@@ -26,6 +26,12 @@ process.on('exit', () => fs.rmSync(folder, { recursive: true, force: true }));
 // A class's own data: a spreadsheet's decimal commas and CRLF line ends.
 const handMade = path.join(folder, 'turma.txt');
 fs.writeFileSync(handMade, '2,35\r\n0,80\r\n1,97\r\n3,10\r\n1,42\r\n2,08\r\n0,55\r\n4,75\r\n');
+// A spreadsheet's export with a header and two columns, and one whose commas are ambiguous.
+const twoColumns = path.join(folder, 'notas.csv');
+fs.writeFileSync(twoColumns, '\uFEFFturma;perda\r\nA;2,5\r\nB;1\r\nC;"3,25"\r\n');
+const ambiguous = path.join(folder, 'taxas.csv');
+fs.writeFileSync(ambiguous, 'taxa,perda\n1,5\n2,5\n');
+const withBytes = ['previewPopulation', 'choosePopulation'];
 
 // What a teacher does in a simulation window: open it, run, look at everything it shows.
 const instant = (population, n, r, seed, separator = '.') => [
@@ -101,6 +107,27 @@ const cases = [
       ['Simulation.load', '9', '10'],
     ],
   },
+  {
+    name: "the teacher's population: previews, a column chosen, ambiguous commas answered, and back",
+    calls: [
+      ['setPopulation', standard],
+      ['previewPopulation', twoColumns, 'notas.csv', ''],
+      ['choosePopulation', twoColumns, 'notas.csv', '', ''],
+      ['choosePopulation', twoColumns, 'notas.csv', '2', ''],
+      ['Simulation', 'form1', '3', ','],
+      ['Simulation.load', '2', '50'],
+      ['Simulation.simulate'],
+      ['previewPopulation', ambiguous, 'taxas.csv', ''],
+      ['previewPopulation', ambiguous, 'taxas.csv', 'separator'],
+      ['choosePopulation', ambiguous, '', '', 'decimal'],
+      ['Comparison', '3', ','],
+      ['Comparison.compare', '1,2', '10'],
+      ['useProgramPopulation'],
+      ['Simulation', 'form1', '3', '.'],
+      ['Simulation.load', '10', '10'],
+      ['Simulation.simulate'],
+    ],
+  },
 ];
 
 const plainTexts = ['Simulation.meansCsv', 'Simulation.tabulatedStatistics', 'Simulation.seedLine', 'aboutText'];
@@ -114,7 +141,7 @@ function native(calls) {
   // The CSV names the file its means came from: the module's own, or varnesk-json's.
   return run.stdout.trimEnd().split('\n').map((line) => {
     const answer = JSON.parse(line);
-    return typeof answer === 'string' ? answer.replaceAll(csvPath, '/populacao.txt') : answer;
+    return typeof answer === 'string' ? answer.replaceAll(csvPath, '/populacao.txt').replaceAll(`${folder}/`, '/') : answer;
   });
 }
 
@@ -124,6 +151,7 @@ async function wasm(calls) {
   const sessions = {};
   const answers = calls.map(([name, ...args]) => {
     if (name === 'setPopulation') return m.setPopulation(fs.readFileSync(args[0]), path.basename(args[0]));
+    if (withBytes.includes(name)) return m[name](fs.readFileSync(args[0]), ...args.slice(1));
     const [type, method] = name.split('.');
     if (method) return sessions[type][method](...args);
     if (!/^[A-Z]/.test(name)) return m[name](...args);

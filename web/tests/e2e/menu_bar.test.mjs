@@ -21,9 +21,9 @@ test('menus, help, a zoom that fits and is kept, even lines', async () => {
   const { page } = await open(shared.browser, shared.server.url);
   assert.deepEqual(await texts(page, '.menu-title'), ['Exibir', 'Ajuda']);
   await click(page, 'Form2', 'Command1');
-  assert.deepEqual(await texts(page, '[data-window="Form3"] .menu-title'), ['Exibir', 'Simulação', 'Ajuda']);
+  assert.deepEqual(await texts(page, '[data-window="Form3"] .menu-title'), ['Arquivo', 'Exibir', 'Simulação', 'Ajuda']);
   await keys(page, 'Shift', 'F10');
-  assert.deepEqual(await texts(page, '.context-menu [role^="menuitem"]'), ['CompareSampleSizes', 'ZoomIn', 'ZoomOut', 'ActualSize', 'FullScreen']);
+  assert.deepEqual(await texts(page, '.context-menu [role^="menuitem"]'), ['CompareSampleSizes', 'OpenPopulation', 'PastePopulation', 'ProgramPopulation', 'ZoomIn', 'ZoomOut', 'ActualSize', 'FullScreen']);
   await keys(page, null, 'Escape');
   await page.click('[data-window="Form3"] .menu-title:last-child');
   await page.click('.context-menu [data-command="About"]');

@@ -1,0 +1,42 @@
+#include "engine/population_prompts.h"
+
+namespace varnesk {
+namespace {
+std::string quoted(std::string_view name) { return "\"" + std::string(name) + "\""; }
+}  // namespace
+
+std::string commaQuestion(std::string_view name) {
+  return "No arquivo " + quoted(name) +
+         ", as vírgulas podem separar colunas ou marcar decimais: \"1,5\" pode ser um e meio, "
+         "ou os valores 1 e 5 em duas colunas. Como ler as vírgulas?";
+}
+
+std::string columnPrompt(std::string_view name, std::size_t columns) {
+  return "O arquivo " + quoted(name) + " tem " + std::to_string(columns) +
+         " colunas. Escolha a coluna com os valores da população:";
+}
+
+std::string chosenMessage(std::string_view name, std::int32_t count) {
+  return "População escolhida: " + quoted(name) + ", com " + std::to_string(count) +
+         (count == 1 ? " valor" : " valores") + ". As janelas de simulação abertas a partir de agora usam esta população.";
+}
+
+std::string programOwnMessage() {
+  return "As janelas de simulação abertas a partir de agora usam a população padrão do programa.";
+}
+
+std::string goneMessage(std::string_view file) {
+  return "O arquivo de população escolhido (" + std::string(file) +
+         ") não foi encontrado. Usando a população padrão do programa.";
+}
+
+std::string notKeptMessage(std::string_view file) {
+  return "Não foi possível guardar a população em " + quoted(file) + ".";
+}
+
+std::string notRememberedMessage(std::size_t limitBytes) {
+  return "Esta população tem mais de " + std::to_string(limitBytes / 1000000) +
+         " MB e não será lembrada na próxima visita: o navegador guarda só populações menores.";
+}
+
+}  // namespace varnesk

@@ -1,0 +1,127 @@
+// The teacher's population in the page: a file picked, dropped or pasted becomes, once the core
+// has read it whole, the population of every window opened afterwards; it is kept in the
+// browser's local storage for the next visit; "Usar população padrão" goes back to the bundled one.
+import { showMessage } from './message_box.js';
+import { askCommas, chooseColumn } from './population_dialogs.js';
+
+const STORAGE_KEY = 'varnesk.populacao';
+
+function base64(bytes) {
+  let binary = '';
+  for (let i = 0; i < bytes.length; i += 0x8000) binary += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
+  return btoa(binary);
+}
+
+function fromBase64(text) {
+  const binary = atob(text);
+  const bytes = new Uint8Array(binary.length);
+  for (let i = 0; i < binary.length; i++) bytes[i] = binary.charCodeAt(i);
+  return bytes;
+}
+
+function remember(record) {
+  try {
+    if (record) localStorage.setItem(STORAGE_KEY, JSON.stringify({ ...record, bytes: base64(record.bytes) }));
+    else localStorage.removeItem(STORAGE_KEY);
+  } catch (error) {
+    console.error(error); // storage full or refused: the choice holds for this visit
+  }
+}
+
+function remembered() {
+  try {
+    const record = JSON.parse(localStorage.getItem(STORAGE_KEY) ?? 'null');
+    return record ? { ...record, bytes: fromBase64(record.bytes) } : null;
+  } catch {
+    return null;
+  }
+}
+
+// The questions, then the choice; `name` '' for pasted text. True once the population is the teacher's.
+export async function choosePopulation(app, bytes, name) {
+  const core = app.core;
+  let commas = '';
+  let preview = await core.call('previewPopulation', bytes, name, commas);
+  if (preview.ambiguousCommas) {
+    commas = await askCommas(preview);
+    if (!commas) return false;
+    preview = await core.call('previewPopulation', bytes, name, commas);
+  }
+  let column = '';
+  if (preview.columns.length > 1) {
+    const chosen = await chooseColumn(preview);
+    if (chosen === null) return false;
+    column = String(chosen + 1);
+  }
+  const result = await core.call('choosePopulation', bytes, name, column, commas);
+  if (result.ok) remember(result.unremembered ? null : { name, column, commas, bytes });
+  await showMessage(result.message);
+  if (result.unremembered) await showMessage(result.unremembered);
+  return result.ok;
+}
+
+export async function useProgramPopulation(app) {
+  remember(null);
+  const result = await app.core.call('useProgramPopulation');
+  await showMessage(result.message);
+}
+
+// At the page's start, after the bundled population: the one of the last visit. When it no
+// longer reads, the bundled one stays and the reader's message is returned, to be shown.
+export async function restorePopulation(app) {
+  const record = remembered();
+  if (!record) return null;
+  const result = await app.core.call('choosePopulation', record.bytes, record.name, record.column, record.commas);
+  if (result.ok) return null;
+  remember(null);
+  return result.message;
+}
+
+async function chooseFile(app, file) {
+  if (!file) return;
+  await choosePopulation(app, new Uint8Array(await file.arrayBuffer()), file.name);
+}
+
+// The file picker of "Abrir população…", one for the page.
+export function pickPopulationFile(app) {
+  let input = document.getElementById('population-file');
+  if (!input) {
+    input = Object.assign(document.createElement('input'), { type: 'file', id: 'population-file', hidden: true,
+      accept: '.txt,.csv,.tsv,.tab,text/plain,text/csv' });
+    input.addEventListener('change', () => {
+      const [file] = input.files;
+      input.value = '';
+      app.run(() => chooseFile(app, file));
+    });
+    document.body.append(input);
+  }
+  input.click();
+}
+
+export async function pastePopulation(app, text) {
+  if (text) await choosePopulation(app, new TextEncoder().encode(text), '');
+}
+
+// A file dropped anywhere on the page; lines pasted on the configuration screen (a number pasted
+// into one of its text boxes stays a number).
+export function acceptPopulationDrops(app, canTake) {
+  document.addEventListener('dragover', (event) => {
+    if (event.dataTransfer?.types.includes('Files')) event.preventDefault();
+  });
+  document.addEventListener('drop', (event) => {
+    const [file] = event.dataTransfer?.files ?? [];
+    if (!file) return;
+    event.preventDefault();
+    if (canTake()) app.run(() => chooseFile(app, file));
+  });
+}
+
+export function acceptPastedPopulation(app, onConfiguration) {
+  document.addEventListener('paste', (event) => {
+    const text = event.clipboardData?.getData('text/plain') ?? '';
+    const inBox = event.target instanceof HTMLInputElement;
+    if (!onConfiguration() || (inBox && !text.trim().includes('\n'))) return;
+    event.preventDefault();
+    app.run(() => pastePopulation(app, text));
+  });
+}

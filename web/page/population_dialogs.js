@@ -1,0 +1,110 @@
+// The two questions of a population's choice, as modal dialogs in the message boxes' look: what
+// the commas of an ambiguous file are, and which column holds the population. Every text comes
+// from the core's preview.
+
+function dialogWith(title, text) {
+  const dialog = document.createElement('dialog');
+  dialog.className = 'message-box population-dialog';
+  const bar = document.createElement('div');
+  bar.className = 'title-bar';
+  bar.textContent = title;
+  const message = document.createElement('p');
+  message.textContent = text;
+  dialog.append(bar, message);
+  return dialog;
+}
+
+function button(caption, onClick) {
+  const b = document.createElement('button');
+  b.type = 'button';
+  b.textContent = caption;
+  b.addEventListener('click', onClick);
+  return b;
+}
+
+// Shows `dialog` until one of its buttons settles the answer; Escape answers `cancelled`.
+function ask(dialog, cancelled, focus) {
+  document.body.append(dialog);
+  return new Promise((resolve) => {
+    let answer = cancelled;
+    dialog.answer = (value) => {
+      answer = value;
+      dialog.close();
+    };
+    dialog.addEventListener('close', () => {
+      dialog.remove();
+      resolve(answer);
+    });
+    dialog.showModal();
+    focus?.focus();
+  });
+}
+
+// "decimal", "separator", or '' when the teacher cancels.
+export function askCommas(preview) {
+  const { captions } = preview;
+  const dialog = dialogWith('Varnesk', preview.question);
+  dialog.dataset.dialog = 'commas';
+  const buttons = document.createElement('div');
+  buttons.className = 'buttons';
+  const decimal = button(captions.decimal, () => dialog.answer('decimal'));
+  buttons.append(decimal, button(captions.separator, () => dialog.answer('separator')),
+    button(captions.cancel, () => dialog.answer('')));
+  dialog.append(buttons);
+  return ask(dialog, '', decimal);
+}
+
+// The index of the chosen column from 0, or null when the teacher cancels.
+export function chooseColumn(preview) {
+  const { captions } = preview;
+  const dialog = dialogWith(captions.title, preview.prompt);
+  dialog.dataset.dialog = 'column';
+  let chosen = 0;
+  const table = document.createElement('table');
+  table.className = 'column-table';
+  const head = table.createTHead().insertRow();
+  const cells = preview.columns.map(() => []);
+  preview.columns.forEach((name, k) => {
+    const th = document.createElement('th');
+    th.textContent = name;
+    th.tabIndex = 0;
+    th.setAttribute('role', 'radio');
+    head.append(th);
+    cells[k].push(th);
+  });
+  const body = table.createTBody();
+  for (const row of preview.rows) {
+    const tr = body.insertRow();
+    row.forEach((field, k) => {
+      const td = tr.insertCell();
+      td.textContent = field;
+      cells[k].push(td);
+    });
+  }
+  const select = (k) => {
+    chosen = k;
+    cells.forEach((column, c) => column.forEach((cell) => cell.classList.toggle('chosen', c === k)));
+    cells.forEach((column, c) => column[0].setAttribute('aria-checked', String(c === k)));
+  };
+  cells.forEach((column, k) => column.forEach((cell) => {
+    cell.addEventListener('click', () => select(k));
+    cell.addEventListener('dblclick', () => dialog.answer(k));
+  }));
+  head.addEventListener('keydown', (event) => {
+    if (event.key === 'ArrowRight' || event.key === 'ArrowLeft') {
+      select(Math.max(0, Math.min(cells.length - 1, chosen + (event.key === 'ArrowRight' ? 1 : -1))));
+      cells[chosen][0].focus();
+      event.preventDefault();
+    }
+  });
+  select(preview.suggested ?? 0);
+  const frame = document.createElement('div');
+  frame.className = 'column-frame';
+  frame.append(table);
+  const buttons = document.createElement('div');
+  buttons.className = 'buttons';
+  const use = button(captions.use, () => dialog.answer(chosen));
+  buttons.append(use, button(captions.cancel, () => dialog.answer(null)));
+  dialog.append(frame, buttons);
+  return ask(dialog, null, use);
+}
