@@ -9,6 +9,7 @@
 #include "chart/normal_curve.h"
 #include "chart/x_axis.h"
 #include "chart/y_axis.h"
+#include "common/messages.h"
 #include "common/number_text.h"
 #include "engine/configuration.h"
 #include "engine/means_csv.h"
@@ -16,6 +17,7 @@
 #include "engine/run_seeder.h"
 #include "engine/sampling_run.h"
 #include "engine/standard_error.h"
+#include "layout/window_layouts.h"
 
 namespace varnesk {
 
@@ -41,13 +43,18 @@ struct SimulationWindow::State {
   void CalcularEstatisticas();
   void fitStepAxis();
   void ExecutarSimulacao();
+  void drawStepRun();
+  void setPlaying(bool on);
   void simulateInstant();
   void simulateStep();
   void drawNormalCurve();
 };
 
 bool SimulationWindow::State::loadPopulation() {
-  seeder.emplace(env.seed ? env.seed() : clockSeed());
+  if (env.seed)
+    seeder.emplace(env.seed());
+  else
+    seeder.emplace(env.pickSeed ? env.pickSeed : std::function<std::uint64_t()>(shortSeed));
   const PopulationReading reading = LerPopulacao(env.population.file, population, env.population.options);
   if (!reading.ok) {
     env.platform.showMessage(reading.message);
@@ -147,7 +154,31 @@ void SimulationWindow::State::simulateStep() {
   run.MediaGeral = static_cast<double>(SomaMedias) / r;
   AjustarColunas(model.chart, chart, x);
   CalcularEstatisticas();
-  if (shownRepetitions() == TotalRepeticoes) model.Command1.enabled = false;
+  if (shownRepetitions() == TotalRepeticoes) {
+    model.Command1.enabled = false;
+    setPlaying(false);
+  }
+}
+
+void SimulationWindow::State::setPlaying(bool on) {
+  model.playing = on && model.Command1.enabled;
+  model.PlayButton.enabled = model.Command1.enabled;
+  model.playCaption = model.playing ? std::string(kPauseCaption)
+                                    : simulationLayout(traits.kind).control("PlayButton").caption;
+}
+
+// Steps 8 to 12 of the step-by-step window's Load: the whole run, its X axis, the Y axis of the
+// first stage, and nothing shown yet.
+void SimulationWindow::State::drawStepRun() {
+  setRepetitions(TotalRepeticoes);
+  ExecutarSimulacao();
+  std::fill_n(chart.Frequencias.begin(), chart.scale.NumeroClasses + 1, 0.0);
+  setRepetitions(traits.stages[0]);
+  fitStepAxis();
+  model.NumeroRepeticoesTXT.text = "0";
+  model.NumeroRepeticoesTXT.enabled = false;
+  std::fill(run.sortedMeans.MediasOrdenadas.begin(), run.sortedMeans.MediasOrdenadas.end(), 0.0f);
+  run.sortedMeans.ContagemOrdenadas = 0;
 }
 
 SimulationWindow::SimulationWindow(WindowKind kind, WindowEnvironment environment)
@@ -178,17 +209,40 @@ bool SimulationWindow::Load(const std::string& sampleSizeText, const std::string
   s.run.MaiorMedia = s.run.MenorMedia = 0;
   s.run.sortedMeans.ContagemOrdenadas = 0;
   if (!s.loadPopulation()) return false;
-  s.setRepetitions(s.TotalRepeticoes);
-  s.ExecutarSimulacao();
-  std::fill_n(s.chart.Frequencias.begin(), s.chart.scale.NumeroClasses + 1, 0.0);
-  s.setRepetitions(s.traits.stages[0]);
-  s.fitStepAxis();
-  s.model.NumeroRepeticoesTXT.text = "0";
-  s.model.NumeroRepeticoesTXT.enabled = false;
-  std::fill(s.run.sortedMeans.MediasOrdenadas.begin(), s.run.sortedMeans.MediasOrdenadas.end(),
-            0.0f);
-  s.run.sortedMeans.ContagemOrdenadas = 0;
+  s.drawStepRun();
   return true;
+}
+
+bool SimulationWindow::setSeed(const std::string& text) {
+  State& s = *state_;
+  const auto first = text.find_first_not_of(' ');
+  const std::string_view typed =
+      first == std::string::npos
+          ? std::string_view{}
+          : std::string_view(text).substr(first, text.find_last_not_of(' ') - first + 1);
+  std::uint64_t seed = 0;
+  if (!parseSeed(typed, seed)) {
+    s.env.platform.showMessage(std::string(messages::kBadSeedInWindow));
+    return false;
+  }
+  s.seeder.emplace(seed);
+  // A window whose Load failed has no population to draw from: the seed waits for a Load.
+  if (s.population.TamanhoPopulacao == 0) return true;
+  if (!s.traits.stepByStep) {
+    s.simulateInstant();
+    return true;
+  }
+  const std::string sampleSize = s.model.TamanhodaAmostraTXT.text;
+  s.model = initialModel(s.traits.kind);
+  s.model.TamanhodaAmostraTXT.text = sampleSize;
+  s.SomaMedias = 0;
+  s.run.MaiorMedia = s.run.MenorMedia = 0;
+  s.drawStepRun();
+  return true;
+}
+
+void SimulationWindow::playPause() {
+  if (state_->traits.stepByStep) state_->setPlaying(!state_->model.playing);
 }
 
 void SimulationWindow::simulate() {
@@ -211,9 +265,12 @@ std::uint64_t SimulationWindow::seed() const { return state_->seeder ? state_->s
 int SimulationWindow::runNumber() const { return state_->seeder ? state_->seeder->runCount() : 0; }
 
 std::string SimulationWindow::seedLine() const {
+  const bool picking = !state_->seeder || state_->seeder->picksSeeds();
+  if (runNumber() == 0)
+    return picking ? "Semente: nenhuma simulação ainda"
+                   : "Semente " + std::to_string(seed()) + " · nenhuma simulação ainda";
   const std::string line = "Semente " + std::to_string(seed());
-  return runNumber() == 0 ? line + " · nenhuma simulação ainda"
-                          : line + " · simulação " + std::to_string(runNumber()) + " desta janela";
+  return runNumber() == 1 ? line : line + " · simulação " + std::to_string(runNumber());
 }
 
 std::string SimulationWindow::meansCsv() const {

@@ -22,7 +22,10 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits) {
   if (traits.stepByStep) {
     menu.push_back({C::TenMoreMeans, "Mais 10 médias", {"D"}, false, std::nullopt, 10});
     menu.push_back({C::HundredMoreMeans, "Mais 100 médias", {"C"}, false, std::nullopt, 100});
+    menu.push_back({C::PlayPause, "Reproduzir / Pausar", {"P"}, false, std::nullopt});
   }
+  menu.push_back({C::SetSeed, "Definir semente…", {}, false, std::nullopt, 0,
+                  InputDialog{"Definir semente", "Semente (o mesmo número refaz a mesma simulação):"}});
   menu.push_back({C::ZoomIn, "Ampliar", {"Ctrl++", "Ctrl+="}, false, std::nullopt});
   menu.push_back({C::ZoomOut, "Reduzir", {"Ctrl+-"}, false, std::nullopt});
   menu.push_back({C::ActualSize, "Tamanho original", {"Ctrl+0"}, false, std::nullopt});

@@ -21,10 +21,17 @@ enum class MenuCommand {
   ActualSize,
   FullScreen,
   CompareSampleSizes,
+  PlayPause,  // the step-by-step window adds its means one by one, by the clock, until paused
+  SetSeed,    // the teacher types the seed of the run to show
 };
 
 struct SaveDialog {
   std::string title, fileName, filter;
+};
+
+// What a dialog that asks for one line of text shows.
+struct InputDialog {
+  std::string title, prompt;
 };
 
 struct MenuEntry {
@@ -34,6 +41,7 @@ struct MenuEntry {
   bool checkable = false;
   std::optional<SaveDialog> save;
   int means = 0;  // how many means a batch adds, as that many clicks of Simular would
+  std::optional<InputDialog> input = std::nullopt;  // what the entry asks for before it acts
 };
 
 // A simulation window's menu, in order; its seed line (SimulationWindow::seedLine) follows it.

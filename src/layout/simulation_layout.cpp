@@ -59,6 +59,26 @@ void addChartArrays(WindowLayout& w, bool columns) {
   }
 }
 
+// The step-by-step window's playback, beyond its laid-out controls: in the free space right of
+// the X axis title, a frame that adds its means one by one at the speed set beside the button.
+// In a frame, so that a saved chart does not carry its caption; after every other control in
+// the tab order.
+void addPlayback(WindowLayout& w) {
+  using K = ControlKind;
+  w.controls.push_back(control("PlaybackFrame", K::Frame, "", "Animação", {6660, 6600, 3690, 720}, 24));
+  w.controls.push_back(control("PlayButton", K::Button, "PlaybackFrame", "Reproduzir",
+                               {120, 240, 1200, 405}, 25));
+  ControlLayout speed =
+      control("SpeedSpin", K::SpinBox, "PlaybackFrame", "5", {1440, 300, 600, 285}, 26);
+  speed.minimum = 1;
+  speed.maximum = 50;
+  speed.alignment = Alignment::Right;
+  speed.toolTip = "Médias acrescentadas por segundo";
+  w.controls.push_back(speed);
+  w.controls.push_back(control("SpeedLabel", K::Label, "PlaybackFrame", "médias por segundo",
+                               {2100, 345, 1395, 195}, 27));
+}
+
 WindowLayout make(bool instant) {
   using K = ControlKind;
   const auto tab = [instant](int form1, int form4) { return instant ? form1 : form4; };
@@ -130,6 +150,7 @@ WindowLayout make(bool instant) {
     w.controls.push_back(percent);
   }
   addChartArrays(w, instant);
+  if (!instant) addPlayback(w);
   return w;
 }
 

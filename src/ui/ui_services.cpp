@@ -6,7 +6,6 @@
 
 #include "common/messages.h"
 #include "engine/population.h"
-#include "engine/run_seeder.h"
 
 namespace varnesk::ui {
 
@@ -22,7 +21,7 @@ void messageBox(QWidget* owner, const QString& text) {
 
 UiServices programServices() {
   return {messageBox, [] { QCoreApplication::quit(); },
-          [] { return PopulationSource{defaultPopulationPath(), {}}; }, clockSeed};
+          [] { return PopulationSource{defaultPopulationPath(), {}}; }, nullptr};
 }
 
 char regionalDecimalSeparator() {

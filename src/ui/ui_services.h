@@ -19,11 +19,12 @@ struct UiServices {
   std::function<void()> endProgram;
   // The population a window reads when it opens.
   std::function<PopulationSource()> population;
+  // The seed given on the command line; empty: each run picks a short seed of its own.
   std::function<std::uint64_t()> seed;
 };
 
 // The program's own: a modal message box titled "Varnesk" without an icon, the end of the
-// event loop, populacao.txt beside the program and a seed from the clock.
+// event loop, populacao.txt beside the program and a short seed picked for each run.
 UiServices programServices();
 
 // The decimal separator of the user's regional settings, as the number formats want it.
