@@ -4,6 +4,7 @@
 // shows its text boxes, buttons and statistics, and paints its chart's drawing list. Beyond that
 // layout, the teacher's right-click menu and keys (simulation_form_menu.cpp): export, zoom, full
 // screen, batches of means, the normal curve, the seed of the run.
+#include <QTimer>
 #include <QWidget>
 
 #include "engine/simulation_window.h"
@@ -35,6 +36,14 @@ class SimulationForm : public QWidget {
   bool saveChart(const QString& file);
   bool saveMeans(const QString& file);
   void copyStatistics();
+  // "Definir semente…": asks until the seed is taken or the dialog is cancelled.
+  void askSeed();
+  bool setSeed(const QString& text);
+  // "Reproduzir / Pausar", and what the clock does at each tick while playing: exactly what a
+  // click of Simular does.
+  void playPause();
+  void advancePlayback();
+  const QTimer& playbackClock() const { return playback_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -45,6 +54,8 @@ class SimulationForm : public QWidget {
   bool notSaved(const QString& file);  // tells the teacher; always false
   void simulate();                     // Command1
   void showModel();
+  void setupPlayback();  // the step window's button, speed box and clock
+  void followPlayback();  // the clock runs while the logic plays, at the speed set
 
   UiServices services_;
   QtPlatform platform_{*this, services_};
@@ -52,6 +63,7 @@ class SimulationForm : public QWidget {
   SimulationWindow logic_;
   double zoom_ = 1.0;
   QAction* seedLine_ = nullptr;  // the menu's line that tells the seed of the run
+  QTimer playback_;
 };
 
 }  // namespace varnesk::ui

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QInputDialog>
 #include <QMenu>
 #include <QPainter>
 
@@ -70,6 +71,12 @@ void SimulationForm::addActions() {
         connect(a, &QAction::triggered, this,
                 [this] { isFullScreen() ? showNormal() : showFullScreen(); });
         break;
+      case MenuCommand::PlayPause:
+        connect(a, &QAction::triggered, this, &SimulationForm::playPause);
+        break;
+      case MenuCommand::SetSeed:
+        connect(a, &QAction::triggered, this, &SimulationForm::askSeed);
+        break;
       case MenuCommand::CompareSampleSizes: break;
     }
   }
@@ -84,6 +91,27 @@ void SimulationForm::contextMenuEvent(QContextMenuEvent* event) {
   seedLine_->setText(QString::fromStdString(logic_.seedLine()));
   menu.addAction(seedLine_);
   menu.exec(event->globalPos());
+}
+
+void SimulationForm::askSeed() {
+  for (const MenuEntry& entry : simulationMenu(logic_.traits())) {
+    if (entry.command != MenuCommand::SetSeed) continue;
+    // The current run's seed to start from: OK alone shows that run again from its start.
+    QString text = logic_.runNumber() > 0 ? QString::number(logic_.seed()) : QString();
+    for (;;) {
+      bool ok = false;
+      text = QInputDialog::getText(this, QString::fromStdString(entry.input->title),
+                                   QString::fromStdString(entry.input->prompt), QLineEdit::Normal,
+                                   text, &ok);
+      if (!ok || setSeed(text)) return;
+    }
+  }
+}
+
+bool SimulationForm::setSeed(const QString& text) {
+  const bool taken = logic_.setSeed(text.toStdString());
+  showModel();
+  return taken;
 }
 
 void SimulationForm::showNormalCurve(bool show) {
