@@ -1,6 +1,6 @@
 // varnesk: the desktop program. Opens the start screen; everything else follows from it.
 // `varnesk --semente 42` seeds every window's generator as `varnesk-sim -s 42` does, so that a
-// whole class can redo one run.
+// whole class can redo one run; without it every run picks a short seed of its own.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <cstdio>

@@ -178,6 +178,10 @@ void writeModel(JsonWriter& json, const WindowModel& model, const std::string& c
   }
   for (const Button* button : {&model.Command1, &model.Command3})
     json.key(button->name).beginObject().key("enabled").value(button->enabled).endObject();
+  if (!model.PlayButton.name.empty()) {
+    json.key(model.PlayButton.name).beginObject().key("enabled").value(model.PlayButton.enabled);
+    json.key("caption").value(model.playCaption).key("playing").value(model.playing).endObject();
+  }
   json.key("panel").beginObject();
   for (const PanelBox& box : kPanelBoxes) json.key(box.name).value((model.*box.box).caption);
   json.endObject().key("classes").value(classTable).endObject();

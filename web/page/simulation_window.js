@@ -3,12 +3,17 @@
 // the teacher's menu.
 import { AppWindow } from './app_window.js';
 import { copyText, csvBlob, download, pictureBlob } from './downloads.js';
+import { askText } from './input_box.js';
 import { setEnabled } from './window_builder.js';
 
 // The zoom's range and step, as the desktop program's.
 const SMALLEST_ZOOM = 0.5;
 const LARGEST_ZOOM = 3;
 const ZOOM_STEP = 0.25;
+// Where the step-by-step window keeps the playback speed between openings.
+const SPEED_KEY = 'varnesk.passo-a-passo.medias-por-segundo';
+// The playback's clock; a page scenario may put its own in app.clock to tick by hand.
+const REAL_CLOCK = { after: (ms, tick) => setTimeout(tick, ms), cancel: (handle) => clearTimeout(handle) };
 
 export class SimulationWindow extends AppWindow {
   // Loads the window with the configuration screen's two texts; a refused load shows the
@@ -43,6 +48,41 @@ export class SimulationWindow extends AppWindow {
     this.curve = false;
     this.onClick('Command1', () => this.simulate('simulate'));
     this.onClick('Command3', () => this.close());
+    this.playing = false;
+    this.clock = null;
+    const speed = this.control('SpeedSpin');
+    if (speed) {
+      speed.value = localStorage.getItem(SPEED_KEY) ?? speed.value;
+      speed.addEventListener('change', () => {
+        speed.value = String(this.speed());
+        localStorage.setItem(SPEED_KEY, speed.value);
+      });
+      this.onClick('PlayButton', () => this.simulate('playPause'));
+    }
+  }
+
+  // Means a second, a whole number inside the box's range whatever was typed.
+  speed() {
+    const box = this.control('SpeedSpin');
+    const value = Math.round(Number(box.value));
+    return Number.isFinite(value) ? Math.min(Number(box.max), Math.max(Number(box.min), value)) : Number(box.min);
+  }
+
+  // The clock runs while the core says the window plays; each tick waits for the one before.
+  followPlayback() {
+    const clock = this.app.clock ?? REAL_CLOCK;
+    if (!this.playing) {
+      if (this.clock !== null) clock.cancel(this.clock);
+      this.clock = null;
+    } else if (this.clock === null) {
+      this.clock = clock.after(1000 / this.speed(), () => this.app.run(() => this.tick()));
+    }
+  }
+
+  // One tick of the playback's clock: exactly what a click of Simular does.
+  async tick() {
+    this.clock = null;
+    if (this.playing) await this.simulate('simulate');
   }
 
   applyModel(model) {
@@ -59,6 +99,14 @@ export class SimulationWindow extends AppWindow {
     }
     for (const [name, caption] of Object.entries(model.panel)) this.control(name).textContent = caption;
     this.classes = model.classes;
+    if (model.PlayButton) {
+      const play = this.control('PlayButton');
+      play.textContent = model.PlayButton.caption;
+      if (!model.PlayButton.enabled && document.activeElement === play) this.view.client.focus();
+      setEnabled(play, model.PlayButton.enabled);
+      this.playing = model.PlayButton.playing;
+      this.followPlayback();
+    }
   }
 
   async simulate(call, ...args) {
@@ -71,6 +119,17 @@ export class SimulationWindow extends AppWindow {
     this.drawing = drawing;
     this.repaint();
     await desktop.showEvents(answer?.events, this);
+    return answer;
+  }
+
+  // "Definir semente…": asks again, from what was typed, until the core takes the seed.
+  async askSeed(entry) {
+    let text = await this.session.call('seed');
+    for (;;) {
+      text = await askText(entry.input, text);
+      if (text === null) return;
+      if ((await this.simulate('setSeed', text))?.ok) return;
+    }
   }
 
   repaint() {
@@ -116,6 +175,10 @@ export class SimulationWindow extends AppWindow {
         return this.setZoom(this.zoom - ZOOM_STEP);
       case 'ActualSize':
         return this.setZoom(1);
+      case 'PlayPause':
+        return this.simulate('playPause');
+      case 'SetSeed':
+        return this.askSeed(entry);
       case 'FullScreen':
         return document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen();
       default:
@@ -124,6 +187,8 @@ export class SimulationWindow extends AppWindow {
   }
 
   close() {
+    this.playing = false;
+    this.followPlayback();
     this.session.close();
     this.app.desktop.close(this);
   }

@@ -70,6 +70,28 @@ const cases = [
     ],
   },
   {
+    name: 'a 19-digit seed typed in the instant window after a refused one, and the step window played',
+    sim: [standard, 10, 100, '7070707070707070707'],
+    calls: [
+      ['setPopulation', standard],
+      ['Simulation', 'Form4', '5', '.'],
+      ['Simulation.load', '10', '150'],
+      ['Simulation.playPause'],
+      ['Simulation.simulateMany', 150],
+      ['Simulation.playPause'],
+      ['Simulation.setSeed', '42'],
+      ['Simulation.drawing'],
+      ['Simulation', 'form1', '', '.'],
+      ['Simulation.load', '10', '100'],
+      ['Simulation.seed'],
+      ['Simulation.setSeed', '-7'],
+      ['Simulation.setSeed', ' 7070707070707070707 '],
+      ['Simulation.seed'],
+      ['Simulation.seedLine'],
+      ['Simulation.means'],
+    ],
+  },
+  {
     name: 'a comparison of 10, 100 and 1000, R 500',
     calls: [
       ['setPopulation', standard],
