@@ -4,7 +4,7 @@
 
 export function askText({ title, prompt }, initial = '') {
   const dialog = document.createElement('dialog');
-  dialog.className = 'message-box input-box';
+  dialog.className = 'input-box';
   dialog.setAttribute('aria-labelledby', 'input-box-title');
   const heading = document.createElement('div');
   heading.className = 'title-bar';

@@ -13,7 +13,7 @@ const ZOOM_STEP = 0.25;
 // Where the step-by-step window keeps the playback speed between openings.
 const SPEED_KEY = 'varnesk.passo-a-passo.medias-por-segundo';
 // The playback's clock; a page scenario may put its own in app.clock to tick by hand.
-const REAL_CLOCK = { after: (ms, tick) => setTimeout(tick, ms), cancel: (handle) => clearTimeout(handle) };
+const REAL_CLOCK = { after: (ms, run) => setTimeout(run, ms), cancel: (handle) => clearTimeout(handle) };
 
 export class SimulationWindow extends AppWindow {
   // Loads the window with the configuration screen's two texts; a refused load shows the
