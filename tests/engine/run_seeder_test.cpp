@@ -44,7 +44,6 @@ TEST(RunSeeds, PickedSeedsNameTheirRunAloneAndTheLineSaysHowToReplayIt) {
   }
   EXPECT_EQ(lines, (std::vector<std::string>{"Semente: nenhuma simulação ainda", "Semente 271828 · nenhuma simulação ainda", "Semente 271828", "Semente 271828", "Semente 314159", "Semente 271828 · simulação 2"}));
   EXPECT_NE(given.meansCsv().find("Semente;271828\r\nSimulação da semente;2\r\n"), std::string::npos);
-  for (int i = 0; i < 100; ++i) EXPECT_THAT(shortSeed(), ::testing::AllOf(::testing::Ge(100000u), ::testing::Le(999999u)));
   // Only a whole 64-bit number is a seed; anything else is refused with its message.
   for (const auto& [text, taken] : std::vector<std::pair<std::string, bool>>{{"  482913 ", true}, {"0", true}, {"", false}, {"-1", false}, {"+5", false}, {"1e3", false}, {"48 29", false}, {"18446744073709551616", false}, {"4,5", false}}) {
     p.events.clear();
@@ -63,8 +62,6 @@ TEST(RunSeeds, ATypedSeedStartsTheStepWindowOverOnThatRunAndPlaybackStopsAtTheEn
   used.simulateMany(150);  // to the end, past the refit of its axis: the playback stops there
   EXPECT_EQ(std::tuple(used.model().playing, used.model().playCaption, used.model().PlayButton.enabled), std::tuple(false, "Reproduzir", false));
   ASSERT_TRUE(used.setSeed("777"));
-  used.playPause();
-  EXPECT_EQ(std::pair(used.model().playing, used.model().playCaption), std::pair(true, std::string("Pausar")));
   for (int click = 0; click < 120; ++click) used.simulate(), fresh.simulate();
   EXPECT_EQ(std::tuple(used.model().chart.surface, used.tabulatedStatistics(), firstMeans(used, 150), used.model().NumeroRepeticoesTXT.text),
             std::tuple(fresh.model().chart.surface, fresh.tabulatedStatistics(), firstMeans(fresh, 150), "120"));
