@@ -68,21 +68,25 @@ export class SimulationWindow extends AppWindow {
     return Number.isFinite(value) ? Math.min(Number(box.max), Math.max(Number(box.min), value)) : Number(box.min);
   }
 
-  // The clock runs while the core says the window plays; each tick waits for the one before.
+  // The clock runs while the core says the window plays; each tick waits for the one before, and
+  // the time its answer took counts in the interval, so that the speed set is the speed shown.
   followPlayback() {
     const clock = this.app.clock ?? REAL_CLOCK;
     if (!this.playing) {
       if (this.clock !== null) clock.cancel(this.clock);
       this.clock = null;
+      this.tickStarted = undefined;
     } else if (this.clock === null) {
-      this.clock = clock.after(1000 / this.speed(), () => this.app.run(() => this.tick()));
+      const waited = this.tickStarted === undefined ? 0 : performance.now() - this.tickStarted;
+      this.clock = clock.after(Math.max(0, 1000 / this.speed() - waited), () => this.app.run(() => this.tick()));
     }
   }
 
   // One tick of the playback's clock: exactly what a click of Simular does.
   async tick() {
     this.clock = null;
-    if (this.playing) await this.simulate('simulate');
+    this.tickStarted = performance.now();
+    if (this.playing && !this.closed) await this.update(false, 'simulate');
   }
 
   applyModel(model) {
@@ -109,12 +113,21 @@ export class SimulationWindow extends AppWindow {
     }
   }
 
-  async simulate(call, ...args) {
+  simulate(call, ...args) {
+    return this.update(true, call, ...args);
+  }
+
+  // A call that changes what the window shows. The playback's ticks go without the busy pointer
+  // (`busy` false), which would leave the window no moment to take the teacher's pause.
+  async update(busy, call, ...args) {
     const { desktop } = this.app;
-    const [answer, model, drawing] = await desktop.whileBusy(async () => {
-      const a = await this.session.call(call, ...args);
-      return [a, a?.model ?? (await this.session.call('model')), await this.session.call('drawing')];
-    });
+    const send = busy ? this.session.call : this.session.quiet;
+    const fetch = async () => {
+      const a = await send(call, ...args);
+      return this.closed ? [] : [a, a?.model ?? (await send('model')), await send('drawing')];
+    };
+    const [answer, model, drawing] = busy ? await desktop.whileBusy(fetch) : await fetch();
+    if (this.closed) return answer;
     this.applyModel(model);
     this.drawing = drawing;
     this.repaint();
@@ -187,6 +200,7 @@ export class SimulationWindow extends AppWindow {
   }
 
   close() {
+    this.closed = true;
     this.playing = false;
     this.followPlayback();
     this.session.close();

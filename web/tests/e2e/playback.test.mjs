@@ -15,8 +15,7 @@ const shown = (page) => page.$eval('[data-window="Form4"]', (win) => [win.queryS
 const pending = (page) => page.evaluate(() => globalThis.varnesk.clock.pending?.ms ?? null);
 async function tick(page, times) {
   for (let i = 0; i < times; i++) {
-    await page.evaluate(() => { const { run } = globalThis.varnesk.clock.pending; globalThis.varnesk.clock.pending = null; run(); });
-    await idle(page);
+    await page.evaluate(() => { const { run } = globalThis.varnesk.clock.pending; globalThis.varnesk.clock.pending = null; return run(); });
   }
 }
 
