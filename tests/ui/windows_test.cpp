@@ -222,8 +222,9 @@ class WindowsTest : public QObject {
     QTest::keyClick(&played, Qt::Key_P);  // paused: a late tick adds nothing
     played.advancePlayback();
     QCOMPARE(std::tuple(textos(&played, {"PlayButton", "NumeroRepeticoesTXT"}), played.playbackClock().isActive()), std::tuple(QStringList{"Reproduzir", "109"}, false));
-    qobject_cast<QSpinBox*>(controle(&played, "SpeedSpin"))->setValue(50);  // the real clock, to the end
-    QTest::keyClick(&played, Qt::Key_P);
+    controle(&played, "SpeedSpin")->setFocus();  // typed into the speed box: 50, then P plays, to the end by the real clock
+    QTest::keyClick(controle(&played, "SpeedSpin"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(controle(&played, "SpeedSpin"), "50p");
     QTRY_VERIFY_WITH_TIMEOUT(!played.playbackClock().isActive(), 60000);
     for (int i = 109; i < 150; ++i) clicar(&clicked, "Command1");
     QCOMPARE(shown(played), shown(clicked));
