@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "chart/dots.h"
 #include "chart/grid.h"
@@ -29,6 +30,7 @@ struct SimulationWindow::State {
   SamplingRun run;
   ChartState chart;
   std::optional<RunSeeder> seeder;
+  std::optional<std::uint64_t> typedSeed = std::nullopt;  // "Definir semente…" in Form4
   // Step-by-step window only.
   std::int32_t TotalRepeticoes = 0;
   float MediaPopulacao = 0;
@@ -43,7 +45,6 @@ struct SimulationWindow::State {
   void CalcularEstatisticas();
   void fitStepAxis();
   void ExecutarSimulacao();
-  void drawStepRun();
   void setPlaying(bool on);
   void simulateInstant();
   void simulateStep();
@@ -51,7 +52,9 @@ struct SimulationWindow::State {
 };
 
 bool SimulationWindow::State::loadPopulation() {
-  if (env.seed)
+  if (typedSeed)
+    seeder.emplace(*std::exchange(typedSeed, std::nullopt));
+  else if (env.seed)
     seeder.emplace(env.seed());
   else
     seeder.emplace(env.pickSeed ? env.pickSeed : std::function<std::uint64_t()>(shortSeed));
@@ -167,20 +170,6 @@ void SimulationWindow::State::setPlaying(bool on) {
                                     : simulationLayout(traits.kind).control("PlayButton").caption;
 }
 
-// Steps 8 to 12 of the step-by-step window's Load: the whole run, its X axis, the Y axis of the
-// first stage, and nothing shown yet.
-void SimulationWindow::State::drawStepRun() {
-  setRepetitions(TotalRepeticoes);
-  ExecutarSimulacao();
-  std::fill_n(chart.Frequencias.begin(), chart.scale.NumeroClasses + 1, 0.0);
-  setRepetitions(traits.stages[0]);
-  fitStepAxis();
-  model.NumeroRepeticoesTXT.text = "0";
-  model.NumeroRepeticoesTXT.enabled = false;
-  std::fill(run.sortedMeans.MediasOrdenadas.begin(), run.sortedMeans.MediasOrdenadas.end(), 0.0f);
-  run.sortedMeans.ContagemOrdenadas = 0;
-}
-
 SimulationWindow::SimulationWindow(WindowKind kind, WindowEnvironment environment)
     : state_(std::make_unique<State>(
           State{traitsOf(kind), std::move(environment), initialModel(kind), {}, {}, {}, {}})) {}
@@ -209,7 +198,16 @@ bool SimulationWindow::Load(const std::string& sampleSizeText, const std::string
   s.run.MaiorMedia = s.run.MenorMedia = 0;
   s.run.sortedMeans.ContagemOrdenadas = 0;
   if (!s.loadPopulation()) return false;
-  s.drawStepRun();
+  s.setRepetitions(s.TotalRepeticoes);
+  s.ExecutarSimulacao();
+  std::fill_n(s.chart.Frequencias.begin(), s.chart.scale.NumeroClasses + 1, 0.0);
+  s.setRepetitions(s.traits.stages[0]);
+  s.fitStepAxis();
+  s.model.NumeroRepeticoesTXT.text = "0";
+  s.model.NumeroRepeticoesTXT.enabled = false;
+  std::fill(s.run.sortedMeans.MediasOrdenadas.begin(), s.run.sortedMeans.MediasOrdenadas.end(),
+            0.0f);
+  s.run.sortedMeans.ContagemOrdenadas = 0;
   return true;
 }
 
@@ -225,19 +223,15 @@ bool SimulationWindow::setSeed(const std::string& text) {
     s.env.platform.showMessage(std::string(messages::kBadSeedInWindow));
     return false;
   }
-  s.seeder.emplace(seed);
-  // A window whose Load failed has no population to draw from: the seed waits for a Load.
-  if (s.population.TamanhoPopulacao == 0) return true;
   if (!s.traits.stepByStep) {
+    s.seeder.emplace(seed);
     s.simulateInstant();
     return true;
   }
-  const std::string sampleSize = s.model.TamanhodaAmostraTXT.text;
-  s.model = initialModel(s.traits.kind);
-  s.model.TamanhodaAmostraTXT.text = sampleSize;
-  s.SomaMedias = 0;
-  s.run.MaiorMedia = s.run.MenorMedia = 0;
-  s.drawStepRun();
+  // The step-by-step window opens again on that seed's run, as `varnesk --semente` would open it.
+  s.typedSeed = seed;
+  const std::string sampleSize = s.model.TamanhodaAmostraTXT.text;  // Load resets the model
+  Load(sampleSize, formatWhole(s.TotalRepeticoes));
   return true;
 }
 
