@@ -22,6 +22,9 @@ struct WindowModel {
   // MaximoLBL, MediaLBL, dpLBL.
   Label MinimoLBL, Q1LBL, MedianaLBL, Q3LBL, MaximoLBL, MediaLBL, dpLBL;
   ChartModel chart;
+  // The lines of the strip below the panel (status_lines.h); ProgressLBL only in the
+  // step-by-step window, nameless in the other.
+  Label PopulationLBL, StandardErrorLBL, ProgressLBL;
 
   // The step-by-step window's playback (its name is empty in the instant window): whether the
   // clock is adding the means, and the button's caption, which says what a press does next.
@@ -49,6 +52,12 @@ inline constexpr std::array<PanelBox, 7> kPanelBoxes{{{"MinimoLBL", &WindowModel
                                                       {"MaximoLBL", &WindowModel::MaximoLBL},
                                                       {"MediaLBL", &WindowModel::MediaLBL},
                                                       {"dpLBL", &WindowModel::dpLBL}}};
+
+// The strip's lines, by their control names.
+inline constexpr std::array<PanelBox, 3> kStatusLines{
+    {{"PopulationLBL", &WindowModel::PopulationLBL},
+     {"StandardErrorLBL", &WindowModel::StandardErrorLBL},
+     {"ProgressLBL", &WindowModel::ProgressLBL}}};
 
 // The design values of the window (texts, captions, positions in twips, visibility).
 WindowModel initialModel(WindowKind tipo);

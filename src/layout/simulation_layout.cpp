@@ -59,24 +59,55 @@ void addChartArrays(WindowLayout& w, bool columns) {
   }
 }
 
-// The step-by-step window's playback, beyond its laid-out controls: in the free space right of
-// the X axis title, a frame that adds its means one by one at the speed set beside the button.
-// In a frame, so that a saved chart does not carry its caption; after every other control in
-// the tab order.
+// A strip under the statistics panel, added below the window's design: which population and
+// which n and R the run uses, beside the standard error that theory gives (right-aligned under
+// dp); in the step-by-step window a second row tells how many of the run's means are shown and
+// leaves its right part free for controls that drive the run.
+constexpr float kStripTop = 8160;
+constexpr float kFirstRowTop = kStripTop + 45;
+constexpr float kInstantClientHeight = kStripTop + 360;
+constexpr float kSecondRowTop = kInstantClientHeight;
+constexpr float kStepClientHeight = kSecondRowTop + 480;
+
+ControlLayout statusLine(const char* name, Box box, Alignment alignment) {
+  ControlLayout c = control(name, ControlKind::Label, "", "", box, -1);
+  c.autoSize = false;
+  c.middle = true;
+  c.alignment = alignment;
+  return c;
+}
+
+void addStatusStrip(WindowLayout& w, bool instant) {
+  w.clientHeight = instant ? kInstantClientHeight : kStepClientHeight;
+  w.controls.push_back(statusLine("PopulationLBL", {120, kFirstRowTop, 6900, 240}, Alignment::Left));
+  // Its right edge is dpLBL's, in the window.
+  ControlLayout theory =
+      statusLine("StandardErrorLBL", {7245, kFirstRowTop, 3300, 240}, Alignment::Right);
+  theory.toolTip = "σ/√n · √((N − n)/(N − 1)): o desvio padrão que a teoria prevê para as médias";
+  w.controls.push_back(theory);
+  if (instant) return;
+  ControlLayout progress =
+      statusLine("ProgressLBL", {120, kSecondRowTop + 120, 2900, 240}, Alignment::Left);
+  progress.font = {FontFamily::MsSansSerif, 8.25f, true};
+  w.controls.push_back(progress);
+}
+
+// The step-by-step window's playback, beyond its laid-out controls: at the right of the strip's
+// second row, a button that adds the means one by one at the speed set beside it, centred on the
+// row's line; after every other control in the tab order.
 void addPlayback(WindowLayout& w) {
+  constexpr float kRowMiddle = kSecondRowTop + 240;
   using K = ControlKind;
-  w.controls.push_back(control("PlaybackFrame", K::Frame, "", "Animação", {6660, 6600, 3690, 720}, 24));
-  w.controls.push_back(control("PlayButton", K::Button, "PlaybackFrame", "Reproduzir",
-                               {120, 240, 1200, 405}, 25));
-  ControlLayout speed =
-      control("SpeedSpin", K::SpinBox, "PlaybackFrame", "5", {1440, 300, 600, 285}, 26);
+  w.controls.push_back(
+      control("PlayButton", K::Button, "", "Reproduzir", {7080, kRowMiddle - 202, 1200, 405}, 24));
+  ControlLayout speed = control("SpeedSpin", K::SpinBox, "", "5", {8400, kRowMiddle - 142, 600, 285}, 25);
   speed.minimum = 1;
   speed.maximum = 50;
   speed.alignment = Alignment::Right;
   speed.toolTip = "Médias acrescentadas por segundo";
   w.controls.push_back(speed);
-  w.controls.push_back(control("SpeedLabel", K::Label, "PlaybackFrame", "médias por segundo",
-                               {2100, 345, 1395, 195}, 27));
+  w.controls.push_back(
+      control("SpeedLabel", K::Label, "", "médias por segundo", {9060, kRowMiddle - 97, 1395, 195}, 26));
 }
 
 WindowLayout make(bool instant) {
@@ -150,6 +181,7 @@ WindowLayout make(bool instant) {
     w.controls.push_back(percent);
   }
   addChartArrays(w, instant);
+  addStatusStrip(w, instant);
   if (!instant) addPlayback(w);
   return w;
 }

@@ -62,6 +62,9 @@ void SimulationForm::showModel() {
   followPlayback();
   for (const PanelBox& p : kPanelBoxes)
     widgets_.get<QLabel>(p.name)->setText(QString::fromStdString((m.*p.box).caption));
+  for (const PanelBox& p : kStatusLines)
+    if (auto* line = widgets_.get<QLabel>(p.name))
+      line->setText(QString::fromStdString((m.*p.box).caption));
   update();
 }
 
