@@ -6,10 +6,6 @@ import { copyText, csvBlob, download, pictureBlob } from './downloads.js';
 import { askText } from './input_box.js';
 import { setEnabled } from './window_builder.js';
 
-// The zoom's range and step, as the desktop program's.
-const SMALLEST_ZOOM = 0.5;
-const LARGEST_ZOOM = 3;
-const ZOOM_STEP = 0.25;
 // Where the step-by-step window keeps the playback speed between openings.
 const SPEED_KEY = 'varnesk.passo-a-passo.medias-por-segundo';
 // The playback's clock; a page scenario may put its own in app.clock to tick by hand.
@@ -160,11 +156,6 @@ export class SimulationWindow extends AppWindow {
     return entry.command === 'NormalCurve' && this.curve;
   }
 
-  setZoom(zoom) {
-    this.zoom = Math.min(LARGEST_ZOOM, Math.max(SMALLEST_ZOOM, zoom));
-    this.app.desktop.fit(this);
-  }
-
   async runCommand(entry) {
     const call = (name, ...args) => this.app.desktop.whileBusy(() => this.session.call(name, ...args));
     switch (entry.command) {
@@ -183,18 +174,10 @@ export class SimulationWindow extends AppWindow {
         return this.simulate('simulateMany', 10);
       case 'HundredMoreMeans':
         return this.simulate('simulateMany', 100);
-      case 'ZoomIn':
-        return this.setZoom(this.zoom + ZOOM_STEP);
-      case 'ZoomOut':
-        return this.setZoom(this.zoom - ZOOM_STEP);
-      case 'ActualSize':
-        return this.setZoom(1);
       case 'PlayPause':
         return this.simulate('playPause');
       case 'SetSeed':
         return this.askSeed(entry);
-      case 'FullScreen':
-        return document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen();
       default:
         return undefined;
     }
