@@ -31,9 +31,8 @@ ExitStatus runComparison(const SimOptions& options) {
   if (const std::string problem = refuseSampleSizes(list.sizes, population); !problem.empty())
     return refuse(ExitStatus::BadInput, "--comparar: " + problem);
 
-  RunSeeder generator(seed);
   const std::string out =
-      comparisonText(compareSampleSizes(population, list.sizes, R, generator.nextRunSeed()));
+      comparisonText(compareSampleSizes(population, list.sizes, R, runSeed(seed, options.run)));
   std::fputs(out.c_str(), stdout);
   return ExitStatus::Done;
 }

@@ -26,9 +26,8 @@ ExitStatus runSample(const SimOptions& options) {
   if (const auto problem = refuseSampleSize(n, population))
     return refuse(ExitStatus::PopulationRefused, *problem);
 
-  RunSeeder generator(seed);
   SamplingRun corrida;
-  GerarAmostras(population, n, r, generator.nextRunSeed(), MeanPrecision::Single, corrida);
+  GerarAmostras(population, n, r, runSeed(seed, options.run), MeanPrecision::Single, corrida);
   std::string out;
   if (options.means) {
     out = meansText(corrida);

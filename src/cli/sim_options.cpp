@@ -23,6 +23,10 @@ std::variant<SimOptions, ExitStatus> readSimOptions(int argc, char** argv) {
                  "Arquivo da população (padrão: populacao.txt ao lado do programa)");
   auto* seedOption =
       app.add_option("-s,--semente", o.seed, "Semente do gerador (inteiro de 64 bits)");
+  app.add_option("--simulacao", o.run,
+                 "Qual simulação da semente refazer (1: a primeira, como a janela a mostra)")
+      ->check(CLI::Range(1, 1000000))
+      ->needs(seedOption);
   auto* meansFlag =
       app.add_flag("--medias", o.means, "Escreve as médias na ordem em que foram sorteadas");
   auto* histogramFlag =

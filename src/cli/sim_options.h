@@ -13,6 +13,7 @@ namespace varnesk {
 struct SimOptions {
   std::string sampleSize, repetitions, populationFile, seed;
   bool seedGiven = false;
+  int run = 1;  // --simulacao: which run of the seed, as a window with that seed shows them
   bool compare = false;  // --comparar instead of -n: sampleSizes holds the list
   std::string sampleSizes;
   bool means = false;      // --medias

@@ -21,6 +21,10 @@ inline std::string badSeedMessage(std::string_view text) {
   return "--semente: \"" + std::string(text) + "\" não é um inteiro de 0 a 18446744073709551615";
 }
 
+// A seed typed in a window's "Definir semente…" that is not a whole number from 0 to 2^64 - 1.
+inline constexpr std::string_view kBadSeedInWindow =
+    "A semente é um número inteiro de 0 a 18446744073709551615, como 482913.";
+
 // A chart or the means that could not be written where the teacher asked.
 inline std::string couldNotSaveMessage(std::string_view file) {
   return "Não foi possível gravar o arquivo \"" + std::string(file) + "\".";

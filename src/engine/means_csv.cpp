@@ -22,7 +22,7 @@ std::string meansCsv(const CsvHeader& c, std::span<const float> medias) {
   out += "Tamanho da amostra (n);" + campo(c.n) + "\r\n";
   out += "Número de repetições (R);" + campo(c.R) + "\r\n";
   out += "Semente;" + std::to_string(c.seed) + "\r\n";
-  out += "Simulação da janela;" + std::to_string(c.run) + "\r\n\r\n";
+  out += "Simulação da semente;" + std::to_string(c.run) + "\r\n\r\n";
   out += "Ordem;Média\r\n";
   for (std::size_t i = 0; i < medias.size(); ++i)
     out += std::to_string(i + 1) + ';' + formatSignificant(medias[i], 9, ',') + "\r\n";

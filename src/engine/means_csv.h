@@ -14,7 +14,7 @@ struct CsvHeader {
   std::int32_t N = 0;
   std::string n, R;  // as the window shows them
   std::uint64_t seed = 0;
-  int run = 0;  // which run of the window since it opened
+  int run = 0;  // which run of the seed: varnesk-sim -s seed --simulacao run
 };
 
 // For a spreadsheet set to Portuguese: fields separated by ';', a decimal comma, UTF-8 with a

@@ -19,4 +19,9 @@ std::uint64_t clockSeed() {
   return ticks ^ (std::uint64_t{device()} << 32 | device());
 }
 
+std::uint64_t shortSeed() {
+  // The remainder's bias over 2^64 values is far below anything a class could notice.
+  return kSmallestShortSeed + clockSeed() % (kLargestShortSeed - kSmallestShortSeed + 1);
+}
+
 }  // namespace varnesk

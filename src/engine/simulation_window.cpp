@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 #include "chart/dots.h"
 #include "chart/grid.h"
 #include "chart/normal_curve.h"
 #include "chart/x_axis.h"
 #include "chart/y_axis.h"
+#include "common/messages.h"
 #include "common/number_text.h"
 #include "engine/configuration.h"
 #include "engine/means_csv.h"
@@ -17,6 +19,7 @@
 #include "engine/sampling_run.h"
 #include "engine/standard_error.h"
 #include "engine/status_lines.h"
+#include "layout/window_layouts.h"
 
 namespace varnesk {
 
@@ -28,6 +31,7 @@ struct SimulationWindow::State {
   SamplingRun run;
   ChartState chart;
   std::optional<RunSeeder> seeder;
+  std::optional<std::uint64_t> typedSeed = std::nullopt;  // "Definir semente…" in Form4
   // Step-by-step window only.
   std::int32_t TotalRepeticoes = 0;
   float MediaPopulacao = 0;
@@ -43,6 +47,7 @@ struct SimulationWindow::State {
   void CalcularEstatisticas();
   void fitStepAxis();
   void ExecutarSimulacao();
+  void setPlaying(bool on);
   void simulateInstant();
   void simulateStep();
   void drawNormalCurve();
@@ -50,7 +55,12 @@ struct SimulationWindow::State {
 };
 
 bool SimulationWindow::State::loadPopulation() {
-  seeder.emplace(env.seed ? env.seed() : clockSeed());
+  if (typedSeed)
+    seeder.emplace(*std::exchange(typedSeed, std::nullopt));
+  else if (env.seed)
+    seeder.emplace(env.seed());
+  else
+    seeder.emplace(env.pickSeed ? env.pickSeed : std::function<std::uint64_t()>(shortSeed));
   const PopulationReading reading = LerPopulacao(env.population.file, population, env.population.options);
   if (!reading.ok) {
     env.platform.showMessage(reading.message);
@@ -171,7 +181,17 @@ void SimulationWindow::State::simulateStep() {
   CalcularEstatisticas();
   drawNormalCurve();
   model.ProgressLBL.caption = progressLine(r, TotalRepeticoes, env.separator);
-  if (shownRepetitions() == TotalRepeticoes) model.Command1.enabled = false;
+  if (shownRepetitions() == TotalRepeticoes) {
+    model.Command1.enabled = false;
+    setPlaying(false);
+  }
+}
+
+void SimulationWindow::State::setPlaying(bool on) {
+  model.playing = on && model.Command1.enabled;
+  model.PlayButton.enabled = model.Command1.enabled;
+  model.playCaption = model.playing ? std::string(kPauseCaption)
+                                    : simulationLayout(traits.kind).control("PlayButton").caption;
 }
 
 SimulationWindow::SimulationWindow(WindowKind kind, WindowEnvironment environment)
@@ -217,6 +237,34 @@ bool SimulationWindow::Load(const std::string& sampleSizeText, const std::string
   return true;
 }
 
+bool SimulationWindow::setSeed(const std::string& text) {
+  State& s = *state_;
+  const auto first = text.find_first_not_of(' ');
+  const std::string_view typed =
+      first == std::string::npos
+          ? std::string_view{}
+          : std::string_view(text).substr(first, text.find_last_not_of(' ') - first + 1);
+  std::uint64_t seed = 0;
+  if (!parseSeed(typed, seed)) {
+    s.env.platform.showMessage(std::string(messages::kBadSeedInWindow));
+    return false;
+  }
+  if (!s.traits.stepByStep) {
+    s.seeder.emplace(seed);
+    s.simulateInstant();
+    return true;
+  }
+  // The step-by-step window opens again on that seed's run, as `varnesk --semente` would open it.
+  s.typedSeed = seed;
+  const std::string sampleSize = s.model.TamanhodaAmostraTXT.text;  // Load resets the model
+  Load(sampleSize, formatWhole(s.TotalRepeticoes));
+  return true;
+}
+
+void SimulationWindow::playPause() {
+  if (state_->traits.stepByStep) state_->setPlaying(!state_->model.playing);
+}
+
 void SimulationWindow::simulate() {
   if (state_->traits.stepByStep)
     state_->simulateStep();
@@ -237,9 +285,12 @@ std::uint64_t SimulationWindow::seed() const { return state_->seeder ? state_->s
 int SimulationWindow::runNumber() const { return state_->seeder ? state_->seeder->runCount() : 0; }
 
 std::string SimulationWindow::seedLine() const {
+  const bool picking = !state_->seeder || state_->seeder->picksSeeds();
+  if (runNumber() == 0)
+    return picking ? "Semente: nenhuma simulação ainda"
+                   : "Semente " + std::to_string(seed()) + " · nenhuma simulação ainda";
   const std::string line = "Semente " + std::to_string(seed());
-  return runNumber() == 0 ? line + " · nenhuma simulação ainda"
-                          : line + " · simulação " + std::to_string(runNumber()) + " desta janela";
+  return runNumber() == 1 ? line : line + " · simulação " + std::to_string(runNumber());
 }
 
 std::string SimulationWindow::meansCsv() const {

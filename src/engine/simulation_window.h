@@ -27,7 +27,11 @@ struct WindowEnvironment {
   TextMeasure measure;   // captions of the auto-sized labels in the default font, in twips
   char separator = '.';  // the regional decimal separator of the captions
   PopulationSource population;
-  std::function<std::uint64_t()> seed;  // seeds the window's generator at each Load
+  // The seed the teacher gave (varnesk --semente, the page's ?semente=): the window replays its
+  // runs from it at each Load. Empty: every run picks a short seed of its own (pickSeed, or else
+  // a six-digit one from the clock).
+  std::function<std::uint64_t()> seed;
+  std::function<std::uint64_t()> pickSeed = nullptr;
 };
 
 class SimulationWindow {
@@ -47,12 +51,24 @@ class SimulationWindow {
   // The step-by-step window's next `times` means at once, as that many clicks would add them.
   void simulateMany(int times);
 
+  // "Definir semente…": the text must be a whole number from 0 to 2^64 - 1 (blanks around it
+  // aside), or its message is shown and nothing changes. The window then shows run 1 of that
+  // seed, as `varnesk-sim -s` gives it: the instant window runs Simular at once (its later clicks
+  // take runs 2, 3 ... of the seed), the step-by-step window draws its run anew and starts over.
+  bool setSeed(const std::string& text);
+
+  // "Reproduzir / Pausar" of the step-by-step window: starts or stops adding the means by the
+  // clock. The front end's clock then calls simulate(), exactly as a click does, while
+  // model().playing holds; the last mean stops it. Nothing to play past the end.
+  void playPause();
+
   // The instant window's normal curve of theory over the histogram, off until asked for.
   void showNormalCurve(bool show);
 
-  // Where the means shown came from, so that a run seen on the projector can be redone: the
-  // seed of the window's generator and which of its runs this is (0 before the first), and the
-  // same as the menu's line tells it.
+  // Where the means shown came from, so that a run seen on the projector can be redone: its
+  // seed and which run of that seed it is (`varnesk-sim -s seed --simulacao run`; 0 before the
+  // first run), and the same as the menu's line tells it. A seed the window picked names its run
+  // alone: its run is always the first.
   std::uint64_t seed() const;
   int runNumber() const;
   std::string seedLine() const;

@@ -44,7 +44,10 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits) {
     menu.back().means = 10;
     menu.push_back(entry(G::Simulation, C::HundredMoreMeans, "Mais 100 médias", {"C"}));
     menu.back().means = 100;
+    menu.push_back(entry(G::Simulation, C::PlayPause, "Reproduzir / Pausar", {"P"}));
   }
+  menu.push_back(entry(G::Simulation, C::SetSeed, "Definir semente…"));
+  menu.back().input = InputDialog{"Definir semente", "Semente (o mesmo número refaz a mesma simulação):"};
   addViewAndHelp(menu);
   return menu;
 }

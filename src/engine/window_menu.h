@@ -28,6 +28,8 @@ enum class MenuCommand {
   OpenPopulation,     // a file the teacher picks
   PastePopulation,    // a column copied from a spreadsheet
   ProgramPopulation,  // back to the program's own populacao.txt
+  PlayPause,  // the step-by-step window adds its means one by one, by the clock, until paused
+  SetSeed,    // the teacher types the seed of the run to show
 };
 
 // The menus of a window's bar, in the bar's order.
@@ -35,6 +37,11 @@ enum class MenuGroup { File, View, Simulation, Help };
 
 struct SaveDialog {
   std::string title, fileName, filter;
+};
+
+// What a dialog that asks for one line of text shows.
+struct InputDialog {
+  std::string title, prompt;
 };
 
 struct MenuEntry {
@@ -45,6 +52,7 @@ struct MenuEntry {
   std::optional<SaveDialog> save;
   int means = 0;  // how many means a batch adds, as that many clicks of Simular would
   MenuGroup group = MenuGroup::Simulation;  // where the window's bar shows it
+  std::optional<InputDialog> input = std::nullopt;  // what the entry asks for before it acts
 };
 
 // One menu of a window's bar: its caption and its entries, in the window's order.

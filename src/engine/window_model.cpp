@@ -58,6 +58,9 @@ WindowModel initialModel(WindowKind kind) {
   if (kind == WindowKind::Instant) {
     c.Coluna.resize(kColumns);
     members(layout, "Coluna", c.Coluna, rect);
+  } else {
+    m.PlayButton = button(layout, "PlayButton");
+    m.playCaption = layout.control("PlayButton").caption;
   }
   return m;
 }

@@ -25,7 +25,16 @@ struct WindowModel {
   // The lines of the strip below the panel (status_lines.h); ProgressLBL only in the
   // step-by-step window, nameless in the other.
   Label PopulationLBL, StandardErrorLBL, ProgressLBL;
+
+  // The step-by-step window's playback (its name is empty in the instant window): whether the
+  // clock is adding the means, and the button's caption, which says what a press does next.
+  Button PlayButton;
+  std::string playCaption;
+  bool playing = false;
 };
+
+// The playback button's caption while the means are being added; otherwise its laid-out one.
+inline constexpr std::string_view kPauseCaption = "Pausar";
 
 // A text box's or a button's model with its design values from the window's description.
 TextBox textBox(const WindowLayout& layout, std::string_view name);

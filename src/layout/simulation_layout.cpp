@@ -92,6 +92,24 @@ void addStatusStrip(WindowLayout& w, bool instant) {
   w.controls.push_back(progress);
 }
 
+// The step-by-step window's playback, beyond its laid-out controls: at the right of the strip's
+// second row, a button that adds the means one by one at the speed set beside it, centred on the
+// row's line; after every other control in the tab order.
+void addPlayback(WindowLayout& w) {
+  constexpr float kRowMiddle = kSecondRowTop + 240;
+  using K = ControlKind;
+  w.controls.push_back(
+      control("PlayButton", K::Button, "", "Reproduzir", {7080, kRowMiddle - 202, 1200, 405}, 24));
+  ControlLayout speed = control("SpeedSpin", K::SpinBox, "", "5", {8400, kRowMiddle - 142, 600, 285}, 25);
+  speed.minimum = 1;
+  speed.maximum = 50;
+  speed.alignment = Alignment::Right;
+  speed.toolTip = "Médias acrescentadas por segundo";
+  w.controls.push_back(speed);
+  w.controls.push_back(
+      control("SpeedLabel", K::Label, "", "médias por segundo", {9060, kRowMiddle - 97, 1395, 195}, 26));
+}
+
 WindowLayout make(bool instant) {
   using K = ControlKind;
   const auto tab = [instant](int form1, int form4) { return instant ? form1 : form4; };
@@ -164,6 +182,7 @@ WindowLayout make(bool instant) {
   }
   addChartArrays(w, instant);
   addStatusStrip(w, instant);
+  if (!instant) addPlayback(w);
   return w;
 }
 

@@ -22,6 +22,7 @@ enum class ControlKind {
   Rectangle,  // drawn on the window
   Table,      // rows of text cells; the caption lists the column headings, tab-separated
   Canvas,     // a drawing area that the window's logic fills with a drawing list
+  SpinBox,    // a whole number from minimum to maximum, its caption the value it starts at
 };
 
 enum class Alignment { Left, Right, Center };
@@ -62,6 +63,7 @@ struct ControlLayout {
       false;          // an element of the chart, drawn with it rather than made as a control
   int lineWidth = 1;  // pixels, for lines and outlines
   std::string toolTip;
+  int minimum = 0, maximum = 0;  // a spin box's range
 };
 
 // A control at its tab position; a label takes the size of its caption, as most labels do.

@@ -1,7 +1,7 @@
 // varnesk: the desktop program. Opens the start screen; everything else follows from it.
 // `varnesk --semente 42` seeds every window's generator as `varnesk-sim -s 42` does, so that a
-// whole class can redo one run; `varnesk --populacao FILE` makes FILE the population, as
-// "Abrir população…" does.
+// whole class can redo one run; without it every run picks a short seed of its own.
+// `varnesk --populacao FILE` makes FILE the population, as "Abrir população…" does.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QLocale>

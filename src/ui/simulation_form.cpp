@@ -24,6 +24,7 @@ SimulationForm::SimulationForm(WindowKind kind, UiServices services, QWidget* ow
   widgets_.client()->setDrawing([this](double, double) {
     return drawChart(logic_.model().chart, simulationLayout(logic_.traits().kind));
   });
+  setupPlayback();
   showModel();
   connect(widgets_.get<QPushButton>("Command1"), &QPushButton::clicked, this,
           &SimulationForm::simulate);
@@ -60,6 +61,11 @@ void SimulationForm::showModel() {
   if (!m.Command1.enabled && simulate->hasFocus()) setFocus(Qt::OtherFocusReason);
   simulate->setEnabled(m.Command1.enabled);
   widgets_["Command3"]->setEnabled(m.Command3.enabled);
+  if (auto* play = widgets_.get<QPushButton>(m.PlayButton.name)) {
+    play->setText(QString::fromStdString(m.playCaption));
+    play->setEnabled(m.PlayButton.enabled);
+  }
+  followPlayback();
   for (const PanelBox& p : kPanelBoxes)
     widgets_.get<QLabel>(p.name)->setText(QString::fromStdString((m.*p.box).caption));
   for (const PanelBox& p : kStatusLines)

@@ -4,6 +4,7 @@
 // shows its text boxes, buttons and statistics, and paints its chart's drawing list. Beyond that
 // layout, the teacher's menus and keys (simulation_form_menu.cpp): export, batches of means, the
 // normal curve, the seed of the run; the zoom and full screen are every window's (WindowChrome).
+#include <QTimer>
 #include <QWidget>
 
 #include "engine/simulation_window.h"
@@ -34,18 +35,29 @@ class SimulationForm : public QWidget {
   bool saveChart(const QString& file);
   bool saveMeans(const QString& file);
   void copyStatistics();
+  // "Definir semente…": asks until the seed is taken or the dialog is cancelled.
+  void askSeed();
+  bool setSeed(const QString& text);
+  // "Reproduzir / Pausar", and what the clock does at each tick while playing: exactly what a
+  // click of Simular does.
+  void playPause();
+  void advancePlayback();
+  const QTimer& playbackClock() const { return playback_; }
 
  private:
   void addActions();
   bool notSaved(const QString& file);  // tells the teacher; always false
   void simulate();                     // Command1
   void showModel();
+  void setupPlayback();  // the step window's button, speed box and clock
+  void followPlayback();  // the clock runs while the logic plays, at the speed set
 
   UiServices services_;
   QtPlatform platform_{*this, services_};
   WindowWidgets widgets_;
   WindowChrome* chrome_;
   SimulationWindow logic_;
+  QTimer playback_;
 };
 
 }  // namespace varnesk::ui

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QInputDialog>
 #include <QPainter>
 
 #include "chart/chart_drawing.h"
@@ -54,10 +55,37 @@ void SimulationForm::addActions() {
       case MenuCommand::HundredMoreMeans:
         connect(a, &QAction::triggered, this, [this, means = entry.means] { simulateMany(means); });
         break;
+      case MenuCommand::PlayPause:
+        connect(a, &QAction::triggered, this, &SimulationForm::playPause);
+        break;
+      case MenuCommand::SetSeed:
+        connect(a, &QAction::triggered, this, &SimulationForm::askSeed);
+        break;
       default: break;  // every window's own: the zoom, full screen, the help
     }
   }
   chrome_->setLastLine([this] { return QString::fromStdString(logic_.seedLine()); });
+}
+
+void SimulationForm::askSeed() {
+  for (const MenuEntry& entry : simulationMenu(logic_.traits())) {
+    if (entry.command != MenuCommand::SetSeed) continue;
+    // The current run's seed to start from: OK alone shows that run again from its start.
+    QString text = logic_.runNumber() > 0 ? QString::number(logic_.seed()) : QString();
+    for (;;) {
+      bool ok = false;
+      text = QInputDialog::getText(this, QString::fromStdString(entry.input->title),
+                                   QString::fromStdString(entry.input->prompt), QLineEdit::Normal,
+                                   text, &ok);
+      if (!ok || setSeed(text)) return;
+    }
+  }
+}
+
+bool SimulationForm::setSeed(const QString& text) {
+  const bool taken = logic_.setSeed(text.toStdString());
+  showModel();
+  return taken;
 }
 
 void SimulationForm::showNormalCurve(bool show) {

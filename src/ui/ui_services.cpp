@@ -7,7 +7,6 @@
 
 #include "common/messages.h"
 #include "engine/population.h"
-#include "engine/run_seeder.h"
 #include "ui/population_dialogs.h"
 #include "ui/population_settings.h"
 
@@ -26,7 +25,7 @@ void messageBox(QWidget* owner, const QString& text) {
 UiServices programServices() {
   auto choice = std::make_shared<PopulationChoice>(defaultPopulationPath());
   UiServices services{messageBox, [] { QCoreApplication::quit(); },
-                      [choice] { return choice->source(); }, clockSeed};
+                      [choice] { return choice->source(); }, nullptr};
   services.choice = choice;
   services.remember = rememberPopulation;
   services.askCommas = askCommasDialog;

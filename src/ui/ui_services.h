@@ -25,6 +25,7 @@ struct UiServices {
   std::function<void()> endProgram;
   // The population a window reads when it opens.
   std::function<PopulationSource()> population;
+  // The seed given on the command line; empty: each run picks a short seed of its own.
   std::function<std::uint64_t()> seed;
 
   // The teacher's population: the choice `population` gives, kept for the next start by
@@ -40,8 +41,9 @@ struct UiServices {
 };
 
 // The program's own: a modal message box titled "Varnesk" without an icon, the end of the
-// event loop, a seed from the clock, and the population chosen in the program (populacao.txt
-// beside it until the teacher chooses one), its questions as dialogs, kept in the settings.
+// event loop, a short seed picked for each run, and the population chosen in the program
+// (populacao.txt beside it until the teacher chooses one), its questions as dialogs, kept in
+// the settings.
 UiServices programServices();
 
 // The decimal separator of the user's regional settings, as the number formats want it.

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTableWidget>
 #include <algorithm>
@@ -138,6 +139,15 @@ QWidget* makeOther(QWidget* parent, const ControlLayout& c) {
       break;
     }
     case ControlKind::Canvas: w = new Canvas(parent); break;
+    case ControlKind::SpinBox: {
+      auto* spin = new QSpinBox(parent);
+      spin->setRange(c.minimum, c.maximum);
+      spin->setValue(caption.toInt());
+      spin->setAlignment(qtAlignment(c));
+      spin->setToolTip(QString::fromStdString(c.toolTip));
+      w = spin;
+      break;
+    }
     default: w = new QWidget(parent); break;
   }
   place(w, c.box);
@@ -162,7 +172,7 @@ void setTabOrder(std::vector<std::pair<int, QWidget*>> controls) {
 
 bool takesFocus(ControlKind kind) {
   return kind == ControlKind::TextBox || kind == ControlKind::Button ||
-         kind == ControlKind::CheckBox || kind == ControlKind::Table;
+         kind == ControlKind::CheckBox || kind == ControlKind::Table || kind == ControlKind::SpinBox;
 }
 
 }  // namespace

@@ -10,6 +10,17 @@ TEST(VarneskSim, UsageAndSeeds) {
            {{}, 2}, {{"-n", "5", "-r", "5", "--nada"}, 2}, {{"-n", "5", "-r", "5", "--medias", "--histograma"}, 2}, {{"--help"}, 0}, {{"--version"}, 0}, {seeded("0"), 0}, {seeded("18446744073709551615"), 0}, {seeded("-1"), 2}, {seeded("18446744073709551616"), 2}, {seeded("1e3"), 2}, {seeded("7abc"), 2}, {seeded(""), 2}})
     EXPECT_EQ(runSim(args).status, status) << ::testing::PrintToString(args);
   EXPECT_EQ(runSim({"-n", "0", "-r", "0"}).err, "Preencha o campo: Tamanho da Amostra!\n");
+  // Which run of the seed: from 1, and only with a seed.
+  for (const auto& [args, status] : std::vector<std::pair<std::vector<std::string>, int>>{{{"-n", "5", "-r", "3", "-s", "7", "--simulacao", "3"}, 0}, {{"-n", "5", "-r", "3", "-s", "7", "--simulacao", "0"}, 2}, {{"-n", "5", "-r", "3", "-s", "7", "--simulacao", "x"}, 2}, {{"-n", "5", "-r", "3", "--simulacao", "2"}, 2}})
+    EXPECT_EQ(runSim(args).status, status) << args.back();
+}
+
+TEST(VarneskSim, EverySeedAndRunGivesTheMeansItGaveBefore) {
+  // Recorded before seeds were shortened; seeds of 19 and 20 digits were handed out in class.
+  for (const auto& [seed, run, means] : std::vector<std::array<std::string, 3>>{{"42", "1", "2.19799995\n1.95899999\n1.91799998\n"}, {"42", "3", "1.67299998\n1.71300006\n2.23000002\n"}, {"123456", "1", "1.85699999\n2.40899992\n1.72399998\n"}, {"1234567890123456789", "2", "1.87399995\n2.21300006\n2.04999995\n"}, {"9223372036854775808", "1", "2.36599994\n2.06100011\n1.34399998\n"}})
+    EXPECT_EQ(runSim({"-n", "10", "-r", "3", "-s", seed, "--simulacao", run, "--medias"}).out, means) << seed << " " << run;
+  EXPECT_EQ(runSim({"-n", "1000", "-r", "5000", "-s", "1234567890123456789"}).out, "Mínimo: 1.835\nQ1: 1.971\nMediana: 2.000\nQ3: 2.031\nMáximo: 2.171\nMédia: 2.001\ndp: 0.045\n");
+  EXPECT_EQ(runSim({"--comparar", "10,100", "-r", "50", "-s", "42"}).out, "n\tmedia\tdp\tep\tep_fpc\trazao\n10\t1.94562\t0.373595\t0.447617\t0.447613\t0.834638\n100\t2.02965\t0.140721\t0.141549\t0.141537\t0.994237\n");
 }
 
 TEST(VarneskSim, ComparisonChecksInTheWindowsOrderWithTheirStatuses) {

@@ -232,7 +232,7 @@ TEST_F(SimulationWindows, ASeedRedoesTheRunOfVarneskSimAndBatchesAreClicks) {
   EXPECT_EQ(means(instant, 50), runSim({"-n", "10", "-r", "50", "-s", "5", "-p", file, "--medias"}).out);
   EXPECT_EQ(std::tuple(instant.seed(), instant.runNumber(), instant.model().chart.NormalCurve.empty()),
             std::tuple(5u, 1, false));
-  EXPECT_NE(instant.meansCsv().find("Semente;5\r\nSimulação da janela;1\r\n\r\nOrdem;Média\r\n1;"),
+  EXPECT_NE(instant.meansCsv().find("Semente;5\r\nSimulação da semente;1\r\n\r\nOrdem;Média\r\n1;"),
             std::string::npos);
   RecordingPlatform other;
   SimulationWindow clicks = open(WindowKind::StepByStep), batches(WindowKind::StepByStep,

@@ -5,6 +5,7 @@
 
 #include "chart/chart_model.h"
 #include "engine/population.h"
+#include "engine/sampling_run.h"
 #include "ui/application.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
@@ -311,6 +312,53 @@ class WindowsTest : public QObject {
     }
   }
 
+  // Playback presses Simular for the teacher: N ticks of its clock leave what N clicks leave, P
+  // pauses it, it stops at the last mean, and the speed set is kept for the next window.
+  void playbackIsClicksByTheClock() {
+    static const QTemporaryDir settings;  // the speed is kept here, not in the user's settings
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    SimulationForm played(WindowKind::StepByStep, servicos(), nullptr), clicked(WindowKind::StepByStep, servicos(), nullptr);
+    QVERIFY(played.Load("10", "150") && clicked.Load("10", "150"));
+    played.show();
+    played.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&played));
+    const auto shown = [](SimulationForm& w) { return std::tuple(textos(&w, kCaixas + kPainel), w.logic().model().chart.surface, w.logic().tabulatedStatistics()); };
+    clicar(&played, "PlayButton");
+    QCOMPARE(std::tuple(textos(&played, {"PlayButton"}), played.playbackClock().isActive(), played.playbackClock().interval()), std::tuple(QStringList{"Pausar"}, true, 200));
+    for (int tick = 0; tick < 109; ++tick) played.advancePlayback(), clicar(&clicked, "Command1");  // past the refit at 101
+    QCOMPARE(shown(played), shown(clicked));
+    QTest::keyClick(&played, Qt::Key_P);  // paused: a late tick adds nothing
+    played.advancePlayback();
+    QCOMPARE(std::tuple(textos(&played, {"PlayButton", "NumeroRepeticoesTXT"}), played.playbackClock().isActive()), std::tuple(QStringList{"Reproduzir", "109"}, false));
+    controle(&played, "SpeedSpin")->setFocus();  // typed into the speed box: 50, then P plays, to the end by the real clock
+    QTest::keyClick(controle(&played, "SpeedSpin"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(controle(&played, "SpeedSpin"), "50p");
+    QTRY_VERIFY_WITH_TIMEOUT(!played.playbackClock().isActive(), 60000);
+    for (int i = 109; i < 150; ++i) clicar(&clicked, "Command1");
+    QCOMPARE(shown(played), shown(clicked));
+    QCOMPARE(textos(SimulationForm(WindowKind::StepByStep, servicos(), nullptr).window(), {"SpeedSpin"}), QStringList{"50"});
+  }
+
+  // A seed typed in the window's dialog, which starts from the six digits of the run shown, takes
+  // its run 1 at once.
+  void seedTypedInTheWindow() {
+    UiServices picking = servicos();
+    picking.seed = nullptr;
+    SimulationForm typed(WindowKind::Instant, picking, nullptr);
+    QVERIFY(typed.Load("10", "100"));
+    clicar(&typed, "Command1");
+    QString shown;  // what the dialog starts from: the seed of the run on screen
+    QTimer::singleShot(300, [&shown] {
+      auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+      shown = dialog->textValue();
+      dialog->setTextValue(" 42 ");
+      dialog->accept();
+    });
+    const QString picked = QString::number(typed.logic().seed());
+    typed.askSeed();
+    QCOMPARE(std::tuple(typed.logic().seedLine(), typed.logic().runNumber(), shown, shown.size()), std::tuple(std::string("Semente 42"), 1, picked, 6));
+  }
+
   void painting() {
     for (const auto tipo : {WindowKind::Instant, WindowKind::StepByStep}) {
       SimulationForm janela(tipo, servicos(), nullptr);
@@ -398,8 +446,8 @@ class WindowsTest : public QObject {
       for (QAction* a : QApplication::activePopupWidget()->actions()) entradas << a->text();
       QApplication::activePopupWidget()->close();
     });
-    QTest::keyClick(&form4, Qt::Key_F10, Qt::ShiftModifier);  // ten entries, a separator, the seed line
-    QVERIFY(entradas.size() == 12 && entradas.first() == "Salvar gráfico como PNG…" && entradas.last().contains("42"));
+    QTest::keyClick(&form4, Qt::Key_F10, Qt::ShiftModifier);  // twelve entries, a separator, the seed line
+    QVERIFY(entradas.size() == 14 && entradas.first() == "Salvar gráfico como PNG…" && entradas.last().contains("42"));
   }
 
   // Qt's own buttons and dialogs speak the user's language.

@@ -17,15 +17,16 @@ std::string_view nameOf(Enum e, const std::array<std::string_view, N>& names) {
 }
 
 constexpr std::array<std::string_view, 4> kFamilies{"MsSansSerif", "Verdana", "Arial", "Symbol"};
-constexpr std::array<std::string_view, 9> kKinds{
-    "Label", "TextBox", "Button", "CheckBox", "Frame", "Line", "Rectangle", "Table", "Canvas"};
+constexpr std::array<std::string_view, 10> kKinds{"Label", "TextBox",   "Button", "CheckBox",
+                                                  "Frame", "Line",      "Rectangle", "Table",
+                                                  "Canvas", "SpinBox"};
 constexpr std::array<std::string_view, 3> kAlignments{"Left", "Right", "Center"};
 constexpr std::array<std::string_view, 2> kVertical{"Top", "Middle"};
-constexpr std::array<std::string_view, 16> kCommands{
+constexpr std::array<std::string_view, 18> kCommands{
     "SaveChart",          "SaveMeans",      "CopyStatistics",  "NormalCurve",      "TenMoreMeans",
     "HundredMoreMeans",   "ZoomIn",         "ZoomOut",         "ActualSize",       "FullScreen",
     "CompareSampleSizes", "TeacherGuide",   "About",           "OpenPopulation",   "PastePopulation",
-    "ProgramPopulation"};
+    "ProgramPopulation",  "PlayPause",      "SetSeed"};
 
 void writeOptionalColor(JsonWriter& json, std::string_view key, const std::optional<Color>& color) {
   if (!color) return;
@@ -141,7 +142,10 @@ void writeControl(JsonWriter& json, const ControlLayout& c) {
   json.key("autoSize").value(c.autoSize).key("transparent").value(c.transparent);
   json.key("border").value(c.border).key("middle").value(c.middle);
   json.key("wordWrap").value(c.wordWrap).key("drawnByChart").value(c.drawnByChart);
-  json.key("lineWidth").value(c.lineWidth).key("toolTip").value(c.toolTip).endObject();
+  json.key("lineWidth").value(c.lineWidth).key("toolTip").value(c.toolTip);
+  if (c.kind == ControlKind::SpinBox)
+    json.key("minimum").value(c.minimum).key("maximum").value(c.maximum);
+  json.endObject();
 }
 
 void writeLayout(JsonWriter& json, const WindowLayout& layout) {
@@ -175,6 +179,10 @@ void writeModel(JsonWriter& json, const WindowModel& model, const std::string& c
   }
   for (const Button* button : {&model.Command1, &model.Command3})
     json.key(button->name).beginObject().key("enabled").value(button->enabled).endObject();
+  if (!model.PlayButton.name.empty()) {
+    json.key(model.PlayButton.name).beginObject().key("enabled").value(model.PlayButton.enabled);
+    json.key("caption").value(model.playCaption).key("playing").value(model.playing).endObject();
+  }
   json.key("panel").beginObject();
   for (const PanelBox& box : kPanelBoxes) json.key(box.name).value((model.*box.box).caption);
   json.endObject().key("lines").beginObject();
@@ -214,6 +222,10 @@ void writeMenu(JsonWriter& json, const std::vector<MenuEntry>& menu) {
       json.key("save").beginObject().key("title").value(entry.save->title);
       json.key("fileName").value(entry.save->fileName).key("filter").value(entry.save->filter);
       json.endObject();
+    }
+    if (entry.input) {
+      json.key("input").beginObject().key("title").value(entry.input->title);
+      json.key("prompt").value(entry.input->prompt).endObject();
     }
     json.endObject();
   }

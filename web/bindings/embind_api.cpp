@@ -133,6 +133,10 @@ EMSCRIPTEN_BINDINGS(varnesk_core) {
                 optional_override([](Simulation& s, int times) { return s.simulateMany(times); }))
       .function("showNormalCurve",
                 optional_override([](Simulation& s, bool show) { return s.showNormalCurve(show); }))
+      .function("setSeed", optional_override([](Simulation& s, const val& seed) {
+                  return s.setSeed(text(seed));
+                }))
+      .function("playPause", optional_override([](Simulation& s) { return s.playPause(); }))
       .function("model", optional_override([](const Simulation& s) { return s.model(); }))
       .function("drawing", optional_override([](const Simulation& s) { return s.drawing(); }))
       .function("picture", optional_override([](const Simulation& s) { return s.picture(); }))
@@ -141,6 +145,7 @@ EMSCRIPTEN_BINDINGS(varnesk_core) {
       .function("tabulatedStatistics",
                 optional_override([](const Simulation& s) { return s.tabulatedStatistics(); }))
       .function("seedLine", optional_override([](const Simulation& s) { return s.seedLine(); }))
+      .function("seed", optional_override([](const Simulation& s) { return s.seed(); }))
       .function("means", optional_override([](const Simulation& s) { return s.means(); }));
 
   emscripten::class_<Comparison>("Comparison")

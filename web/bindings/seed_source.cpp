@@ -6,7 +6,7 @@ namespace varnesk {
 
 std::function<std::uint64_t()> seedSource(const std::string& text) {
   std::uint64_t seed = 0;
-  if (!parseSeed(text, seed)) return clockSeed;
+  if (!parseSeed(text, seed)) return nullptr;
   return [seed] { return seed; };
 }
 

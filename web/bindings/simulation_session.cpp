@@ -25,7 +25,19 @@ std::string SimulationSession::eventsAndModel() {
 }
 
 std::string SimulationSession::load(const std::string& sampleSize, const std::string& repetitions) {
-  const bool ok = window_.Load(sampleSize, repetitions);
+  return okEventsAndModel(window_.Load(sampleSize, repetitions));
+}
+
+std::string SimulationSession::setSeed(const std::string& text) {
+  return okEventsAndModel(window_.setSeed(text));
+}
+
+std::string SimulationSession::playPause() {
+  window_.playPause();
+  return eventsAndModel();
+}
+
+std::string SimulationSession::okEventsAndModel(bool ok) {
   JsonWriter json;
   json.beginObject().key("ok").value(ok).key("events");
   writeEvents(json, platform_.take());

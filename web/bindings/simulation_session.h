@@ -6,6 +6,7 @@
 
 #include "common/controls.h"
 #include "engine/simulation_window.h"
+#include "json_writer.h"
 #include "recording_platform.h"
 
 namespace varnesk {
@@ -21,6 +22,8 @@ class SimulationSession {
   std::string simulate();                            // events, model
   std::string simulateMany(int times);               // events, model
   std::string showNormalCurve(bool show);            // events, model
+  std::string setSeed(const std::string& text);      // ok, events, model
+  std::string playPause();                           // events, model
   std::string model() const;
   std::string drawing() const;
   std::string picture() const;  // region, drawing
@@ -29,9 +32,15 @@ class SimulationSession {
   std::string meansCsv() const { return window_.meansCsv(); }
   std::string tabulatedStatistics() const { return window_.tabulatedStatistics(); }
   std::string seedLine() const { return window_.seedLine(); }
+  // The seed of the run shown, as the seed dialog starts from it ("" before the first run): a
+  // JSON string, since a seed of 20 digits is past what a JavaScript number holds exactly.
+  std::string seed() const {
+    return jsonString(window_.runNumber() > 0 ? std::to_string(window_.seed()) : std::string());
+  }
 
  private:
   std::string eventsAndModel();
+  std::string okEventsAndModel(bool ok);
 
   RecordingPlatform platform_;
   SimulationWindow window_;

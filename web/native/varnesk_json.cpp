@@ -112,6 +112,9 @@ struct Interpreter {
        [this](const Args& a) { return text(simulation->simulateMany(std::stoi(a.at(0)))); }},
       {"Simulation.showNormalCurve",
        [this](const Args& a) { return text(simulation->showNormalCurve(a.at(0) == "true")); }},
+      {"Simulation.setSeed",
+       [this](const Args& a) { return text(simulation->setSeed(a.empty() ? "" : a.at(0))); }},
+      {"Simulation.playPause", [this](const Args&) { return text(simulation->playPause()); }},
       {"Simulation.model", [this](const Args&) { return text(simulation->model()); }},
       {"Simulation.drawing", [this](const Args&) { return text(simulation->drawing()); }},
       {"Simulation.picture", [this](const Args&) { return text(simulation->picture()); }},
@@ -119,6 +122,7 @@ struct Interpreter {
       {"Simulation.tabulatedStatistics",
        [this](const Args&) { return text(simulation->tabulatedStatistics()); }},
       {"Simulation.seedLine", [this](const Args&) { return text(simulation->seedLine()); }},
+      {"Simulation.seed", [this](const Args&) { return text(simulation->seed()); }},
       {"Simulation.means", [this](const Args&) { return text(simulation->means()); }},
       {"Comparison",
        [this](const Args& a) {

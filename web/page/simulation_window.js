@@ -3,7 +3,13 @@
 // the teacher's menu.
 import { AppWindow } from './app_window.js';
 import { copyText, csvBlob, download, pictureBlob } from './downloads.js';
+import { askText } from './input_box.js';
 import { setEnabled } from './window_builder.js';
+
+// Where the step-by-step window keeps the playback speed between openings.
+const SPEED_KEY = 'varnesk.passo-a-passo.medias-por-segundo';
+// The playback's clock; a page scenario may put its own in app.clock to tick by hand.
+const REAL_CLOCK = { after: (ms, run) => setTimeout(run, ms), cancel: (handle) => clearTimeout(handle) };
 
 export class SimulationWindow extends AppWindow {
   // Loads the window with the configuration screen's two texts; a refused load shows the
@@ -38,6 +44,45 @@ export class SimulationWindow extends AppWindow {
     this.curve = false;
     this.onClick('Command1', () => this.simulate('simulate'));
     this.onClick('Command3', () => this.close());
+    this.playing = false;
+    this.clock = null;
+    const speed = this.control('SpeedSpin');
+    if (speed) {
+      speed.value = localStorage.getItem(SPEED_KEY) ?? speed.value;
+      speed.addEventListener('change', () => {
+        speed.value = String(this.speed());
+        localStorage.setItem(SPEED_KEY, speed.value);
+      });
+      this.onClick('PlayButton', () => this.simulate('playPause'));
+    }
+  }
+
+  // Means a second, a whole number inside the box's range whatever was typed.
+  speed() {
+    const box = this.control('SpeedSpin');
+    const value = Math.round(Number(box.value));
+    return Number.isFinite(value) ? Math.min(Number(box.max), Math.max(Number(box.min), value)) : Number(box.min);
+  }
+
+  // The clock runs while the core says the window plays; each tick waits for the one before, and
+  // the time its answer took counts in the interval, so that the speed set is the speed shown.
+  followPlayback() {
+    const clock = this.app.clock ?? REAL_CLOCK;
+    if (!this.playing) {
+      if (this.clock !== null) clock.cancel(this.clock);
+      this.clock = null;
+      this.tickStarted = undefined;
+    } else if (this.clock === null) {
+      const waited = this.tickStarted === undefined ? 0 : performance.now() - this.tickStarted;
+      this.clock = clock.after(Math.max(0, 1000 / this.speed() - waited), () => this.app.run(() => this.tick()));
+    }
+  }
+
+  // One tick of the playback's clock: exactly what a click of Simular does.
+  async tick() {
+    this.clock = null;
+    this.tickStarted = performance.now();
+    if (this.playing && !this.closed) await this.update(false, 'simulate');
   }
 
   applyModel(model) {
@@ -55,18 +100,46 @@ export class SimulationWindow extends AppWindow {
     for (const [name, caption] of Object.entries(model.panel)) this.control(name).textContent = caption;
     for (const [name, caption] of Object.entries(model.lines)) this.control(name).textContent = caption;
     this.classes = model.classes;
+    if (model.PlayButton) {
+      const play = this.control('PlayButton');
+      play.textContent = model.PlayButton.caption;
+      if (!model.PlayButton.enabled && document.activeElement === play) this.view.client.focus();
+      setEnabled(play, model.PlayButton.enabled);
+      this.playing = model.PlayButton.playing;
+      this.followPlayback();
+    }
   }
 
-  async simulate(call, ...args) {
+  simulate(call, ...args) {
+    return this.update(true, call, ...args);
+  }
+
+  // A call that changes what the window shows. The playback's ticks go without the busy pointer
+  // (`busy` false), which would leave the window no moment to take the teacher's pause.
+  async update(busy, call, ...args) {
     const { desktop } = this.app;
-    const [answer, model, drawing] = await desktop.whileBusy(async () => {
-      const a = await this.session.call(call, ...args);
-      return [a, a?.model ?? (await this.session.call('model')), await this.session.call('drawing')];
-    });
+    const send = busy ? this.session.call : this.session.quiet;
+    const fetch = async () => {
+      const a = await send(call, ...args);
+      return this.closed ? [] : [a, a?.model ?? (await send('model')), await send('drawing')];
+    };
+    const [answer, model, drawing] = busy ? await desktop.whileBusy(fetch) : await fetch();
+    if (this.closed) return answer;
     this.applyModel(model);
     this.drawing = drawing;
     this.repaint();
     await desktop.showEvents(answer?.events, this);
+    return answer;
+  }
+
+  // "Definir semente…": asks again, from what was typed, until the core takes the seed.
+  async askSeed(entry) {
+    let text = await this.session.call('seed');
+    for (;;) {
+      text = await askText(entry.input, text);
+      if (text === null) return;
+      if ((await this.simulate('setSeed', text))?.ok) return;
+    }
   }
 
   repaint() {
@@ -101,12 +174,19 @@ export class SimulationWindow extends AppWindow {
         return this.simulate('simulateMany', 10);
       case 'HundredMoreMeans':
         return this.simulate('simulateMany', 100);
+      case 'PlayPause':
+        return this.simulate('playPause');
+      case 'SetSeed':
+        return this.askSeed(entry);
       default:
         return undefined;
     }
   }
 
   close() {
+    this.closed = true;
+    this.playing = false;
+    this.followPlayback();
     this.session.close();
     this.app.desktop.close(this);
   }

@@ -6,7 +6,7 @@ import { applyFont, cssColor, snappedBox } from './style.js';
 export const TITLE_BAR_HEIGHT = 22;
 export const MENU_BAR_HEIGHT = 20;
 
-const FOCUSABLE_KINDS = new Set(['TextBox', 'Button', 'CheckBox', 'Table']);
+const FOCUSABLE_KINDS = new Set(['TextBox', 'Button', 'CheckBox', 'Table', 'SpinBox']);
 
 function place(element, box) {
   const b = snappedBox(box);
@@ -101,6 +101,11 @@ function control(c, containerBackground) {
     }
     case 'Canvas':
       element = document.createElement('canvas');
+      break;
+    case 'SpinBox':
+      element = document.createElement('input');
+      Object.assign(element, { type: 'number', min: c.minimum, max: c.maximum, step: 1, value: c.caption, title: c.toolTip });
+      element.style.textAlign = c.alignment.toLowerCase();
       break;
     default: // a line or a rectangle of the window's own, drawn as a bordered box
       element = document.createElement('div');

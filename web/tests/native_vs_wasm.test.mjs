@@ -77,6 +77,13 @@ const cases = [
     ],
   },
   {
+    name: 'the step window played, then a 19-digit seed typed in the instant window after a refused one',
+    sim: [standard, 10, 100, '7070707070707070707'],
+    calls: [['setPopulation', standard], ['Simulation', 'Form4', '5', '.'], ['Simulation.load', '10', '150'], ['Simulation.playPause'], ['Simulation.simulateMany', 150],
+      ['Simulation.setSeed', '42'], ['Simulation.drawing'], ['Simulation', 'form1', '', '.'], ['Simulation.load', '10', '100'], ['Simulation.seed'],
+      ['Simulation.setSeed', '-7'], ['Simulation.setSeed', ' 7070707070707070707 '], ['Simulation.seed'], ['Simulation.seedLine'], ['Simulation.means']],
+  },
+  {
     name: 'a comparison of 10, 100 and 1000, R 500',
     calls: [
       ['setPopulation', standard],

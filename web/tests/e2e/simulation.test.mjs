@@ -57,7 +57,7 @@ test('the menu of a seeded instant window: its entries, its seed line, the CSV, 
   const entries = await page.evaluate(() => globalThis.varnesk.core.call('menu', 'form1'));
   assert.deepEqual(shown, [
     ...entries.filter((e) => e.contextMenu).map((e) => [e.caption, e.checkable ? String(e.command === 'NormalCurve') : null]),
-    ['Semente 42 · simulação 1 desta janela', 'true'],
+    ['Semente 42', 'true'],
   ]);
 
   const chart = await page.$('[data-window="form1"] canvas.chart');

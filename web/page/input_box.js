@@ -1,0 +1,44 @@
+// A dialog that asks for one line of text, as the core's menu entry words it: the title, the
+// prompt, the text to start from, OK and Cancelar. Resolves to the text, or null when cancelled
+// (Cancelar, Escape).
+
+export function askText({ title, prompt }, initial = '') {
+  const dialog = document.createElement('dialog');
+  dialog.className = 'input-box';
+  dialog.setAttribute('aria-labelledby', 'input-box-title');
+  const heading = document.createElement('div');
+  heading.className = 'title-bar';
+  heading.id = 'input-box-title';
+  heading.textContent = title;
+  const label = document.createElement('label');
+  const question = document.createElement('p');
+  question.textContent = prompt;
+  const field = document.createElement('input');
+  field.type = 'text';
+  field.value = initial;
+  field.spellcheck = false;
+  field.autocomplete = 'off';
+  field.inputMode = 'numeric';
+  label.append(question, field);
+  const ok = Object.assign(document.createElement('button'), { type: 'button', textContent: 'OK' });
+  const cancel = Object.assign(document.createElement('button'), { type: 'button', textContent: 'Cancelar' });
+  let answer = null;
+  ok.addEventListener('click', () => {
+    answer = field.value;
+    dialog.close();
+  });
+  cancel.addEventListener('click', () => dialog.close());
+  field.addEventListener('keydown', (event) => {
+    if (event.key === 'Enter') ok.click();
+  });
+  dialog.append(heading, label, ok, cancel);
+  document.body.append(dialog);
+  return new Promise((resolve) => {
+    dialog.addEventListener('close', () => {
+      dialog.remove();
+      resolve(answer);
+    });
+    dialog.showModal();
+    field.select();
+  });
+}
