@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@
 #include "common/controls.h"
 #include "common/platform.h"
 #include "engine/comparison_cells.h"
+#include "engine/comparison_csv.h"
+#include "engine/comparison_run.h"
 #include "engine/population_source.h"
 #include "engine/run_seeder.h"
 
@@ -36,6 +39,16 @@ class ComparisonWindow {
   // to correct and leaves the table and the chart as they were. Otherwise one run per size.
   void compare();
 
+  // compare() in two halves, for a front end that runs the sizes away from its window: start()
+  // makes the same checks (a refusal shows its message, moves the focus and gives nothing) and
+  // gives the run to do; finish() shows a run that is done, as compare() would have. A run
+  // stopped before its end is dropped: the table and the chart stay as they were.
+  std::unique_ptr<ComparisonRun> start();
+  void finish(const ComparisonRun& run);
+
+  // The table of the last comparison for a spreadsheet; empty before the first one.
+  std::string resultsCsv() const;
+
   // ResultsTable's rows, one per size of the last comparison, in the order listed.
   const std::vector<ComparisonCells>& results() const;
   // ComparisonChart for a drawing area of that size in twips; only white before a comparison.
@@ -51,6 +64,9 @@ class ComparisonWindow {
   char separator_;
   RunSeeder generator_;
   std::vector<ComparisonCells> results_;
+  std::vector<ComparisonCells> csvRows_;  // the same with a decimal comma
+  ComparisonCsvHeader csvHeader_;
+  std::string startedRepetitions_;  // R as typed for the run started last
   std::vector<std::int32_t> sizes_;
   SharedHistograms histograms_;
   double populationMean_ = 0;

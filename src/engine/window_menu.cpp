@@ -10,6 +10,11 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits) {
        {},
        false,
        SaveDialog{"Salvar gráfico", "grafico.png", "Imagens PNG (*.png)"}},
+      {C::SaveChartSvg,
+       "Salvar gráfico (SVG)…",
+       {},
+       false,
+       SaveDialog{"Salvar gráfico", "grafico.svg", "Imagens SVG (*.svg)"}},
       {C::SaveMeans,
        "Salvar médias como CSV…",
        {},
@@ -36,6 +41,14 @@ std::vector<MenuEntry> configurationMenu() {
            {"Ctrl+T"},
            false,
            std::nullopt}};
+}
+
+std::vector<MenuEntry> comparisonMenu() {
+  return {{MenuCommand::SaveComparison,
+           "Salvar tabela como CSV…",
+           {"Ctrl+S"},
+           false,
+           SaveDialog{"Salvar tabela", "comparacao.csv", "Planilhas CSV (*.csv)"}}};
 }
 
 }  // namespace varnesk

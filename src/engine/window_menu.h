@@ -21,6 +21,8 @@ enum class MenuCommand {
   ActualSize,
   FullScreen,
   CompareSampleSizes,
+  SaveChartSvg,    // the chart with its caption, for slides and handouts
+  SaveComparison,  // the comparison window's table, as a CSV
 };
 
 struct SaveDialog {
@@ -41,5 +43,8 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits);
 
 // The configuration screen's menu.
 std::vector<MenuEntry> configurationMenu();
+
+// The comparison window's menu.
+std::vector<MenuEntry> comparisonMenu();
 
 }  // namespace varnesk

@@ -22,6 +22,7 @@ enum class ControlKind {
   Rectangle,  // drawn on the window
   Table,      // rows of text cells; the caption lists the column headings, tab-separated
   Canvas,     // a drawing area that the window's logic fills with a drawing list
+  ProgressBar,  // how far a long piece of work has come
 };
 
 enum class Alignment { Left, Right, Center };

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QProgressBar>
 #include <QTableWidget>
 #include <algorithm>
 #include <cmath>
@@ -129,6 +130,12 @@ QWidget* makeOther(QWidget* parent, const ControlLayout& c) {
       break;
     }
     case ControlKind::Canvas: w = new Canvas(parent); break;
+    case ControlKind::ProgressBar: {
+      auto* bar = new QProgressBar(parent);
+      bar->setValue(0);
+      w = bar;
+      break;
+    }
     default: w = new QWidget(parent); break;
   }
   place(w, c.box);

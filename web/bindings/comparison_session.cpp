@@ -23,6 +23,40 @@ std::string ComparisonSession::compare(const std::string& sampleSizes,
   return json.endObject().take();
 }
 
+std::string ComparisonSession::start(const std::string& sampleSizes,
+                                     const std::string& repetitions) {
+  window_.SampleSizesTXT.text = sampleSizes;
+  window_.RepetitionsTXT.text = repetitions;
+  run_ = window_.start();
+  JsonWriter json;
+  json.beginObject().key("events");
+  writeEvents(json, platform_.take());
+  json.key("total").value(run_ ? static_cast<long long>(run_->total()) : 0LL);
+  return json.endObject().take();
+}
+
+std::string ComparisonSession::step() {
+  if (run_) run_->runNext();
+  JsonWriter json;
+  json.beginObject()
+      .key("completed")
+      .value(run_ ? static_cast<long long>(run_->completed()) : 0LL)
+      .key("total")
+      .value(run_ ? static_cast<long long>(run_->total()) : 0LL);
+  return json.endObject().take();
+}
+
+std::string ComparisonSession::finish() {
+  if (run_ && run_->done()) window_.finish(*run_);
+  run_.reset();
+  JsonWriter json;
+  json.beginObject().key("events");
+  writeEvents(json, platform_.take());
+  json.key("results");
+  writeComparisonRows(json, window_.results());
+  return json.endObject().take();
+}
+
 std::string ComparisonSession::chart(double width, double height) const {
   JsonWriter json;
   writeDrawing(json, window_.chart(width, height));

@@ -2,6 +2,7 @@
 // The page's window "Comparar tamanhos de amostra": the window logic with its recorded events,
 // each call answered with the JSON text the page reads.
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "engine/comparison_window.h"
@@ -16,12 +17,24 @@ class ComparisonSession {
 
   // The two boxes' texts as typed, then the click of CompareButton: events, results.
   std::string compare(const std::string& sampleSizes, const std::string& repetitions);
+  // The same click taken one size per call, so that the page shows its progress and can stop:
+  // start() checks the boxes (events; total 0 when refused), each step() draws one size
+  // (completed, total), finish() shows the run once done (events, results); cancel() drops it,
+  // leaving the table and chart as they were.
+  std::string start(const std::string& sampleSizes, const std::string& repetitions);
+  std::string step();
+  std::string finish();
+  void cancel() { run_.reset(); }
+  // The table of the last comparison for a spreadsheet; empty before the first.
+  std::string resultsCsv() const { return window_.resultsCsv(); }
+
   // The chart for a drawing area of that size in twips.
   std::string chart(double width, double height) const;
 
  private:
   RecordingPlatform platform_;
   ComparisonWindow window_;
+  std::unique_ptr<ComparisonRun> run_;
 };
 
 }  // namespace varnesk

@@ -17,14 +17,15 @@ std::string_view nameOf(Enum e, const std::array<std::string_view, N>& names) {
 }
 
 constexpr std::array<std::string_view, 4> kFamilies{"MsSansSerif", "Verdana", "Arial", "Symbol"};
-constexpr std::array<std::string_view, 9> kKinds{
-    "Label", "TextBox", "Button", "CheckBox", "Frame", "Line", "Rectangle", "Table", "Canvas"};
+constexpr std::array<std::string_view, 10> kKinds{
+    "Label", "TextBox", "Button", "CheckBox", "Frame", "Line", "Rectangle", "Table", "Canvas",
+    "ProgressBar"};
 constexpr std::array<std::string_view, 3> kAlignments{"Left", "Right", "Center"};
 constexpr std::array<std::string_view, 2> kVertical{"Top", "Middle"};
-constexpr std::array<std::string_view, 11> kCommands{
+constexpr std::array<std::string_view, 13> kCommands{
     "SaveChart",         "SaveMeans", "CopyStatistics", "NormalCurve", "TenMoreMeans",
     "HundredMoreMeans",  "ZoomIn",    "ZoomOut",        "ActualSize",  "FullScreen",
-    "CompareSampleSizes"};
+    "CompareSampleSizes", "SaveChartSvg", "SaveComparison"};
 
 void writeOptionalColor(JsonWriter& json, std::string_view key, const std::optional<Color>& color) {
   if (!color) return;

@@ -31,6 +31,8 @@ std::string menuJson(const std::string& windowName) {
     writeMenu(json, simulationMenu(kStepByStepWindow));
   else if (windowName == "Form3")
     writeMenu(json, configurationMenu());
+  else if (windowName == "ComparisonForm")
+    writeMenu(json, comparisonMenu());
   else
     json.null();
   return json.take();

@@ -23,12 +23,16 @@ class SimulationSession {
   std::string showNormalCurve(bool show);            // events, model
   std::string model() const;
   std::string drawing() const;
-  std::string picture() const;  // region, drawing
+  std::string picture() const;  // region, drawing: the chart with its caption
+  // Before any mean is shown: the events of the message that there is nothing to save, and
+  // true; otherwise false and no event. The page asks before each save.
+  std::string nothingToSave();
   std::string means() const;    // in the order drawn
   // Plain texts, not JSON: they are saved, copied or shown as they are.
   std::string meansCsv() const { return window_.meansCsv(); }
   std::string tabulatedStatistics() const { return window_.tabulatedStatistics(); }
   std::string seedLine() const { return window_.seedLine(); }
+  std::string svg() const;
 
  private:
   std::string eventsAndModel();
