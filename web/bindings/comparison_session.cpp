@@ -1,5 +1,6 @@
 #include "comparison_session.h"
 
+#include "common/messages.h"
 #include "core_json.h"
 #include "seed_source.h"
 
@@ -54,6 +55,15 @@ std::string ComparisonSession::finish() {
   writeEvents(json, platform_.take());
   json.key("results");
   writeComparisonRows(json, window_.results());
+  return json.endObject().take();
+}
+
+std::string ComparisonSession::nothingToSave() {
+  const bool nothing = window_.resultsCsv().empty();
+  if (nothing) platform_.showMessage(std::string(messages::kNothingToSave));
+  JsonWriter json;
+  json.beginObject().key("nothing").value(nothing).key("events");
+  writeEvents(json, platform_.take());
   return json.endObject().take();
 }
 

@@ -24,9 +24,14 @@ class ComparisonSession {
   std::string start(const std::string& sampleSizes, const std::string& repetitions);
   std::string step();
   std::string finish();
-  void cancel() { run_.reset(); }
+  std::string cancel() {
+    run_.reset();
+    return "{}";
+  }
   // The table of the last comparison for a spreadsheet; empty before the first.
   std::string resultsCsv() const { return window_.resultsCsv(); }
+  // Before the first comparison: the message that there is nothing to save (events) and true.
+  std::string nothingToSave();
 
   // The chart for a drawing area of that size in twips.
   std::string chart(double width, double height) const;

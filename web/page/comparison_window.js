@@ -1,14 +1,23 @@
 // "Comparar tamanhos de amostra": the two boxes forwarded to the core's Comparison object, its
-// rows in the table, its chart on the canvas.
+// rows in the table, its chart on the canvas. A comparison runs one size per call to the worker,
+// so the window keeps taking input meanwhile: the progress bar follows the sizes and Cancelar
+// stops after the size being drawn, leaving the table and the chart as they were.
 import { AppWindow } from './app_window.js';
+import { csvBlob, download } from './downloads.js';
+import { setEnabled } from './window_builder.js';
 import { snappedBox } from './style.js';
 
 export class ComparisonWindow extends AppWindow {
   static async create(app) {
-    const [layout, session] = await app.desktop.whileBusy(() =>
-      Promise.all([app.core.call('layout', 'ComparisonForm'), app.core.open('Comparison', app.seed, app.separator)]),
+    const [layout, menu, session] = await app.desktop.whileBusy(() =>
+      Promise.all([
+        app.core.call('layout', 'ComparisonForm'),
+        app.core.call('menu', 'ComparisonForm'),
+        app.core.open('Comparison', app.seed, app.separator),
+      ]),
     );
     const win = new ComparisonWindow(app, layout, session);
+    win.menuEntries = menu ?? [];
     win.drawing = await app.desktop.whileBusy(() => win.chart());
     return win;
   }
@@ -17,9 +26,13 @@ export class ComparisonWindow extends AppWindow {
     super(app, layout);
     this.session = session;
     this.drawing = [];
+    this.running = false;
+    this.cancelled = false;
     this.chartBox = layout.controls.find((c) => c.name === 'ComparisonChart').box;
+    this.cellAlignment = layout.controls.find((c) => c.name === 'ResultsTable').alignment;
     this.onClick('CompareButton', () => this.compare());
     this.onClick('CloseButton', () => this.close());
+    this.onClick('CancelButton', () => this.cancel());
     for (const name of ['SampleSizesTXT', 'RepetitionsTXT']) {
       this.control(name).addEventListener('keydown', (event) => {
         if (event.key !== 'Enter') return;
@@ -34,23 +47,74 @@ export class ComparisonWindow extends AppWindow {
   }
 
   async compare() {
+    if (this.running) return;
     const sizes = this.text('SampleSizesTXT');
     const repetitions = this.text('RepetitionsTXT');
-    const [answer, drawing] = await this.app.desktop.whileBusy(async () => [
-      await this.session.call('compare', sizes, repetitions),
-      await this.chart(),
-    ]);
+    const started = await this.app.desktop.whileBusy(() => this.session.call('start', sizes, repetitions));
+    if (!started.total) {
+      await this.app.desktop.showEvents(started.events, this);
+      return;
+    }
+    const progress = this.control('ComparisonProgress');
+    this.setRunning(true);
+    progress.max = started.total;
+    progress.value = 0;
+    let completed = 0;
+    while (completed < started.total && !this.cancelled) {
+      completed = (await this.session.ask('step')).completed;
+      progress.value = completed;
+    }
+    if (completed < started.total) {
+      await this.session.ask('cancel');
+    } else {
+      const [answer, drawing] = await this.app.desktop.whileBusy(async () => [
+        await this.session.call('finish'),
+        await this.chart(),
+      ]);
+      this.showResults(answer.results);
+      this.drawing = drawing;
+      this.repaint();
+    }
+    progress.value = 0;
+    this.setRunning(false);
+  }
+
+  cancel() {
+    if (this.running) this.cancelled = true;
+  }
+
+  setRunning(on) {
+    this.running = on;
+    this.cancelled = false;
+    const compare = this.control('CompareButton');
+    const cancel = this.control('CancelButton');
+    const focusOnCancel = document.activeElement === cancel;
+    setEnabled(compare, !on);
+    setEnabled(cancel, on);
+    if (!on && focusOnCancel) compare.focus();
+  }
+
+  showResults(results) {
     const body = this.control('ResultsTable').querySelector('tbody');
+    const align = this.cellAlignment === 'Right' ? 'right' : this.cellAlignment === 'Center' ? 'center' : 'left';
     body.replaceChildren(
-      ...answer.results.map((cells) => {
+      ...results.map((cells) => {
         const row = document.createElement('tr');
-        for (const text of cells) row.insertCell().textContent = text;
+        for (const text of cells) {
+          const cell = row.insertCell();
+          cell.textContent = text;
+          cell.style.textAlign = align;
+        }
         return row;
       }),
     );
-    this.drawing = drawing;
-    this.repaint();
-    await this.app.desktop.showEvents(answer.events, this);
+  }
+
+  async runCommand(entry) {
+    if (entry.command !== 'SaveComparison') return undefined;
+    const check = await this.app.desktop.whileBusy(() => this.session.call('nothingToSave'));
+    if (check.nothing) return this.app.desktop.showEvents(check.events, this);
+    return download(csvBlob(await this.session.call('resultsCsv')), entry.save.fileName);
   }
 
   repaint() {
@@ -59,6 +123,7 @@ export class ComparisonWindow extends AppWindow {
   }
 
   close() {
+    this.cancelled = true;
     this.session.close();
     this.app.desktop.close(this);
   }

@@ -2,7 +2,7 @@
 // core's Simulation object, its model shown in the controls, its chart painted beneath them, and
 // the teacher's menu.
 import { AppWindow } from './app_window.js';
-import { copyText, csvBlob, download, pictureBlob } from './downloads.js';
+import { copyText, csvBlob, download, pictureBlob, svgBlob } from './downloads.js';
 import { setEnabled } from './window_builder.js';
 
 // The zoom's range and step, as the desktop program's.
@@ -92,11 +92,21 @@ export class SimulationWindow extends AppWindow {
     this.app.desktop.fit(this);
   }
 
+  // Before any mean is shown the core says there is nothing to save, and nothing is downloaded.
+  async nothingToSave() {
+    const check = await this.app.desktop.whileBusy(() => this.session.call('nothingToSave'));
+    if (check.nothing) await this.app.desktop.showEvents(check.events, this);
+    return check.nothing;
+  }
+
   async runCommand(entry) {
     const call = (name, ...args) => this.app.desktop.whileBusy(() => this.session.call(name, ...args));
+    if (entry.save && (await this.nothingToSave())) return undefined;
     switch (entry.command) {
       case 'SaveChart':
         return download(await pictureBlob(await call('picture'), this.zoom), entry.save.fileName);
+      case 'SaveChartSvg':
+        return download(svgBlob(await call('svg')), entry.save.fileName);
       case 'SaveMeans':
         return download(csvBlob(await call('meansCsv')), entry.save.fileName);
       case 'CopyStatistics':

@@ -101,6 +101,11 @@ function control(c, containerBackground) {
     case 'Canvas':
       element = document.createElement('canvas');
       break;
+    case 'ProgressBar':
+      element = document.createElement('progress');
+      element.max = 1;
+      element.value = 0;
+      break;
     default: // a line or a rectangle of the window's own, drawn as a bordered box
       element = document.createElement('div');
       element.style.border = `${c.lineWidth}px solid ${cssColor(c.foreground ?? { system: 'WindowText' })}`;

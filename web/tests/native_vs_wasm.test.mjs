@@ -41,6 +41,7 @@ const instant = (population, n, r, seed, separator = '.') => [
   ['Simulation.seedLine'],
   ['Simulation.showNormalCurve', true],
   ['Simulation.drawing'],
+  ['Simulation.svg'],
 ];
 
 const cases = [
@@ -55,6 +56,7 @@ const cases = [
       ['setPopulation', standard],
       ['Simulation', 'Form4', '5', '.'],
       ['Simulation.load', '10', '300'],
+      ['Simulation.nothingToSave'],
       ['Simulation.drawing'],
       ['Simulation.simulate'],
       ['Simulation.drawing'],
@@ -67,6 +69,8 @@ const cases = [
       ['Simulation.means'],
       ['Simulation.meansCsv'],
       ['Simulation.seedLine'],
+      ['Simulation.svg'],
+      ['Simulation.nothingToSave'],
     ],
   },
   {
@@ -78,13 +82,21 @@ const cases = [
       ['Comparison.compare', '10,100,1000', '500'],
       ['Comparison.chart', 13500, 6000],
       ['Comparison.compare', '10,100000', '500'],
+      ['Comparison.start', '20, 200', '300'],
+      ['Comparison.step'],
+      ['Comparison.cancel'],
+      ['Comparison.start', '20, 200', '300'],
+      ['Comparison.step'],
+      ['Comparison.step'],
+      ['Comparison.finish'],
+      ['Comparison.resultsCsv'],
     ],
   },
   {
     name: 'the windows, their menus and the configuration checks',
     calls: [
       ...['Form2', 'Form3', 'form1', 'Form4', 'ComparisonForm', 'Form9'].map((w) => ['layout', w]),
-      ...['form1', 'Form4', 'Form3'].map((w) => ['menu', w]),
+      ...['form1', 'Form4', 'Form3', 'ComparisonForm'].map((w) => ['menu', w]),
       ['centredOnScreen', 20490, 8415],
       ['Configuration'],
       ['Configuration.instantClicked', '12abc', '1500'],
@@ -96,7 +108,8 @@ const cases = [
   },
 ];
 
-const plainTexts = ['Simulation.meansCsv', 'Simulation.tabulatedStatistics', 'Simulation.seedLine'];
+const plainTexts = ['Simulation.meansCsv', 'Simulation.tabulatedStatistics', 'Simulation.seedLine', 'Simulation.svg',
+  'Comparison.resultsCsv'];
 
 // One line per call from varnesk-json: the answer as JSON.
 function native(calls) {
