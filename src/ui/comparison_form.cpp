@@ -40,7 +40,7 @@ ComparisonForm::ComparisonForm(UiServices services, QWidget* owner)
 }
 
 ComparisonForm::~ComparisonForm() {
-  // The worker finishes the size it is drawing, then stops; the run it shares is then dropped.
+  // The worker finishes the step it is drawing, then stops; the run it shares is then dropped.
   if (!worker_) return;
   stop_->store(true);
   worker_->wait();
@@ -61,7 +61,7 @@ void ComparisonForm::compare() {
   widgets_["CompareButton"]->setEnabled(false);
   widgets_["CancelButton"]->setEnabled(true);
   // The worker owns nothing of the window: it draws into the run it shares and reports each
-  // size back through the window's event queue.
+  // step back through the window's event queue.
   worker_ = QThread::create([this, run = run_, stop = stop_] {
     while (!run->done() && !stop->load()) {
       run->runNext();

@@ -1,8 +1,8 @@
 #pragma once
 // "Comparar tamanhos de amostra": the precision lesson in one screen, built from its description
 // in the core. The teacher lists sample sizes and a number of repetitions; the window's logic
-// runs the engine once per size on a worker thread, size by size, so the window keeps answering:
-// the progress bar follows the sizes and Cancelar stops the run, leaving the table and the chart
+// runs the engine once per size on a worker thread, a few hundred samples at a time, so the
+// window keeps answering: the progress bar follows the steps and Cancelar stops the run, leaving the table and the chart
 // as they were. The table can be saved for a spreadsheet (right-click menu and its key).
 #include <QWidget>
 #include <atomic>

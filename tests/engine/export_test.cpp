@@ -119,7 +119,7 @@ struct Comparisons : ::testing::Test {
 
 TEST_F(Comparisons, SizeBySizeGivesTheUninterruptedResultsAndCancellingChangesNothing) {
   ComparisonWindow whole = open(), stepwise = open();
-  for (ComparisonWindow* w : {&whole, &stepwise}) w->SampleSizesTXT.text = "10, 100, 1000";
+  for (ComparisonWindow* w : {&whole, &stepwise}) w->SampleSizesTXT.text = "10, 100, 1000", w->RepetitionsTXT.text = "1234";
   EXPECT_EQ(stepwise.resultsCsv(), "");
   whole.compare();
   std::unique_ptr<ComparisonRun> run = stepwise.start();
@@ -127,11 +127,12 @@ TEST_F(Comparisons, SizeBySizeGivesTheUninterruptedResultsAndCancellingChangesNo
   std::vector<std::size_t> progress;
   for (; !run->done(); run->runNext()) progress.push_back(run->completed());
   run->runNext();  // once done, nothing more
-  EXPECT_EQ(std::tuple(progress, run->completed(), run->total()), std::tuple(std::vector<std::size_t>{0, 1, 2}, 3u, 3u));
+  // Steps of 500, 500 and 234 samples per size.
+  EXPECT_EQ(std::tuple(progress, run->completed(), run->total()), std::tuple(std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6, 7, 8}, 9u, 9u));
   stepwise.finish(*run);
   EXPECT_EQ(std::tuple(stepwise.results(), stepwise.chart(9000, 6000), stepwise.resultsCsv()),
             std::tuple(whole.results(), whole.chart(9000, 6000), whole.resultsCsv()));
-  // Stopped after one size: neither dropped nor half-shown runs change the table or the chart.
+  // Stopped after one step: neither dropped nor half-shown runs change the table or the chart.
   for (ComparisonWindow* w : {&whole, &stepwise}) w->SampleSizesTXT.text = "20, 200";
   std::unique_ptr<ComparisonRun> stopped = stepwise.start();
   stopped->runNext();

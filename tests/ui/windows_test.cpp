@@ -194,7 +194,7 @@ class WindowsTest : public QObject {
     QVERIFY(comparacao->running() && controle(comparacao, "CancelButton")->isEnabled() && !controle(comparacao, "CompareButton")->isEnabled());
     QVERIFY(fim.wait(60000));
     auto* tabela = comparacao->findChild<QTableWidget*>();
-    QCOMPARE(std::tuple(tabela->rowCount(), progresso->maximum(), controle(comparacao, "CancelButton")->isEnabled()), std::tuple(4, 4, false));
+    QCOMPARE(std::tuple(tabela->rowCount(), progresso->maximum(), controle(comparacao, "CancelButton")->isEnabled()), std::tuple(4, 8, false));
     QVERIFY(tabela->item(3, 1)->textAlignment() & Qt::AlignRight);
     QStringList linhas;
     for (int r = 0; r < 4; ++r) linhas << tabela->item(r, 0)->text() + " " + tabela->item(r, 5)->text();

@@ -17,9 +17,9 @@ class ComparisonSession {
 
   // The two boxes' texts as typed, then the click of CompareButton: events, results.
   std::string compare(const std::string& sampleSizes, const std::string& repetitions);
-  // The same click taken one size per call, so that the page shows its progress and can stop:
-  // start() checks the boxes (events; total 0 when refused), each step() draws one size
-  // (completed, total), finish() shows the run once done (events, results); cancel() drops it,
+  // The same click taken a few hundred samples per call, so that the page shows its progress and can stop:
+  // start() checks the boxes (events; total 0 when refused), each step() draws the next
+  // samples (completed, total steps), finish() shows the run once done (events, results); cancel() drops it,
   // leaving the table and chart as they were.
   std::string start(const std::string& sampleSizes, const std::string& repetitions);
   std::string step();

@@ -1,7 +1,7 @@
 // "Comparar tamanhos de amostra": the two boxes forwarded to the core's Comparison object, its
-// rows in the table, its chart on the canvas. A comparison runs one size per call to the worker,
-// so the window keeps taking input meanwhile: the progress bar follows the sizes and Cancelar
-// stops after the size being drawn, leaving the table and the chart as they were.
+// rows in the table, its chart on the canvas. A comparison runs a few hundred samples per call to
+// the worker, so the window keeps taking input meanwhile: the progress bar follows the steps and
+// Cancelar stops after the step being drawn, leaving the table and the chart as they were.
 import { AppWindow } from './app_window.js';
 import { csvBlob, download } from './downloads.js';
 import { setEnabled } from './window_builder.js';
