@@ -25,9 +25,4 @@ inline std::string badSeedMessage(std::string_view text) {
 inline constexpr std::string_view kNothingToSave =
     "Nada para salvar: faça uma simulação primeiro.";
 
-// A chart or the means that could not be written where the teacher asked.
-inline std::string couldNotSaveMessage(std::string_view file) {
-  return "Não foi possível gravar o arquivo \"" + std::string(file) + "\".";
-}
-
 }  // namespace varnesk::messages

@@ -21,25 +21,26 @@ ComparisonWindow::ComparisonWindow(Platform& platform, PopulationSource populati
       separator_(decimalSeparator),
       generator_(seed ? seed() : clockSeed()) {}
 
-void ComparisonWindow::refuse(const std::string& message, const TextBox& box) {
+std::nullptr_t ComparisonWindow::refuse(const std::string& message, const TextBox& box) {
   platform_.showMessage(message);
   platform_.setFocus(box.name);
+  return nullptr;
 }
 
 std::unique_ptr<ComparisonRun> ComparisonWindow::start() {
   const SampleSizeList list = parseSampleSizes(SampleSizesTXT.text);
-  if (!list.error.empty()) return refuse(list.error, SampleSizesTXT), nullptr;
+  if (!list.error.empty()) return refuse(list.error, SampleSizesTXT);
   const double R = parseLeadingNumber(RepetitionsTXT.text);
   if (const auto problem = instantRepetitionsProblem(R))
-    return refuse(std::string(*problem), RepetitionsTXT), nullptr;
+    return refuse(std::string(*problem), RepetitionsTXT);
   // The file is read at each click, so a class's file put in its place is taken at once. There
   // is no box for the file: its problems, like a size too large for it, send the teacher back
   // to the list.
   auto population = std::make_shared<Population>();
   if (const PopulationReading reading = LerPopulacao(population_.file, *population, population_.options); !reading.ok)
-    return refuse(reading.message, SampleSizesTXT), nullptr;
+    return refuse(reading.message, SampleSizesTXT);
   if (const std::string problem = refuseSampleSizes(list.sizes, *population); !problem.empty())
-    return refuse(problem, SampleSizesTXT), nullptr;
+    return refuse(problem, SampleSizesTXT);
   startedRepetitions_ = RepetitionsTXT.text;
   return std::make_unique<ComparisonRun>(std::move(population), list.sizes, R,
                                          generator_.nextRunSeed());

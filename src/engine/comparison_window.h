@@ -3,6 +3,7 @@
 // The front end owns one, copies what the teacher types into the two text boxes, forwards the
 // clicks of CompareButton (and Enter in a box) to compare(), and renders the table's rows and
 // the chart's drawing list.
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -57,7 +58,8 @@ class ComparisonWindow {
   const PopulationSource& populationSource() const { return population_; }
 
  private:
-  void refuse(const std::string& message, const TextBox& box);
+  // Shows the message and moves the focus to the box to correct: no run.
+  std::nullptr_t refuse(const std::string& message, const TextBox& box);
 
   Platform& platform_;
   PopulationSource population_;
