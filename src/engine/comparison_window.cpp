@@ -4,6 +4,7 @@
 #include "common/number_text.h"
 #include "engine/configuration.h"
 #include "engine/population.h"
+#include "engine/status_lines.h"
 #include "engine/window_model.h"
 #include "layout/window_layouts.h"
 
@@ -16,6 +17,7 @@ ComparisonWindow::ComparisonWindow(Platform& platform, PopulationSource populati
       RepetitionsTXT(textBox(comparisonLayout(), "RepetitionsTXT")),
       CompareButton(button(comparisonLayout(), "CompareButton")),
       CloseButton(button(comparisonLayout(), "CloseButton")),
+      PopulationLBL{"PopulationLBL", populationLine(population.name())},
       platform_(platform),
       population_(std::move(population)),
       separator_(decimalSeparator),
@@ -57,6 +59,8 @@ void ComparisonWindow::finish(const ComparisonRun& run) {
     means.push_back(row.means);
   }
   sizes_ = run.sizes();
+  PopulationLBL.caption = populationLine(population_.name(), run.population().TamanhoPopulacao,
+                                         run.sizes(), wholeShown(run.repetitions()), separator_);
   populationMean_ = run.rows().front().theory.mean;
   histograms_ = sharedHistograms(means, populationMean_, kComparisonClasses);
   csvHeader_.file = population_.file.string();

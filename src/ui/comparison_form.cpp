@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -36,7 +37,12 @@ ComparisonForm::ComparisonForm(UiServices services, QWidget* owner)
   widgets_.get<Canvas>("ComparisonChart")->setDrawing([this](double width, double height) {
     return logic_.chart(width, height);
   });
+  showPopulationLine();
   addActions();
+}
+
+void ComparisonForm::showPopulationLine() {
+  widgets_.get<QLabel>("PopulationLBL")->setText(QString::fromStdString(logic_.PopulationLBL.caption));
 }
 
 ComparisonForm::~ComparisonForm() {
@@ -115,6 +121,7 @@ void ComparisonForm::showResults() {
       table->setItem(row, column, item);
     }
   }
+  showPopulationLine();
   widgets_["ComparisonChart"]->update();
 }
 

@@ -41,6 +41,7 @@ class ComparisonForm : public QWidget {
   void showProgress(int completed);
   void end();  // the worker has stopped
   void showResults();
+  void showPopulationLine();
 
   UiServices services_;
   QtPlatform platform_{*this, services_};

@@ -21,6 +21,7 @@ std::string ComparisonSession::compare(const std::string& sampleSizes,
   writeEvents(json, platform_.take());
   json.key("results");
   writeComparisonRows(json, window_.results());
+  json.key("population").value(window_.PopulationLBL.caption);
   return json.endObject().take();
 }
 
@@ -55,6 +56,7 @@ std::string ComparisonSession::finish() {
   writeEvents(json, platform_.take());
   json.key("results");
   writeComparisonRows(json, window_.results());
+  json.key("population").value(window_.PopulationLBL.caption);
   return json.endObject().take();
 }
 
@@ -65,6 +67,12 @@ std::string ComparisonSession::nothingToSave() {
   json.beginObject().key("nothing").value(nothing).key("events");
   writeEvents(json, platform_.take());
   return json.endObject().take();
+}
+
+std::string ComparisonSession::populationLine() const {
+  JsonWriter json;
+  json.value(window_.PopulationLBL.caption);
+  return json.take();
 }
 
 std::string ComparisonSession::chart(double width, double height) const {

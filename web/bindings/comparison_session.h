@@ -33,6 +33,8 @@ class ComparisonSession {
   // Before the first comparison: the message that there is nothing to save (events) and true.
   std::string nothingToSave();
 
+  // The line that names the population, and after a comparison its N, sizes and repetitions.
+  std::string populationLine() const;
   // The chart for a drawing area of that size in twips.
   std::string chart(double width, double height) const;
 

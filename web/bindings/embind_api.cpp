@@ -136,6 +136,8 @@ EMSCRIPTEN_BINDINGS(varnesk_core) {
       .function("resultsCsv", optional_override([](const Comparison& s) {
                   return textKeepingMark(s.resultsCsv());
                 }))
+      .function("populationLine",
+                optional_override([](const Comparison& s) { return s.populationLine(); }))
       .function("chart", optional_override([](const Comparison& s, double width, double height) {
                   return s.chart(width, height);
                 }));

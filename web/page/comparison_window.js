@@ -19,6 +19,7 @@ export class ComparisonWindow extends AppWindow {
     const win = new ComparisonWindow(app, layout, session);
     win.menuEntries = menu ?? [];
     win.drawing = await app.desktop.whileBusy(() => win.chart());
+    win.control('PopulationLBL').textContent = await session.call('populationLine');
     return win;
   }
 
@@ -72,6 +73,7 @@ export class ComparisonWindow extends AppWindow {
         await this.chart(),
       ]);
       this.showResults(answer.results);
+      this.control('PopulationLBL').textContent = answer.population;
       this.drawing = drawing;
       this.repaint();
     }
