@@ -1,10 +1,10 @@
 #include "ui/comparison_form.h"
 
-#include <QContextMenuEvent>
+#include <QAction>
+#include <algorithm>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -16,7 +16,6 @@
 #include "layout/window_layouts.h"
 #include "ui/drawing_painter.h"
 #include "ui/file_saver.h"
-#include "ui/menu_actions.h"
 #include "ui/twips.h"
 
 namespace varnesk::ui {
@@ -25,6 +24,7 @@ ComparisonForm::ComparisonForm(UiServices services, QWidget* owner)
     : QWidget(owner, frameFlags(comparisonLayout())),
       services_(std::move(services)),
       widgets_(this, comparisonLayout()),
+      chrome_(new WindowChrome(this, widgets_.client(), comparisonMenu())),
       logic_(platform_, services_.population(), services_.seed, regionalDecimalSeparator()) {
   connect(widgets_.get<QPushButton>("CompareButton"), &QPushButton::clicked, this,
           &ComparisonForm::compare);
@@ -138,27 +138,24 @@ bool ComparisonForm::saveResults(const QString& file) {
   return true;
 }
 
+// Saving the table, from the bar, the right-click menu or its key.
 void ComparisonForm::addActions() {
-  for (const MenuEntry& entry : comparisonMenu()) {
-    QAction* action = addMenuAction(this, entry);
-    if (entry.command != MenuCommand::SaveComparison) continue;
-    connect(action, &QAction::triggered, this, [this, dialog = *entry.save] {
-      if (logic_.resultsCsv().empty()) {
-        platform_.showMessage(std::string(messages::kNothingToSave));
-        return;
-      }
-      const QString file = QFileDialog::getSaveFileName(
-          this, QString::fromStdString(dialog.title), QString::fromStdString(dialog.fileName),
-          QString::fromStdString(dialog.filter));
-      if (!file.isEmpty()) saveResults(file);
-    });
-  }
-}
-
-void ComparisonForm::contextMenuEvent(QContextMenuEvent* event) {
-  QMenu menu(this);
-  menu.addActions(actions());
-  menu.exec(event->globalPos());
+  const std::vector<MenuEntry> menu = comparisonMenu();
+  const auto save = std::find_if(menu.begin(), menu.end(), [](const MenuEntry& e) {
+    return e.command == MenuCommand::SaveComparison;
+  });
+  QAction* action = chrome_->action(MenuCommand::SaveComparison);
+  if (save == menu.end() || action == nullptr) return;
+  connect(action, &QAction::triggered, this, [this, dialog = *save->save] {
+    if (logic_.resultsCsv().empty()) {
+      platform_.showMessage(std::string(messages::kNothingToSave));
+      return;
+    }
+    const QString file = QFileDialog::getSaveFileName(
+        this, QString::fromStdString(dialog.title), QString::fromStdString(dialog.fileName),
+        QString::fromStdString(dialog.filter));
+    if (!file.isEmpty()) saveResults(file);
+  });
 }
 
 }  // namespace varnesk::ui

@@ -2,8 +2,9 @@
 // "Comparar tamanhos de amostra": the precision lesson in one screen, built from its description
 // in the core. The teacher lists sample sizes and a number of repetitions; the window's logic
 // runs the engine once per size on a worker thread, a few hundred samples at a time, so the
-// window keeps answering: the progress bar follows the steps and Cancelar stops the run, leaving the table and the chart
-// as they were. The table can be saved for a spreadsheet (right-click menu and its key).
+// window keeps answering: the progress bar follows the steps and Cancelar stops the run, leaving
+// the table and the chart as they were. The table can be saved for a spreadsheet (Arquivo, the
+// right-click menu and its key).
 #include <QWidget>
 #include <atomic>
 #include <memory>
@@ -11,6 +12,7 @@
 #include "engine/comparison_window.h"
 #include "ui/qt_platform.h"
 #include "ui/ui_services.h"
+#include "ui/window_chrome.h"
 #include "ui/window_widgets.h"
 
 class QThread;
@@ -33,9 +35,6 @@ class ComparisonForm : public QWidget {
   // A comparison ended: shown when it ran to its end, dropped when cancelled.
   void finished();
 
- protected:
-  void contextMenuEvent(QContextMenuEvent* event) override;
-
  private:
   void addActions();
   void showProgress(int completed);
@@ -46,6 +45,7 @@ class ComparisonForm : public QWidget {
   UiServices services_;
   QtPlatform platform_{*this, services_};
   WindowWidgets widgets_;
+  WindowChrome* chrome_;
   ComparisonWindow logic_;
   std::shared_ptr<ComparisonRun> run_;  // shared with the worker while it runs
   std::shared_ptr<std::atomic<bool>> stop_;

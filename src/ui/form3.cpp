@@ -7,7 +7,6 @@
 #include "engine/configuration.h"
 #include "layout/window_layouts.h"
 #include "ui/comparison_form.h"
-#include "ui/menu_actions.h"
 #include "ui/simulation_form.h"
 
 namespace varnesk::ui {
@@ -15,17 +14,16 @@ namespace varnesk::ui {
 Form3::Form3(UiServices services, QWidget* owner)
     : QWidget(owner, frameFlags(form3Layout())),
       services_(std::move(services)),
-      widgets_(this, form3Layout()) {
+      widgets_(this, form3Layout()),
+      chrome_(new WindowChrome(this, widgets_.client(), configurationMenu())) {
   connect(widgets_.get<QPushButton>("Command1"), &QPushButton::clicked, this,
           &Form3::instantClicked);
   connect(widgets_.get<QPushButton>("Command3"), &QPushButton::clicked, this,
           &Form3::stepByStepClicked);
   connect(widgets_.get<QPushButton>("Command2"), &QPushButton::clicked, this, &QWidget::close);
 
-  // Beyond the layout: the comparison of sample sizes, from the right-click menu or Ctrl+T.
-  QAction* compare = addMenuAction(this, configurationMenu().front());
-  setContextMenuPolicy(Qt::ActionsContextMenu);
-  connect(compare, &QAction::triggered, this,
+  // Beyond the layout: the comparison of sample sizes, from the menus or Ctrl+T.
+  connect(chrome_->action(MenuCommand::CompareSampleSizes), &QAction::triggered, this,
           [this] { openModal(new ComparisonForm(services_, this), this); });
 }
 

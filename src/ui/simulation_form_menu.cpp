@@ -1,13 +1,11 @@
-// The teacher's controls of a simulation window, beyond its layout: a right-click menu whose
-// entries also answer to keys. The window looks as laid out until one of them is used.
+// The teacher's controls of a simulation window, beyond its layout: its menus' entries, which
+// also answer to keys. The window looks as laid out until one of them is used.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
-#include <QMenu>
 #include <QPainter>
 
 #include "chart/chart_drawing.h"
@@ -41,7 +39,7 @@ void saveAs(SimulationForm* window, const SaveDialog& dialog,
 
 void SimulationForm::addActions() {
   for (const MenuEntry& entry : simulationMenu(logic_.traits())) {
-    QAction* a = addMenuAction(this, entry);
+    QAction* a = chrome_->action(entry.command);
     switch (entry.command) {
       case MenuCommand::SaveChart:
         connect(a, &QAction::triggered, this,
@@ -65,34 +63,10 @@ void SimulationForm::addActions() {
       case MenuCommand::HundredMoreMeans:
         connect(a, &QAction::triggered, this, [this, means = entry.means] { simulateMany(means); });
         break;
-      case MenuCommand::ZoomIn:
-        connect(a, &QAction::triggered, this, [this] { setZoom(zoom_ + kZoomStep); });
-        break;
-      case MenuCommand::ZoomOut:
-        connect(a, &QAction::triggered, this, [this] { setZoom(zoom_ - kZoomStep); });
-        break;
-      case MenuCommand::ActualSize:
-        connect(a, &QAction::triggered, this, [this] { setZoom(1.0); });
-        break;
-      case MenuCommand::FullScreen:
-        connect(a, &QAction::triggered, this,
-                [this] { isFullScreen() ? showNormal() : showFullScreen(); });
-        break;
-      case MenuCommand::CompareSampleSizes:
-      case MenuCommand::SaveComparison: break;
+      default: break;  // every window's own: the zoom, full screen, the help
     }
   }
-  seedLine_ = new QAction(this);
-  seedLine_->setEnabled(false);
-}
-
-void SimulationForm::contextMenuEvent(QContextMenuEvent* event) {
-  QMenu menu(this);
-  menu.addActions(actions());
-  menu.addSeparator();
-  seedLine_->setText(QString::fromStdString(logic_.seedLine()));
-  menu.addAction(seedLine_);
-  menu.exec(event->globalPos());
+  chrome_->setLastLine([this] { return QString::fromStdString(logic_.seedLine()); });
 }
 
 void SimulationForm::showNormalCurve(bool show) {
@@ -100,11 +74,7 @@ void SimulationForm::showNormalCurve(bool show) {
   update();
 }
 
-void SimulationForm::setZoom(double zoom) {
-  zoom_ = std::clamp(zoom, kSmallestZoom, kLargestZoom);
-  applyZoom(this, zoom_);
-  update();
-}
+void SimulationForm::setZoom(double zoom) { chrome_->setZoom(zoom); }
 
 bool SimulationForm::somethingToSave() {
   if (hasChartToSave(logic_)) return true;
@@ -117,13 +87,14 @@ bool SimulationForm::saveChart(const QString& file) {
   if (!somethingToSave()) return false;
   const CaptionedPicture shown = captionedPicture(logic_);
   const Box& r = shown.region;
-  const QRect area = snappedBox(r.left, r.top * zoom_, r.width * zoom_, r.height * zoom_);
+  const double zoom = chrome_->zoom();
+  const QRect area = snappedBox(r.left, r.top * zoom, r.width * zoom, r.height * zoom);
   QImage picture(area.size(), QImage::Format_RGB32);
   QPainter painter(&picture);
   painter.translate(-area.topLeft());
-  painter.scale(zoom_, zoom_);
-  const QRectF whole(0, 0, r.width / kTwipsPerPixel, (r.top + r.height) / kTwipsPerPixel);
-  paintDrawing(painter, shown.drawing, palette(), whole);
+  const QRectF whole(0, 0, r.width * zoom / kTwipsPerPixel,
+                     (r.top + r.height) * zoom / kTwipsPerPixel);
+  paintDrawing(painter, shown.drawing, palette(), whole, zoom);
   painter.end();
   return saved(file, saveAtomically(file, [&picture](QIODevice& out) {
                  return picture.save(&out, "PNG");

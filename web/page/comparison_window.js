@@ -9,15 +9,10 @@ import { snappedBox } from './style.js';
 
 export class ComparisonWindow extends AppWindow {
   static async create(app) {
-    const [layout, menu, session] = await app.desktop.whileBusy(() =>
-      Promise.all([
-        app.core.call('layout', 'ComparisonForm'),
-        app.core.call('menu', 'ComparisonForm'),
-        app.core.open('Comparison', app.seed, app.separator),
-      ]),
+    const [layout, session] = await app.desktop.whileBusy(() =>
+      Promise.all([app.core.call('layout', 'ComparisonForm'), app.core.open('Comparison', app.seed, app.separator)]),
     );
     const win = new ComparisonWindow(app, layout, session);
-    win.menuEntries = menu ?? [];
     win.drawing = await app.desktop.whileBusy(() => win.chart());
     win.control('PopulationLBL').textContent = await session.call('populationLine');
     return win;

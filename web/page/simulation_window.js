@@ -5,11 +5,6 @@ import { AppWindow } from './app_window.js';
 import { copyText, csvBlob, download, pictureBlob, svgBlob } from './downloads.js';
 import { setEnabled } from './window_builder.js';
 
-// The zoom's range and step, as the desktop program's.
-const SMALLEST_ZOOM = 0.5;
-const LARGEST_ZOOM = 3;
-const ZOOM_STEP = 0.25;
-
 export class SimulationWindow extends AppWindow {
   // Loads the window with the configuration screen's two texts; a refused load shows the
   // core's messages over the configuration screen, and no window opens.
@@ -88,11 +83,6 @@ export class SimulationWindow extends AppWindow {
     return entry.command === 'NormalCurve' && this.curve;
   }
 
-  setZoom(zoom) {
-    this.zoom = Math.min(LARGEST_ZOOM, Math.max(SMALLEST_ZOOM, zoom));
-    this.app.desktop.fit(this);
-  }
-
   // Before any mean is shown the core says there is nothing to save, and nothing is downloaded.
   async nothingToSave() {
     const check = await this.app.desktop.whileBusy(() => this.session.call('nothingToSave'));
@@ -121,14 +111,6 @@ export class SimulationWindow extends AppWindow {
         return this.simulate('simulateMany', 10);
       case 'HundredMoreMeans':
         return this.simulate('simulateMany', 100);
-      case 'ZoomIn':
-        return this.setZoom(this.zoom + ZOOM_STEP);
-      case 'ZoomOut':
-        return this.setZoom(this.zoom - ZOOM_STEP);
-      case 'ActualSize':
-        return this.setZoom(1);
-      case 'FullScreen':
-        return document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen();
       default:
         return undefined;
     }
