@@ -115,7 +115,8 @@ const cases = [
   },
 ];
 
-const plainTexts = ['Simulation.meansCsv', 'Simulation.tabulatedStatistics', 'Simulation.seedLine', 'aboutText'];
+const plainTexts = ['Simulation.meansCsv', 'Simulation.tabulatedStatistics', 'Simulation.seedLine', 'aboutText',
+  'Simulation.svg', 'Comparison.resultsCsv'];
 
 // One line per call from varnesk-json: the answer as JSON.
 function native(calls) {
