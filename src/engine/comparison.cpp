@@ -47,25 +47,34 @@ std::string refuseSampleSizes(std::span<const std::int32_t> sizes, const Populat
   return {};
 }
 
+ComparisonRow comparisonRow(const Population& population, std::int32_t n, std::vector<float> means) {
+  ComparisonRow row;
+  row.n = n;
+  row.means = std::move(means);
+  const auto count = static_cast<double>(row.means.size());
+  // In double, the panel's formula (denominator R - 1): a sample of the whole population gives
+  // exactly 0, where the panel's single-precision sums would leave a trace of rounding.
+  for (float m : row.means) row.mean += m;
+  row.mean /= count;
+  for (float m : row.means) row.sd += (m - row.mean) * (m - row.mean);
+  row.sd = count > 1 ? std::sqrt(row.sd / (count - 1)) : std::nan("");
+  row.theory = standardError(population, n);
+  return row;
+}
+
+ComparisonRow compareSampleSize(const Population& population, std::int32_t n, double R,
+                                std::uint64_t seed) {
+  SamplingRun corrida;
+  GerarAmostras(population, n, R, seed, MeanPrecision::Single, corrida);
+  const auto count = static_cast<std::ptrdiff_t>(corrida.sortedMeans.ContagemOrdenadas);
+  return comparisonRow(population, n, {corrida.Medias.begin() + 1, corrida.Medias.begin() + 1 + count});
+}
+
 std::vector<ComparisonRow> compareSampleSizes(const Population& population,
                                               std::span<const std::int32_t> sizes, double R,
                                               std::uint64_t seed) {
   std::vector<ComparisonRow> rows;
-  for (std::int32_t n : sizes) {
-    SamplingRun corrida;
-    GerarAmostras(population, n, R, seed, MeanPrecision::Single, corrida);
-    const auto count = static_cast<std::ptrdiff_t>(corrida.sortedMeans.ContagemOrdenadas);
-    ComparisonRow& row = rows.emplace_back();
-    row.n = n;
-    row.means.assign(corrida.Medias.begin() + 1, corrida.Medias.begin() + 1 + count);
-    // In double, the panel's formula (denominator R - 1): a sample of the whole population gives
-    // exactly 0, where the panel's single-precision sums would leave a trace of rounding.
-    for (float m : row.means) row.mean += m;
-    row.mean /= static_cast<double>(count);
-    for (float m : row.means) row.sd += (m - row.mean) * (m - row.mean);
-    row.sd = count > 1 ? std::sqrt(row.sd / static_cast<double>(count - 1)) : std::nan("");
-    row.theory = standardError(population, n);
-  }
+  for (std::int32_t n : sizes) rows.push_back(compareSampleSize(population, n, R, seed));
   return rows;
 }
 

@@ -36,6 +36,13 @@ SampleSizeList parseSampleSizes(std::string_view text);
 // Why a size of the list cannot be drawn from the population, or nothing.
 std::string refuseSampleSizes(std::span<const std::int32_t> sizes, const Population& population);
 
+// The row of one size from its means, in the order drawn.
+ComparisonRow comparisonRow(const Population& population, std::int32_t n, std::vector<float> means);
+
+// The row of one size: floor(R) samples of n from `seed`.
+ComparisonRow compareSampleSize(const Population& population, std::int32_t n, double R,
+                                std::uint64_t seed);
+
 // One run of floor(R) samples per size, in the order given, each from the same seed, so that a
 // row holds the same means as a single run of that size with that seed.
 std::vector<ComparisonRow> compareSampleSizes(const Population& population,

@@ -10,8 +10,10 @@ namespace varnesk {
 
 using ComparisonCells = std::array<std::string, 6>;
 
-// The mean with 4 decimals, the spreads and the ratio with 4 significant digits ("-" for none),
-// with the regional decimal separator.
+// Each column with its own fixed number of decimals, so that the digits of a column line up
+// when right-aligned: n whole, the mean, the spreads and the standard errors with 4, the ratio
+// with 3 ("-" for none); with the given decimal separator.
+inline constexpr std::array<int, 6> kComparisonDecimals{0, 4, 4, 4, 4, 3};
 ComparisonCells comparisonCells(const ComparisonRow& row, char separator);
 
 }  // namespace varnesk

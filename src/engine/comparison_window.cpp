@@ -23,12 +23,13 @@ ComparisonWindow::ComparisonWindow(Platform& platform, PopulationSource populati
       separator_(decimalSeparator),
       generator_(seed ? seed() : clockSeed()) {}
 
-void ComparisonWindow::refuse(const std::string& message, const TextBox& box) {
+std::nullptr_t ComparisonWindow::refuse(const std::string& message, const TextBox& box) {
   platform_.showMessage(message);
   platform_.setFocus(box.name);
+  return nullptr;
 }
 
-void ComparisonWindow::compare() {
+std::unique_ptr<ComparisonRun> ComparisonWindow::start() {
   const SampleSizeList list = parseSampleSizes(SampleSizesTXT.text);
   if (!list.error.empty()) return refuse(list.error, SampleSizesTXT);
   const double R = parseLeadingNumber(RepetitionsTXT.text);
@@ -37,28 +38,49 @@ void ComparisonWindow::compare() {
   // The file is read at each click, so a class's file put in its place is taken at once. There
   // is no box for the file: its problems, like a size too large for it, send the teacher back
   // to the list.
-  Population population;
-  if (const PopulationReading reading = LerPopulacao(population_.file, population, population_.options); !reading.ok)
+  auto population = std::make_shared<Population>();
+  if (const PopulationReading reading = LerPopulacao(population_.file, *population, population_.options); !reading.ok)
     return refuse(reading.message, SampleSizesTXT);
-  if (const std::string problem = refuseSampleSizes(list.sizes, population); !problem.empty())
+  if (const std::string problem = refuseSampleSizes(list.sizes, *population); !problem.empty())
     return refuse(problem, SampleSizesTXT);
+  startedRepetitions_ = RepetitionsTXT.text;
+  return std::make_unique<ComparisonRun>(std::move(population), list.sizes, R,
+                                         generator_.nextRunSeed());
+}
 
-  platform_.setBusy(true);
-  const std::vector<ComparisonRow> rows =
-      compareSampleSizes(population, list.sizes, R, generator_.nextRunSeed());
-  platform_.setBusy(false);
-
+void ComparisonWindow::finish(const ComparisonRun& run) {
+  if (!run.done() || run.rows().empty()) return;
   results_.clear();
+  csvRows_.clear();
   std::vector<std::vector<float>> means;
-  for (const ComparisonRow& row : rows) {
+  for (const ComparisonRow& row : run.rows()) {
     results_.push_back(comparisonCells(row, separator_));
+    csvRows_.push_back(comparisonCells(row, ','));
     means.push_back(row.means);
   }
-  sizes_ = list.sizes;
-  PopulationLBL.caption = populationLine(population_.name(), population.TamanhoPopulacao,
-                                         list.sizes, wholeShown(R), separator_);
-  populationMean_ = rows.front().theory.mean;
+  sizes_ = run.sizes();
+  PopulationLBL.caption = populationLine(population_.name(), run.population().TamanhoPopulacao,
+                                         run.sizes(), wholeShown(run.repetitions()), separator_);
+  populationMean_ = run.rows().front().theory.mean;
   histograms_ = sharedHistograms(means, populationMean_, kComparisonClasses);
+  csvHeader_.file = population_.file.string();
+  csvHeader_.N = run.population().TamanhoPopulacao;
+  csvHeader_.seed = run.seed();
+  csvHeader_.R = startedRepetitions_;
+}
+
+void ComparisonWindow::compare() {
+  const std::unique_ptr<ComparisonRun> run = start();
+  if (!run) return;
+  platform_.setBusy(true);
+  while (!run->done()) run->runNext();
+  platform_.setBusy(false);
+  finish(*run);
+}
+
+std::string ComparisonWindow::resultsCsv() const {
+  if (results_.empty()) return {};
+  return comparisonCsv(csvHeader_, comparisonLayout().control("ResultsTable").caption, csvRows_);
 }
 
 const std::vector<ComparisonCells>& ComparisonWindow::results() const { return results_; }

@@ -3,9 +3,11 @@
 // The front end owns one, copies what the teacher types into the two text boxes, forwards the
 // clicks of CompareButton (and Enter in a box) to compare(), and renders the table's rows and
 // the chart's drawing list.
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,8 @@
 #include "common/controls.h"
 #include "common/platform.h"
 #include "engine/comparison_cells.h"
+#include "engine/comparison_csv.h"
+#include "engine/comparison_run.h"
 #include "engine/population_source.h"
 #include "engine/run_seeder.h"
 
@@ -39,6 +43,16 @@ class ComparisonWindow {
   // to correct and leaves the table and the chart as they were. Otherwise one run per size.
   void compare();
 
+  // compare() in two halves, for a front end that runs the sizes away from its window: start()
+  // makes the same checks (a refusal shows its message, moves the focus and gives nothing) and
+  // gives the run to do; finish() shows a run that is done, as compare() would have. A run
+  // stopped before its end is dropped: the table and the chart stay as they were.
+  std::unique_ptr<ComparisonRun> start();
+  void finish(const ComparisonRun& run);
+
+  // The table of the last comparison for a spreadsheet; empty before the first one.
+  std::string resultsCsv() const;
+
   // ResultsTable's rows, one per size of the last comparison, in the order listed.
   const std::vector<ComparisonCells>& results() const;
   // ComparisonChart for a drawing area of that size in twips; only white before a comparison.
@@ -47,13 +61,17 @@ class ComparisonWindow {
   const PopulationSource& populationSource() const { return population_; }
 
  private:
-  void refuse(const std::string& message, const TextBox& box);
+  // Shows the message and moves the focus to the box to correct: no run.
+  std::nullptr_t refuse(const std::string& message, const TextBox& box);
 
   Platform& platform_;
   PopulationSource population_;
   char separator_;
   RunSeeder generator_;
   std::vector<ComparisonCells> results_;
+  std::vector<ComparisonCells> csvRows_;  // the same with a decimal comma
+  ComparisonCsvHeader csvHeader_;
+  std::string startedRepetitions_;  // R as typed for the run started last
   std::vector<std::int32_t> sizes_;
   SharedHistograms histograms_;
   double populationMean_ = 0;

@@ -3,24 +3,21 @@
 #include "common/number_text.h"
 
 namespace varnesk {
-namespace {
 
 // A field with the separator, a quote or a line break in it is quoted, its quotes doubled.
-std::string campo(const std::string& texto) {
+std::string csvField(const std::string& texto) {
   if (texto.find_first_of(";\"\r\n") == std::string::npos) return texto;
   std::string out = "\"";
   for (char c : texto) out += c == '"' ? std::string("\"\"") : std::string(1, c);
   return out + '"';
 }
 
-}  // namespace
-
 std::string meansCsv(const CsvHeader& c, std::span<const float> medias) {
   std::string out = "\xEF\xBB\xBF";
-  out += "Arquivo da população;" + campo(c.file) + "\r\n";
+  out += "Arquivo da população;" + csvField(c.file) + "\r\n";
   out += "Tamanho da população (N);" + std::to_string(c.N) + "\r\n";
-  out += "Tamanho da amostra (n);" + campo(c.n) + "\r\n";
-  out += "Número de repetições (R);" + campo(c.R) + "\r\n";
+  out += "Tamanho da amostra (n);" + csvField(c.n) + "\r\n";
+  out += "Número de repetições (R);" + csvField(c.R) + "\r\n";
   out += "Semente;" + std::to_string(c.seed) + "\r\n";
   out += "Simulação da semente;" + std::to_string(c.run) + "\r\n\r\n";
   out += "Ordem;Média\r\n";

@@ -17,6 +17,9 @@ struct CsvHeader {
   int run = 0;  // which run of the seed: varnesk-sim -s seed --simulacao run
 };
 
+// A field as the CSVs write it: quoted when it holds the separator, a quote or a line break.
+std::string csvField(const std::string& text);
+
 // For a spreadsheet set to Portuguese: fields separated by ';', a decimal comma, UTF-8 with a
 // byte-order mark so that the accents survive. A header records where the means came from,
 // then one row per mean in the order drawn.

@@ -179,7 +179,8 @@ class SampleDrawer {
 }  // namespace
 
 void drawMeans(const Population& population, std::int32_t sampleSize, std::uint64_t seed,
-               std::span<double> means, unsigned threads, Marking marking) {
+               std::span<double> means, unsigned threads, Marking marking,
+               std::size_t firstSample) {
   if (threads == 0) threads = availableThreads();
   // Small runs are over before a thread would have started.
   const double work = static_cast<double>(sampleSize) * static_cast<double>(means.size());
@@ -194,7 +195,7 @@ void drawMeans(const Population& population, std::int32_t sampleSize, std::uint6
     for (std::size_t first; (first = nextBlock.fetch_add(kBlock)) < means.size();) {
       const std::size_t last = std::min(means.size(), first + kBlock);
       for (std::size_t r = first; r < last; ++r) {
-        Xoshiro256pp rng(mixedSeed, r);
+        Xoshiro256pp rng(mixedSeed, firstSample + r);
         means[r] = drawer.mean(rng);
       }
     }

@@ -1,6 +1,7 @@
 #pragma once
 // Draws the sample means of a run: each sample takes distinct population positions, chosen
 // uniformly; samples are independent of one another.
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -16,8 +17,10 @@ enum class Marking { Native, Portable };
 // means[r] = mean of sample r (r = 0 .. means.size()-1) of `sampleSize` values. Sample r uses
 // its own generator stream, derived from (seed, r), so the result depends only on the seed and
 // not on how many worker threads share the samples. Precondition: 1 <= sampleSize <=
-// TamanhoPopulacao. `threads` = 0 takes the machine's cores.
+// TamanhoPopulacao. `threads` = 0 takes the machine's cores. `firstSample` numbers means[0]:
+// a run drawn in pieces, each from where the last ended, holds the means of a run drawn whole.
 void drawMeans(const Population& population, std::int32_t sampleSize, std::uint64_t seed,
-               std::span<double> means, unsigned threads = 0, Marking marking = Marking::Native);
+               std::span<double> means, unsigned threads = 0, Marking marking = Marking::Native,
+               std::size_t firstSample = 0);
 
 }  // namespace varnesk

@@ -306,6 +306,21 @@ std::string SimulationWindow::meansCsv() const {
                                     static_cast<std::size_t>(s.run.sortedMeans.ContagemOrdenadas)});
 }
 
+ChartCaption SimulationWindow::chartCaption() const {
+  const State& s = *state_;
+  ChartCaption c{s.env.population.name(),
+                 s.population.TamanhoPopulacao,
+                 s.model.TamanhodaAmostraTXT.text,
+                 s.traits.stepByStep ? formatWhole(s.TotalRepeticoes) : s.model.NumeroRepeticoesTXT.text,
+                 s.run.sortedMeans.ContagemOrdenadas,
+                 s.traits.stepByStep && s.run.sortedMeans.ContagemOrdenadas < s.TotalRepeticoes,
+                 seedLine(),
+                 {}};
+  for (std::size_t i = 0; i < kPanelBoxes.size(); ++i)
+    c.statistics[i] = (s.model.*kPanelBoxes[i].box).caption;
+  return c;
+}
+
 std::string SimulationWindow::tabulatedStatistics() const {
   return varnesk::tabulatedStatistics(state_->model);
 }

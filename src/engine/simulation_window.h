@@ -13,6 +13,7 @@
 #include "common/controls.h"
 #include "common/limits.h"
 #include "common/platform.h"
+#include "engine/chart_caption.h"
 #include "engine/population_source.h"
 #include "engine/window_model.h"
 #include "engine/window_traits.h"
@@ -75,6 +76,8 @@ class SimulationWindow {
   // The means shown, in the order drawn, for a spreadsheet; the statistics for the clipboard.
   std::string meansCsv() const;
   std::string tabulatedStatistics() const;
+  // What a saved chart says about the run under it.
+  ChartCaption chartCaption() const;
   // The histogram as text, for a screen reader in place of the chart: one line per class with
   // its boundaries and what it holds (a percentage of the means, or a number of means shown);
   // empty before the first run.

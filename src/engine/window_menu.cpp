@@ -30,11 +30,13 @@ void addViewAndHelp(std::vector<MenuEntry>& menu) {
 std::vector<MenuEntry> simulationMenu(const WindowTraits& traits) {
   std::vector<MenuEntry> menu{
       entry(G::File, C::SaveChart, "Salvar gráfico como PNG…"),
+      entry(G::File, C::SaveChartSvg, "Salvar gráfico (SVG)…"),
       entry(G::File, C::SaveMeans, "Salvar médias como CSV…"),
       entry(G::File, C::CopyStatistics, "Copiar estatísticas"),
   };
   menu[0].save = SaveDialog{"Salvar gráfico", "grafico.png", "Imagens PNG (*.png)"};
-  menu[1].save = SaveDialog{"Salvar médias", "medias.csv", "Planilhas CSV (*.csv)"};
+  menu[1].save = SaveDialog{"Salvar gráfico", "grafico.svg", "Imagens SVG (*.svg)"};
+  menu[2].save = SaveDialog{"Salvar médias", "medias.csv", "Planilhas CSV (*.csv)"};
   if (traits.normalCurve) {
     menu.push_back(entry(G::View, C::NormalCurve, "Mostrar curva normal da teoria", {"N"}));
     menu.back().checkable = true;
@@ -68,7 +70,13 @@ std::vector<MenuEntry> startMenu() {
   return menu;
 }
 
-std::vector<MenuEntry> comparisonMenu() { return startMenu(); }
+std::vector<MenuEntry> comparisonMenu() {
+  std::vector<MenuEntry> menu{
+      entry(G::File, C::SaveComparison, "Salvar tabela como CSV…", {"Ctrl+S"})};
+  menu[0].save = SaveDialog{"Salvar tabela", "comparacao.csv", "Planilhas CSV (*.csv)"};
+  addViewAndHelp(menu);
+  return menu;
+}
 
 std::vector<MenuEntry> windowMenu(std::string_view windowName) {
   if (windowName == "Form2") return startMenu();

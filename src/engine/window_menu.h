@@ -30,6 +30,8 @@ enum class MenuCommand {
   ProgramPopulation,  // back to the program's own populacao.txt
   PlayPause,  // the step-by-step window adds its means one by one, by the clock, until paused
   SetSeed,    // the teacher types the seed of the run to show
+  SaveChartSvg,    // the chart with its caption, for slides and handouts
+  SaveComparison,  // the comparison window's table, as a CSV
 };
 
 // The menus of a window's bar, in the bar's order.
@@ -68,7 +70,8 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits);
 // The configuration screen's menu.
 std::vector<MenuEntry> configurationMenu();
 
-// The start screen's and the comparison window's: the zoom and the help.
+// The start screen's: the zoom and the help. The comparison window's: saving its table, then
+// the same.
 std::vector<MenuEntry> startMenu();
 std::vector<MenuEntry> comparisonMenu();
 

@@ -1,14 +1,22 @@
 #include "ui/comparison_form.h"
 
+#include <QAction>
+#include <algorithm>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QThread>
 
+#include "common/messages.h"
+#include "engine/window_menu.h"
 #include "layout/window_layouts.h"
 #include "ui/drawing_painter.h"
 #include "ui/population_opening.h"
+#include "ui/file_saver.h"
 #include "ui/twips.h"
 
 namespace varnesk::ui {
@@ -23,6 +31,8 @@ ComparisonForm::ComparisonForm(UiServices services, QWidget* owner)
           &ComparisonForm::compare);
   connect(widgets_.get<QPushButton>("CloseButton"), &QPushButton::clicked, this, &QWidget::close);
   acceptPopulationDrops(this, services_);
+  connect(widgets_.get<QPushButton>("CancelButton"), &QPushButton::clicked, this,
+          &ComparisonForm::cancel);
   for (const char* box : {"SampleSizesTXT", "RepetitionsTXT"})
     connect(widgets_.get<QLineEdit>(box), &QLineEdit::returnPressed, this,
             &ComparisonForm::compare);
@@ -30,27 +40,124 @@ ComparisonForm::ComparisonForm(UiServices services, QWidget* owner)
     return logic_.chart(width, height);
   });
   showPopulationLine();
+  addActions();
 }
 
 void ComparisonForm::showPopulationLine() {
   widgets_.get<QLabel>("PopulationLBL")->setText(QString::fromStdString(logic_.PopulationLBL.caption));
 }
 
+ComparisonForm::~ComparisonForm() {
+  // The worker finishes the step it is drawing, then stops; the run it shares is then dropped.
+  if (!worker_) return;
+  stop_->store(true);
+  worker_->wait();
+  delete worker_;
+}
+
 void ComparisonForm::compare() {
+  if (running()) return;
   logic_.SampleSizesTXT.text = widgets_.get<QLineEdit>("SampleSizesTXT")->text().toStdString();
   logic_.RepetitionsTXT.text = widgets_.get<QLineEdit>("RepetitionsTXT")->text().toStdString();
-  logic_.compare();
+  std::unique_ptr<ComparisonRun> run = logic_.start();
+  if (!run) return;
+  run_ = std::move(run);
+  stop_ = std::make_shared<std::atomic<bool>>(false);
+  auto* bar = widgets_.get<QProgressBar>("ComparisonProgress");
+  bar->setRange(0, static_cast<int>(run_->total()));
+  bar->setValue(0);
+  widgets_["CompareButton"]->setEnabled(false);
+  widgets_["CancelButton"]->setEnabled(true);
+  // The worker owns nothing of the window: it draws into the run it shares and reports each
+  // step back through the window's event queue.
+  worker_ = QThread::create([this, run = run_, stop = stop_] {
+    while (!run->done() && !stop->load()) {
+      run->runNext();
+      QMetaObject::invokeMethod(
+          this, [this, n = static_cast<int>(run->completed())] { showProgress(n); },
+          Qt::QueuedConnection);
+    }
+  });
+  connect(worker_, &QThread::finished, this, &ComparisonForm::end);
+  worker_->start();
+}
+
+void ComparisonForm::cancel() {
+  if (stop_) stop_->store(true);
+}
+
+void ComparisonForm::showProgress(int completed) {
+  if (running()) widgets_.get<QProgressBar>("ComparisonProgress")->setValue(completed);
+}
+
+void ComparisonForm::end() {
+  worker_->deleteLater();
+  worker_ = nullptr;
+  const bool cancelled = stop_->load() && !run_->done();
+  if (!cancelled) {
+    logic_.finish(*run_);
+    showResults();
+  }
+  run_.reset();
+  widgets_.get<QProgressBar>("ComparisonProgress")->setValue(0);
+  widgets_["CancelButton"]->setEnabled(false);
+  auto* compareButton = widgets_["CompareButton"];
+  compareButton->setEnabled(true);
+  if (focusWidget() == nullptr || !focusWidget()->isEnabled()) compareButton->setFocus();
+  emit finished();
+}
+
+void ComparisonForm::showResults() {
   auto* table = widgets_.get<QTableWidget>("ResultsTable");
+  const Qt::Alignment alignment =
+      comparisonLayout().control("ResultsTable").alignment == Alignment::Right
+          ? Qt::AlignRight | Qt::AlignVCenter
+          : Qt::AlignLeft | Qt::AlignVCenter;
   table->setRowCount(static_cast<int>(logic_.results().size()));
   for (int row = 0; row < table->rowCount(); ++row) {
     const ComparisonCells& cells = logic_.results()[static_cast<std::size_t>(row)];
-    for (int column = 0; column < static_cast<int>(cells.size()); ++column)
-      table->setItem(
-          row, column,
-          new QTableWidgetItem(QString::fromStdString(cells[static_cast<std::size_t>(column)])));
+    for (int column = 0; column < static_cast<int>(cells.size()); ++column) {
+      auto* item =
+          new QTableWidgetItem(QString::fromStdString(cells[static_cast<std::size_t>(column)]));
+      item->setTextAlignment(alignment);
+      table->setItem(row, column, item);
+    }
   }
   showPopulationLine();
   widgets_["ComparisonChart"]->update();
+}
+
+bool ComparisonForm::saveResults(const QString& file) {
+  const std::string csv = logic_.resultsCsv();
+  if (csv.empty()) {
+    platform_.showMessage(std::string(messages::kNothingToSave));
+    return false;
+  }
+  if (const auto failure = saveBytes(file, csv)) {
+    platform_.showMessage(saveFailureMessage(file.toStdString(), *failure));
+    return false;
+  }
+  return true;
+}
+
+// Saving the table, from the bar, the right-click menu or its key.
+void ComparisonForm::addActions() {
+  const std::vector<MenuEntry> menu = comparisonMenu();
+  const auto save = std::find_if(menu.begin(), menu.end(), [](const MenuEntry& e) {
+    return e.command == MenuCommand::SaveComparison;
+  });
+  QAction* action = chrome_->action(MenuCommand::SaveComparison);
+  if (save == menu.end() || action == nullptr) return;
+  connect(action, &QAction::triggered, this, [this, dialog = *save->save] {
+    if (logic_.resultsCsv().empty()) {
+      platform_.showMessage(std::string(messages::kNothingToSave));
+      return;
+    }
+    const QString file = QFileDialog::getSaveFileName(
+        this, QString::fromStdString(dialog.title), QString::fromStdString(dialog.fileName),
+        QString::fromStdString(dialog.filter));
+    if (!file.isEmpty()) saveResults(file);
+  });
 }
 
 }  // namespace varnesk::ui

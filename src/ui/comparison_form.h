@@ -1,15 +1,21 @@
 #pragma once
 // "Comparar tamanhos de amostra": the precision lesson in one screen, built from its description
 // in the core. The teacher lists sample sizes and a number of repetitions; the window's logic
-// runs the engine once per size, and the window shows the table and paints the chart's drawing
-// list.
+// runs the engine once per size on a worker thread, a few hundred samples at a time, so the
+// window keeps answering: the progress bar follows the steps and Cancelar stops the run, leaving
+// the table and the chart as they were. The table can be saved for a spreadsheet (Arquivo, the
+// right-click menu and its key).
 #include <QWidget>
+#include <atomic>
+#include <memory>
 
 #include "engine/comparison_window.h"
 #include "ui/qt_platform.h"
 #include "ui/ui_services.h"
 #include "ui/window_chrome.h"
 #include "ui/window_widgets.h"
+
+class QThread;
 
 namespace varnesk::ui {
 
@@ -18,15 +24,32 @@ class ComparisonForm : public QWidget {
 
  public:
   ComparisonForm(UiServices services, QWidget* owner);
-  void compare();  // CompareButton, and Enter in either box
+  ~ComparisonForm() override;
+
+  void compare();  // CompareButton, and Enter in either box: starts the run
+  void cancel();   // CancelButton
+  bool running() const { return worker_ != nullptr; }
+  bool saveResults(const QString& file);
+
+ signals:
+  // A comparison ended: shown when it ran to its end, dropped when cancelled.
+  void finished();
 
  private:
+  void addActions();
+  void showProgress(int completed);
+  void end();  // the worker has stopped
+  void showResults();
   void showPopulationLine();
+
   UiServices services_;
   QtPlatform platform_{*this, services_};
   WindowWidgets widgets_;
   WindowChrome* chrome_;
   ComparisonWindow logic_;
+  std::shared_ptr<ComparisonRun> run_;  // shared with the worker while it runs
+  std::shared_ptr<std::atomic<bool>> stop_;
+  QThread* worker_ = nullptr;
 };
 
 }  // namespace varnesk::ui

@@ -6,6 +6,9 @@
 // normal curve, the seed of the run; the zoom and full screen are every window's (WindowChrome).
 #include <QTimer>
 #include <QWidget>
+#include <optional>
+
+#include "common/save_failure.h"
 
 #include "engine/simulation_window.h"
 #include "ui/qt_platform.h"
@@ -32,8 +35,12 @@ class SimulationForm : public QWidget {
   void simulateMany(int times);
   void showNormalCurve(bool show);
   void setZoom(double zoom);
+  // Each save tells the teacher when there is nothing to save yet, or why the file could not be
+  // written (a file already there is then left as it was).
   bool saveChart(const QString& file);
+  bool saveSvg(const QString& file);
   bool saveMeans(const QString& file);
+  bool somethingToSave();  // false, after saying so, before any mean is shown
   void copyStatistics();
   // "Definir semente…": asks until the seed is taken or the dialog is cancelled.
   void askSeed();
@@ -46,7 +53,7 @@ class SimulationForm : public QWidget {
 
  private:
   void addActions();
-  bool notSaved(const QString& file);  // tells the teacher; always false
+  bool saved(const QString& file, std::optional<SaveFailure> failure);  // tells a failure
   void simulate();                     // Command1
   void showModel();
   void setupPlayback();  // the step window's button, speed box and clock

@@ -11,9 +11,12 @@
 
 #include "chart/chart_drawing.h"
 #include "common/messages.h"
+#include "engine/captioned_picture.h"
 #include "engine/window_menu.h"
 #include "layout/window_layouts.h"
 #include "ui/drawing_painter.h"
+#include "ui/file_saver.h"
+#include "ui/menu_actions.h"
 #include "ui/simulation_form.h"
 #include "ui/twips.h"
 #include "ui/zoom.h"
@@ -23,8 +26,10 @@ namespace varnesk::ui {
 namespace {
 
 // Asks with Qt's dialog where to save, then saves there; a cancelled dialog saves nothing.
+// Before any mean is shown the teacher is told there is nothing to save, without a dialog.
 void saveAs(SimulationForm* window, const SaveDialog& dialog,
             bool (SimulationForm::*save)(const QString&)) {
+  if (!window->somethingToSave()) return;
   const QString file = QFileDialog::getSaveFileName(window, QString::fromStdString(dialog.title),
                                                     QString::fromStdString(dialog.fileName),
                                                     QString::fromStdString(dialog.filter));
@@ -40,6 +45,10 @@ void SimulationForm::addActions() {
       case MenuCommand::SaveChart:
         connect(a, &QAction::triggered, this,
                 [this, entry] { saveAs(this, *entry.save, &SimulationForm::saveChart); });
+        break;
+      case MenuCommand::SaveChartSvg:
+        connect(a, &QAction::triggered, this,
+                [this, entry] { saveAs(this, *entry.save, &SimulationForm::saveSvg); });
         break;
       case MenuCommand::SaveMeans:
         connect(a, &QAction::triggered, this,
@@ -95,9 +104,17 @@ void SimulationForm::showNormalCurve(bool show) {
 
 void SimulationForm::setZoom(double zoom) { chrome_->setZoom(zoom); }
 
+bool SimulationForm::somethingToSave() {
+  if (hasChartToSave(logic_)) return true;
+  platform_.showMessage(std::string(messages::kNothingToSave));
+  return false;
+}
+
+// The chart with its caption, at the window's zoom.
 bool SimulationForm::saveChart(const QString& file) {
-  const WindowLayout& layout = simulationLayout(logic_.traits().kind);
-  const Box r = chartRegion(layout);
+  if (!somethingToSave()) return false;
+  const CaptionedPicture shown = captionedPicture(logic_);
+  const Box& r = shown.region;
   const double zoom = chrome_->zoom();
   const QRect area = snappedBox(r.left, r.top * zoom, r.width * zoom, r.height * zoom);
   QImage picture(area.size(), QImage::Format_RGB32);
@@ -105,23 +122,24 @@ bool SimulationForm::saveChart(const QString& file) {
   painter.translate(-area.topLeft());
   const QRectF whole(0, 0, r.width * zoom / kTwipsPerPixel,
                      (r.top + r.height) * zoom / kTwipsPerPixel);
-  paintDrawing(painter, chartPicture(logic_.model().chart, layout, r), palette(), whole, zoom);
+  paintDrawing(painter, shown.drawing, palette(), whole, zoom);
   painter.end();
-  return picture.save(file, "PNG") || notSaved(file);
+  return saved(file, saveAtomically(file, [&picture](QIODevice& out) {
+                 return picture.save(&out, "PNG");
+               }));
+}
+
+bool SimulationForm::saveSvg(const QString& file) {
+  return somethingToSave() && saved(file, saveBytes(file, chartSvg(logic_)));
 }
 
 bool SimulationForm::saveMeans(const QString& file) {
-  QFile out(file);
-  const std::string csv = logic_.meansCsv();
-  return (out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-          out.write(csv.data(), static_cast<qint64>(csv.size())) ==
-              static_cast<qint64>(csv.size()) &&
-          out.flush()) ||
-         notSaved(file);
+  return somethingToSave() && saved(file, saveBytes(file, logic_.meansCsv()));
 }
 
-bool SimulationForm::notSaved(const QString& file) {
-  platform_.showMessage(messages::couldNotSaveMessage(file.toStdString()));
+bool SimulationForm::saved(const QString& file, std::optional<SaveFailure> failure) {
+  if (!failure) return true;
+  platform_.showMessage(saveFailureMessage(file.toStdString(), *failure));
   return false;
 }
 

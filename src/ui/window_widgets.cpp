@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStyle>
+#include <QProgressBar>
 #include <QTableWidget>
 #include <algorithm>
 #include <cmath>
@@ -146,6 +147,12 @@ QWidget* makeOther(QWidget* parent, const ControlLayout& c) {
       spin->setAlignment(qtAlignment(c));
       spin->setToolTip(QString::fromStdString(c.toolTip));
       w = spin;
+      break;
+    }
+    case ControlKind::ProgressBar: {
+      auto* bar = new QProgressBar(parent);
+      bar->setValue(0);
+      w = bar;
       break;
     }
     default: w = new QWidget(parent); break;

@@ -131,13 +131,22 @@ TEST(ComparisonLayout, EveryControlInsideTheWindowNoneOverAnother) {
   }
 }
 
-TEST(ComparisonCells, MeanWithFourDecimalsSpreadsWithFourDigitsAndNoRatioWithoutCorrection) {
+TEST(ComparisonCells, EveryColumnWithItsOwnFixedDecimalsSoRightAlignedDigitsLineUp) {
   const auto cells = [](std::int32_t n, double mean, double sd, double se, double correctedSe) {
     ComparisonRow row{n, mean, sd, {0, 0, se, correctedSe}, {}};
     return comparisonCells(row, ',');
   };
-  EXPECT_EQ(cells(10, 2.03125, 0.4480125, 0.25, 0.125), (ComparisonCells{"10", "2,0313", "0,448", "0,25", "0,125", "3,584"}));
-  EXPECT_EQ(cells(5, 3, std::nan(""), 0.6324555, 0), (ComparisonCells{"5", "3,0000", "-", "0,6325", "0", "-"}));
+  for (const auto& [got, expected] : std::vector<std::pair<ComparisonCells, ComparisonCells>>{
+           {cells(10, 2.03125, 0.4480125, 0.25, 0.125), {"10", "2,0313", "0,4480", "0,2500", "0,1250", "3,584"}},
+           {cells(5, 3, std::nan(""), 0.6324555, 0), {"5", "3,0000", "-", "0,6325", "0,0000", "-"}},
+           {cells(10000, 12.5, 0.00004, 0.00005, 0.00004), {"10000", "12,5000", "0,0000", "0,0001", "0,0000", "1,000"}}}) {
+    EXPECT_EQ(got, expected);
+    // The same number of digits after the comma throughout each column.
+    for (std::size_t i = 1; i < got.size(); ++i)
+      if (got[i] != "-") {
+        EXPECT_EQ(got[i].size() - got[i].find(','), kComparisonDecimals[i] + 1u) << got[i];
+      }
+  }
 }
 
 TEST(NormalCurve, PercentOfTheMeansPerClassOnTheHistogramsAxis) {

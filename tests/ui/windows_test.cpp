@@ -4,9 +4,13 @@
 #include <QtWidgets>
 
 #include "chart/chart_model.h"
+#include "engine/captioned_picture.h"
 #include "engine/population.h"
+#include <unistd.h>
 #include "engine/sampling_run.h"
 #include "ui/application.h"
+#include "ui/comparison_form.h"
+#include "ui/file_saver.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
 #include "ui/qt_translations.h"
@@ -167,38 +171,96 @@ class WindowsTest : public QObject {
     form4->close();
   }
 
-  // The means for a spreadsheet, the chart's picture and the statistics for the clipboard.
+  // The means for a spreadsheet, the chart's picture with its caption, its SVG and the
+  // statistics for the clipboard.
   void exports() {
     Form2 inicio(servicos());
     QPointer<SimulationForm> form4 = abrirPassoAPasso(inicio);
-    form4->simulateMany(150);
     const QString pasta = QDir::tempPath() + "/varnesk_janelas_";
-    QVERIFY(form4->saveMeans(pasta + ".csv") && form4->saveChart(pasta + ".png"));
+    const qsizetype antes = mensagens.size();
+    QVERIFY(!form4->saveChart(pasta + "_vazio.png") && !form4->saveSvg(pasta + "_vazio.svg") && !form4->saveMeans(pasta + "_vazio.csv"));
+    QCOMPARE(mensagens.mid(antes), QStringList(3, "Form4: Nada para salvar: faça uma simulação primeiro."));
+    QVERIFY(!QFile::exists(pasta + "_vazio.png") && !QFile::exists(pasta + "_vazio.csv"));
+    form4->simulateMany(150);
+    QVERIFY(form4->saveMeans(pasta + ".csv") && form4->saveChart(pasta + ".png") && form4->saveSvg(pasta + ".svg"));
     QFile csv(pasta + ".csv");
     QVERIFY(csv.open(QIODevice::ReadOnly) && csv.readAll().count("\r\n") == 150 + 8);
-    QCOMPARE(QImage(pasta + ".png").size(), QSize(723, 442));
+    // The chart's 442 rows and two lines of caption beneath, in dark text on the window's colour.
+    const QImage png(pasta + ".png");
+    QCOMPARE(png.size(), QSize(723, 442 + 40));
+    int escuros = 0;
+    for (int y = 442; y < png.height(); ++y)
+      for (int x = 0; x < png.width(); ++x) escuros += qGray(png.pixel(x, y)) < 100;
+    QVERIFY2(escuros > 500, qPrintable(QString::number(escuros)));
+    QFile svg(pasta + ".svg");
+    QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().toStdString() == chartSvg(form4->logic()));
     form4->copyStatistics();
     QVERIFY(QApplication::clipboard()->text().startsWith("Mínimo\tQ1\tMediana\tQ3\tMáximo\tMédia\tdp\n"));
     form4->close();
   }
 
-  // Ctrl+T on the configuration screen: the comparison of sample sizes, its table and refusals.
+  // A save that fails says why and leaves a file already there as it was.
+  void failedSavesSayWhyAndLoseNothing() {
+    SimulationForm form1(WindowKind::Instant, servicos(), nullptr);
+    QVERIFY(form1.Load("100", "100"));
+    clicar(&form1, "Command1");
+    QTemporaryDir pasta;
+    const QString fechada = geteuid() == 0 ? "/sys" : pasta.filePath("fechada");  // root writes anywhere else
+    if (geteuid() != 0) QVERIFY(QDir().mkdir(fechada) && QFile::setPermissions(fechada, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    for (const auto& [arquivo, motivo] : std::vector<std::pair<QString, QString>>{
+             {pasta.filePath("nao_existe/medias.csv"), "A pasta não existe."},
+             {fechada + "/medias.csv", "Não há permissão para gravar nessa pasta."}}) {
+      QVERIFY(!form1.saveMeans(arquivo) && !form1.saveChart(arquivo + ".png") && !form1.saveSvg(arquivo + ".svg"));
+      for (const QString& ultima : mensagens.mid(mensagens.size() - 3))
+        QVERIFY2(ultima.contains(motivo) && ultima.contains("Nada foi perdido"), qPrintable(ultima));
+    }
+    // A write that breaks off halfway leaves the earlier file whole, and no temporary file beside it.
+    const QString existente = pasta.filePath("medias.csv");
+    QVERIFY(form1.saveMeans(existente));
+    const QByteArray conteudo = form1.logic().meansCsv().c_str();
+    QVERIFY(saveAtomically(existente, [](QIODevice& out) { return out.write("metade") == 6 && false; }).has_value());
+    QFile depois(existente);
+    QVERIFY(depois.open(QIODevice::ReadOnly));
+    QCOMPARE(std::tuple(depois.readAll() == conteudo, QDir(pasta.path()).entryList(QDir::Files).size()), std::tuple(true, 1));
+  }
+
+  // Ctrl+T on the configuration screen: the comparison of sample sizes, run in the background
+  // with its progress, its right-aligned table, its refusals, and Cancelar leaving all as it was.
   void comparison() {
     Form2 inicio(servicos());
     inicio.show();
     QWidget* config = clicar(&inicio, "Command1");
     QVERIFY(QTest::qWaitForWindowActive(config));
     QTest::keyClick(config, Qt::Key_T, Qt::ControlModifier);
-    QWidget* comparacao = QApplication::activeModalWidget();
+    auto* comparacao = qobject_cast<ComparisonForm*>(QApplication::activeModalWidget());
     QCOMPARE(comparacao->windowTitle(), "Comparar tamanhos de amostra");
     QCOMPARE(textos(comparacao, {"PopulationLBL"}), QStringList{"População: populacao.txt"});
+    QVERIFY(!comparacao->saveResults(QDir::tempPath() + "/varnesk_comparacao.csv"));
+    QCOMPARE(mensagens.last(), "ComparisonForm: Nada para salvar: faça uma simulação primeiro.");
+    QSignalSpy fim(comparacao, &ComparisonForm::finished);
+    auto* progresso = comparacao->findChild<QProgressBar*>("ComparisonProgress");
     clicar(comparacao, "CompareButton");
-    QCOMPARE(comparacao->findChild<QTableWidget*>()->rowCount(), 4);
+    QVERIFY(comparacao->running() && controle(comparacao, "CancelButton")->isEnabled() && !controle(comparacao, "CompareButton")->isEnabled());
+    QVERIFY(fim.wait(60000));
+    auto* tabela = comparacao->findChild<QTableWidget*>();
+    QCOMPARE(std::tuple(tabela->rowCount(), progresso->maximum(), controle(comparacao, "CancelButton")->isEnabled()), std::tuple(4, 8, false));
+    QVERIFY(tabela->item(3, 1)->textAlignment() & Qt::AlignRight);
     QVERIFY(textos(comparacao, {"PopulationLBL"})[0].endsWith(") · n = 10, 100, 1,000, 10,000 · R = 1,000"));
+    QStringList linhas;
+    for (int r = 0; r < 4; ++r) linhas << tabela->item(r, 0)->text() + " " + tabela->item(r, 5)->text();
+    QVERIFY(comparacao->saveResults(QDir::tempPath() + "/varnesk_comparacao.csv"));
+    // Cancelled at once: the table keeps the earlier rows.
+    qobject_cast<QLineEdit*>(controle(comparacao, "SampleSizesTXT"))->setText("50000, 50000, 50000, 50000, 50000, 50000, 50000, 50000");
+    clicar(comparacao, "CompareButton");
+    clicar(comparacao, "CancelButton");
+    QVERIFY(fim.wait(60000));
+    QStringList depois;
+    for (int r = 0; r < tabela->rowCount(); ++r) depois << tabela->item(r, 0)->text() + " " + tabela->item(r, 5)->text();
+    QCOMPARE(std::tuple(depois, progresso->value(), comparacao->running()), std::tuple(linhas, 0, false));
     qobject_cast<QLineEdit*>(controle(comparacao, "SampleSizesTXT"))->setText("10, x");
     QCOMPARE(clicar(comparacao, "CompareButton"), comparacao);
     QVERIFY(mensagens.last().startsWith("ComparisonForm: Tamanho de amostra inválido: \"x\"") &&
-            foco(comparacao) == "SampleSizesTXT");
+            foco(comparacao) == "SampleSizesTXT" && !comparacao->running());
     QVERIFY(clicar(comparacao, "CloseButton") == config);
   }
 
@@ -446,8 +508,8 @@ class WindowsTest : public QObject {
       for (QAction* a : QApplication::activePopupWidget()->actions()) entradas << a->text();
       QApplication::activePopupWidget()->close();
     });
-    QTest::keyClick(&form4, Qt::Key_F10, Qt::ShiftModifier);  // twelve entries, a separator, the seed line
-    QVERIFY(entradas.size() == 14 && entradas.first() == "Salvar gráfico como PNG…" && entradas.last().contains("42"));
+    QTest::keyClick(&form4, Qt::Key_F10, Qt::ShiftModifier);  // thirteen entries, a separator, the seed line
+    QVERIFY(entradas.size() == 15 && entradas.first() == "Salvar gráfico como PNG…" && entradas.last().contains("42"));
   }
 
   // Qt's own buttons and dialogs speak the user's language.

@@ -2,6 +2,8 @@
 // The page's window "Comparar tamanhos de amostra": the window logic with its recorded events,
 // each call answered with the JSON text the page reads.
 #include "engine/population_source.h"
+#include <filesystem>
+#include <memory>
 #include <string>
 
 #include "engine/comparison_window.h"
@@ -16,6 +18,22 @@ class ComparisonSession {
 
   // The two boxes' texts as typed, then the click of CompareButton: events, results.
   std::string compare(const std::string& sampleSizes, const std::string& repetitions);
+  // The same click taken a few hundred samples per call, so that the page shows its progress and can stop:
+  // start() checks the boxes (events; total 0 when refused), each step() draws the next
+  // samples (completed, total steps), finish() shows the run once done (events, results); cancel() drops it,
+  // leaving the table and chart as they were.
+  std::string start(const std::string& sampleSizes, const std::string& repetitions);
+  std::string step();
+  std::string finish();
+  std::string cancel() {
+    run_.reset();
+    return "{}";
+  }
+  // The table of the last comparison for a spreadsheet; empty before the first.
+  std::string resultsCsv() const { return window_.resultsCsv(); }
+  // Before the first comparison: the message that there is nothing to save (events) and true.
+  std::string nothingToSave();
+
   // The line that names the population, and after a comparison its N, sizes and repetitions.
   std::string populationLine() const;
   // The chart for a drawing area of that size in twips.
@@ -24,6 +42,7 @@ class ComparisonSession {
  private:
   RecordingPlatform platform_;
   ComparisonWindow window_;
+  std::unique_ptr<ComparisonRun> run_;
 };
 
 }  // namespace varnesk

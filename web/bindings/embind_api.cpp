@@ -146,12 +146,26 @@ EMSCRIPTEN_BINDINGS(varnesk_core) {
                 optional_override([](const Simulation& s) { return s.tabulatedStatistics(); }))
       .function("seedLine", optional_override([](const Simulation& s) { return s.seedLine(); }))
       .function("seed", optional_override([](const Simulation& s) { return s.seed(); }))
-      .function("means", optional_override([](const Simulation& s) { return s.means(); }));
+      .function("means", optional_override([](const Simulation& s) { return s.means(); }))
+      .function("svg", optional_override([](const Simulation& s) { return s.svg(); }))
+      .function("nothingToSave",
+                optional_override([](Simulation& s) { return s.nothingToSave(); }));
 
   emscripten::class_<Comparison>("Comparison")
       .constructor<std::string, std::string>()
       .function("compare", optional_override([](Comparison& s, const val& sizes, const val& r) {
                   return s.compare(text(sizes), text(r));
+                }))
+      .function("start", optional_override([](Comparison& s, const val& sizes, const val& r) {
+                  return s.start(text(sizes), text(r));
+                }))
+      .function("step", optional_override([](Comparison& s) { return s.step(); }))
+      .function("finish", optional_override([](Comparison& s) { return s.finish(); }))
+      .function("cancel", optional_override([](Comparison& s) { return s.cancel(); }))
+      .function("nothingToSave",
+                optional_override([](Comparison& s) { return s.nothingToSave(); }))
+      .function("resultsCsv", optional_override([](const Comparison& s) {
+                  return textKeepingMark(s.resultsCsv());
                 }))
       .function("populationLine",
                 optional_override([](const Comparison& s) { return s.populationLine(); }))

@@ -1,7 +1,9 @@
 #include "simulation_session.h"
 
 #include "chart/chart_drawing.h"
+#include "common/messages.h"
 #include "core_json.h"
+#include "engine/captioned_picture.h"
 #include "engine/sampling_run.h"
 #include "layout/window_layouts.h"
 #include "seed_source.h"
@@ -74,13 +76,23 @@ std::string SimulationSession::drawing() const {
 }
 
 std::string SimulationSession::picture() const {
-  const WindowLayout& layout = simulationLayout(window_.traits().kind);
-  const Box region = chartRegion(layout);
+  const CaptionedPicture picture = captionedPicture(window_);
   JsonWriter json;
   json.beginObject().key("region");
-  writeBox(json, region);
+  writeBox(json, picture.region);
   json.key("drawing");
-  writeDrawing(json, chartPicture(window_.model().chart, layout, region));
+  writeDrawing(json, picture.drawing);
+  return json.endObject().take();
+}
+
+std::string SimulationSession::svg() const { return chartSvg(window_); }
+
+std::string SimulationSession::nothingToSave() {
+  const bool nothing = !hasChartToSave(window_);
+  if (nothing) platform_.showMessage(std::string(messages::kNothingToSave));
+  JsonWriter json;
+  json.beginObject().key("nothing").value(nothing).key("events");
+  writeEvents(json, platform_.take());
   return json.endObject().take();
 }
 

@@ -26,7 +26,10 @@ class SimulationSession {
   std::string playPause();                           // events, model
   std::string model() const;
   std::string drawing() const;
-  std::string picture() const;  // region, drawing
+  std::string picture() const;  // region, drawing: the chart with its caption
+  // Before any mean is shown: the events of the message that there is nothing to save, and
+  // true; otherwise false and no event. The page asks before each save.
+  std::string nothingToSave();
   std::string means() const;    // in the order drawn
   // Plain texts, not JSON: they are saved, copied or shown as they are.
   std::string meansCsv() const { return window_.meansCsv(); }
@@ -37,6 +40,7 @@ class SimulationSession {
   std::string seed() const {
     return jsonString(window_.runNumber() > 0 ? std::to_string(window_.seed()) : std::string());
   }
+  std::string svg() const;
 
  private:
   std::string eventsAndModel();

@@ -124,6 +124,8 @@ struct Interpreter {
       {"Simulation.seedLine", [this](const Args&) { return text(simulation->seedLine()); }},
       {"Simulation.seed", [this](const Args&) { return text(simulation->seed()); }},
       {"Simulation.means", [this](const Args&) { return text(simulation->means()); }},
+      {"Simulation.svg", [this](const Args&) { return text(simulation->svg()); }},
+      {"Simulation.nothingToSave", [this](const Args&) { return text(simulation->nothingToSave()); }},
       {"Comparison",
        [this](const Args& a) {
          comparison = std::make_unique<ComparisonSession>(a.at(0), a.at(1), population->source());
@@ -131,6 +133,14 @@ struct Interpreter {
        }},
       {"Comparison.compare",
        [this](const Args& a) { return text(comparison->compare(a.at(0), a.at(1))); }},
+      {"Comparison.start",
+       [this](const Args& a) { return text(comparison->start(a.at(0), a.at(1))); }},
+      {"Comparison.step", [this](const Args&) { return text(comparison->step()); }},
+      {"Comparison.finish", [this](const Args&) { return text(comparison->finish()); }},
+      {"Comparison.cancel", [this](const Args&) { return text(comparison->cancel()); }},
+      {"Comparison.nothingToSave",
+       [this](const Args&) { return text(comparison->nothingToSave()); }},
+      {"Comparison.resultsCsv", [this](const Args&) { return text(comparison->resultsCsv()); }},
       {"Comparison.chart",
        [this](const Args& a) {
          return text(comparison->chart(std::stod(a.at(0)), std::stod(a.at(1))));

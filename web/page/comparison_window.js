@@ -1,6 +1,10 @@
 // "Comparar tamanhos de amostra": the two boxes forwarded to the core's Comparison object, its
-// rows in the table, its chart on the canvas.
+// rows in the table, its chart on the canvas. A comparison runs a few hundred samples per call to
+// the worker, so the window keeps taking input meanwhile: the progress bar follows the steps and
+// Cancelar stops after the step being drawn, leaving the table and the chart as they were.
 import { AppWindow } from './app_window.js';
+import { csvBlob, download } from './downloads.js';
+import { setEnabled } from './window_builder.js';
 import { snappedBox } from './style.js';
 
 export class ComparisonWindow extends AppWindow {
@@ -18,9 +22,13 @@ export class ComparisonWindow extends AppWindow {
     super(app, layout);
     this.session = session;
     this.drawing = [];
+    this.running = false;
+    this.cancelled = false;
     this.chartBox = layout.controls.find((c) => c.name === 'ComparisonChart').box;
+    this.cellAlignment = layout.controls.find((c) => c.name === 'ResultsTable').alignment;
     this.onClick('CompareButton', () => this.compare());
     this.onClick('CloseButton', () => this.close());
+    this.onClick('CancelButton', () => this.cancel());
     for (const name of ['SampleSizesTXT', 'RepetitionsTXT']) {
       this.control(name).addEventListener('keydown', (event) => {
         if (event.key !== 'Enter') return;
@@ -35,24 +43,75 @@ export class ComparisonWindow extends AppWindow {
   }
 
   async compare() {
+    if (this.running) return;
     const sizes = this.text('SampleSizesTXT');
     const repetitions = this.text('RepetitionsTXT');
-    const [answer, drawing] = await this.app.desktop.whileBusy(async () => [
-      await this.session.call('compare', sizes, repetitions),
-      await this.chart(),
-    ]);
+    const started = await this.app.desktop.whileBusy(() => this.session.call('start', sizes, repetitions));
+    if (!started.total) {
+      await this.app.desktop.showEvents(started.events, this);
+      return;
+    }
+    const progress = this.control('ComparisonProgress');
+    this.setRunning(true);
+    progress.max = started.total;
+    progress.value = 0;
+    let completed = 0;
+    while (completed < started.total && !this.cancelled) {
+      completed = (await this.session.ask('step')).completed;
+      progress.value = completed;
+    }
+    if (completed < started.total) {
+      await this.session.ask('cancel');
+    } else {
+      const [answer, drawing] = await this.app.desktop.whileBusy(async () => [
+        await this.session.call('finish'),
+        await this.chart(),
+      ]);
+      this.showResults(answer.results);
+      this.control('PopulationLBL').textContent = answer.population;
+      this.drawing = drawing;
+      this.repaint();
+    }
+    progress.value = 0;
+    this.setRunning(false);
+  }
+
+  cancel() {
+    if (this.running) this.cancelled = true;
+  }
+
+  setRunning(on) {
+    this.running = on;
+    this.cancelled = false;
+    const compare = this.control('CompareButton');
+    const cancel = this.control('CancelButton');
+    const focusOnCancel = document.activeElement === cancel;
+    setEnabled(compare, !on);
+    setEnabled(cancel, on);
+    if (!on && focusOnCancel) compare.focus();
+  }
+
+  showResults(results) {
     const body = this.control('ResultsTable').querySelector('tbody');
+    const align = this.cellAlignment === 'Right' ? 'right' : this.cellAlignment === 'Center' ? 'center' : 'left';
     body.replaceChildren(
-      ...answer.results.map((cells) => {
+      ...results.map((cells) => {
         const row = document.createElement('tr');
-        for (const text of cells) row.insertCell().textContent = text;
+        for (const text of cells) {
+          const cell = row.insertCell();
+          cell.textContent = text;
+          cell.style.textAlign = align;
+        }
         return row;
       }),
     );
-    this.control('PopulationLBL').textContent = answer.population;
-    this.drawing = drawing;
-    this.repaint();
-    await this.app.desktop.showEvents(answer.events, this);
+  }
+
+  async runCommand(entry) {
+    if (entry.command !== 'SaveComparison') return undefined;
+    const check = await this.app.desktop.whileBusy(() => this.session.call('nothingToSave'));
+    if (check.nothing) return this.app.desktop.showEvents(check.events, this);
+    return download(csvBlob(await this.session.call('resultsCsv')), entry.save.fileName);
   }
 
   repaint() {
@@ -61,6 +120,7 @@ export class ComparisonWindow extends AppWindow {
   }
 
   close() {
+    this.cancelled = true;
     this.session.close();
     this.app.desktop.close(this);
   }

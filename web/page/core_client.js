@@ -61,8 +61,8 @@ export class CoreClient {
     const session = await this.send({ call: 'open', args: [className, ...args] });
     return {
       call: (call, ...callArgs) => this.send({ session, call, args: callArgs }),
-      // Without the busy pointer: a call the teacher need not wait for.
-      quiet: (call, ...callArgs) => this.send({ session, call, args: callArgs }, [], false),
+      // A call that runs while the window keeps taking input (a long comparison's steps).
+      ask: (call, ...callArgs) => this.send({ session, call, args: callArgs }, [], false),
       close: () => this.send({ session, call: 'close' }, [], false),
     };
   }

@@ -21,6 +21,11 @@ export function csvBlob(csv) {
   return new Blob([text], { type: 'text/csv;charset=utf-8' });
 }
 
+// The chart as the core writes it in SVG: the same bytes the desktop program saves.
+export function svgBlob(svg) {
+  return new Blob([svg], { type: 'image/svg+xml' });
+}
+
 // The saved picture: the region of the window that the core names, at the window's zoom, in
 // layout pixels (not the screen's density), as the desktop program saves it.
 export function pictureBlob({ region, drawing }, zoom = 1) {

@@ -2,7 +2,7 @@
 // core's Simulation object, its model shown in the controls, its chart painted beneath them, and
 // the teacher's menu.
 import { AppWindow } from './app_window.js';
-import { copyText, csvBlob, download, pictureBlob } from './downloads.js';
+import { copyText, csvBlob, download, pictureBlob, svgBlob } from './downloads.js';
 import { askText } from './input_box.js';
 import { setEnabled } from './window_builder.js';
 
@@ -118,7 +118,7 @@ export class SimulationWindow extends AppWindow {
   // (`busy` false), which would leave the window no moment to take the teacher's pause.
   async update(busy, call, ...args) {
     const { desktop } = this.app;
-    const send = busy ? this.session.call : this.session.quiet;
+    const send = busy ? this.session.call : this.session.ask;
     const fetch = async () => {
       const a = await send(call, ...args);
       return this.closed ? [] : [a, a?.model ?? (await send('model')), await send('drawing')];
@@ -156,11 +156,21 @@ export class SimulationWindow extends AppWindow {
     return entry.command === 'NormalCurve' && this.curve;
   }
 
+  // Before any mean is shown the core says there is nothing to save, and nothing is downloaded.
+  async nothingToSave() {
+    const check = await this.app.desktop.whileBusy(() => this.session.call('nothingToSave'));
+    if (check.nothing) await this.app.desktop.showEvents(check.events, this);
+    return check.nothing;
+  }
+
   async runCommand(entry) {
     const call = (name, ...args) => this.app.desktop.whileBusy(() => this.session.call(name, ...args));
+    if (entry.save && (await this.nothingToSave())) return undefined;
     switch (entry.command) {
       case 'SaveChart':
         return download(await pictureBlob(await call('picture'), this.zoom), entry.save.fileName);
+      case 'SaveChartSvg':
+        return download(svgBlob(await call('svg')), entry.save.fileName);
       case 'SaveMeans':
         return download(csvBlob(await call('meansCsv')), entry.save.fileName);
       case 'CopyStatistics':

@@ -107,6 +107,11 @@ function control(c, containerBackground) {
       Object.assign(element, { type: 'number', min: c.minimum, max: c.maximum, step: 1, value: c.caption, title: c.toolTip });
       element.style.textAlign = c.alignment.toLowerCase();
       break;
+    case 'ProgressBar':
+      element = document.createElement('progress');
+      element.max = 1;
+      element.value = 0;
+      break;
     default: // a line or a rectangle of the window's own, drawn as a bordered box
       element = document.createElement('div');
       element.style.border = `${c.lineWidth}px solid ${cssColor(c.foreground ?? { system: 'WindowText' })}`;

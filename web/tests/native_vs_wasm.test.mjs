@@ -47,6 +47,7 @@ const instant = (population, n, r, seed, separator = '.') => [
   ['Simulation.seedLine'],
   ['Simulation.showNormalCurve', true],
   ['Simulation.drawing'],
+  ['Simulation.svg'],
 ];
 
 const cases = [
@@ -61,6 +62,7 @@ const cases = [
       ['setPopulation', standard],
       ['Simulation', 'Form4', '5', '.'],
       ['Simulation.load', '10', '300'],
+      ['Simulation.nothingToSave'],
       ['Simulation.drawing'],
       ['Simulation.simulate'],
       ['Simulation.drawing'],
@@ -74,6 +76,8 @@ const cases = [
       ['Simulation.means'],
       ['Simulation.meansCsv'],
       ['Simulation.seedLine'],
+      ['Simulation.svg'],
+      ['Simulation.nothingToSave'],
     ],
   },
   {
@@ -93,6 +97,14 @@ const cases = [
       ['Comparison.compare', '10,100,1000', '500'],
       ['Comparison.chart', 13500, 6000],
       ['Comparison.compare', '10,100000', '500'],
+      ['Comparison.start', '20, 200', '300'],
+      ['Comparison.step'],
+      ['Comparison.cancel'],
+      ['Comparison.start', '20, 200', '300'],
+      ['Comparison.step'],
+      ['Comparison.step'],
+      ['Comparison.finish'],
+      ['Comparison.resultsCsv'],
     ],
   },
   {
@@ -137,7 +149,8 @@ const cases = [
   },
 ];
 
-const plainTexts = ['Simulation.meansCsv', 'Simulation.tabulatedStatistics', 'Simulation.seedLine', 'aboutText'];
+const plainTexts = ['Simulation.meansCsv', 'Simulation.tabulatedStatistics', 'Simulation.seedLine', 'aboutText',
+  'Simulation.svg', 'Comparison.resultsCsv'];
 
 // One line per call from varnesk-json: the answer as JSON.
 function native(calls) {

@@ -75,8 +75,9 @@ test('the menu of a seeded instant window: its entries, its seed line, the CSV, 
   await choose('SaveChart');
   const png = await downloaded(downloads, 'grafico.png');
   assert.equal(png.subarray(1, 4).toString(), 'PNG');
-  // The region between the two frames, 10845 x 6620 twips from 800 down: each edge to its pixel.
-  assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [723, 442]);
+  // The region between the two frames, 10845 x 6620 twips from 800 down, each edge to its pixel,
+  // and two lines of caption beneath.
+  assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [723, 442 + 40]);
 
   await choose('CopyStatistics');
   await until(page, async () => (await navigator.clipboard.readText()).startsWith('Mínimo\tQ1\tMediana'));
