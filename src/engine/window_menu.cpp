@@ -2,6 +2,12 @@
 
 namespace varnesk {
 
+namespace {
+MenuEntry populationEntry() {
+  return {MenuCommand::ShowPopulation, "População…", {"Ctrl+P"}, false, std::nullopt};
+}
+}  // namespace
+
 std::vector<MenuEntry> simulationMenu(const WindowTraits& traits) {
   using C = MenuCommand;
   std::vector<MenuEntry> menu{
@@ -23,6 +29,9 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits) {
     menu.push_back({C::TenMoreMeans, "Mais 10 médias", {"D"}, false, std::nullopt, 10});
     menu.push_back({C::HundredMoreMeans, "Mais 100 médias", {"C"}, false, std::nullopt, 100});
   }
+  menu.push_back(populationEntry());
+  if (traits.stepByStep)
+    menu.push_back({C::ShowSample, "Mostrar amostra", {"A"}, false, std::nullopt});
   menu.push_back({C::ZoomIn, "Ampliar", {"Ctrl++", "Ctrl+="}, false, std::nullopt});
   menu.push_back({C::ZoomOut, "Reduzir", {"Ctrl+-"}, false, std::nullopt});
   menu.push_back({C::ActualSize, "Tamanho original", {"Ctrl+0"}, false, std::nullopt});
@@ -35,7 +44,8 @@ std::vector<MenuEntry> configurationMenu() {
            "Comparar tamanhos de amostra…",
            {"Ctrl+T"},
            false,
-           std::nullopt}};
+           std::nullopt},
+          populationEntry()};
 }
 
 }  // namespace varnesk

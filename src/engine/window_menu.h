@@ -21,6 +21,8 @@ enum class MenuCommand {
   ActualSize,
   FullScreen,
   CompareSampleSizes,
+  ShowPopulation,  // the window "População"
+  ShowSample,      // the same, with the sample behind the latest mean marked
 };
 
 struct SaveDialog {

@@ -8,6 +8,7 @@
 #include "layout/window_layouts.h"
 #include "ui/comparison_form.h"
 #include "ui/menu_actions.h"
+#include "ui/population_form.h"
 #include "ui/simulation_form.h"
 
 namespace varnesk::ui {
@@ -23,10 +24,22 @@ Form3::Form3(UiServices services, QWidget* owner)
   connect(widgets_.get<QPushButton>("Command2"), &QPushButton::clicked, this, &QWidget::close);
 
   // Beyond the layout: the comparison of sample sizes, from the right-click menu or Ctrl+T.
-  QAction* compare = addMenuAction(this, configurationMenu().front());
   setContextMenuPolicy(Qt::ActionsContextMenu);
-  connect(compare, &QAction::triggered, this,
-          [this] { openModal(new ComparisonForm(services_, this), this); });
+  for (const MenuEntry& entry : configurationMenu()) {
+    QAction* action = addMenuAction(this, entry);
+    if (entry.command == MenuCommand::CompareSampleSizes)
+      connect(action, &QAction::triggered, this,
+              [this] { openModal(new ComparisonForm(services_, this), this); });
+    if (entry.command == MenuCommand::ShowPopulation)
+      connect(action, &QAction::triggered, this, &Form3::showPopulation);
+  }
+}
+
+// Also when the file cannot be read: the view then says why, which is what the teacher needs.
+void Form3::showPopulation() {
+  auto* view = new PopulationForm(services_, this);
+  view->Load();
+  openModal(view, this);
 }
 
 std::string Form3::text(const char* box) const {

@@ -15,6 +15,8 @@ class QAction;
 
 namespace varnesk::ui {
 
+class PopulationForm;
+
 class SimulationForm : public QWidget {
   Q_OBJECT
 
@@ -35,6 +37,8 @@ class SimulationForm : public QWidget {
   bool saveChart(const QString& file);
   bool saveMeans(const QString& file);
   void copyStatistics();
+  // "População…", and with the sample behind the latest mean ("Mostrar amostra").
+  PopulationForm* showPopulation(bool sample);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -16,6 +16,7 @@
 #include "layout/window_layouts.h"
 #include "ui/drawing_painter.h"
 #include "ui/menu_actions.h"
+#include "ui/population_form.h"
 #include "ui/simulation_form.h"
 #include "ui/twips.h"
 #include "ui/zoom.h"
@@ -70,6 +71,12 @@ void SimulationForm::addActions() {
         connect(a, &QAction::triggered, this,
                 [this] { isFullScreen() ? showNormal() : showFullScreen(); });
         break;
+      case MenuCommand::ShowPopulation:
+        connect(a, &QAction::triggered, this, [this] { showPopulation(false); });
+        break;
+      case MenuCommand::ShowSample:
+        connect(a, &QAction::triggered, this, [this] { showPopulation(true); });
+        break;
       case MenuCommand::CompareSampleSizes: break;
     }
   }
@@ -84,6 +91,13 @@ void SimulationForm::contextMenuEvent(QContextMenuEvent* event) {
   seedLine_->setText(QString::fromStdString(logic_.seedLine()));
   menu.addAction(seedLine_);
   menu.exec(event->globalPos());
+}
+
+PopulationForm* SimulationForm::showPopulation(bool sample) {
+  auto* view = new PopulationForm(services_, this);
+  view->showFrom(logic_, sample);
+  openModal(view, this);
+  return view;
 }
 
 void SimulationForm::showNormalCurve(bool show) {

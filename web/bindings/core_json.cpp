@@ -21,10 +21,10 @@ constexpr std::array<std::string_view, 9> kKinds{
     "Label", "TextBox", "Button", "CheckBox", "Frame", "Line", "Rectangle", "Table", "Canvas"};
 constexpr std::array<std::string_view, 3> kAlignments{"Left", "Right", "Center"};
 constexpr std::array<std::string_view, 2> kVertical{"Top", "Middle"};
-constexpr std::array<std::string_view, 11> kCommands{
-    "SaveChart",         "SaveMeans", "CopyStatistics", "NormalCurve", "TenMoreMeans",
-    "HundredMoreMeans",  "ZoomIn",    "ZoomOut",        "ActualSize",  "FullScreen",
-    "CompareSampleSizes"};
+constexpr std::array<std::string_view, 13> kCommands{
+    "SaveChart",          "SaveMeans",      "CopyStatistics", "NormalCurve", "TenMoreMeans",
+    "HundredMoreMeans",   "ZoomIn",         "ZoomOut",        "ActualSize",  "FullScreen",
+    "CompareSampleSizes", "ShowPopulation", "ShowSample"};
 
 void writeOptionalColor(JsonWriter& json, std::string_view key, const std::optional<Color>& color) {
   if (!color) return;
@@ -212,6 +212,12 @@ void writeMenu(JsonWriter& json, const std::vector<MenuEntry>& menu) {
     json.endObject();
   }
   json.endArray();
+}
+
+void writePopulationView(JsonWriter& json, bool ok, const PopulationWindow& view) {
+  json.beginObject().key("ok").value(ok).key("labels").beginObject();
+  for (const Label& label : view.labels()) json.key(label.name).value(label.caption);
+  json.endObject().endObject();
 }
 
 void writeComparisonRows(JsonWriter& json, const std::vector<ComparisonCells>& rows) {

@@ -10,6 +10,7 @@
 #include "configuration_session.h"
 #include "layout/window_layouts.h"
 #include "module_functions.h"
+#include "population_session.h"
 #include "simulation_session.h"
 
 namespace varnesk {
@@ -68,6 +69,12 @@ struct Simulation : SimulationSession {
       : SimulationSession(kind, seed, separator, measureFrom(measure), kPopulationFile) {}
 };
 
+struct PopulationView : PopulationSession {
+  explicit PopulationView(const std::string& separator) : PopulationView(separator, val::undefined()) {}
+  PopulationView(const std::string& separator, const val& measure)
+      : PopulationSession(separator, measureFrom(measure), kPopulationFile) {}
+};
+
 struct Comparison : ComparisonSession {
   Comparison(const std::string& seed, const std::string& separator)
       : ComparisonSession(seed, separator, kPopulationFile) {}
@@ -115,7 +122,21 @@ EMSCRIPTEN_BINDINGS(varnesk_core) {
       .function("tabulatedStatistics",
                 optional_override([](const Simulation& s) { return s.tabulatedStatistics(); }))
       .function("seedLine", optional_override([](const Simulation& s) { return s.seedLine(); }))
-      .function("means", optional_override([](const Simulation& s) { return s.means(); }));
+      .function("means", optional_override([](const Simulation& s) { return s.means(); }))
+      .function("population",
+                optional_override([](Simulation& s, bool sample) { return s.population(sample); }))
+      .function("populationChart",
+                optional_override([](const Simulation& s, double width, double height) {
+                  return s.populationChart(width, height);
+                }));
+
+  emscripten::class_<PopulationView>("Population")
+      .constructor<std::string>()
+      .constructor<std::string, val>()
+      .function("load", optional_override([](PopulationView& s) { return s.load(); }))
+      .function("chart", optional_override([](const PopulationView& s, double width, double height) {
+                  return s.chart(width, height);
+                }));
 
   emscripten::class_<Comparison>("Comparison")
       .constructor<std::string, std::string>()

@@ -12,8 +12,9 @@ SimulationSession::SimulationSession(const std::string& kind, const std::string&
                                      const std::string& separator, TextMeasure measure,
                                      std::filesystem::path populationFile)
     : window_(kind == "Form4" ? WindowKind::StepByStep : WindowKind::Instant,
-              {platform_, std::move(measure), decimalSeparator(separator),
-               PopulationSource{std::move(populationFile), {}}, seedSource(seed)}) {}
+              {platform_, measure, decimalSeparator(separator),
+               PopulationSource{std::move(populationFile), {}}, seedSource(seed)}),
+      populationView_(decimalSeparator(separator), measure) {}
 
 std::string SimulationSession::eventsAndModel() {
   JsonWriter json;
@@ -70,6 +71,21 @@ std::string SimulationSession::picture() const {
   json.key("drawing");
   writeDrawing(json, chartPicture(window_.model().chart, layout, region));
   return json.endObject().take();
+}
+
+std::string SimulationSession::population(bool sample) {
+  populationView_.show(window_.population(), window_.populationFormat(),
+                       window_.populationSource().name());
+  if (sample) populationView_.showSample(window_.latestSample());
+  JsonWriter json;
+  writePopulationView(json, true, populationView_);
+  return json.take();
+}
+
+std::string SimulationSession::populationChart(double width, double height) const {
+  JsonWriter json;
+  writeDrawing(json, populationView_.chart(width, height));
+  return json.take();
 }
 
 std::string SimulationSession::means() const {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/controls.h"
+#include "engine/population_window.h"
 #include "engine/simulation_window.h"
 #include "recording_platform.h"
 
@@ -29,12 +30,18 @@ class SimulationSession {
   std::string meansCsv() const { return window_.meansCsv(); }
   std::string tabulatedStatistics() const { return window_.tabulatedStatistics(); }
   std::string seedLine() const { return window_.seedLine(); }
+  // The window "População" for the population this window read; with `sample`, the sample
+  // behind the latest mean marked over it: ok, labels. Then its chart for a drawing area of
+  // that size in twips.
+  std::string population(bool sample);
+  std::string populationChart(double width, double height) const;
 
  private:
   std::string eventsAndModel();
 
   RecordingPlatform platform_;
   SimulationWindow window_;
+  PopulationWindow populationView_;
 };
 
 }  // namespace varnesk

@@ -20,6 +20,7 @@
 #include "json_writer.h"
 #include "layout/window_layouts.h"
 #include "module_functions.h"
+#include "population_session.h"
 #include "simulation_session.h"
 
 namespace varnesk {
@@ -46,6 +47,7 @@ struct Interpreter {
   std::unique_ptr<ConfigurationSession> configuration;
   std::unique_ptr<SimulationSession> simulation;
   std::unique_ptr<ComparisonSession> comparison;
+  std::unique_ptr<PopulationSession> population;
 
   using Call = std::function<std::string(const Args&)>;
   const std::map<std::string, Call> calls{
@@ -91,6 +93,22 @@ struct Interpreter {
        [this](const Args&) { return text(simulation->tabulatedStatistics()); }},
       {"Simulation.seedLine", [this](const Args&) { return text(simulation->seedLine()); }},
       {"Simulation.means", [this](const Args&) { return text(simulation->means()); }},
+      {"Simulation.population",
+       [this](const Args& a) { return text(simulation->population(a.at(0) == "true")); }},
+      {"Simulation.populationChart",
+       [this](const Args& a) {
+         return text(simulation->populationChart(std::stod(a.at(0)), std::stod(a.at(1))));
+       }},
+      {"Population",
+       [this](const Args& a) {
+         population = std::make_unique<PopulationSession>(a.at(0), fixedTextMeasure, populationFile);
+         return "null";
+       }},
+      {"Population.load", [this](const Args&) { return text(population->load()); }},
+      {"Population.chart",
+       [this](const Args& a) {
+         return text(population->chart(std::stod(a.at(0)), std::stod(a.at(1))));
+       }},
       {"Comparison",
        [this](const Args& a) {
          comparison = std::make_unique<ComparisonSession>(a.at(0), a.at(1), populationFile);

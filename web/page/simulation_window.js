@@ -4,6 +4,7 @@
 import { AppWindow } from './app_window.js';
 import { copyText, csvBlob, download, pictureBlob } from './downloads.js';
 import { setEnabled } from './window_builder.js';
+import { PopulationWindow, populationOfSimulation } from './population_window.js';
 
 // The zoom's range and step, as the desktop program's.
 const SMALLEST_ZOOM = 0.5;
@@ -116,6 +117,10 @@ export class SimulationWindow extends AppWindow {
         return this.setZoom(this.zoom - ZOOM_STEP);
       case 'ActualSize':
         return this.setZoom(1);
+      case 'ShowPopulation':
+      case 'ShowSample':
+        return this.app.openWindow(PopulationWindow, () =>
+          populationOfSimulation(this.session, entry.command === 'ShowSample'));
       case 'FullScreen':
         return document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen();
       default:

@@ -1,6 +1,7 @@
 // The start screen (Form2) and the configuration screen (Form3).
 import { AppWindow } from './app_window.js';
 import { ComparisonWindow } from './comparison_window.js';
+import { PopulationWindow, readPopulation } from './population_window.js';
 import { SimulationWindow } from './simulation_window.js';
 import { wholePixels } from './style.js';
 
@@ -59,6 +60,7 @@ export class ConfigurationWindow extends AppWindow {
 
   async runCommand(entry) {
     if (entry.command === 'CompareSampleSizes') await this.app.openWindow(ComparisonWindow);
+    if (entry.command === 'ShowPopulation') await this.app.openWindow(PopulationWindow, () => readPopulation(this.app));
   }
 
   close() {
