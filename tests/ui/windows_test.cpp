@@ -152,6 +152,36 @@ class WindowsTest : public QObject {
     QVERIFY(clicar(comparacao, "CloseButton") == config);
   }
 
+  // Ctrl+P on the configuration screen shows the population the windows read; A in the
+  // step-by-step window shows it with the sample behind the latest mean over its histogram.
+  void populationView() {
+    Form2 inicio(servicos());
+    inicio.show();
+    QWidget* config = clicar(&inicio, "Command1");
+    QVERIFY(QTest::qWaitForWindowActive(config));
+    QTest::keyClick(config, Qt::Key_P, Qt::ControlModifier);
+    QWidget* vista = QApplication::activeModalWidget();
+    QCOMPARE(std::tuple(vista->windowTitle(), textos(vista, {"FileNameLBL", "DecimalMarkLBL", "MessageLBL", "SampleLBL"})),
+             std::tuple(QString("População"), QStringList{"populacao.txt", "ponto", "", ""}));
+    QImage tela(vista->size(), QImage::Format_RGB32);
+    vista->render(&tela);  // a red column stands near the middle of the histogram
+    const QColor coluna = tela.pixelColor(controle(vista, "PopulationChart")->geometry().center() + QPoint(0, 120));
+    QVERIFY(coluna.red() >= 128 && coluna.green() == 0 && coluna.blue() == 0);
+    tela.save(QDir::tempPath() + "/varnesk_populacao.png");
+    QVERIFY(clicar(vista, "CloseButton") == config);
+    clicar(config, "Command2");
+
+    QPointer<SimulationForm> form4 = abrirPassoAPasso(inicio);
+    form4->simulateMany(12);
+    QVERIFY(QTest::qWaitForWindowActive(form4));
+    QTest::keyClick(form4, Qt::Key_A);
+    QWidget* amostra = QApplication::activeModalWidget();
+    QCOMPARE(textos(amostra, {"CountLBL"}), QStringList{QString::number(form4->logic().population().TamanhoPopulacao)});
+    QVERIFY(textos(amostra, {"SampleLBL"}).front().startsWith("Amostra 12 de 150 (n = 500), média "));
+    QVERIFY(clicar(amostra, "CloseButton") == form4);
+    form4->close();
+  }
+
   void unreadablePopulationOpensNoWindow() {
     Form2 inicio(servicos("/nonexistent/populacao.txt"));
     inicio.show();
