@@ -157,7 +157,7 @@ TEST(SimulationWindowSample, IsTheSampleBehindTheLatestMean) {
     const std::optional<ShownSample> s = w.latestSample();
     ASSERT_TRUE(s) << n << " " << clicks;
     EXPECT_EQ(std::tuple(s->number, s->of, s->values.size()), std::tuple(clicks, R, std::size_t(n)));
-    EXPECT_EQ(std::bit_cast<std::uint32_t>(s->mean), std::bit_cast<std::uint32_t>(w.run().Medias[clicks]));
+    EXPECT_EQ(bitCast<std::uint32_t>(s->mean), bitCast<std::uint32_t>(w.run().Medias[clicks]));
     EXPECT_FLOAT_EQ(float(std::accumulate(s->values.begin(), s->values.end(), 0.0) / n), s->mean);
   }
   SimulationWindow instant(WindowKind::Instant, {platform, fixedMeasure, '.', {folder / "populacao.txt", {}}, [] { return 9u; }});

@@ -105,7 +105,7 @@ TEST(RedrawSample, GivesTheMeanOfItsRunToTheBit) {
     for (int r : {1, 2, R / 2 + 1, R}) {
       const DrawnSample s = redrawSample(p, n, seed, static_cast<std::size_t>(r - 1));
       const std::string where = std::to_string(n) + " of " + std::to_string(size) + ", sample " + std::to_string(r);
-      EXPECT_EQ(std::bit_cast<std::uint32_t>(static_cast<float>(s.mean)), std::bit_cast<std::uint32_t>(c.Medias[r])) << where;
+      EXPECT_EQ(bitCast<std::uint32_t>(static_cast<float>(s.mean)), bitCast<std::uint32_t>(c.Medias[r])) << where;
       ASSERT_EQ(s.positions.size(), std::size_t(n)) << where;
       std::vector<std::int32_t> sorted = s.positions;
       std::sort(sorted.begin(), sorted.end());

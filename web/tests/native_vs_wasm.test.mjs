@@ -26,6 +26,9 @@ process.on('exit', () => fs.rmSync(folder, { recursive: true, force: true }));
 // A class's own data: a spreadsheet's decimal commas and CRLF line ends.
 const handMade = path.join(folder, 'turma.txt');
 fs.writeFileSync(handMade, '2,35\r\n0,80\r\n1,97\r\n3,10\r\n1,42\r\n2,08\r\n0,55\r\n4,75\r\n');
+// A file the reader refuses, on a field with accents.
+const refused = path.join(folder, 'recusado.txt');
+fs.writeFileSync(refused, '1.5\nperda média\n');
 
 // What a teacher does in a simulation window: open it, run, look at everything it shows.
 const instant = (population, n, r, seed, separator = '.') => [
@@ -78,6 +81,26 @@ const cases = [
       ['Comparison.compare', '10,100,1000', '500'],
       ['Comparison.chart', 13500, 6000],
       ['Comparison.compare', '10,100000', '500'],
+    ],
+  },
+  {
+    name: 'the population view, alone, with the sample behind a step, and of a file it refuses',
+    calls: [
+      ['setPopulation', handMade],
+      ['layout', 'PopulationForm'],
+      ['Population', ','],
+      ['Population.load'],
+      ['Population.chart', 9300, 4560],
+      ['setPopulation', standard],
+      ['Simulation', 'Form4', '5', ','],
+      ['Simulation.load', '30', '200'],
+      ['Simulation.population', true],
+      ['Simulation.simulateMany', 37],
+      ['Simulation.population', true],
+      ['Simulation.populationChart', 9300, 4560],
+      ['setPopulation', refused],
+      ['Population.load'],
+      ['Population.chart', 9300, 4560],
     ],
   },
   {
