@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
+#include <map>
 
 #include "chart/chart_drawing.h"
 #include "chart/grid.h"
@@ -46,21 +46,25 @@ void labelBoundaries(ChartModel& chart, const PopulationHistogram& h, float slot
   }
 }
 
+// A dot per value, stacked where values lie closer than a dot's width, so that the sample shows
+// as a small histogram of its own over the population's; a stack stops at the frame's top.
 void addSample(DrawingList& out, const ChartModel& chart, const PopulationHistogram& h,
                float slot, const SampleOverlay& sample) {
   const Rect& frame = chart.Shape1;
   const auto x = [&](double value) {
     return frame.left + (value - h.start) / h.scale.AmplitudeClasse * slot;
   };
-  // One tick per pixel column: a sample of thousands of values stays a few hundred lines.
-  std::set<long long> columns;
-  for (double v : sample.values) columns.insert(std::llround(x(v) / kTwipsPerPixel));
-  const double bottom = chart.bottom(), tick = frame.height / 8;
-  for (long long c : columns) {
-    const double at = static_cast<double>(c) * kTwipsPerPixel;
-    out.push_back(PlainLine{{at, bottom}, {at, bottom - tick}, kSampleColor, 1});
+  constexpr double radius = 4 * kTwipsPerPixel;
+  const double bottom = chart.bottom();
+  std::map<long long, int> stacks;
+  for (double v : sample.values) {
+    int& below = stacks[std::llround(x(v) / (2 * radius))];
+    const double y = bottom - radius - 2 * radius * below;
+    if (y - radius < frame.top) continue;
+    ++below;
+    out.push_back(Dot{x(v), y, radius, kSampleColor, Color::rgb(0, 0, 0)});
   }
-  out.push_back(PlainLine{{x(sample.mean), frame.top}, {x(sample.mean), bottom}, kSampleColor, 2});
+  out.push_back(PlainLine{{x(sample.mean), frame.top}, {x(sample.mean), bottom}, kSampleMeanColor, 3});
 }
 
 }  // namespace

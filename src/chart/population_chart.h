@@ -2,7 +2,7 @@
 // The population view's picture, drawn by the simulation windows' own chart code: the frame and
 // grid, the X axis of class boundaries, the Y axis in percent and the red columns of the instant
 // window, with the population mean as the blue mean line. A sample shown over it adds a dark
-// green tick at each of its values, along the base, and a dark green line at its mean.
+// green dot at each of its values, stacked on the base, and a dark green line at its mean.
 #include <optional>
 #include <span>
 
@@ -17,7 +17,8 @@ struct SampleOverlay {
   double mean = 0.0;
 };
 
-inline constexpr Color kSampleColor = Color::rgb(0, 128, 0);
+inline constexpr Color kSampleColor = Color::rgb(0, 200, 0);
+inline constexpr Color kSampleMeanColor = Color::rgb(0, 128, 0);
 
 // The picture for a drawing area `width` x `height` twips, from its top left corner; only the
 // dialog colour when the histogram has no class.

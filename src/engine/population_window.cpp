@@ -77,8 +77,8 @@ void PopulationWindow::showSample(const std::optional<ShownSample>& sample) {
   line.caption = "Amostra " + std::to_string(sample->number) + " de " +
                  std::to_string(sample->of) + " (n = " + std::to_string(sample->values.size()) +
                  "), média " + formatSignificant(sample->mean, 7, separator_) +
-                 ". Traços verdes: os valores da amostra; linha verde: a sua média; linha azul: "
-                 "a média da população.";
+                 ". Pontos verdes: os valores da amostra; linha verde: a sua média; linha azul: a "
+                 "média da população.";
 }
 
 DrawingList PopulationWindow::chart(double width, double height) const {

@@ -59,13 +59,14 @@ WindowLayout makeLayout() {
     w.controls.push_back(value(kReading[i].valueName, {px(405), top, px(225), px(20)}));
   }
   // Why the file could not be read, or nothing.
-  w.controls.push_back(caption("MessageLBL", "", {px(10), px(150), px(620), px(32)}));
+  w.controls.push_back(caption("MessageLBL", "", {px(10), px(150), px(620), px(28)}));
   w.controls.back().wordWrap = true;
   w.controls.back().foreground = Color::rgb(128, 0, 0);
   // Which sample is marked over the histogram, and how to read the marks.
-  w.controls.push_back(caption("SampleLBL", "", {px(10), px(184), px(620), px(18)}));
+  w.controls.push_back(caption("SampleLBL", "", {px(10), px(178), px(620), px(28)}));
+  w.controls.back().wordWrap = true;
   w.controls.push_back(control("PopulationChart", ControlKind::Canvas, "", "",
-                               {px(10), px(206), px(620), px(304)}, -1));
+                               {px(10), px(208), px(620), px(302)}, -1));
   return w;
 }
 

@@ -110,7 +110,7 @@ TEST(PopulationHistogram, RoundClassesCoverTheRangeAndABoundaryGoesUp) {
 }
 
 // The columns are the instant window's, in percent of N; the population mean is its blue line;
-// a sample adds a green tick per value and a green line at its mean, over the right classes.
+// a sample adds a green dot per value, stacked where values meet, and a green line at its mean.
 TEST(PopulationWindow, DrawsTheHistogramAndTheSampleOverIt) {
   std::vector<double> v;
   for (int i = 0; i <= 20; ++i) v.push_back(i);
@@ -127,16 +127,25 @@ TEST(PopulationWindow, DrawsTheHistogramAndTheSampleOverIt) {
   const auto blue = linesOf<GridLine>(plain, Color::rgb(0, 0, 255));
   ASSERT_EQ(blue.size(), 1u);
   EXPECT_NEAR(blue[0].x1, at(mean), 1);
-  EXPECT_TRUE(linesOf<PlainLine>(plain, kSampleColor).empty());
+  EXPECT_TRUE(linesOf<PlainLine>(plain, kSampleMeanColor).empty());
 
-  w.showSample(ShownSample{3, 100, {2.5, 2.5, 17}, 7.3333335f});
-  EXPECT_THAT(w.caption("SampleLBL"), ::testing::StartsWith("Amostra 3 de 100 (n = 3), média 7,333333"));
-  const auto green = linesOf<PlainLine>(w.chart(9300, 4560), kSampleColor);
-  ASSERT_EQ(green.size(), 3u);  // the two values at 2.5 share a tick
-  EXPECT_NEAR(green[0].from.x, at(2.5), 15);
-  EXPECT_NEAR(green[1].from.x, at(17), 15);
-  EXPECT_NEAR(green[2].from.x, at(7.3333335), 1);
-  EXPECT_EQ(green[2].width, 2);
+  std::vector<double> sample{2.5, 2.5, 17};
+  sample.insert(sample.end(), 100, 9.0);  // more than the frame holds
+  w.showSample(ShownSample{3, 100, sample, 7.3333335f});
+  EXPECT_THAT(w.caption("SampleLBL"), ::testing::StartsWith("Amostra 3 de 100 (n = 103), média 7,333333"));
+  const DrawingList marked = w.chart(9300, 4560);
+  std::vector<Dot> dots;
+  for (const auto& p : marked)
+    if (const auto* d = std::get_if<Dot>(&p)) dots.push_back(*d);
+  ASSERT_GE(dots.size(), 5u);
+  EXPECT_EQ(std::tuple(dots[0].x, dots[1].x, dots[2].x), std::tuple(at(2.5), at(2.5), at(17)));
+  EXPECT_EQ(dots[1].y, dots[0].y - 2 * dots[0].radius);  // on top of the first
+  EXPECT_EQ(dots[2].y, dots[0].y);
+  EXPECT_NEAR(dots[0].y + dots[0].radius, bars[0].box.top + bars[0].box.height, 1);  // on the base
+  EXPECT_GE(dots.back().y - dots.back().radius, blue[0].y1);  // never above the frame
+  const auto green = linesOf<PlainLine>(marked, kSampleMeanColor);
+  ASSERT_EQ(green.size(), 1u);
+  EXPECT_NEAR(green[0].from.x, at(7.3333335), 1);
   w.showSample(std::nullopt);
   EXPECT_THAT(w.caption("SampleLBL"), ::testing::StartsWith("Nenhuma média"));
 }
