@@ -4,7 +4,6 @@
 #include "support.h"
 
 #include "chart/population_chart.h"
-#include "engine/population_summary.h"
 #include "engine/population_window.h"
 #include "engine/window_menu.h"
 #include "layout/window_layouts.h"
@@ -21,12 +20,8 @@ std::vector<std::string> values(const PopulationWindow& w) {
 
 TEST(PopulationWindow, DescribesTheFileOrSaysWhyNotAndShowsNothingElse) {
   const TempFolder folder;
-  const struct {
-    std::string bytes, column;
-    char separator;
-    std::vector<std::string> shown;  // the value boxes; empty when refused
-    std::string message;             // part of MessageLBL
-  } cases[] = {
+  // The file, the column asked for, the separator; the value boxes (none when refused), or part of MessageLBL.
+  const struct { std::string bytes, column; char separator; std::vector<std::string> shown; std::string message; } cases[] = {
       {"1,5\n2\n0,25\n", "", ',', {"3", "1,25", "0,735980072", "0,25", "2", "nenhum (um valor por linha)", "vírgula", "não", "1"}, ""},
       {"taxa;turma\n1.5;A\n2;B\n0.25;C\n", "taxa", '.', {"3", "1.25", "0.735980072", "0.25", "2", "ponto e vírgula", "ponto", "sim", "1 (\"taxa\")"}, ""},
       {"1.5\nperda média\n", "", ',', {}, "na linha 2: \"perda média\""},
@@ -41,55 +36,25 @@ TEST(PopulationWindow, DescribesTheFileOrSaysWhyNotAndShowsNothingElse) {
     const bool read = w.Load({folder / "populacao.txt", {c.column}});
     EXPECT_EQ(read, !c.shown.empty()) << c.bytes;
     EXPECT_EQ(w.caption("FileNameLBL"), "populacao.txt");
-    if (read) {
-      EXPECT_EQ(values(w), c.shown) << c.bytes;
-      EXPECT_EQ(w.caption("MessageLBL"), "");
-    } else {
-      EXPECT_THAT(w.caption("MessageLBL"), ::testing::HasSubstr(c.message)) << c.bytes;
-      EXPECT_EQ(values(w), std::vector<std::string>(std::size(kValues))) << c.bytes;
-      EXPECT_EQ(w.chart(9300, 4560), DrawingList{Fill{Color::of(SystemColor::ButtonFace)}}) << c.bytes;
-    }
+    EXPECT_EQ(values(w), read ? c.shown : std::vector<std::string>(std::size(kValues))) << c.bytes;
+    EXPECT_THAT(w.caption("MessageLBL"), ::testing::HasSubstr(c.message)) << c.bytes;
+    EXPECT_EQ(w.caption("MessageLBL").empty(), read) << c.bytes;
+    EXPECT_EQ(w.chart(9300, 4560).size() == 1, !read) << c.bytes;  // only the Fill
   }
 }
 
-// Every value box and caption the logic fills is in the window's description, whose captions
-// read as the command line's description does, so that the two never drift apart.
-TEST(PopulationWindow, FillsTheLabelsItsLayoutHas) {
-  PopulationWindow w('.', fixedMeasure);
-  w.show(populationOf({1, 2}), {}, "x.txt");
-  const WindowLayout& layout = populationLayout();
-  for (const Label& l : w.labels()) EXPECT_NO_FATAL_FAILURE(layout.control(l.name)) << l.name;
-  const std::vector<std::string> lines = describe(summarize(populationOf({1, 2})), {}, '.');
-  for (std::size_t i = 0; i < std::size(kValues); ++i) {
-    const std::string name = kValues[i];
-    const std::string captionName = name.substr(0, name.size() - 3) + "CaptionLBL";
-    EXPECT_EQ(layout.control(captionName).caption + " " + w.caption(name), lines[i]);
-  }
-}
-
-std::vector<SnappedBox> columns(const DrawingList& drawing) {
-  std::vector<SnappedBox> out;
-  for (const auto& p : drawing)
-    if (const auto* b = std::get_if<SnappedBox>(&p); b && b->fill) out.push_back(*b);
-  return out;
-}
-
+// Every primitive of one kind, in painting order.
 template <class T>
-std::vector<T> linesOf(const DrawingList& drawing, Color color) {
+std::vector<T> all(const DrawingList& drawing) {
   std::vector<T> out;
   for (const auto& p : drawing)
-    if (const auto* l = std::get_if<T>(&p); l && l->color == color) out.push_back(*l);
+    if (const auto* t = std::get_if<T>(&p)) out.push_back(*t);
   return out;
 }
 
 TEST(PopulationHistogram, RoundClassesCoverTheRangeAndABoundaryGoesUp) {
-  const struct {
-    std::vector<double> values;
-    double start, width;
-    int last;
-    std::vector<int> counts;  // the first classes
-    int labelEvery, decimals;
-  } cases[] = {
+  // The values; where the classes start, their width, the last class, the counts of the first ones, the labels.
+  const struct { std::vector<double> values; double start, width; int last; std::vector<int> counts; int labelEvery, decimals; } cases[] = {
       {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}, 0, 1, 20, {1, 1, 1, 1, 1}, 5, 0},
       {{3, 3, 3}, 3, 1, 0, {3}, 1, 0},
       {{-2.5, -2, 7.5}, -2.5, 0.5, 20, {1, 1, 0}, 5, 1},
@@ -112,39 +77,37 @@ TEST(PopulationHistogram, RoundClassesCoverTheRangeAndABoundaryGoesUp) {
 // The columns are the instant window's, in percent of N; the population mean is its blue line;
 // a sample adds a green dot per value, stacked where values meet, and a green line at its mean.
 TEST(PopulationWindow, DrawsTheHistogramAndTheSampleOverIt) {
-  std::vector<double> v;
-  for (int i = 0; i <= 20; ++i) v.push_back(i);
-  v.push_back(20);
+  std::vector<double> v(22, 20);
+  std::iota(v.begin(), v.end() - 1, 0);  // 0 to 20, and 20 again
   PopulationWindow w(',', fixedMeasure);
   w.show(populationOf(v), {}, "p.txt");
-  const double mean = std::accumulate(v.begin(), v.end(), 0.0) / v.size();
   const DrawingList plain = w.chart(9300, 4560);
-  const std::vector<SnappedBox> bars = columns(plain);
+  std::vector<SnappedBox> bars = all<SnappedBox>(plain);
+  bars.erase(std::remove_if(bars.begin(), bars.end(), [](const SnappedBox& b) { return !b.fill; }), bars.end());
   ASSERT_EQ(bars.size(), 21u);
   for (std::size_t i = 1; i < 20; ++i) EXPECT_FLOAT_EQ(bars[i].box.height, bars[0].box.height);
   EXPECT_FLOAT_EQ(bars[20].box.height, 2 * bars[0].box.height);
   const auto at = [&](double x) { return bars[0].box.left + x * bars[0].box.width; };  // class i starts at i
-  const auto blue = linesOf<GridLine>(plain, Color::rgb(0, 0, 255));
-  ASSERT_EQ(blue.size(), 1u);
-  EXPECT_NEAR(blue[0].x1, at(mean), 1);
-  EXPECT_TRUE(linesOf<PlainLine>(plain, kSampleMeanColor).empty());
+  const std::vector<GridLine> lines = all<GridLine>(plain);
+  const auto isBlue = [](const GridLine& l) { return l.color == Color::rgb(0, 0, 255); };
+  ASSERT_EQ(std::count_if(lines.begin(), lines.end(), isBlue), 1);
+  const GridLine blue = *std::find_if(lines.begin(), lines.end(), isBlue);
+  EXPECT_NEAR(blue.x1, at(std::accumulate(v.begin(), v.end(), 0.0) / v.size()), 1);
+  EXPECT_TRUE(all<Dot>(plain).empty() && all<PlainLine>(plain).empty());
 
   std::vector<double> sample{2.5, 2.5, 17};
   sample.insert(sample.end(), 100, 9.0);  // more than the frame holds
   w.showSample(ShownSample{3, 100, sample, 7.3333335f});
   EXPECT_THAT(w.caption("SampleLBL"), ::testing::StartsWith("Amostra 3 de 100 (n = 103), média 7,333333"));
-  const DrawingList marked = w.chart(9300, 4560);
-  std::vector<Dot> dots;
-  for (const auto& p : marked)
-    if (const auto* d = std::get_if<Dot>(&p)) dots.push_back(*d);
+  const std::vector<Dot> dots = all<Dot>(w.chart(9300, 4560));
   ASSERT_GE(dots.size(), 5u);
   EXPECT_EQ(std::tuple(dots[0].x, dots[1].x, dots[2].x), std::tuple(at(2.5), at(2.5), at(17)));
-  EXPECT_EQ(dots[1].y, dots[0].y - 2 * dots[0].radius);  // on top of the first
-  EXPECT_EQ(dots[2].y, dots[0].y);
+  EXPECT_EQ(std::pair(dots[1].y, dots[2].y), std::pair(dots[0].y - 2 * dots[0].radius, dots[0].y));  // one on the other
   EXPECT_NEAR(dots[0].y + dots[0].radius, bars[0].box.top + bars[0].box.height, 1);  // on the base
-  EXPECT_GE(dots.back().y - dots.back().radius, blue[0].y1);  // never above the frame
-  const auto green = linesOf<PlainLine>(marked, kSampleMeanColor);
+  EXPECT_GE(dots.back().y - dots.back().radius, blue.y1);  // never above the frame
+  const std::vector<PlainLine> green = all<PlainLine>(w.chart(9300, 4560));
   ASSERT_EQ(green.size(), 1u);
+  EXPECT_EQ(green[0].color, kSampleMeanColor);
   EXPECT_NEAR(green[0].from.x, at(7.3333335), 1);
   w.showSample(std::nullopt);
   EXPECT_THAT(w.caption("SampleLBL"), ::testing::StartsWith("Nenhuma média"));
@@ -170,7 +133,7 @@ TEST(SimulationWindowSample, IsTheSampleBehindTheLatestMean) {
     EXPECT_FLOAT_EQ(float(std::accumulate(s->values.begin(), s->values.end(), 0.0) / n), s->mean);
   }
   SimulationWindow instant(WindowKind::Instant, {platform, fixedMeasure, '.', {folder / "populacao.txt", {}}, [] { return 9u; }});
-  ASSERT_TRUE(instant.Load("10", "100"));
+  instant.Load("10", "100");
   instant.simulate();
   EXPECT_FALSE(instant.latestSample());
 }
@@ -178,18 +141,14 @@ TEST(SimulationWindowSample, IsTheSampleBehindTheLatestMean) {
 // "População…" on the configuration screen and both simulation windows, "Mostrar amostra" in
 // the step-by-step one; no key of a menu answers two entries.
 TEST(WindowMenu, ReachesThePopulationWithKeysOfItsOwn) {
-  const auto has = [](const std::vector<MenuEntry>& menu, MenuCommand c) {
-    return std::count_if(menu.begin(), menu.end(), [c](const MenuEntry& e) { return e.command == c; });
-  };
-  const struct {
-    std::vector<MenuEntry> menu;
-    int sample;
-  } menus[] = {{configurationMenu(), 0}, {simulationMenu(traitsOf(WindowKind::Instant)), 0}, {simulationMenu(traitsOf(WindowKind::StepByStep)), 1}};
-  for (const auto& [menu, sample] : menus) {
-    EXPECT_EQ(has(menu, MenuCommand::ShowPopulation), 1);
-    EXPECT_EQ(has(menu, MenuCommand::ShowSample), sample);
-    std::vector<std::string> keys;
-    for (const MenuEntry& e : menu) keys.insert(keys.end(), e.keys.begin(), e.keys.end());
+  for (const auto& [menu, commands] : {std::pair{configurationMenu(), 1}, {simulationMenu(traitsOf(WindowKind::Instant)), 1}, {simulationMenu(traitsOf(WindowKind::StepByStep)), 2}}) {
+    std::vector<std::string> keys, found;
+    for (const MenuEntry& e : menu) {
+      keys.insert(keys.end(), e.keys.begin(), e.keys.end());
+      if (e.command == MenuCommand::ShowPopulation || e.command == MenuCommand::ShowSample) found.push_back(e.caption);
+    }
+    const std::string names[] = {"População…", "Mostrar amostra"};
+    EXPECT_EQ(found, std::vector<std::string>(names, names + commands));
     std::sort(keys.begin(), keys.end());
     EXPECT_TRUE(std::adjacent_find(keys.begin(), keys.end()) == keys.end());
   }

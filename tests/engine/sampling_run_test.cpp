@@ -110,8 +110,7 @@ TEST(RedrawSample, GivesTheMeanOfItsRunToTheBit) {
       std::vector<std::int32_t> sorted = s.positions;
       std::sort(sorted.begin(), sorted.end());
       EXPECT_TRUE(std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end()) << where;
-      EXPECT_GE(sorted.front(), 1) << where;
-      EXPECT_LE(sorted.back(), size) << where;
+      EXPECT_TRUE(sorted.front() >= 1 && sorted.back() <= size) << where;
       double sum = 0;
       for (std::int32_t q : s.positions) sum += p.Populacao[q];
       EXPECT_NEAR(sum / n, s.mean, 1e-12) << where;
