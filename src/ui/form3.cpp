@@ -23,7 +23,8 @@ Form3::Form3(UiServices services, QWidget* owner)
           &Form3::stepByStepClicked);
   connect(widgets_.get<QPushButton>("Command2"), &QPushButton::clicked, this, &QWidget::close);
 
-  // Beyond the layout: the comparison of sample sizes, from the right-click menu or Ctrl+T.
+  // Beyond the layout, from the right-click menu or their keys: the comparison of sample sizes
+  // (Ctrl+T) and the population the windows read (Ctrl+P).
   setContextMenuPolicy(Qt::ActionsContextMenu);
   for (const MenuEntry& entry : configurationMenu()) {
     QAction* action = addMenuAction(this, entry);
