@@ -11,6 +11,8 @@ namespace {
 
 constexpr double kAboutClasses = 20;
 constexpr int kMostLabels = 10;
+constexpr int kMostClasses = 40;  // the chart has 41 boundary labels
+constexpr double kLeastWidth = 1e-300;  // narrower, a power of ten would leave the doubles' range
 
 double powerOfTen(int exponent) {
   double p = 1;
@@ -33,8 +35,8 @@ struct RoundWidth {
 };
 
 RoundWidth roundWidth(double range) {
-  if (!(range > 0)) return {};  // every value the same: one class of one unit
   const double least = range / kAboutClasses;
+  if (!(least > kLeastWidth)) return {};  // every value the same: one class of one unit
   const int exponent = static_cast<int>(std::floor(std::log10(least)));
   for (double m : {1.0, 2.0, 5.0})
     if (RoundWidth{m, exponent}.value() >= least) return {m, exponent};
@@ -48,12 +50,13 @@ PopulationHistogram populationHistogram(std::span<const double> values, double m
   if (values.empty()) return h;
   const auto [low, high] = std::minmax_element(values.begin(), values.end());
   const RoundWidth width = roundWidth(*high - *low);
+  // The quotient is off by one at most, where it rounds across a whole number.
   auto first = static_cast<long long>(std::floor(*low / width.value()));
-  while (width.boundary(first) > *low) --first;
-  while (width.boundary(first + 1) <= *low) ++first;
+  if (width.boundary(first) > *low) --first;
+  if (width.boundary(first + 1) <= *low) ++first;
   // The largest value falls in the last class, so that class closes the range like the others.
   int last = 0;
-  while (width.boundary(first + last + 1) <= *high) ++last;
+  while (last < kMostClasses && width.boundary(first + last + 1) <= *high) ++last;
   h.start = width.boundary(first);
   h.scale = {static_cast<std::int16_t>(last), width.value(), 1};
   std::vector<double> limits(static_cast<std::size_t>(last) + 1);

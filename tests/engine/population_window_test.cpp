@@ -61,6 +61,7 @@ TEST(PopulationHistogram, RoundClassesCoverTheRangeAndABoundaryGoesUp) {
       {{1000, 1200, 5000}, 1000, 200, 20, {1, 1, 0}, 5, 0},
       {{0.25, 1.5, 2}, 0.2, 0.1, 18, {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}, 2, 1},  // 1.5 on a boundary
       {{4.1, 4.37}, 4.1, 0.02, 13, {1, 0}, 2, 2},
+      {{0, 5e-320}, 0, 1, 0, {2}, 1, 0},  // a range too narrow for any power of ten
   };
   for (const auto& c : cases) {
     const PopulationHistogram h = populationHistogram(c.values, 0);
@@ -68,7 +69,7 @@ TEST(PopulationHistogram, RoundClassesCoverTheRangeAndABoundaryGoesUp) {
     EXPECT_NEAR(h.scale.AmplitudeClasse, c.width, 1e-12) << c.values[0];
     EXPECT_EQ(h.scale.NumeroClasses, c.last) << c.values[0];
     EXPECT_EQ(std::vector<int>(h.counts.begin(), h.counts.begin() + c.counts.size()), c.counts) << c.values[0];
-    EXPECT_EQ(h.counts.back(), std::count(c.values.begin(), c.values.end(), c.values.back())) << c.values[0];
+    EXPECT_GE(h.counts.back(), std::count(c.values.begin(), c.values.end(), c.values.back())) << c.values[0];
     EXPECT_EQ(std::accumulate(h.counts.begin(), h.counts.end(), 0), int(c.values.size()));
     EXPECT_EQ(std::pair(h.labelEvery, h.labelDecimals), std::pair(c.labelEvery, c.decimals)) << c.values[0];
   }
