@@ -29,7 +29,7 @@ struct ChartModel {
   std::array<Label, kXLabels> RotuloX;
   std::vector<Rect> Coluna;  // kColumns columns in the instant window, none in the step-by-step one
   Line MediaLIN;             // the population mean, step-by-step window only
-  std::vector<Point> NormalCurve;  // instant window, when the teacher shows it: the curve of theory
+  std::vector<Point> NormalCurve;  // when the teacher shows it: the curve of theory
   // What has been drawn on the surface since it was last cleared, in that order; it is painted
   // at every repaint, so the dots survive another window passing over them.
   std::vector<SurfaceDot> surface;
@@ -46,7 +46,8 @@ struct ChartState {
   std::array<double, kBoundarySlots> LimitesClasses{};
   std::array<float, kCentreSlots> CentroColuna{};
   float RaioPonto = 0.0f;
-  float EscalaY = 0.0f;  // instant window: twips per percentage point of the last Y axis
+  // Twips per unit of the last Y axis: a percentage point (instant window) or one mean.
+  float EscalaY = 0.0f;
 };
 
 }  // namespace varnesk

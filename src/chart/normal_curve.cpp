@@ -7,7 +7,7 @@
 namespace varnesk {
 
 std::vector<Point> normalCurve(const ChartModel& chart, const ChartState& state, double lowest,
-                               double mean, double sd) {
+                               double mean, double sd, double means) {
   const int slots = state.scale.NumeroClasses + 1;
   if (!(sd > 0) || state.EscalaY <= 0 || slots < 2) return {};
   const Rect& frame = chart.Shape1;
@@ -18,10 +18,10 @@ std::vector<Point> normalCurve(const ChartModel& chart, const ChartState& state,
   for (int k = 0; k <= slots * kPorClasse; ++k) {
     const double classes = static_cast<double>(k) / kPorClasse;
     const double z = (lowest + classes * width - mean) / sd;
-    // Percent of the means in a class of this width around x: 100 * width * density(x).
-    const double percent =
-        100 * width * std::exp(-z * z / 2) / (sd * std::sqrt(2 * std::numbers::pi));
-    const float y = chart.bottom() - static_cast<float>(percent) * state.EscalaY;
+    // Means in a class of this width around x: means * width * density(x).
+    const double expected =
+        means * width * std::exp(-z * z / 2) / (sd * std::sqrt(2 * std::numbers::pi));
+    const float y = chart.bottom() - static_cast<float>(expected) * state.EscalaY;
     pontos.push_back({frame.left + static_cast<float>(classes) * slot, std::max(y, frame.top)});
   }
   return pontos;

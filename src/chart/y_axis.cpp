@@ -92,6 +92,7 @@ void MontarEixoY(ChartModel& chart, ChartState& state, std::span<const float> st
 
   const YAxis axis = buildAxis(chart, largest, kStepByStepChart.axisMultiple, measure, separator);
   const float scale = chart.Shape1.height / static_cast<float>(axis.TopoEscala);
+  state.EscalaY = scale;
   state.RaioPonto = scale / 2;
   redrawDots(chart, state, shown);
 }

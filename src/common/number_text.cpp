@@ -136,4 +136,16 @@ std::string formatSignificant(double value, int digitos, char separator) {
 
 std::string formatWhole(long long value) { return std::to_string(value); }
 
+std::string formatThousands(long long value, char decimalSeparator) {
+  const char group = decimalSeparator == ',' ? '.' : ',';
+  const std::string digits = std::to_string(value);
+  const std::size_t sign = value < 0 ? 1 : 0;
+  std::string out = digits.substr(0, sign);
+  for (std::size_t i = sign; i < digits.size(); ++i) {
+    if (i > sign && (digits.size() - i) % 3 == 0) out += group;
+    out += digits[i];
+  }
+  return out;
+}
+
 }  // namespace varnesk

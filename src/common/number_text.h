@@ -26,4 +26,8 @@ std::string formatSignificant(double value, int digitos, char separator);
 // Counters in text boxes ("100", "1000").
 std::string formatWhole(long long value);
 
+// A whole number for a sentence, its thousands grouped as the regional settings group them:
+// "50.000" where the decimal separator is ',', "50,000" where it is '.'.
+std::string formatThousands(long long value, char decimalSeparator);
+
 }  // namespace varnesk

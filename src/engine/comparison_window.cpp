@@ -4,6 +4,7 @@
 #include "common/number_text.h"
 #include "engine/configuration.h"
 #include "engine/population.h"
+#include "engine/status_lines.h"
 #include "engine/window_model.h"
 #include "layout/window_layouts.h"
 
@@ -16,6 +17,7 @@ ComparisonWindow::ComparisonWindow(Platform& platform, PopulationSource populati
       RepetitionsTXT(textBox(comparisonLayout(), "RepetitionsTXT")),
       CompareButton(button(comparisonLayout(), "CompareButton")),
       CloseButton(button(comparisonLayout(), "CloseButton")),
+      PopulationLBL{"PopulationLBL", populationLine(population.name())},
       platform_(platform),
       population_(std::move(population)),
       separator_(decimalSeparator),
@@ -53,6 +55,8 @@ void ComparisonWindow::compare() {
     means.push_back(row.means);
   }
   sizes_ = list.sizes;
+  PopulationLBL.caption = populationLine(population_.name(), population.TamanhoPopulacao,
+                                         list.sizes, wholeShown(R), separator_);
   populationMean_ = rows.front().theory.mean;
   histograms_ = sharedHistograms(means, populationMean_, kComparisonClasses);
 }

@@ -30,6 +30,9 @@ class ComparisonWindow {
   TextBox RepetitionsTXT;
   Button CompareButton;
   Button CloseButton;
+  // The population the last comparison read, with its N and the sizes and repetitions it used;
+  // before the first, the population's name alone.
+  Label PopulationLBL;
 
   // Click of CompareButton: the list, the repetitions, the population and each size against it
   // are checked in that order; the first refusal shows its message, puts the focus on the box

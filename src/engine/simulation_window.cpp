@@ -17,6 +17,7 @@
 #include "engine/sampler.h"
 #include "engine/sampling_run.h"
 #include "engine/standard_error.h"
+#include "engine/status_lines.h"
 
 namespace varnesk {
 
@@ -34,7 +35,8 @@ struct SimulationWindow::State {
   std::int32_t TotalRepeticoes = 0;
   float MediaPopulacao = 0;
   float SomaMedias = 0;
-  bool showCurve = false;  // instant window only
+  bool showCurve = false;
+  StandardError theory{};  // of the population and n read at Load
 
   double shownRepetitions() const { return parseLeadingNumber(model.NumeroRepeticoesTXT.text); }
   void setRepetitions(long long value) { model.NumeroRepeticoesTXT.text = formatWhole(value); }
@@ -47,6 +49,7 @@ struct SimulationWindow::State {
   void simulateInstant();
   void simulateStep();
   void drawNormalCurve();
+  void writeStatusLines();
 };
 
 bool SimulationWindow::State::loadPopulation() {
@@ -66,6 +69,8 @@ bool SimulationWindow::State::loadPopulation() {
   }
   MediaPopulacao = static_cast<float>(reading.sum / population.TamanhoPopulacao);
   format = reading.format;
+  const long long n = wholeShown(parseLeadingNumber(model.TamanhodaAmostraTXT.text));
+  theory = n >= 1 ? standardError(population, static_cast<std::int32_t>(n)) : StandardError{};
   return true;
 }
 
@@ -130,13 +135,30 @@ void SimulationWindow::State::simulateInstant() {
   platform.setBusy(false);
 }
 
+// On the percent axis the curve is the share of the means per class; on the step-by-step
+// window's count axis it is the number of means expected among those shown so far, so it grows
+// with the dots and fits the axis that they fit.
 void SimulationWindow::State::drawNormalCurve() {
   model.chart.NormalCurve.clear();
-  if (!showCurve || run.sortedMeans.ContagemOrdenadas == 0) return;
-  const auto n = static_cast<std::int32_t>(parseLeadingNumber(model.TamanhodaAmostraTXT.text));
-  const StandardError theory = standardError(population, n);
+  const std::int32_t shown = run.sortedMeans.ContagemOrdenadas;
+  if (!showCurve || shown == 0) return;
+  const double means = traits.chart.percentAxis ? 100.0 : shown;
   model.chart.NormalCurve =
-      normalCurve(model.chart, chart, run.MenorMedia, theory.mean, theory.correctedSe);
+      normalCurve(model.chart, chart, run.MenorMedia, theory.mean, theory.correctedSe, means);
+}
+
+void SimulationWindow::State::writeStatusLines() {
+  const long long repetitions = traits.stepByStep
+                                    ? TotalRepeticoes
+                                    : wholeShown(shownRepetitions());
+  const std::int32_t n[] = {
+      static_cast<std::int32_t>(wholeShown(parseLeadingNumber(model.TamanhodaAmostraTXT.text)))};
+  model.PopulationLBL.caption = populationLine(env.population.name(), population.TamanhoPopulacao,
+                                               n, repetitions, env.separator);
+  model.StandardErrorLBL.caption = standardErrorLine(theory.correctedSe, env.separator);
+  if (traits.stepByStep)
+    model.ProgressLBL.caption =
+        progressLine(run.sortedMeans.ContagemOrdenadas, TotalRepeticoes, env.separator);
 }
 
 void SimulationWindow::State::simulateStep() {
@@ -152,6 +174,8 @@ void SimulationWindow::State::simulateStep() {
   run.MediaGeral = static_cast<double>(SomaMedias) / r;
   AjustarColunas(model.chart, chart, x);
   CalcularEstatisticas();
+  drawNormalCurve();
+  model.ProgressLBL.caption = progressLine(r, TotalRepeticoes, env.separator);
   if (shownRepetitions() == TotalRepeticoes) model.Command1.enabled = false;
 }
 
@@ -175,6 +199,7 @@ bool SimulationWindow::Load(const std::string& sampleSizeText, const std::string
     std::fill(s.run.sortedMeans.MediasOrdenadas.begin(), s.run.sortedMeans.MediasOrdenadas.end(),
               0.0f);
     s.chart.Frequencias.fill(0);
+    s.writeStatusLines();
     return true;
   }
   const double total = roundHalfEven(parseLeadingNumber(repetitionsText));
@@ -193,6 +218,7 @@ bool SimulationWindow::Load(const std::string& sampleSizeText, const std::string
   std::fill(s.run.sortedMeans.MediasOrdenadas.begin(), s.run.sortedMeans.MediasOrdenadas.end(),
             0.0f);
   s.run.sortedMeans.ContagemOrdenadas = 0;
+  s.writeStatusLines();
   return true;
 }
 

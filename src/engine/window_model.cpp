@@ -45,6 +45,9 @@ WindowModel initialModel(WindowKind kind) {
   m.Command1 = button(layout, "Command1");
   m.Command3 = button(layout, "Command3");
   for (const PanelBox& p : kPanelBoxes) m.*p.box = label(layout.control(p.name));
+  m.PopulationLBL = label(layout.control("PopulationLBL"));
+  m.StandardErrorLBL = label(layout.control("StandardErrorLBL"));
+  if (kind == WindowKind::StepByStep) m.ProgressLBL = label(layout.control("ProgressLBL"));
   ChartModel& c = m.chart;
   c.Shape1 = rect(layout.control("Shape1"));
   c.MediaLIN = line(layout.control("MediaLIN"));

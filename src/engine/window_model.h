@@ -22,6 +22,9 @@ struct WindowModel {
   // MaximoLBL, MediaLBL, dpLBL.
   Label MinimoLBL, Q1LBL, MedianaLBL, Q3LBL, MaximoLBL, MediaLBL, dpLBL;
   ChartModel chart;
+  // The lines of the strip below the panel (status_lines.h); ProgressLBL only in the
+  // step-by-step window, nameless in the other.
+  Label PopulationLBL, StandardErrorLBL, ProgressLBL;
 };
 
 // A text box's or a button's model with its design values from the window's description.
@@ -40,6 +43,12 @@ inline constexpr std::array<PanelBox, 7> kPanelBoxes{{{"MinimoLBL", &WindowModel
                                                       {"MaximoLBL", &WindowModel::MaximoLBL},
                                                       {"MediaLBL", &WindowModel::MediaLBL},
                                                       {"dpLBL", &WindowModel::dpLBL}}};
+
+// The strip's lines, by their control names.
+inline constexpr std::array<PanelBox, 3> kStatusLines{
+    {{"PopulationLBL", &WindowModel::PopulationLBL},
+     {"StandardErrorLBL", &WindowModel::StandardErrorLBL},
+     {"ProgressLBL", &WindowModel::ProgressLBL}}};
 
 // The design values of the window (texts, captions, positions in twips, visibility).
 WindowModel initialModel(WindowKind tipo);

@@ -16,13 +16,13 @@ struct WindowTraits {
   // 100 stored means, then the first 500 after 101 shown, then the first 1000 after 501.
   bool stepByStep;
   std::array<int, 3> stages;
-  bool normalCurve;  // the overlay of theory, on the percent axis
+  bool normalCurve;  // the overlay of theory, on the chart's own axis (percent or counts)
 };
 
 inline constexpr WindowTraits kInstantWindow{
     WindowKind::Instant, kInstantChart, MeanPrecision::Single, false, {}, true};
 inline constexpr WindowTraits kStepByStepWindow{
-    WindowKind::StepByStep, kStepByStepChart, MeanPrecision::Double, true, {100, 500, 1000}, false};
+    WindowKind::StepByStep, kStepByStepChart, MeanPrecision::Double, true, {100, 500, 1000}, true};
 
 inline const WindowTraits& traitsOf(WindowKind kind) {
   return kind == WindowKind::Instant ? kInstantWindow : kStepByStepWindow;

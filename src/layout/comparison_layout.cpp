@@ -40,6 +40,11 @@ WindowLayout makeLayout() {
               {165, 9645, 13170, 390}),
   };
   w.controls.back().wordWrap = true;
+  // Below the note, in a strip added to the window: the population the comparison read and the
+  // sizes and repetitions it used.
+  w.clientHeight = 10530;
+  w.controls.push_back(
+      control("PopulationLBL", ControlKind::Label, "", {165, 10170, 13170, 255}));
   return w;
 }
 

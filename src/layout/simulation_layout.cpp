@@ -59,6 +59,39 @@ void addChartArrays(WindowLayout& w, bool columns) {
   }
 }
 
+// A strip under the statistics panel, added below the window's design: which population and
+// which n and R the run uses, beside the standard error that theory gives (right-aligned under
+// dp); in the step-by-step window a second row tells how many of the run's means are shown and
+// leaves its right part free for controls that drive the run.
+constexpr float kStripTop = 8160;
+constexpr float kFirstRowTop = kStripTop + 45;
+constexpr float kInstantClientHeight = kStripTop + 360;
+constexpr float kSecondRowTop = kInstantClientHeight;
+constexpr float kStepClientHeight = kSecondRowTop + 480;
+
+ControlLayout statusLine(const char* name, Box box, Alignment alignment) {
+  ControlLayout c = control(name, ControlKind::Label, "", "", box, -1);
+  c.autoSize = false;
+  c.middle = true;
+  c.alignment = alignment;
+  return c;
+}
+
+void addStatusStrip(WindowLayout& w, bool instant) {
+  w.clientHeight = instant ? kInstantClientHeight : kStepClientHeight;
+  w.controls.push_back(statusLine("PopulationLBL", {120, kFirstRowTop, 6900, 240}, Alignment::Left));
+  // Its right edge is dpLBL's, in the window.
+  ControlLayout theory =
+      statusLine("StandardErrorLBL", {7245, kFirstRowTop, 3300, 240}, Alignment::Right);
+  theory.toolTip = "σ/√n · √((N − n)/(N − 1)): o desvio padrão que a teoria prevê para as médias";
+  w.controls.push_back(theory);
+  if (instant) return;
+  ControlLayout progress =
+      statusLine("ProgressLBL", {120, kSecondRowTop + 120, 2900, 240}, Alignment::Left);
+  progress.font = {FontFamily::MsSansSerif, 8.25f, true};
+  w.controls.push_back(progress);
+}
+
 WindowLayout make(bool instant) {
   using K = ControlKind;
   const auto tab = [instant](int form1, int form4) { return instant ? form1 : form4; };
@@ -130,6 +163,7 @@ WindowLayout make(bool instant) {
     w.controls.push_back(percent);
   }
   addChartArrays(w, instant);
+  addStatusStrip(w, instant);
   return w;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/comparison_form.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
@@ -25,6 +26,11 @@ ComparisonForm::ComparisonForm(UiServices services, QWidget* owner)
   widgets_.get<Canvas>("ComparisonChart")->setDrawing([this](double width, double height) {
     return logic_.chart(width, height);
   });
+  showPopulationLine();
+}
+
+void ComparisonForm::showPopulationLine() {
+  widgets_.get<QLabel>("PopulationLBL")->setText(QString::fromStdString(logic_.PopulationLBL.caption));
 }
 
 void ComparisonForm::compare() {
@@ -40,6 +46,7 @@ void ComparisonForm::compare() {
           row, column,
           new QTableWidgetItem(QString::fromStdString(cells[static_cast<std::size_t>(column)])));
   }
+  showPopulationLine();
   widgets_["ComparisonChart"]->update();
 }
 

@@ -20,6 +20,7 @@ class ComparisonForm : public QWidget {
   void compare();  // CompareButton, and Enter in either box
 
  private:
+  void showPopulationLine();
   UiServices services_;
   QtPlatform platform_{*this, services_};
   WindowWidgets widgets_;

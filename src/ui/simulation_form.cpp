@@ -56,6 +56,9 @@ void SimulationForm::showModel() {
   widgets_["Command3"]->setEnabled(m.Command3.enabled);
   for (const PanelBox& p : kPanelBoxes)
     widgets_.get<QLabel>(p.name)->setText(QString::fromStdString((m.*p.box).caption));
+  for (const PanelBox& p : kStatusLines)
+    if (auto* line = widgets_.get<QLabel>(p.name))
+      line->setText(QString::fromStdString((m.*p.box).caption));
   update();
 }
 

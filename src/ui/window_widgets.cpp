@@ -112,7 +112,16 @@ QWidget* makeOther(QWidget* parent, const ControlLayout& c) {
   const QString caption = QString::fromStdString(c.caption);
   QWidget* w = nullptr;
   switch (c.kind) {
-    case ControlKind::TextBox: w = new QLineEdit(caption, parent); break;
+    case ControlKind::TextBox: {
+      // A disabled box keeps its value in dark text: the style's light grey on grey is lost on a
+      // projector. The box itself still looks disabled.
+      w = new QLineEdit(caption, parent);
+      QPalette palette = w->palette();
+      palette.setColor(QPalette::Disabled, QPalette::Text,
+                       palette.color(QPalette::Active, QPalette::Text));
+      w->setPalette(palette);
+      break;
+    }
     case ControlKind::CheckBox: w = new QCheckBox(caption, parent); break;
     case ControlKind::Frame: {
       w = new QGroupBox(caption, parent);

@@ -145,13 +145,13 @@ TEST(NormalCurve, PercentOfTheMeansPerClassOnTheHistogramsAxis) {
   ChartState state;
   state.scale = EscolherEscala(1, 3, kInstantChart);  // 20 classes of 0.1 from 1.0
   state.EscalaY = 100;                                // twips per percentage point
-  const std::vector<Point> curve = normalCurve(m.chart, state, 1, 2.0, 0.2);
+  const std::vector<Point> curve = normalCurve(m.chart, state, 1, 2.0, 0.2, 100);
   ASSERT_EQ(curve.size(), 21u * 8 + 1);
   const Point peak = curve[80];  // 2.0 is ten classes in: on the left edge of slot 10
   EXPECT_NEAR(peak.x, 1080 + 10 * 9270.0f / 21, 0.01);
   EXPECT_NEAR(peak.y, 6315 - 100 * 100 * 0.1 / (0.2 * std::sqrt(2 * std::numbers::pi)), 0.05);
-  EXPECT_FLOAT_EQ(normalCurve(m.chart, state, 1, 2.0, 0.002)[80].y, 990);  // cut at the frame's top
-  EXPECT_TRUE(normalCurve(m.chart, state, 1, 2.0, 0).empty());
+  EXPECT_FLOAT_EQ(normalCurve(m.chart, state, 1, 2.0, 0.002, 100)[80].y, 990);  // cut at the frame's top
+  EXPECT_TRUE(normalCurve(m.chart, state, 1, 2.0, 0, 100).empty());
 }
 
 TEST(Export, MeansForAPortugueseSpreadsheetAndStatisticsForTheClipboard) {

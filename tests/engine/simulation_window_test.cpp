@@ -245,4 +245,53 @@ TEST_F(SimulationWindows, ASeedRedoesTheRunOfVarneskSimAndBatchesAreClicks) {
             std::tuple(clicks.model().chart.surface, clicks.tabulatedStatistics(), false));
 }
 
+// The strip under the panel: which population, the n and R the run really uses ("10.000" reads
+// as 10 and says so), the standard error theory gives (none when the sample is the population).
+TEST_F(SimulationWindows, TheStripSaysWhatTheRunUsesAndWhatTheoryExpects) {
+  const auto S = WindowKind::StepByStep, I = WindowKind::Instant;
+  const struct {
+    WindowKind kind;
+    char separator;
+    std::string n, r, population, theory, progress;  // the progress after 10 means
+  } cases[] = {{I, ',', "10.000", "1000", "População: populacao.txt (N = 2.000) · n = 10 · R = 1.000", "Erro padrão teórico: 0,910", ""},
+               {I, '.', "1e3", "100.9", "População: populacao.txt (N = 2,000) · n = 1,000 · R = 100", "Erro padrão teórico: 0.064", ""},
+               {S, ',', "10", "1000", "População: populacao.txt (N = 2.000) · n = 10 · R = 1.000", "Erro padrão teórico: 0,910", "Médias mostradas: 10 de 1.000"},
+               {S, '.', "2000", "150.5", "População: populacao.txt (N = 2,000) · n = 2,000 · R = 150", "Erro padrão teórico: 0.000", "Médias mostradas: 10 de 150"}};
+  for (const auto& c : cases) {
+    SimulationWindow window = open(c.kind, file, c.separator);
+    const WindowModel& m = window.model();
+    ASSERT_TRUE(window.Load(c.n, c.r)) << c.population;
+    EXPECT_EQ(std::tuple(m.PopulationLBL.caption, m.StandardErrorLBL.caption), std::tuple(c.population, c.theory));
+    window.simulateMany(c.kind == S ? 10 : 1);
+    EXPECT_EQ(std::tuple(m.PopulationLBL.caption, m.ProgressLBL.caption), std::tuple(c.population, c.progress));
+  }
+  // A name too long for the line keeps its start and its extension, cut between characters.
+  EXPECT_EQ(populationLine("relatório_das_perdas_da_safra_2025_final.csv"), "População: relatório_da…25_final.csv");
+  EXPECT_EQ(populationLine("relatório_perdas_2025.csv"), "População: relatório_perdas_2025.csv");  // 25: kept
+}
+
+// Read back through the axis's own labels, the step window's curve at each class centre is the
+// number of means theory expects among those shown (means x class width x normal density), cut
+// at the frame's top, also after the axis is refitted at 101 means.
+TEST_F(SimulationWindows, TheStepWindowsCurveCountsTheMeansShown) {
+  SimulationWindow window = open(WindowKind::StepByStep);
+  ASSERT_TRUE(window.Load("10", "300"));
+  window.showNormalCurve(true);
+  EXPECT_TRUE(window.model().chart.NormalCurve.empty());  // no mean shown yet
+  const double se = std::sqrt(8.3125 / 10 * 1990 / 1999), width = window.scale().AmplitudeClasse;
+  for (int shown : {1, 100, 101, 300}) {
+    window.simulateMany(shown - window.run().sortedMeans.ContagemOrdenadas);
+    const ChartModel& chart = window.model().chart;
+    const double perMean = (chart.LinhaGradeHorizontal[0].y1 - chart.LinhaGradeHorizontal[1].y1) / parseLeadingNumber(chart.RotuloY[1].caption);
+    const int slots = window.scale().NumeroClasses + 1;
+    ASSERT_EQ(chart.NormalCurve.size(), static_cast<std::size_t>(slots * 8 + 1));
+    for (int c = 0; c < slots; ++c) {
+      const Point& centre = chart.NormalCurve[static_cast<std::size_t>(c * 8 + 4)];
+      const double z = (window.run().MenorMedia + (c + 0.5) * width - 5.25) / se;
+      const double expected = shown * width * std::exp(-z * z / 2) / (se * std::sqrt(2 * std::numbers::pi));
+      EXPECT_NEAR((chart.bottom() - centre.y) / perMean, std::min(expected, chart.Shape1.height / perMean), 0.001 * shown) << shown << " " << c;
+    }
+  }
+}
+
 }  // namespace

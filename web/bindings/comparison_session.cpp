@@ -20,7 +20,14 @@ std::string ComparisonSession::compare(const std::string& sampleSizes,
   writeEvents(json, platform_.take());
   json.key("results");
   writeComparisonRows(json, window_.results());
+  json.key("population").value(window_.PopulationLBL.caption);
   return json.endObject().take();
+}
+
+std::string ComparisonSession::populationLine() const {
+  JsonWriter json;
+  json.value(window_.PopulationLBL.caption);
+  return json.take();
 }
 
 std::string ComparisonSession::chart(double width, double height) const {

@@ -16,6 +16,8 @@ class ComparisonSession {
 
   // The two boxes' texts as typed, then the click of CompareButton: events, results.
   std::string compare(const std::string& sampleSizes, const std::string& repetitions);
+  // The line that names the population, and after a comparison its N, sizes and repetitions.
+  std::string populationLine() const;
   // The chart for a drawing area of that size in twips.
   std::string chart(double width, double height) const;
 

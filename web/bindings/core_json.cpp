@@ -176,6 +176,9 @@ void writeModel(JsonWriter& json, const WindowModel& model, const std::string& c
     json.key(button->name).beginObject().key("enabled").value(button->enabled).endObject();
   json.key("panel").beginObject();
   for (const PanelBox& box : kPanelBoxes) json.key(box.name).value((model.*box.box).caption);
+  json.endObject().key("lines").beginObject();
+  for (const PanelBox& line : kStatusLines)
+    if (!(model.*line.box).name.empty()) json.key(line.name).value((model.*line.box).caption);
   json.endObject().key("classes").value(classTable).endObject();
 }
 

@@ -143,6 +143,8 @@ EMSCRIPTEN_BINDINGS(varnesk_core) {
       .function("compare", optional_override([](Comparison& s, const val& sizes, const val& r) {
                   return s.compare(text(sizes), text(r));
                 }))
+      .function("populationLine",
+                optional_override([](const Comparison& s) { return s.populationLine(); }))
       .function("chart", optional_override([](const Comparison& s, double width, double height) {
                   return s.chart(width, height);
                 }));

@@ -120,6 +120,8 @@ struct Interpreter {
        [this](const Args& a) {
          return text(comparison->chart(std::stod(a.at(0)), std::stod(a.at(1))));
        }},
+      {"Comparison.populationLine",
+       [this](const Args&) { return text(comparison->populationLine()); }},
   };
 
   std::string call(const std::string& name, const Args& args) const {

@@ -10,6 +10,7 @@ export class ComparisonWindow extends AppWindow {
     );
     const win = new ComparisonWindow(app, layout, session);
     win.drawing = await app.desktop.whileBusy(() => win.chart());
+    win.control('PopulationLBL').textContent = await session.call('populationLine');
     return win;
   }
 
@@ -48,6 +49,7 @@ export class ComparisonWindow extends AppWindow {
         return row;
       }),
     );
+    this.control('PopulationLBL').textContent = answer.population;
     this.drawing = drawing;
     this.repaint();
     await this.app.desktop.showEvents(answer.events, this);

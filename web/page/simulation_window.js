@@ -59,6 +59,7 @@ export class SimulationWindow extends AppWindow {
       setEnabled(button, model[name].enabled);
     }
     for (const [name, caption] of Object.entries(model.panel)) this.control(name).textContent = caption;
+    for (const [name, caption] of Object.entries(model.lines)) this.control(name).textContent = caption;
     this.classes = model.classes;
   }
 

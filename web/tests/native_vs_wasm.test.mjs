@@ -62,6 +62,7 @@ const cases = [
       ['Simulation.simulate'],
       ['Simulation.drawing'],
       ['Simulation.simulateMany', 100],
+      ['Simulation.showNormalCurve', true],
       ['Simulation.drawing'],
       ['Simulation.simulateMany', 250],
       ['Simulation.simulate'],
@@ -77,6 +78,7 @@ const cases = [
     calls: [
       ['setPopulation', standard],
       ['Comparison', '3', ','],
+      ['Comparison.populationLine'],
       ['Comparison.chart', 13500, 6000],
       ['Comparison.compare', '10,100,1000', '500'],
       ['Comparison.chart', 13500, 6000],

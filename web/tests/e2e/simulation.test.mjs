@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { join } from 'node:path';
 import { test } from 'node:test';
-import { WEB, click, control, downloaded, focused, idle, open, topWindow, until, sharedBrowser } from './harness.mjs';
+import { WEB, click, control, downloaded, focused, idle, open, topWindow, type, until, sharedBrowser } from './harness.mjs';
 
 const SIM = process.env.VARNESK_SIM ?? join(WEB, '../build/release/bin/varnesk-sim');
 
@@ -87,4 +87,16 @@ test('the menu of a seeded instant window: its entries, its seed line, the CSV, 
   await press(page, '=');
   await page.keyboard.up('Control');
   assert.equal(Math.round((await width()) / before * 100), 125);
+});
+
+test('the step window says what it uses and k de R beside its counter, which keeps dark text', async () => {
+  const { page } = await open(shared.browser, shared.server.url);
+  await click(page, 'Form2', 'Command1');
+  await type(page, 'Form3', 'TamanhodaAmostraTXT', '10.000'); // read as 10, and the line says so
+  await click(page, 'Form3', 'Command3');
+  await press(page, 'd');
+  const shown = await page.$$eval('[data-window="Form4"] [data-control$="LBL"]:not(.value-box)', (labels) =>
+    labels.filter((l) => /Population|StandardError|Progress/.test(l.dataset.control)).map((l) => l.textContent));
+  assert.match(shown.join('\n'), /^População: populacao\.txt \(N = 578\.000\) · n = 10 · R = 100\nErro padrão teórico: \d,\d{3}\nMédias mostradas: 10 de 100$/);
+  assert.equal(await page.$eval(control('Form4', 'NumeroRepeticoesTXT'), (box) => box.disabled && getComputedStyle(box).color), 'rgb(0, 0, 0)');
 });
