@@ -53,8 +53,10 @@ if(TARGET varnesk)
           DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons
           FILES_MATCHING PATTERN "varnesk.png" PATTERN "varnesk.svg")
 endif()
-# The teachers' guide with the screenshots it shows, so that it reads complete offline.
-install(FILES "${PROJECT_SOURCE_DIR}/docs/guia.md" DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The teachers' guide with the screenshots it shows, so that it reads complete offline, and the
+# licence (GPL-3.0-or-later).
+install(FILES "${PROJECT_SOURCE_DIR}/docs/guia.md" "${PROJECT_SOURCE_DIR}/LICENSE"
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
 install(DIRECTORY "${PROJECT_SOURCE_DIR}/docs/screenshots" DESTINATION ${CMAKE_INSTALL_DOCDIR}
         FILES_MATCHING PATTERN "*.png")
 
@@ -62,18 +64,21 @@ install(DIRECTORY "${PROJECT_SOURCE_DIR}/docs/screenshots" DESTINATION ${CMAKE_I
 # against; what they load at run time without linking is declared by hand: Qt finds its
 # platform plugin (xcb, wayland) by dlopen, and the windows are laid out for the widths of
 # DejaVu Sans (Condensed, from -extra) and Liberation Sans, so another fallback font would let
-# captions run into the boxes beside them.
+# captions run into the boxes beside them; Qt's own dialogs and buttons speak Portuguese with
+# Qt's translations.
 set(CPACK_GENERATOR "DEB")
 set(CPACK_PACKAGE_NAME "varnesk")
 set(CPACK_PACKAGE_VENDOR "Varnesk")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 # Line breaks are kept: CPack turns each line into one continuation line of the control file.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "Varnesk mostra, por simulação, quão bem a média de uma amostra estima a taxa\n"
   "média de perda de uma população e como essa precisão depende do tamanho da\n"
   "amostra: sorteia muitas amostras, desenha o histograma das médias e mostra\n"
-  "sete estatísticas. Inclui a ferramenta de linha de comando varnesk-sim.")
+  "sete estatísticas. Inclui a ferramenta de linha de comando varnesk-sim.\n"
+  "Licença: GPL-3.0-or-later.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
@@ -86,6 +91,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 if(TARGET varnesk)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "qt6-qpa-plugins, fonts-dejavu-core, fonts-dejavu-extra, fonts-liberation2")
+      "qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core, fonts-dejavu-extra, fonts-liberation2")
 endif()
 include(CPack)

@@ -1,51 +1,110 @@
 #include "engine/window_menu.h"
 
-namespace varnesk {
+#include <array>
 
+#include "layout/window_kind.h"
+
+namespace varnesk {
 namespace {
-MenuEntry populationEntry() {
-  return {MenuCommand::ShowPopulation, "População…", {"Ctrl+P"}, false, std::nullopt};
+
+using C = MenuCommand;
+using G = MenuGroup;
+
+MenuEntry entry(G group, C command, std::string caption, std::vector<std::string> keys = {}) {
+  MenuEntry e{command, std::move(caption), std::move(keys), false, std::nullopt, 0, group};
+  return e;
 }
+
+// Every window zooms, goes full screen and opens the help.
+void addViewAndHelp(std::vector<MenuEntry>& menu) {
+  menu.push_back(entry(G::View, C::ZoomIn, "Ampliar", {"Ctrl++", "Ctrl+="}));
+  menu.push_back(entry(G::View, C::ZoomOut, "Reduzir", {"Ctrl+-"}));
+  menu.push_back(entry(G::View, C::ActualSize, "Tamanho original", {"Ctrl+0"}));
+  menu.push_back(entry(G::View, C::FullScreen, "Tela cheia", {"F11"}));
+  menu.push_back(entry(G::Help, C::TeacherGuide, "Guia do professor", {"F1"}));
+  menu.push_back(entry(G::Help, C::About, "Sobre o Varnesk"));
+}
+
+// The population the windows read, beside the other things a window shows.
+MenuEntry populationEntry() { return entry(G::View, C::ShowPopulation, "População…", {"Ctrl+P"}); }
+
 }  // namespace
 
 std::vector<MenuEntry> simulationMenu(const WindowTraits& traits) {
-  using C = MenuCommand;
   std::vector<MenuEntry> menu{
-      {C::SaveChart,
-       "Salvar gráfico como PNG…",
-       {},
-       false,
-       SaveDialog{"Salvar gráfico", "grafico.png", "Imagens PNG (*.png)"}},
-      {C::SaveMeans,
-       "Salvar médias como CSV…",
-       {},
-       false,
-       SaveDialog{"Salvar médias", "medias.csv", "Planilhas CSV (*.csv)"}},
-      {C::CopyStatistics, "Copiar estatísticas", {}, false, std::nullopt},
+      entry(G::File, C::SaveChart, "Salvar gráfico como PNG…"),
+      entry(G::File, C::SaveMeans, "Salvar médias como CSV…"),
+      entry(G::File, C::CopyStatistics, "Copiar estatísticas"),
   };
-  if (traits.normalCurve)
-    menu.push_back({C::NormalCurve, "Mostrar curva normal da teoria", {"N"}, true, std::nullopt});
+  menu[0].save = SaveDialog{"Salvar gráfico", "grafico.png", "Imagens PNG (*.png)"};
+  menu[1].save = SaveDialog{"Salvar médias", "medias.csv", "Planilhas CSV (*.csv)"};
+  if (traits.normalCurve) {
+    menu.push_back(entry(G::View, C::NormalCurve, "Mostrar curva normal da teoria", {"N"}));
+    menu.back().checkable = true;
+  }
   if (traits.stepByStep) {
-    menu.push_back({C::TenMoreMeans, "Mais 10 médias", {"D"}, false, std::nullopt, 10});
-    menu.push_back({C::HundredMoreMeans, "Mais 100 médias", {"C"}, false, std::nullopt, 100});
+    menu.push_back(entry(G::Simulation, C::TenMoreMeans, "Mais 10 médias", {"D"}));
+    menu.back().means = 10;
+    menu.push_back(entry(G::Simulation, C::HundredMoreMeans, "Mais 100 médias", {"C"}));
+    menu.back().means = 100;
   }
   menu.push_back(populationEntry());
-  if (traits.stepByStep)
-    menu.push_back({C::ShowSample, "Mostrar amostra", {"A"}, false, std::nullopt});
-  menu.push_back({C::ZoomIn, "Ampliar", {"Ctrl++", "Ctrl+="}, false, std::nullopt});
-  menu.push_back({C::ZoomOut, "Reduzir", {"Ctrl+-"}, false, std::nullopt});
-  menu.push_back({C::ActualSize, "Tamanho original", {"Ctrl+0"}, false, std::nullopt});
-  menu.push_back({C::FullScreen, "Tela cheia", {"F11"}, false, std::nullopt});
+  if (traits.stepByStep) menu.push_back(entry(G::View, C::ShowSample, "Mostrar amostra", {"A"}));
+  addViewAndHelp(menu);
   return menu;
 }
 
 std::vector<MenuEntry> configurationMenu() {
-  return {{MenuCommand::CompareSampleSizes,
-           "Comparar tamanhos de amostra…",
-           {"Ctrl+T"},
-           false,
-           std::nullopt},
-          populationEntry()};
+  std::vector<MenuEntry> menu{
+      entry(G::Simulation, C::CompareSampleSizes, "Comparar tamanhos de amostra…", {"Ctrl+T"}),
+      populationEntry()};
+  addViewAndHelp(menu);
+  return menu;
+}
+
+std::vector<MenuEntry> startMenu() {
+  std::vector<MenuEntry> menu;
+  addViewAndHelp(menu);
+  return menu;
+}
+
+std::vector<MenuEntry> comparisonMenu() { return startMenu(); }
+std::vector<MenuEntry> populationMenu() { return startMenu(); }
+
+std::vector<MenuEntry> windowMenu(std::string_view windowName) {
+  if (windowName == "Form2") return startMenu();
+  if (windowName == "Form3") return configurationMenu();
+  if (windowName == "form1") return simulationMenu(kInstantWindow);
+  if (windowName == "Form4") return simulationMenu(kStepByStepWindow);
+  if (windowName == "ComparisonForm") return comparisonMenu();
+  if (windowName == "PopulationForm") return populationMenu();
+  return {};
+}
+
+std::vector<MenuBarMenu> menuBar(const std::vector<MenuEntry>& entries) {
+  std::vector<MenuBarMenu> bar;
+  for (G group : {G::File, G::View, G::Simulation, G::Help}) {
+    MenuBarMenu menu{group, std::string(groupCaption(group)), {}};
+    for (const MenuEntry& e : entries)
+      if (e.group == group) menu.entries.push_back(e);
+    if (!menu.entries.empty()) bar.push_back(std::move(menu));
+  }
+  return bar;
+}
+
+std::string_view groupCaption(MenuGroup group) {
+  constexpr std::array<std::string_view, 4> kCaptions{"Arquivo", "Exibir", "Simulação", "Ajuda"};
+  return kCaptions[static_cast<std::size_t>(group)];
+}
+
+bool inContextMenu(const MenuEntry& entry) { return entry.group != MenuGroup::Help; }
+
+std::string aboutText() {
+  return "Varnesk " VARNESK_VERSION
+         "\nEstimativa amostral da taxa média de perda\n\n"
+         "Licença: GNU General Public License, versão 3 ou posterior (GPL-3.0-or-later).\n"
+         "Este programa é software livre: pode ser redistribuído e modificado sob os termos "
+         "dessa licença. É distribuído sem nenhuma garantia.";
 }
 
 }  // namespace varnesk

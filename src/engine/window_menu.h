@@ -1,8 +1,10 @@
 #pragma once
-// The teacher's commands beyond the windows' layouts: the right-click menu of each window, its
-// entries' captions and keys, and what the save dialogs propose. Both front ends show the same.
+// The teacher's commands beyond the windows' layouts: each window's entries, their captions and
+// keys, the menu of the window's bar each belongs to, and what the save dialogs propose. The
+// right-click menu lists the same entries but the help. Both front ends show the same.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/window_traits.h"
@@ -21,9 +23,14 @@ enum class MenuCommand {
   ActualSize,
   FullScreen,
   CompareSampleSizes,
+  TeacherGuide,
+  About,
   ShowPopulation,  // the window "População"
   ShowSample,      // the same, with the sample behind the latest mean marked
 };
+
+// The menus of a window's bar, in the bar's order.
+enum class MenuGroup { File, View, Simulation, Help };
 
 struct SaveDialog {
   std::string title, fileName, filter;
@@ -36,6 +43,14 @@ struct MenuEntry {
   bool checkable = false;
   std::optional<SaveDialog> save;
   int means = 0;  // how many means a batch adds, as that many clicks of Simular would
+  MenuGroup group = MenuGroup::Simulation;  // where the window's bar shows it
+};
+
+// One menu of a window's bar: its caption and its entries, in the window's order.
+struct MenuBarMenu {
+  MenuGroup group;
+  std::string caption;
+  std::vector<MenuEntry> entries;
 };
 
 // A simulation window's menu, in order; its seed line (SimulationWindow::seedLine) follows it.
@@ -43,5 +58,26 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits);
 
 // The configuration screen's menu.
 std::vector<MenuEntry> configurationMenu();
+
+// The start screen's, the comparison window's and the population view's: the zoom and the help.
+std::vector<MenuEntry> startMenu();
+std::vector<MenuEntry> comparisonMenu();
+std::vector<MenuEntry> populationMenu();
+
+// By window name (Form2, Form3, form1, Form4, ComparisonForm, PopulationForm); empty for
+// another name.
+std::vector<MenuEntry> windowMenu(std::string_view windowName);
+
+// The bar of a window with these entries: its menus in the bar's order, the empty ones left out.
+std::vector<MenuBarMenu> menuBar(const std::vector<MenuEntry>& entries);
+
+// "Arquivo", "Exibir", "Simulação", "Ajuda".
+std::string_view groupCaption(MenuGroup group);
+
+// The right-click menu leaves out the help, which the bar shows.
+bool inContextMenu(const MenuEntry& entry);
+
+// What "Sobre o Varnesk" says: the program, its version and its licence.
+std::string aboutText();
 
 }  // namespace varnesk

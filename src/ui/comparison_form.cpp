@@ -16,6 +16,7 @@ ComparisonForm::ComparisonForm(UiServices services, QWidget* owner)
     : QWidget(owner, frameFlags(comparisonLayout())),
       services_(std::move(services)),
       widgets_(this, comparisonLayout()),
+      chrome_(new WindowChrome(this, widgets_.client(), comparisonMenu())),
       logic_(platform_, services_.population(), services_.seed, regionalDecimalSeparator()) {
   connect(widgets_.get<QPushButton>("CompareButton"), &QPushButton::clicked, this,
           &ComparisonForm::compare);

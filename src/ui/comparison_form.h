@@ -8,6 +8,7 @@
 #include "engine/comparison_window.h"
 #include "ui/qt_platform.h"
 #include "ui/ui_services.h"
+#include "ui/window_chrome.h"
 #include "ui/window_widgets.h"
 
 namespace varnesk::ui {
@@ -24,6 +25,7 @@ class ComparisonForm : public QWidget {
   UiServices services_;
   QtPlatform platform_{*this, services_};
   WindowWidgets widgets_;
+  WindowChrome* chrome_;
   ComparisonWindow logic_;
 };
 

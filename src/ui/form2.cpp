@@ -13,11 +13,13 @@ namespace varnesk::ui {
 Form2::Form2(UiServices services)
     : QWidget(nullptr, frameFlags(form2Layout())),
       services_(std::move(services)),
-      widgets_(this, form2Layout()) {
+      widgets_(this, form2Layout()),
+      chrome_(new WindowChrome(this, widgets_.client(), startMenu())) {
   connect(widgets_.get<QPushButton>("Command1"), &QPushButton::clicked, this,
           &Form2::startSimulation);
   connect(widgets_.get<QPushButton>("Command2"), &QPushButton::clicked, this, &Form2::endProgram);
   Load();
+  chrome_->afterLayout = [this] { Load(); };  // centred again at every zoom
 }
 
 void Form2::Load() {

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "ui/ui_services.h"
+#include "ui/window_chrome.h"
 #include "ui/window_widgets.h"
 
 namespace varnesk::ui {
@@ -24,6 +25,7 @@ class Form2 : public QWidget {
 
   UiServices services_;
   WindowWidgets widgets_;
+  WindowChrome* chrome_;
 };
 
 }  // namespace varnesk::ui

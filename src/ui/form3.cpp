@@ -7,7 +7,6 @@
 #include "engine/configuration.h"
 #include "layout/window_layouts.h"
 #include "ui/comparison_form.h"
-#include "ui/menu_actions.h"
 #include "ui/population_form.h"
 #include "ui/simulation_form.h"
 
@@ -16,24 +15,20 @@ namespace varnesk::ui {
 Form3::Form3(UiServices services, QWidget* owner)
     : QWidget(owner, frameFlags(form3Layout())),
       services_(std::move(services)),
-      widgets_(this, form3Layout()) {
+      widgets_(this, form3Layout()),
+      chrome_(new WindowChrome(this, widgets_.client(), configurationMenu())) {
   connect(widgets_.get<QPushButton>("Command1"), &QPushButton::clicked, this,
           &Form3::instantClicked);
   connect(widgets_.get<QPushButton>("Command3"), &QPushButton::clicked, this,
           &Form3::stepByStepClicked);
   connect(widgets_.get<QPushButton>("Command2"), &QPushButton::clicked, this, &QWidget::close);
 
-  // Beyond the layout, from the right-click menu or their keys: the comparison of sample sizes
-  // (Ctrl+T) and the population the windows read (Ctrl+P).
-  setContextMenuPolicy(Qt::ActionsContextMenu);
-  for (const MenuEntry& entry : configurationMenu()) {
-    QAction* action = addMenuAction(this, entry);
-    if (entry.command == MenuCommand::CompareSampleSizes)
-      connect(action, &QAction::triggered, this,
-              [this] { openModal(new ComparisonForm(services_, this), this); });
-    if (entry.command == MenuCommand::ShowPopulation)
-      connect(action, &QAction::triggered, this, &Form3::showPopulation);
-  }
+  // Beyond the layout, from the menus or their keys: the comparison of sample sizes (Ctrl+T)
+  // and the population the windows read (Ctrl+P).
+  connect(chrome_->action(MenuCommand::CompareSampleSizes), &QAction::triggered, this,
+          [this] { openModal(new ComparisonForm(services_, this), this); });
+  connect(chrome_->action(MenuCommand::ShowPopulation), &QAction::triggered, this,
+          &Form3::showPopulation);
 }
 
 // Also when the file cannot be read: the view then says why, which is what the teacher needs.

@@ -7,6 +7,7 @@
 #include "layout/window_kind.h"
 #include "ui/qt_platform.h"
 #include "ui/ui_services.h"
+#include "ui/window_chrome.h"
 #include "ui/window_widgets.h"
 
 class QLineEdit;
@@ -29,6 +30,7 @@ class Form3 : public QWidget {
   UiServices services_;
   QtPlatform platform_{*this, services_};
   WindowWidgets widgets_;
+  WindowChrome* chrome_;
 };
 
 }  // namespace varnesk::ui

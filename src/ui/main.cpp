@@ -3,17 +3,20 @@
 // whole class can redo one run.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 #include <cstdio>
 
 #include "common/messages.h"
 #include "engine/run_seeder.h"
 #include "ui/application.h"
 #include "ui/form2.h"
+#include "ui/qt_translations.h"
 #include "ui/ui_services.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   varnesk::ui::prepareApplication();
+  varnesk::ui::installQtTranslations(QLocale::system());
   QCommandLineParser options;
   options.setApplicationDescription(
       QStringLiteral("Varnesk: estimativa amostral da taxa média de perda."));

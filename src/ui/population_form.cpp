@@ -12,6 +12,7 @@ PopulationForm::PopulationForm(UiServices services, QWidget* owner)
     : QWidget(owner, frameFlags(populationLayout())),
       services_(std::move(services)),
       widgets_(this, populationLayout()),
+      chrome_(new WindowChrome(this, widgets_.client(), populationMenu())),
       logic_(regionalDecimalSeparator(), defaultMeasure()) {
   connect(widgets_.get<QPushButton>("CloseButton"), &QPushButton::clicked, this, &QWidget::close);
   widgets_.get<Canvas>("PopulationChart")->setDrawing([this](double width, double height) {

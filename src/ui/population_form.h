@@ -8,6 +8,7 @@
 #include "engine/population_window.h"
 #include "engine/simulation_window.h"
 #include "ui/ui_services.h"
+#include "ui/window_chrome.h"
 #include "ui/window_widgets.h"
 
 namespace varnesk::ui {
@@ -31,6 +32,7 @@ class PopulationForm : public QWidget {
 
   UiServices services_;
   WindowWidgets widgets_;
+  WindowChrome* chrome_;
   PopulationWindow logic_;
 };
 

@@ -16,9 +16,13 @@ SimulationForm::SimulationForm(WindowKind kind, UiServices services, QWidget* ow
     : QWidget(owner, frameFlags(simulationLayout(kind))),
       services_(std::move(services)),
       widgets_(this, simulationLayout(kind)),
+      chrome_(new WindowChrome(this, widgets_.client(), simulationMenu(traitsOf(kind)))),
       logic_(kind, WindowEnvironment{platform_, defaultMeasure(), regionalDecimalSeparator(),
                                      services_.population(), services_.seed}) {
   addActions();
+  widgets_.client()->setDrawing([this](double, double) {
+    return drawChart(logic_.model().chart, simulationLayout(logic_.traits().kind));
+  });
   showModel();
   connect(widgets_.get<QPushButton>("Command1"), &QPushButton::clicked, this,
           &SimulationForm::simulate);
@@ -59,14 +63,7 @@ void SimulationForm::showModel() {
   for (const PanelBox& p : kStatusLines)
     if (auto* line = widgets_.get<QLabel>(p.name))
       line->setText(QString::fromStdString((m.*p.box).caption));
-  update();
-}
-
-void SimulationForm::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.scale(zoom_, zoom_);
-  paintDrawing(painter, drawChart(logic_.model().chart, simulationLayout(logic_.traits().kind)),
-               palette());
+  widgets_.client()->update();
 }
 
 }  // namespace varnesk::ui

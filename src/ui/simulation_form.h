@@ -2,16 +2,15 @@
 // The two simulation windows, form1 (instant) and Form4 (step by step): one class, built from the
 // window's description. The window owns the logic object, forwards Load and Simular to it,
 // shows its text boxes, buttons and statistics, and paints its chart's drawing list. Beyond that
-// layout, the teacher's right-click menu and keys (simulation_form_menu.cpp): export, zoom, full
-// screen, batches of means, the normal curve, the seed of the run.
+// layout, the teacher's menus and keys (simulation_form_menu.cpp): export, batches of means, the
+// normal curve, the seed of the run; the zoom and full screen are every window's (WindowChrome).
 #include <QWidget>
 
 #include "engine/simulation_window.h"
 #include "ui/qt_platform.h"
 #include "ui/ui_services.h"
+#include "ui/window_chrome.h"
 #include "ui/window_widgets.h"
-
-class QAction;
 
 namespace varnesk::ui {
 
@@ -28,7 +27,7 @@ class SimulationForm : public QWidget {
   bool Load(const std::string& sampleSize, const std::string& repetitions);
 
   const SimulationWindow& logic() const { return logic_; }
-  double zoom() const { return zoom_; }
+  double zoom() const { return chrome_->zoom(); }
 
   // What the menu and the keys do, also for the window tests.
   void simulateMany(int times);
@@ -40,10 +39,6 @@ class SimulationForm : public QWidget {
   // "População…", and with the sample behind the latest mean ("Mostrar amostra").
   PopulationForm* showPopulation(bool sample);
 
- protected:
-  void paintEvent(QPaintEvent* event) override;
-  void contextMenuEvent(QContextMenuEvent* event) override;
-
  private:
   void addActions();
   bool notSaved(const QString& file);  // tells the teacher; always false
@@ -53,9 +48,8 @@ class SimulationForm : public QWidget {
   UiServices services_;
   QtPlatform platform_{*this, services_};
   WindowWidgets widgets_;
+  WindowChrome* chrome_;
   SimulationWindow logic_;
-  double zoom_ = 1.0;
-  QAction* seedLine_ = nullptr;  // the menu's line that tells the seed of the run
 };
 
 }  // namespace varnesk::ui

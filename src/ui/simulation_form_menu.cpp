@@ -1,13 +1,11 @@
-// The teacher's controls of a simulation window, beyond its layout: a right-click menu whose
-// entries also answer to keys. The window looks as laid out until one of them is used.
+// The teacher's controls of a simulation window, beyond its layout: its menus' entries, which
+// also answer to keys. The window looks as laid out until one of them is used.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
-#include <QMenu>
 #include <QPainter>
 
 #include "chart/chart_drawing.h"
@@ -15,7 +13,6 @@
 #include "engine/window_menu.h"
 #include "layout/window_layouts.h"
 #include "ui/drawing_painter.h"
-#include "ui/menu_actions.h"
 #include "ui/population_form.h"
 #include "ui/simulation_form.h"
 #include "ui/twips.h"
@@ -38,7 +35,7 @@ void saveAs(SimulationForm* window, const SaveDialog& dialog,
 
 void SimulationForm::addActions() {
   for (const MenuEntry& entry : simulationMenu(logic_.traits())) {
-    QAction* a = addMenuAction(this, entry);
+    QAction* a = chrome_->action(entry.command);
     switch (entry.command) {
       case MenuCommand::SaveChart:
         connect(a, &QAction::triggered, this,
@@ -58,39 +55,16 @@ void SimulationForm::addActions() {
       case MenuCommand::HundredMoreMeans:
         connect(a, &QAction::triggered, this, [this, means = entry.means] { simulateMany(means); });
         break;
-      case MenuCommand::ZoomIn:
-        connect(a, &QAction::triggered, this, [this] { setZoom(zoom_ + kZoomStep); });
-        break;
-      case MenuCommand::ZoomOut:
-        connect(a, &QAction::triggered, this, [this] { setZoom(zoom_ - kZoomStep); });
-        break;
-      case MenuCommand::ActualSize:
-        connect(a, &QAction::triggered, this, [this] { setZoom(1.0); });
-        break;
-      case MenuCommand::FullScreen:
-        connect(a, &QAction::triggered, this,
-                [this] { isFullScreen() ? showNormal() : showFullScreen(); });
-        break;
       case MenuCommand::ShowPopulation:
         connect(a, &QAction::triggered, this, [this] { showPopulation(false); });
         break;
       case MenuCommand::ShowSample:
         connect(a, &QAction::triggered, this, [this] { showPopulation(true); });
         break;
-      case MenuCommand::CompareSampleSizes: break;
+      default: break;  // every window's own: the zoom, full screen, the help
     }
   }
-  seedLine_ = new QAction(this);
-  seedLine_->setEnabled(false);
-}
-
-void SimulationForm::contextMenuEvent(QContextMenuEvent* event) {
-  QMenu menu(this);
-  menu.addActions(actions());
-  menu.addSeparator();
-  seedLine_->setText(QString::fromStdString(logic_.seedLine()));
-  menu.addAction(seedLine_);
-  menu.exec(event->globalPos());
+  chrome_->setLastLine([this] { return QString::fromStdString(logic_.seedLine()); });
 }
 
 PopulationForm* SimulationForm::showPopulation(bool sample) {
@@ -105,22 +79,19 @@ void SimulationForm::showNormalCurve(bool show) {
   update();
 }
 
-void SimulationForm::setZoom(double zoom) {
-  zoom_ = std::clamp(zoom, kSmallestZoom, kLargestZoom);
-  applyZoom(this, zoom_);
-  update();
-}
+void SimulationForm::setZoom(double zoom) { chrome_->setZoom(zoom); }
 
 bool SimulationForm::saveChart(const QString& file) {
   const WindowLayout& layout = simulationLayout(logic_.traits().kind);
   const Box r = chartRegion(layout);
-  const QRect area = snappedBox(r.left, r.top * zoom_, r.width * zoom_, r.height * zoom_);
+  const double zoom = chrome_->zoom();
+  const QRect area = snappedBox(r.left, r.top * zoom, r.width * zoom, r.height * zoom);
   QImage picture(area.size(), QImage::Format_RGB32);
   QPainter painter(&picture);
   painter.translate(-area.topLeft());
-  painter.scale(zoom_, zoom_);
-  const QRectF whole(0, 0, r.width / kTwipsPerPixel, (r.top + r.height) / kTwipsPerPixel);
-  paintDrawing(painter, chartPicture(logic_.model().chart, layout, r), palette(), whole);
+  const QRectF whole(0, 0, r.width * zoom / kTwipsPerPixel,
+                     (r.top + r.height) * zoom / kTwipsPerPixel);
+  paintDrawing(painter, chartPicture(logic_.model().chart, layout, r), palette(), whole, zoom);
   painter.end();
   return picture.save(file, "PNG") || notSaved(file);
 }

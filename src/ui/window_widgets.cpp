@@ -167,13 +167,18 @@ bool takesFocus(ControlKind kind) {
 
 }  // namespace
 
-WindowWidgets::WindowWidgets(QWidget* window, const WindowLayout& layout) {
+WindowWidgets::WindowWidgets(QWidget* window, const WindowLayout& layout)
+    : client_(new Canvas(window)) {
   window->setObjectName(QString::fromStdString(layout.name));
   window->setWindowTitle(QString::fromStdString(layout.caption));
-  window->setFont(qtFont(kDefaultFont));
-  if (layout.background) paintBackground(window, qtColor(*layout.background, window->palette()));
+  client_->setObjectName(QStringLiteral("client"));
+  client_->setFont(qtFont(kDefaultFont));
+  if (layout.background) {
+    paintBackground(window, qtColor(*layout.background, window->palette()));
+    paintBackground(client_, qtColor(*layout.background, window->palette()));
+  }
   window->resize(toWholePixels(layout.clientWidth), toWholePixels(layout.clientHeight));
-  rememberBox(window, 0, 0, layout.clientWidth, layout.clientHeight);
+  place(client_, {0, 0, layout.clientWidth, layout.clientHeight});
   std::vector<std::pair<int, QWidget*>> tabs;
   for (const ControlLayout& c : layout.controls) {
     if (c.drawnByChart) continue;
@@ -182,13 +187,14 @@ WindowWidgets::WindowWidgets(QWidget* window, const WindowLayout& layout) {
   }
   // Labels are drawn on their container's own surface, beneath every control that is a window of
   // its own (text boxes, buttons, check boxes, frames), whatever the order they were made in.
-  for (QWidget* control : window->findChildren<QWidget*>())
+  for (QWidget* control : client_->findChildren<QWidget*>())
     if (qobject_cast<QLabel*>(control) == nullptr) control->raise();
   setTabOrder(std::move(tabs));
 }
 
 QWidget* WindowWidgets::make(QWidget* window, const ControlLayout& c) {
-  QWidget* parent = c.container.empty() ? window : (*this)[c.container];
+  QWidget* parent = c.container.empty() ? client_ : (*this)[c.container];
+  (void)window;
   QWidget* w = c.kind == ControlKind::Label    ? makeLabel(parent, c)
                : c.kind == ControlKind::Button ? makeButton(parent, c)
                                                : makeOther(parent, c);
@@ -207,8 +213,10 @@ void Canvas::setDrawing(Drawing drawing) {
 void Canvas::paintEvent(QPaintEvent*) {
   if (!drawing_) return;
   QPainter painter(this);
-  paintDrawing(painter, drawing_(width() * kTwipsPerPixel, height() * kTwipsPerPixel), palette(),
-               rect());
+  const double scale = zoomOf(this);
+  paintDrawing(painter,
+               drawing_(width() / scale * kTwipsPerPixel, height() / scale * kTwipsPerPixel),
+               palette(), rect(), scale);
 }
 
 QWidget* WindowWidgets::operator[](std::string_view name) const {

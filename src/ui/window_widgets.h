@@ -18,7 +18,8 @@ class QFontMetricsF;
 
 namespace varnesk::ui {
 
-// A drawing area that paints the drawing list its window's logic makes for the area's size.
+// A drawing area that paints the drawing list its window's logic makes for the area's size in
+// layout twips, at the window's zoom.
 class Canvas : public QWidget {
  public:
   using QWidget::QWidget;
@@ -34,9 +35,14 @@ class Canvas : public QWidget {
 
 class WindowWidgets {
  public:
-  // Fills `window` (made with frameFlags(layout)) with the controls of `layout`, sets its
-  // caption, client area and colours, the tab order and the opening focus.
+  // Fills `window` (made with frameFlags(layout)) with its client area and the controls of
+  // `layout` in it, sets its caption and colours, the tab order and the opening focus. The
+  // client area is a widget of its own, so that a menu bar can sit above it: the controls keep
+  // their places within it.
   WindowWidgets(QWidget* window, const WindowLayout& layout);
+
+  // Where the controls are; the window paints its own drawing here.
+  Canvas* client() const { return client_; }
 
   QWidget* operator[](std::string_view name) const;
   template <class T>
@@ -47,6 +53,7 @@ class WindowWidgets {
  private:
   QWidget* make(QWidget* window, const ControlLayout& control);
   std::map<std::string, QWidget*, std::less<>> widgets_;
+  Canvas* client_ = nullptr;
 };
 
 // The window's frame: only windows that can be minimized and maximized show those buttons.

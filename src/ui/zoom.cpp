@@ -11,15 +11,14 @@ namespace {
 constexpr const char* kBox = "varnesk_box_twips";
 constexpr const char* kFontPixels = "varnesk_font_px";
 
+constexpr const char* kZoom = "varnesk_zoom";
+
 void zoomControl(QWidget* w, double zoom) {
+  w->setProperty(kZoom, zoom);
   const QRectF box = w->property(kBox).toRectF();
   if (!box.isNull()) {
-    if (w->isWindow()) {
-      w->resize(toWholePixels(box.width() * zoom), toWholePixels(box.height() * zoom));
-    } else {
-      w->setGeometry(
-          snappedBox(box.x() * zoom, box.y() * zoom, box.width() * zoom, box.height() * zoom));
-    }
+    w->setGeometry(
+        snappedBox(box.x() * zoom, box.y() * zoom, box.width() * zoom, box.height() * zoom));
   }
   // Only fonts set on the control itself: the others follow their container's. Rounded down,
   // so that a caption still fits the box laid out for it.
@@ -36,11 +35,18 @@ void rememberBox(QWidget* control, double left, double top, double width, double
   control->setProperty(kBox, QRectF(left, top, width, height));
 }
 
-void applyZoom(QWidget* window, double zoom) {
-  zoomControl(window, zoom);
-  for (QWidget* control : window->findChildren<QWidget*>()) {
-    if (control->window() == window) zoomControl(control, zoom);
+void applyZoom(QWidget* client, double zoom) {
+  const QPoint at = client->pos();
+  zoomControl(client, zoom);
+  client->move(at);
+  for (QWidget* control : client->findChildren<QWidget*>()) {
+    if (control->window() == client->window()) zoomControl(control, zoom);
   }
+}
+
+double zoomOf(const QWidget* control) {
+  const QVariant zoom = control->property(kZoom);
+  return zoom.isValid() ? zoom.toDouble() : 1.0;
 }
 
 }  // namespace varnesk::ui

@@ -5,13 +5,14 @@ class QWidget;
 
 namespace varnesk::ui {
 
-inline constexpr double kSmallestZoom = 0.5, kLargestZoom = 3.0, kZoomStep = 0.25;
-
 // Records a control's box in twips; the window builder calls it for every control it places.
 void rememberBox(QWidget* control, double left, double top, double width, double height);
 
-// Places every control of the window at `zoom` times its laid-out box and font size (1: as
-// laid out) and resizes the window's client area with them.
-void applyZoom(QWidget* window, double zoom);
+// Places the client area and every control in it at `zoom` times its laid-out box and font size
+// (1: as laid out); the client area keeps its position, which its window decides.
+void applyZoom(QWidget* client, double zoom);
+
+// The zoom last applied to the control's client area; 1 before any.
+double zoomOf(const QWidget* control);
 
 }  // namespace varnesk::ui

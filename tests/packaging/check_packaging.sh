@@ -14,7 +14,7 @@ programs=varnesk-sim
 [ "$has_ui" = 1 ] && programs="varnesk-sim varnesk"
 
 expected_tree() {
-  { printf 'usr/%s\n' bin/varnesk-sim lib/varnesk/populacao.txt lib/varnesk/varnesk-sim share/doc/varnesk/guia.md
+  { printf 'usr/%s\n' bin/varnesk-sim lib/varnesk/populacao.txt lib/varnesk/varnesk-sim share/doc/varnesk/guia.md share/doc/varnesk/LICENSE
     for shot in "$source"/docs/screenshots/*.png; do echo "usr/share/doc/varnesk/screenshots/${shot##*/}"; done
     if [ "$has_ui" = 1 ]; then
       printf 'usr/%s\n' bin/varnesk lib/varnesk/varnesk share/applications/$app.desktop \
@@ -47,7 +47,7 @@ cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/log" 2>&1 || { 
 deb="$work/out/varnesk_${version}_$(dpkg --print-architecture).deb"
 depends=$(dpkg-deb -f "$deb" Depends) || fail "no package $deb"
 needed="libc6 libstdc++6"  # from dpkg-shlibdeps; the rest is loaded at run time
-[ "$has_ui" = 1 ] && needed="$needed libqt6widgets6 qt6-qpa-plugins fonts-dejavu-extra fonts-liberation2"
+[ "$has_ui" = 1 ] && needed="$needed libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-extra fonts-liberation2"
 for package in $needed; do
   [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]] || fail "Depends lacks $package"
 done
@@ -57,6 +57,8 @@ if [ "$has_ui" = 1 ]; then
   desktop-file-validate "$source/packaging/$app.desktop" || fail "menu entry"
   appstreamcli validate --no-net "$source/packaging/$app.metainfo.xml" >/dev/null || fail "AppStream data"
   grep -q "<release version=\"$version\"" "$source/packaging/$app.metainfo.xml" || fail "no AppStream release $version"
+  grep -q "<project_license>GPL-3.0-or-later</project_license>" "$source/packaging/$app.metainfo.xml" ||
+    fail "AppStream data names no licence"
   python3 "$source/packaging/icons/make_icons.py" --check "$source/packaging/icons" ||
     fail "icons are not what make_icons.py draws"
 fi

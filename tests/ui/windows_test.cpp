@@ -8,6 +8,7 @@
 #include "ui/application.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
+#include "ui/qt_translations.h"
 #include "ui/simulation_form.h"
 
 using namespace varnesk;
@@ -47,6 +48,7 @@ QWidget* clicar(QWidget* janela, const char* botao, QStringList escrever = {}) {
   return QApplication::activeModalWidget();
 }
 QString foco(QWidget* janela) { return janela->focusWidget()->objectName(); }
+QWidget* cliente(QWidget* janela) { return controle(janela, "client"); }  // beneath the menu bar
 
 // A step-by-step window of n 500 and R 150, opened from a configuration screen by Enter on
 // "Passo a Passo" (Enter presses the focused button, as Space does).
@@ -65,7 +67,11 @@ class WindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { prepareApplication(); }
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);  // the zoom kept between starts goes aside
+    prepareApplication();
+  }
+  void init() { QSettings("varnesk", "varnesk").clear(); }
 
   // The configuration screen refuses with its message and the focus on the box, warns and opens
   // the instant window, takes it back, closes, and is built afresh the next time.
@@ -96,7 +102,7 @@ class WindowsTest : public QObject {
   }
 
   // The step-by-step window by keyboard: Enter presses, D adds ten, the focus leaves Simular after
-  // the last mean (never for Encerrar), and the zoom keys scale the whole window and back.
+  // the last mean (never for Encerrar); on the test's 800 x 800 screen it is as large as fits.
   void stepByStepByKeyboard() {
     Form2 inicio(servicos());
     QPointer<SimulationForm> form4 = abrirPassoAPasso(inicio);
@@ -117,9 +123,9 @@ class WindowsTest : public QObject {
              std::tuple(form4.data(), QStringList{"500", "150"}, std::size_t{150}, false));
     const QRect simular = controle(form4, "Command1")->geometry();
     QTest::keyClick(form4, Qt::Key_Plus, Qt::ControlModifier);
-    QCOMPARE(std::tuple(form4->size(), controle(form4, "Command1")->geometry().width()), std::tuple(QSize(904, 750), 100));
+    QCOMPARE(std::tuple(cliente(form4)->size(), controle(form4, "Command1")->geometry()), std::tuple(QSize(723, 600), simular));
     QTest::keyClick(form4, Qt::Key_0, Qt::ControlModifier);
-    QCOMPARE(std::tuple(form4->size(), controle(form4, "Command1")->geometry()), std::tuple(QSize(723, 600), simular));
+    QCOMPARE(std::tuple(cliente(form4)->size(), controle(form4, "Command1")->geometry()), std::tuple(QSize(723, 600), simular));
     form4->close();
   }
 
@@ -171,7 +177,8 @@ class WindowsTest : public QObject {
              std::tuple(QString("População"), QStringList{"populacao.txt", "ponto", "", ""}));
     QImage tela(vista->size(), QImage::Format_RGB32);
     vista->render(&tela);  // a red column stands near the middle of the histogram
-    const QColor coluna = tela.pixelColor(controle(vista, "PopulationChart")->geometry().center() + QPoint(0, 120));
+    QWidget* grafico = controle(vista, "PopulationChart");
+    const QColor coluna = tela.pixelColor(grafico->mapTo(vista, grafico->rect().center() + QPoint(0, 120)));
     QVERIFY(coluna.red() >= 128 && coluna.green() == 0 && coluna.blue() == 0);
     QVERIFY(clicar(vista, "CloseButton") == config);
     clicar(config, "Command2");
@@ -220,8 +227,13 @@ class WindowsTest : public QObject {
           {&form4, "Frame2", {5, 495, 711, 43}},
           {&inicio, "Frame2", {218, 422, 365, 78}}})  // centred
       QCOMPARE(controle(janela, nome)->geometry(), caixa);
-    // The simulation windows grow at the bottom by the strip under their panel.
-    QCOMPARE(std::tuple(config.size(), form1.size(), form4.size()), std::tuple(QSize(427, 157), QSize(723, 568), QSize(723, 600)));
+    // The simulation windows grow at the bottom by the strip under their panel, and every window
+    // by its menu bar, above the client area.
+    QCOMPARE(std::tuple(cliente(&config)->size(), cliente(&form1)->size(), cliente(&form4)->size()),
+             std::tuple(QSize(427, 157), QSize(723, 568), QSize(723, 600)));
+    const QMenuBar* barra = form4.findChild<QMenuBar*>();
+    QCOMPARE(std::tuple(form4.size(), cliente(&form4)->pos()),
+             std::tuple(QSize(723, 600 + barra->height()), QPoint(0, barra->height())));
     QCOMPARE(QStringList({inicio.windowTitle(), form1.windowTitle(), form4.windowTitle()}) +
                  textos(&form4, {"Command3", "Label6"}),
              (QStringList{"Varnesk" + QString(36, ' ') + "Estimativa Amostral da Taxa Média de Perda",
@@ -245,7 +257,7 @@ class WindowsTest : public QObject {
       QVERIFY(janela.Load("10", instantanea ? "5000" : "150"));
       janela.show();
       for (int clique = 0; clique < (instantanea ? 1 : 150); ++clique) clicar(&janela, "Command1");
-      const QImage imagem = janela.grab().toImage();
+      const QImage imagem = cliente(&janela)->grab().toImage();
       const auto cor = [&](double x, double y) { return imagem.pixelColor(std::lround(x / 15), std::lround(y / 15)); };
       const ChartModel& g = janela.logic().model().chart;
       const Rect& f = g.Shape1;  // outlined inside its box in the window text colour
@@ -261,7 +273,7 @@ class WindowsTest : public QObject {
         if (c.visible && c.height > 0) QVERIFY(cor(c.left + c.width / 2, f.top + f.height - 30).green() < 50);
       }
       janela.showNormalCurve(true);  // the normal curve of theory, dark blue, in both windows
-      const QImage comCurva = janela.grab().toImage();
+      const QImage comCurva = cliente(&janela)->grab().toImage();
       int curva = 0;
       for (int x = 0; x < 720; ++x) curva += comCurva.pixelColor(x, std::lround((f.top + f.height / 2) / 15)) == QColor(0, 0, 128);
       QVERIFY(curva > 0);
@@ -273,6 +285,70 @@ class WindowsTest : public QObject {
       }
       QVERIFY(10 * vermelhos >= 8 * janela.logic().model().chart.surface.size() && 10 * contornados >= 9 * janela.logic().model().chart.surface.size());
     }
+  }
+
+  // The bar in Portuguese with the keys beside the entries, from the core's menus.
+  void menuBar() {
+    Form3 config(servicos(), nullptr);
+    QStringList barra;
+    for (QAction* menu : config.findChild<QMenuBar*>()->actions())
+      for (QAction* a : menu->menu()->actions()) barra << menu->text() + ": " + a->text() + " " + a->shortcut().toString();
+    QCOMPARE(barra.mid(4, 4), (QStringList{"Exibir: Tela cheia F11", "Simulação: Comparar tamanhos de amostra… Ctrl+T",
+                                           "Ajuda: Guia do professor F1", "Ajuda: Sobre o Varnesk "}));
+  }
+
+  // The zoom of every window stops at the largest step the screen holds (800 x 800 here), is kept
+  // for the window's next opening, and goes with full screen, which scales the whole client area
+  // to the screen, centred, and gives the window back where it was.
+  void zoomFitsAndIsKept() {
+    {
+      Form3 config(servicos(), nullptr);
+      config.show();
+      QVERIFY(QTest::qWaitForWindowActive(&config));
+      for (int i = 0; i < 6; ++i) QTest::keyClick(&config, Qt::Key_Plus, Qt::ControlModifier);
+      QCOMPARE(std::tuple(cliente(&config)->size(), controle(&config, "TamanhodaAmostraTXT")->geometry()),
+               std::tuple(QSize(747, 275), QRect(240, 35, 86, 33)));  // 1.75: 2 x 427 is wider than 800
+    }
+    Form3 config(servicos(), nullptr);  // opened again: as large as it was left
+    QCOMPARE(cliente(&config)->size(), QSize(747, 275));
+    config.setGeometry(30, 40, config.width(), config.height());
+    config.show();
+    QVERIFY(QTest::qWaitForWindowActive(&config));
+    QTest::keyClick(&config, Qt::Key_F11);
+    const QSize tela = config.screen()->geometry().size();
+    QTRY_COMPARE(config.size(), tela);
+    const int barra = config.findChild<QMenuBar*>()->height();
+    const QRect c = cliente(&config)->geometry();  // 427 x 157 to 800 x (800 - bar): width fills
+    QCOMPARE(std::tuple(c.width(), c.left(), c.top() - barra), std::tuple(tela.width(), 0, (tela.height() - barra - c.height()) / 2));
+    QTest::keyClick(&config, Qt::Key_Minus, Qt::ControlModifier);  // zooms, and stays full screen
+    QTest::keyClick(&config, Qt::Key_F11);
+    QTRY_VERIFY(!config.isFullScreen());  // back where it was, at the zoom set in full screen
+    QCOMPARE(std::tuple(config.pos(), cliente(&config)->size()), std::tuple(QPoint(30, 40), QSize(641, 236)));
+  }
+
+  // Shift+F10 opens the right-click menu where the keyboard is; it leaves out the help.
+  void contextMenuFromTheKeyboard() {
+    SimulationForm form4(WindowKind::StepByStep, servicos(), nullptr);
+    QVERIFY(form4.Load("1000", "100"));
+    form4.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form4));
+    QStringList entradas;
+    QTimer::singleShot(0, [&] {
+      for (QAction* a : QApplication::activePopupWidget()->actions()) entradas << a->text();
+      QApplication::activePopupWidget()->close();
+    });
+    QTest::keyClick(&form4, Qt::Key_F10, Qt::ShiftModifier);  // twelve entries, a separator, the seed line
+    QVERIFY(entradas.size() == 14 && entradas.first() == "Salvar gráfico como PNG…" && entradas.last().contains("42"));
+  }
+
+  // Qt's own buttons and dialogs speak the user's language.
+  void qtSpeaksPortuguese() {
+    QTranslator* traducao = installQtTranslations(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    QVERIFY2(traducao, "Qt's translations for pt_BR are missing (qt6-translations-l10n)");
+    QDialogButtonBox botoes(QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+    QString textos = botoes.button(QDialogButtonBox::Cancel)->text() + botoes.button(QDialogButtonBox::Save)->text();
+    delete traducao;  // the application goes back to Qt's English for the other tests
+    QCOMPARE(textos.remove('&'), "CancelarSalvar");
   }
 };
 

@@ -21,10 +21,10 @@ constexpr std::array<std::string_view, 9> kKinds{
     "Label", "TextBox", "Button", "CheckBox", "Frame", "Line", "Rectangle", "Table", "Canvas"};
 constexpr std::array<std::string_view, 3> kAlignments{"Left", "Right", "Center"};
 constexpr std::array<std::string_view, 2> kVertical{"Top", "Middle"};
-constexpr std::array<std::string_view, 13> kCommands{
-    "SaveChart",          "SaveMeans",      "CopyStatistics", "NormalCurve", "TenMoreMeans",
-    "HundredMoreMeans",   "ZoomIn",         "ZoomOut",        "ActualSize",  "FullScreen",
-    "CompareSampleSizes", "ShowPopulation", "ShowSample"};
+constexpr std::array<std::string_view, 15> kCommands{
+    "SaveChart",          "SaveMeans",      "CopyStatistics", "NormalCurve",  "TenMoreMeans",
+    "HundredMoreMeans",   "ZoomIn",         "ZoomOut",        "ActualSize",   "FullScreen",
+    "CompareSampleSizes", "TeacherGuide",   "About",          "ShowPopulation", "ShowSample"};
 
 void writeOptionalColor(JsonWriter& json, std::string_view key, const std::optional<Color>& color) {
   if (!color) return;
@@ -207,6 +207,8 @@ void writeMenu(JsonWriter& json, const std::vector<MenuEntry>& menu) {
     json.key("caption").value(entry.caption).key("keys").beginArray();
     for (const std::string& key : entry.keys) json.value(key);
     json.endArray().key("checkable").value(entry.checkable);
+    json.key("group").value(groupCaption(entry.group));
+    json.key("contextMenu").value(inContextMenu(entry));
     if (entry.save) {
       json.key("save").beginObject().key("title").value(entry.save->title);
       json.key("fileName").value(entry.save->fileName).key("filter").value(entry.save->filter);

@@ -8,7 +8,9 @@
 
 #include "comparison_session.h"
 #include "configuration_session.h"
+#include "engine/window_menu.h"
 #include "layout/window_layouts.h"
+#include "layout/zoom_steps.h"
 #include "module_functions.h"
 #include "population_session.h"
 #include "simulation_session.h"
@@ -90,6 +92,11 @@ EMSCRIPTEN_BINDINGS(varnesk_core) {
   emscripten::function("setMeasure", &setMeasure);
   emscripten::function("layout", &layoutJson);
   emscripten::function("menu", &menuJson);
+  emscripten::function("menuBar", &menuBarJson);
+  emscripten::function("zoomStep", &zoomStep);
+  emscripten::function("fullScreen", &fullScreenJson);
+  emscripten::function("evenLineWidth", &evenLineWidth);
+  emscripten::function("aboutText", &aboutText);
   emscripten::function("centredOnScreen", &centredOnScreen);
 
   emscripten::class_<ConfigurationSession>("Configuration")

@@ -5,6 +5,7 @@
 #include "core_json.h"
 #include "engine/window_traits.h"
 #include "layout/window_layouts.h"
+#include "layout/zoom_steps.h"
 
 namespace varnesk {
 
@@ -26,14 +27,42 @@ std::string layoutJson(const std::string& windowName) {
 
 std::string menuJson(const std::string& windowName) {
   JsonWriter json;
-  if (windowName == "form1")
-    writeMenu(json, simulationMenu(kInstantWindow));
-  else if (windowName == "Form4")
-    writeMenu(json, simulationMenu(kStepByStepWindow));
-  else if (windowName == "Form3")
-    writeMenu(json, configurationMenu());
-  else
+  const std::vector<MenuEntry> menu = windowMenu(windowName);
+  if (menu.empty())
     json.null();
+  else
+    writeMenu(json, menu);
+  return json.take();
+}
+
+std::string menuBarJson(const std::string& windowName) {
+  JsonWriter json;
+  json.beginArray();
+  for (const MenuBarMenu& menu : menuBar(windowMenu(windowName))) {
+    json.beginObject().key("caption").value(menu.caption).key("entries");
+    writeMenu(json, menu.entries);
+    json.endObject();
+  }
+  json.endArray();
+  return json.take();
+}
+
+double zoomStep(const std::string& command, double zoom, double windowWidth, double windowHeight,
+                double screenWidth, double screenHeight) {
+  const ZoomSteps steps({windowWidth, windowHeight}, {screenWidth, screenHeight});
+  if (command == "ZoomIn") return steps.larger(zoom);
+  if (command == "ZoomOut") return steps.smaller(zoom);
+  if (command == "ActualSize") return steps.fitted(1.0);
+  return steps.fitted(zoom);
+}
+
+std::string fullScreenJson(double contentWidth, double contentHeight, double screenWidth,
+                           double screenHeight) {
+  const ScreenPlacement p =
+      fullScreenPlacement({contentWidth, contentHeight}, {screenWidth, screenHeight});
+  JsonWriter json;
+  json.beginObject().key("scale").value(p.scale).key("left").value(p.left);
+  json.key("top").value(p.top).endObject();
   return json.take();
 }
 

@@ -11,8 +11,18 @@ namespace varnesk {
 
 // The description of "Form2", "Form3", "form1", "Form4" or "ComparisonForm"; null otherwise.
 std::string layoutJson(const std::string& windowName);
-// The right-click menu of "form1" and "Form4" (the simulation menu) or "Form3"; null otherwise.
+// Every menu entry of a window (its keys, its right-click menu); null for another name.
 std::string menuJson(const std::string& windowName);
+// The window's menu bar: [{"caption","entries":[entry...]}], in the bar's order.
+std::string menuBarJson(const std::string& windowName);
+
+// The zoom that "ZoomIn", "ZoomOut", "ActualSize" or "Fit" (the same zoom, on a step that fits)
+// makes of `zoom`, for a window of that size at zoom 1 on a screen of that size, in pixels.
+double zoomStep(const std::string& command, double zoom, double windowWidth, double windowHeight,
+                double screenWidth, double screenHeight);
+// {"scale","left","top"}: the content filling a full screen, centred.
+std::string fullScreenJson(double contentWidth, double contentHeight, double screenWidth,
+                           double screenHeight);
 
 // Puts the bytes the teacher chose where the windows read the population, in place of what
 // was there; false when the file cannot be written.

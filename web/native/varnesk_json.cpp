@@ -18,7 +18,9 @@
 #include "comparison_session.h"
 #include "configuration_session.h"
 #include "json_writer.h"
+#include "engine/window_menu.h"
 #include "layout/window_layouts.h"
+#include "layout/zoom_steps.h"
 #include "module_functions.h"
 #include "population_session.h"
 #include "simulation_session.h"
@@ -59,6 +61,20 @@ struct Interpreter {
        }},
       {"layout", [](const Args& a) { return text(layoutJson(a.at(0))); }},
       {"menu", [](const Args& a) { return text(menuJson(a.at(0))); }},
+      {"menuBar", [](const Args& a) { return text(menuBarJson(a.at(0))); }},
+      {"zoomStep",
+       [](const Args& a) {
+         return number(zoomStep(a.at(0), std::stod(a.at(1)), std::stod(a.at(2)),
+                                std::stod(a.at(3)), std::stod(a.at(4)), std::stod(a.at(5))));
+       }},
+      {"fullScreen",
+       [](const Args& a) {
+         return text(fullScreenJson(std::stod(a.at(0)), std::stod(a.at(1)), std::stod(a.at(2)),
+                                    std::stod(a.at(3))));
+       }},
+      {"evenLineWidth",
+       [](const Args& a) { return number(evenLineWidth(std::stod(a.at(0)), std::stod(a.at(1)))); }},
+      {"aboutText", [](const Args&) { return text(aboutText()); }},
       {"centredOnScreen",
        [](const Args& a) {
          return number(centredOnScreen(std::stof(a.at(0)), std::stof(a.at(1))));

@@ -1,5 +1,6 @@
 // What every window of the page has: its elements built from the core's description, its
 // clicks forwarded, its menu and keys, and its charts painted at the window's scale.
+import { showMenu } from './menu.js';
 import { paintDrawing, drawingText } from './painter.js';
 import { buildWindow } from './window_builder.js';
 
@@ -22,6 +23,28 @@ export class AppWindow {
 
   onClick(name, handler) {
     this.control(name).addEventListener('click', () => this.app.run(() => handler.call(this)));
+  }
+
+  // The bar's menus as the core describes them; `choose(entry)` runs what is picked. The bar's
+  // entries take no Tab: the window's tab order stays its controls'.
+  setMenuBar(menus, choose) {
+    const bar = this.view.menuBar;
+    bar.replaceChildren();
+    for (const menu of menus) {
+      const title = document.createElement('button');
+      title.type = 'button';
+      title.tabIndex = -1;
+      title.className = 'menu-title';
+      title.setAttribute('role', 'menuitem');
+      title.setAttribute('aria-haspopup', 'menu');
+      title.textContent = menu.caption;
+      title.addEventListener('click', () => {
+        const at = title.getBoundingClientRect();
+        showMenu({ entries: menu.entries, isChecked: (entry) => this.isChecked(entry), x: at.left, y: at.bottom, choose });
+      });
+      bar.append(title);
+    }
+    bar.hidden = menus.length === 0;
   }
 
   // The menu's last line, if the window has one.

@@ -1,18 +1,24 @@
 // The windows on the page, one above the other as the desktop program opens them modally: only
 // the top one takes input, and none while the core is running a call.
 import { showMessage } from './message_box.js';
-import { TITLE_BAR_HEIGHT, focusTarget } from './window_builder.js';
+import { focusTarget } from './window_builder.js';
 
 // The room left around a window that is not maximized.
 const MARGIN = 8;
 
+// Where each window's zoom is kept between openings and visits.
+const zoomKey = (win) => `varnesk.zoom.${win.view.layout.name}`;
+
 export class Desktop {
-  constructor(element) {
+  // `core` answers the zoom's rules (its steps, what fits, full screen), shared with the desktop
+  // program.
+  constructor(element, core = null) {
     this.element = element;
+    this.core = core;
     this.stack = [];
     this.busyCount = 0;
     this.focusBeforeBusy = null;
-    addEventListener('resize', () => this.fitAll());
+    addEventListener('resize', () => this.rezoomAll().catch((error) => console.error(error)));
   }
 
   top() {
@@ -20,13 +26,36 @@ export class Desktop {
   }
 
   // `win` has a built `view`, and may have `maximized`, `zoom`, `fitted(size)` and `repaint()`.
-  open(win) {
+  // It opens at the zoom it was left at, as far as the page holds it.
+  async open(win) {
     win.returnFocus = document.activeElement;
+    win.zoom = Number(storage()?.getItem(zoomKey(win))) || 1;
     this.stack.push(win);
     this.element.append(win.view.root);
     this.updateInert();
-    this.fit(win);
+    await this.rezoom(win);
     this.focusFirst(win);
+  }
+
+  // "ZoomIn", "ZoomOut", "ActualSize", or "Fit" to keep the zoom on a step that fits the page;
+  // then the window is placed again. Full screen keeps its zoom for when it ends. Busy meanwhile,
+  // so that a key pressed again steps on from the new zoom, not from the old one.
+  async rezoom(win, command = 'Fit') {
+    const { width: vw, height: vh } = this.viewport();
+    const width = win.view.width;
+    const height = win.view.height + win.view.chromeHeight();
+    if (this.core) {
+      await this.whileBusy(async () => {
+        win.zoom = await this.core.ask('zoomStep', command, win.zoom ?? 1, width + 2 * MARGIN, height + 2 * MARGIN, vw, vh);
+        win.placement = document.fullscreenElement ? await this.core.ask('fullScreen', width, height, vw, vh) : null;
+      });
+    }
+    if (command !== 'Fit') storage()?.setItem(zoomKey(win), String(win.zoom));
+    if (this.stack.includes(win)) this.fit(win);
+  }
+
+  async rezoomAll() {
+    for (const win of this.stack) await this.rezoom(win);
   }
 
   close(win) {
@@ -80,35 +109,38 @@ export class Desktop {
     return { width: document.documentElement.clientWidth, height: document.documentElement.clientHeight };
   }
 
-  fitAll() {
-    for (const win of this.stack) this.fit(win);
-  }
-
-  // Smaller screens get the whole window scaled down to fit; the teacher's zoom scales it on
-  // from there. A maximized window fills the page instead, its client area growing with it.
+  // Smaller screens get the whole window scaled down to fit; the teacher's zoom, kept by the core
+  // to the steps that fit, scales it from there. A maximized window fills the page instead, its
+  // client area growing with it. In full screen the whole window fills the screen, centred.
   fit(win) {
     const { width: vw, height: vh } = this.viewport();
     const view = win.view;
+    const chrome = view.chromeHeight();
     const zoom = win.zoom ?? 1;
     let scale;
     let width = view.width;
     let height = view.height;
+    let placed = null;
     if (win.maximized) {
-      scale = Math.min(1, vw / width, vh / (height + TITLE_BAR_HEIGHT)) * zoom;
+      scale = Math.min(1, vw / width, vh / (height + chrome)) * zoom;
       width = Math.max(width, vw / scale);
-      height = Math.max(height, vh / scale - TITLE_BAR_HEIGHT);
+      height = Math.max(height, vh / scale - chrome);
+    } else if (win.placement && document.fullscreenElement) {
+      ({ scale } = win.placement);
+      placed = win.placement;
     } else {
-      scale = Math.min(1, (vw - 2 * MARGIN) / width, (vh - 2 * MARGIN) / (height + TITLE_BAR_HEIGHT)) * zoom;
+      const fits = Math.min((vw - 2 * MARGIN) / width, (vh - 2 * MARGIN) / (height + chrome));
+      scale = zoom > 1 ? Math.min(zoom, fits) : Math.min(1, fits) * zoom;
     }
     const outerWidth = width * scale;
-    const outerHeight = (height + TITLE_BAR_HEIGHT) * scale;
+    const outerHeight = (height + chrome) * scale;
     Object.assign(view.client.style, { width: `${width}px`, height: `${height}px` });
     Object.assign(view.body.style, { width: `${width}px`, transform: `scale(${scale})` });
     Object.assign(view.root.style, {
       width: `${outerWidth}px`,
       height: `${outerHeight}px`,
-      left: `${Math.max(0, (vw - outerWidth) / 2)}px`,
-      top: `${win.maximized ? 0 : Math.max(0, (vh - outerHeight) / 2)}px`,
+      left: `${placed ? placed.left : Math.max(0, (vw - outerWidth) / 2)}px`,
+      top: `${placed ? placed.top : win.maximized ? 0 : Math.max(0, (vh - outerHeight) / 2)}px`,
     });
     win.scale = scale;
     win.fitted?.({ width, height });
@@ -140,5 +172,14 @@ export class Desktop {
     }
     const element = focus && win?.view.controls.get(focus);
     if (element) focusTarget(element).focus();
+  }
+}
+
+// The page's own storage; none in a page that may not keep any (a sandboxed frame).
+function storage() {
+  try {
+    return globalThis.localStorage ?? null;
+  } catch {
+    return null;
   }
 }

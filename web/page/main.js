@@ -3,6 +3,8 @@
 import { CoreClient } from './core_client.js';
 import { Desktop } from './desktop.js';
 import { closeMenu, entryForKey, menuIsOpen, showMenu } from './menu.js';
+import { showGuide } from './guide.js';
+import { showMessage } from './message_box.js';
 import { defaultPopulation } from './population.js';
 import { StartWindow } from './start_windows.js';
 
@@ -44,10 +46,19 @@ const app = {
       .catch((error) => console.error(error));
   },
 
+  // Every window gets its entries (keys, right-click menu) and its bar from the core; busy until
+  // it is open, so that no key reaches the window beneath meanwhile.
   async openWindow(WindowClass, ...args) {
     const win = await WindowClass.create(app, ...args);
     if (!win) return null;
-    desktop.open(win);
+    const name = win.view.layout.name;
+    await desktop.whileBusy(async () => {
+      const [entries, bar] = await Promise.all([app.core.ask('menu', name), app.core.ask('menuBar', name)]);
+      win.menuEntries = entries ?? [];
+      win.setMenuBar(bar, (entry) => app.run(() => runEntry(win, entry)));
+      await desktop.open(win);
+    });
+    desktop.focusFirst(win); // once it takes input
     await win.afterOpen?.();
     return win;
   },
@@ -61,22 +72,42 @@ const app = {
     window.close();
   },
 };
+desktop.core = app.core;
 globalThis.varnesk = app;
+
+// What every window does alike (zoom, full screen, help); the rest is the window's own.
+async function runEntry(win, entry) {
+  switch (entry.command) {
+    case 'ZoomIn':
+    case 'ZoomOut':
+    case 'ActualSize':
+      return desktop.rezoom(win, entry.command);
+    case 'FullScreen':
+      return document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen();
+    case 'TeacherGuide':
+      return showGuide();
+    case 'About':
+      return showMessage(await app.core.ask('aboutText'), 'Sobre o Varnesk');
+    default:
+      return win.runCommand(entry);
+  }
+}
 
 function blocked() {
   return desktop.busyCount > 0 || menuIsOpen() || document.querySelector('dialog[open]') !== null;
 }
 
 async function openMenuOf(win, x, y) {
-  if (!win.menuEntries.length) return;
+  const entries = win.menuEntries.filter((entry) => entry.contextMenu);
+  if (!entries.length) return;
   const lastLine = await win.menuLastLine();
   showMenu({
-    entries: win.menuEntries,
+    entries,
     isChecked: (entry) => win.isChecked(entry),
     lastLine,
     x,
     y,
-    choose: (entry) => app.run(() => win.runCommand(entry)),
+    choose: (entry) => app.run(() => runEntry(win, entry)),
   });
 }
 
@@ -101,7 +132,7 @@ document.addEventListener('keydown', (event) => {
   const entry = entryForKey(win.menuEntries, event);
   if (!entry || (typingIn(event.target) && !event.ctrlKey)) return;
   event.preventDefault();
-  app.run(() => win.runCommand(entry));
+  app.run(() => runEntry(win, entry));
 });
 
 document.addEventListener('contextmenu', (event) => {

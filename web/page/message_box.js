@@ -1,7 +1,7 @@
-// The core's message boxes: a modal dialog titled "Varnesk" with the text and one OK button.
-// Escape closes it like OK, as a message box's close box does.
+// The core's message boxes: a modal dialog titled "Varnesk" (or `caption`) with the text and one
+// OK button. Escape closes it like OK, as a message box's close box does.
 
-export function showMessage(text) {
+export function showMessage(text, caption = 'Varnesk') {
   const dialog = document.createElement('dialog');
   dialog.className = 'message-box';
   dialog.setAttribute('aria-labelledby', 'message-box-title');
@@ -9,7 +9,7 @@ export function showMessage(text) {
   const title = document.createElement('div');
   title.className = 'title-bar';
   title.id = 'message-box-title';
-  title.textContent = 'Varnesk';
+  title.textContent = caption;
   const message = document.createElement('p');
   message.id = 'message-box-text';
   message.textContent = text;

@@ -2,7 +2,7 @@
 // per layout pixel (15 twips), so a zoomed window or a high-density screen paints sharp lines.
 // Edges the core asks to snap go to whole layout pixels first, as on the desktop, and only
 // then to device pixels, so neighbours that share an edge keep sharing it at any scale.
-import { TWIPS_PER_PIXEL, canvasFont, cssColor, fontStretch, snappedBox, wholePixels } from './style.js';
+import { TWIPS_PER_PIXEL, canvasFont, cssColor, evenLineWidth, fontStretch, snappedBox, wholePixels } from './style.js';
 
 export function paintDrawing(ctx, drawing, { scale = 1, offsetX = 0, offsetY = 0 } = {}) {
   const device = (pixels, offset) => Math.round(pixels * scale) - offset;
@@ -10,11 +10,7 @@ export function paintDrawing(ctx, drawing, { scale = 1, offsetX = 0, offsetY = 0
   const y = (pixels) => device(pixels, offsetY);
   const exactX = (twips) => (twips / TWIPS_PER_PIXEL) * scale - offsetX;
   const exactY = (twips) => (twips / TWIPS_PER_PIXEL) * scale - offsetY;
-  const thickness = (pixels) => Math.max(1, Math.round(pixels * scale));
-
-  // Whole layout pixels [x0, x1) x [y0, y1); on a screen scaled down, still one device pixel.
-  const fillPixels = (x0, y0, x1, y1) =>
-    ctx.fillRect(x(x0), y(y0), Math.max(1, x(x1) - x(x0)), Math.max(1, y(y1) - y(y0)));
+  const thickness = (pixels) => evenLineWidth(pixels, scale);
 
   // An unsmoothed straight line in device coordinates, `t` device pixels thick.
   const plainLine = (X1, Y1, X2, Y2, t) => {
@@ -45,9 +41,12 @@ export function paintDrawing(ctx, drawing, { scale = 1, offsetX = 0, offsetY = 0
       ctx.fillStyle = ctx.strokeStyle = cssColor(p.color);
       if (x1 === x2 || y1 === y2) {
         // The pen covers its pixel and the ones after it, as an unsmoothed pen does, both
-        // ends included.
-        fillPixels(Math.min(x1, x2) - before, Math.min(y1, y2) - before,
-          Math.max(x1, x2) - before + w, Math.max(y1, y2) - before + w);
+        // ends included; across, it is as thick as its width, wherever it falls.
+        const [x0, y0] = [x(Math.min(x1, x2) - before), y(Math.min(y1, y2) - before)];
+        const along = (from, to, device) => Math.max(1, device(to) - device(from));
+        ctx.fillRect(x0, y0,
+          x1 === x2 ? thickness(w) : along(Math.min(x1, x2) - before, Math.max(x1, x2) - before + w, x),
+          y1 === y2 ? thickness(w) : along(Math.min(y1, y2) - before, Math.max(y1, y2) - before + w, y));
       } else {
         plainLine(x(x1 + 0.5), y(y1 + 0.5), x(x2 + 0.5), y(y2 + 0.5), thickness(w));
       }

@@ -6,11 +6,6 @@ import { copyText, csvBlob, download, pictureBlob } from './downloads.js';
 import { setEnabled } from './window_builder.js';
 import { PopulationWindow, populationOfSimulation } from './population_window.js';
 
-// The zoom's range and step, as the desktop program's.
-const SMALLEST_ZOOM = 0.5;
-const LARGEST_ZOOM = 3;
-const ZOOM_STEP = 0.25;
-
 export class SimulationWindow extends AppWindow {
   // Loads the window with the configuration screen's two texts; a refused load shows the
   // core's messages over the configuration screen, and no window opens.
@@ -89,11 +84,6 @@ export class SimulationWindow extends AppWindow {
     return entry.command === 'NormalCurve' && this.curve;
   }
 
-  setZoom(zoom) {
-    this.zoom = Math.min(LARGEST_ZOOM, Math.max(SMALLEST_ZOOM, zoom));
-    this.app.desktop.fit(this);
-  }
-
   async runCommand(entry) {
     const call = (name, ...args) => this.app.desktop.whileBusy(() => this.session.call(name, ...args));
     switch (entry.command) {
@@ -112,18 +102,10 @@ export class SimulationWindow extends AppWindow {
         return this.simulate('simulateMany', 10);
       case 'HundredMoreMeans':
         return this.simulate('simulateMany', 100);
-      case 'ZoomIn':
-        return this.setZoom(this.zoom + ZOOM_STEP);
-      case 'ZoomOut':
-        return this.setZoom(this.zoom - ZOOM_STEP);
-      case 'ActualSize':
-        return this.setZoom(1);
       case 'ShowPopulation':
       case 'ShowSample':
         return this.app.openWindow(PopulationWindow, () =>
           populationOfSimulation(this.session, entry.command === 'ShowSample'));
-      case 'FullScreen':
-        return document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen();
       default:
         return undefined;
     }

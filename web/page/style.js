@@ -17,6 +17,13 @@ export function wholePixels(twips) {
   return Math.sign(pixels) * Math.round(Math.abs(pixels));
 }
 
+// A line `width` layout pixels wide at `scale` device pixels to one: whole device pixels, at least
+// one, from the width alone, so that every line of a width is equally thick wherever it falls.
+// The core's rule (evenLineWidth), which the browser tests hold this to.
+export function evenLineWidth(width, scale) {
+  return Math.max(1, Math.round(width * scale));
+}
+
 // Each edge goes to its own nearest pixel, so boxes that share an edge in twips share it on
 // screen too.
 export function snappedBox({ left, top, width, height }) {

@@ -4,6 +4,7 @@
 import { applyFont, cssColor, snappedBox } from './style.js';
 
 export const TITLE_BAR_HEIGHT = 22;
+export const MENU_BAR_HEIGHT = 20;
 
 const FOCUSABLE_KINDS = new Set(['TextBox', 'Button', 'CheckBox', 'Table']);
 
@@ -123,12 +124,17 @@ export function buildWindow(layout, { chart = false } = {}) {
   const title = document.createElement('div');
   title.className = 'title-bar';
   title.textContent = layout.caption;
+  // The window's menu bar, above the client area: the controls keep their places within it.
+  const menuBar = document.createElement('div');
+  menuBar.className = 'menu-bar';
+  menuBar.setAttribute('role', 'menubar');
+  menuBar.hidden = true;
   const client = document.createElement('div');
   client.className = 'client';
   client.tabIndex = -1;
   const background = cssColor(layout.background ?? { system: 'ButtonFace' });
   client.style.background = background;
-  body.append(title, client);
+  body.append(title, menuBar, client);
   root.append(body);
 
   let canvas = null;
@@ -164,6 +170,7 @@ export function buildWindow(layout, { chart = false } = {}) {
     layout,
     root,
     body,
+    menuBar,
     client,
     canvas,
     controls,
@@ -171,6 +178,9 @@ export function buildWindow(layout, { chart = false } = {}) {
     height: Math.round(layout.clientHeight / 15),
     // The controls that take the keyboard now, in the window's tab order.
     focusable: () => focusOrder.filter(canTakeFocus),
+    // The title bar and, when the window has menus, the menu bar: what the window adds above
+    // its client area.
+    chromeHeight: () => TITLE_BAR_HEIGHT + (menuBar.hidden ? 0 : MENU_BAR_HEIGHT),
   };
 }
 

@@ -98,7 +98,12 @@ const cases = [
     name: 'the windows, their menus and the configuration checks',
     calls: [
       ...['Form2', 'Form3', 'form1', 'Form4', 'ComparisonForm', 'Form9'].map((w) => ['layout', w]),
-      ...['form1', 'Form4', 'Form3'].map((w) => ['menu', w]),
+      ...['Form2', 'Form3', 'form1', 'Form4', 'ComparisonForm', 'Form9'].flatMap((w) => [['menu', w], ['menuBar', w]]),
+      ['zoomStep', 'ZoomIn', 1.25, 723, 566, 1024, 740],
+      ['zoomStep', 'Fit', 3, 723, 566, 1366, 740],
+      ['fullScreen', 723, 566, 1920, 1080],
+      ...[1, 1.25, 1.5, 2.5].map((scale) => ['evenLineWidth', 1, scale]),
+      ['aboutText'],
       ['centredOnScreen', 20490, 8415],
       ['Configuration'],
       ['Configuration.instantClicked', '12abc', '1500'],
@@ -110,7 +115,7 @@ const cases = [
   },
 ];
 
-const plainTexts = ['Simulation.meansCsv', 'Simulation.tabulatedStatistics', 'Simulation.seedLine'];
+const plainTexts = ['Simulation.meansCsv', 'Simulation.tabulatedStatistics', 'Simulation.seedLine', 'aboutText'];
 
 // One line per call from varnesk-json: the answer as JSON.
 function native(calls) {

@@ -58,12 +58,13 @@ async function bundled(entry, { format = 'esm', plugins = [], define = {} } = {}
 const inlineScript = (source) => source.replace(/<\/script/gi, '<\\/script').replace(/<!--/g, '<\\!--');
 const jsString = (text) => JSON.stringify(text).replace(/</g, '\\u003c');
 
-const [main, worker, style, population] = await Promise.all([
+const [main, worker, style, population, guide] = await Promise.all([
   bundled('main.js'),
   // A classic script for a Blob-URL worker; the module finds itself where the worker is.
   bundled('worker.js', { format: 'iife', plugins: [coreModule], define: { 'import.meta.url': 'self.location.href' } }),
   readFile(join(web, 'page/page.css'), 'utf8'),
   readFile(options.population),
+  readFile(join(web, '../docs/guia.md'), 'utf8'),
 ]);
 
 const icons = [
@@ -78,6 +79,8 @@ const html = `<!doctype html>
 <meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <title>Varnesk</title>
+<meta name="license" content="GPL-3.0-or-later">
+<link rel="license" href="https://www.gnu.org/licenses/gpl-3.0.html">
 <link rel="icon" href="icons/varnesk.svg" type="image/svg+xml">
 <style>
 ${style}</style>
@@ -85,6 +88,7 @@ ${style}</style>
 globalThis.VARNESK_EMBEDDED = {
   population: ${jsString(gzipSync(population, { level: 9 }).toString('base64'))},
   worker: ${jsString(worker)},
+  guide: ${jsString(guide)},
 };
 </script>
 <script type="module">
@@ -101,6 +105,7 @@ const manifest = {
   short_name: 'Varnesk',
   description: 'Estimativa Amostral da Taxa Média de Perda',
   lang: 'pt-BR',
+  license: 'GPL-3.0-or-later',
   start_url: 'varnesk.html',
   scope: './',
   display: 'standalone',

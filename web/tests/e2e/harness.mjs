@@ -13,6 +13,7 @@ const here = dirname(fileURLToPath(import.meta.url));
 export const WEB = resolve(here, '../..');
 export const CORE = resolve(process.env.VARNESK_CORE ?? join(WEB, '../build/web/web/varnesk_core.mjs'));
 export const POPULATION = join(WEB, '../data/populacao.txt');
+const GUIDE = join(WEB, '../docs/guia.md');
 
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript', '.css': 'text/css',
@@ -26,10 +27,10 @@ export async function serve({ root = join(WEB, 'page'), population = POPULATION 
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     const name = path === '/' ? '/index.html' : path;
-    const candidates = name === '/populacao.txt' ? [population]
+    const candidates = name === '/populacao.txt' ? [population] : name === '/guia.md' ? [GUIDE]
       : name === '/varnesk_core.mjs' ? [CORE] : [join(root, name), join(dirname(CORE), name)];
     for (const file of candidates) {
-      if (!file.startsWith(root) && !file.startsWith(dirname(CORE)) && file !== population) continue;
+      if (!file.startsWith(root) && !file.startsWith(dirname(CORE)) && file !== population && file !== GUIDE) continue;
       try {
         const body = await readFile(file);
         response.writeHead(200, { 'content-type': TYPES[extname(file)] ?? 'application/octet-stream' });

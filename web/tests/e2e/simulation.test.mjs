@@ -56,7 +56,7 @@ test('the menu of a seeded instant window: its entries, its seed line, the CSV, 
     items.map((i) => [i.querySelector('.caption')?.textContent ?? i.textContent, i.getAttribute('aria-checked') ?? i.getAttribute('aria-disabled')]));
   const entries = await page.evaluate(() => globalThis.varnesk.core.call('menu', 'form1'));
   assert.deepEqual(shown, [
-    ...entries.map((e) => [e.caption, e.checkable ? String(e.command === 'NormalCurve') : null]),
+    ...entries.filter((e) => e.contextMenu).map((e) => [e.caption, e.checkable ? String(e.command === 'NormalCurve') : null]),
     ['Semente 42 · simulação 1 desta janela', 'true'],
   ]);
 
@@ -86,7 +86,8 @@ test('the menu of a seeded instant window: its entries, its seed line, the CSV, 
   await page.keyboard.down('Control');
   await press(page, '=');
   await page.keyboard.up('Control');
-  assert.equal(Math.round((await width()) / before * 100), 125);
+  // With the strip under its panel the window at 1.25 is taller than 768: it stays as it is.
+  assert.equal(Math.round((await width()) / before * 100), 100);
 });
 
 test('the step window says what it uses and k de R beside its counter, which keeps dark text', async () => {

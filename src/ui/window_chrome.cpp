@@ -1,0 +1,194 @@
+#include "ui/window_chrome.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QTimer>
+#include <QWidget>
+
+#include "layout/zoom_steps.h"
+#include "ui/help_dialogs.h"
+#include "ui/menu_actions.h"
+#include "ui/twips.h"
+#include "ui/zoom.h"
+
+namespace varnesk::ui {
+
+namespace {
+
+QSettings settings() { return QSettings(QStringLiteral("varnesk"), QStringLiteral("varnesk")); }
+
+// The client area as laid out, in pixels, from the box the window builder recorded.
+QSizeF laidOutSize(const QWidget* client) {
+  const QRectF box = client->property("varnesk_box_twips").toRectF();
+  return {box.width() / kTwipsPerPixel, box.height() / kTwipsPerPixel};
+}
+
+}  // namespace
+
+WindowChrome::WindowChrome(QWidget* window, QWidget* client, const std::vector<MenuEntry>& entries)
+    : QObject(window),
+      window_(window),
+      client_(client),
+      bar_(new QMenuBar(window)),
+      settingsKey_(QStringLiteral("zoom/") + window->objectName()) {
+  // The bar in the system's colours, whatever the window's own background.
+  bar_->setPalette(QApplication::palette());
+  bar_->setAutoFillBackground(true);
+  for (const MenuEntry& entry : entries) {
+    QAction* a = addMenuAction(window, entry);
+    actions_.emplace(entry.command, a);
+    if (inContextMenu(entry)) contextActions_.push_back(a);
+  }
+  for (const MenuBarMenu& menu : menuBar(entries)) {
+    QMenu* shown = bar_->addMenu(QString::fromStdString(menu.caption));
+    for (const MenuEntry& entry : menu.entries) shown->addAction(actions_.at(entry.command));
+  }
+  const auto on = [this](MenuCommand command, auto what) {
+    if (QAction* a = action(command)) connect(a, &QAction::triggered, this, what);
+  };
+  on(MenuCommand::ZoomIn, [this] { setZoom(ZoomSteps::kStep + zoom_); });
+  on(MenuCommand::ZoomOut, [this] { setZoom(zoom_ - ZoomSteps::kStep); });
+  on(MenuCommand::ActualSize, [this] { setZoom(1.0); });
+  on(MenuCommand::FullScreen, [this] { toggleFullScreen(); });
+  on(MenuCommand::TeacherGuide, [this] { showTeacherGuide(window_); });
+  on(MenuCommand::About, [this] { showAbout(window_); });
+
+  // Shift+F10 opens the right-click menu where the keyboard is, as the Menu key does.
+  auto* contextKey = new QAction(window);
+  contextKey->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+  window->addAction(contextKey);
+  connect(contextKey, &QAction::triggered, this, [this] {
+    QWidget* at = window_->focusWidget() ? window_->focusWidget() : client_;
+    showContextMenu(at->mapToGlobal(QPoint(0, at->height())));
+  });
+
+  window->installEventFilter(this);
+  zoom_ = ZoomSteps::kSmallest - 1;  // nothing applied yet
+  setZoom(settings().value(settingsKey_, 1.0).toDouble());
+}
+
+QAction* WindowChrome::action(MenuCommand command) const {
+  const auto found = actions_.find(command);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+ZoomSteps WindowChrome::steps() const {
+  const QSizeF client = laidOutSize(client_);
+  // The frame is known once the window is shown; before, a common title bar's is assumed.
+  QSize frame = window_->frameGeometry().size() - window_->geometry().size();
+  if (!window_->isVisible()) frame = QSize(8, 32);
+  const QRect screen = window_->screen()->availableGeometry();
+  return ZoomSteps({client.width() + frame.width(),
+                    client.height() + bar_->sizeHint().height() + frame.height()},
+                   {double(screen.width()), double(screen.height())});
+}
+
+double WindowChrome::largestZoom() const { return steps().largest(); }
+
+void WindowChrome::setZoom(double zoom) {
+  const double fitted = steps().fitted(zoom);
+  if (fitted == zoom_) return;
+  const bool first = zoom_ < ZoomSteps::kSmallest;
+  zoom_ = fitted;
+  if (!first) settings().setValue(settingsKey_, zoom_);
+  relayout();
+}
+
+void WindowChrome::toggleFullScreen() {
+  if (!fullScreen_) {
+    wasMaximized_ = window_->isMaximized();
+    normalGeometry_ = window_->geometry();
+    fullScreen_ = true;
+    window_->showFullScreen();
+  } else {
+    fullScreen_ = false;
+    if (wasMaximized_) {
+      window_->showMaximized();
+    } else {
+      window_->showNormal();
+      // Where it was: some window managers place a window that leaves full screen at the
+      // screen's corner.
+      const QRect back = normalGeometry_;
+      window_->setGeometry(back);
+      QTimer::singleShot(0, window_, [this, back] {
+        if (!fullScreen_) window_->setGeometry(back);
+      });
+    }
+  }
+  relayout();
+}
+
+void WindowChrome::relayout() {
+  if (layingOut_) return;
+  layingOut_ = true;
+  const int barHeight = bar_->sizeHint().height();
+  if (fullScreen_) {
+    const QSizeF client = laidOutSize(client_);
+    const QSize room(window_->width(), window_->height() - barHeight);
+    const ScreenPlacement p = fullScreenPlacement({client.width(), client.height()},
+                                                  {double(room.width()), double(room.height())});
+    applyZoom(client_, p.scale);
+    client_->move(int(p.left), barHeight + int(p.top));
+  } else {
+    applyZoom(client_, zoom_);
+    client_->move(0, barHeight);
+    if (!window_->isMaximized() && !window_->isFullScreen()) {
+      window_->resize(client_->width(), barHeight + client_->height());
+      keepOnScreen();
+    }
+    // A maximized window's client area grows with it, as it did without a bar.
+    client_->resize(std::max(client_->width(), window_->width()),
+                    std::max(client_->height(), window_->height() - barHeight));
+  }
+  bar_->setGeometry(0, 0, window_->width(), barHeight);
+  if (afterLayout) afterLayout();
+  client_->update();
+  layingOut_ = false;
+}
+
+void WindowChrome::keepOnScreen() {
+  if (!window_->isVisible()) return;
+  const QRect screen = window_->screen()->availableGeometry();
+  const QRect frame = window_->frameGeometry();
+  const QPoint back(std::max(screen.left(), std::min(frame.left(), screen.right() + 1 - frame.width())),
+                    std::max(screen.top(), std::min(frame.top(), screen.bottom() + 1 - frame.height())));
+  if (back != frame.topLeft()) window_->move(back);
+}
+
+void WindowChrome::showContextMenu(const QPoint& globalPosition) {
+  QMenu menu(window_);
+  menu.addActions(QList<QAction*>(contextActions_.begin(), contextActions_.end()));
+  if (lastLine_) {
+    menu.addSeparator();
+    QAction* line = menu.addAction(lastLine_());
+    line->setEnabled(false);
+  }
+  menu.exec(globalPosition);
+}
+
+bool WindowChrome::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != window_) return false;
+  switch (event->type()) {
+    case QEvent::Resize:
+    case QEvent::WindowStateChange:
+      // The window manager may leave full screen on its own (Esc in some, a second F11).
+      if (fullScreen_ && event->type() == QEvent::WindowStateChange && !window_->isFullScreen())
+        fullScreen_ = false;
+      relayout();
+      break;
+    case QEvent::ContextMenu:
+      if (!contextActions_.empty())
+        showContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+      return true;
+    default: break;
+  }
+  return false;
+}
+
+}  // namespace varnesk::ui

@@ -1,0 +1,69 @@
+#pragma once
+// What every window has around its laid-out client area: a menu bar built from the core's
+// entries (the keys shown beside them, and answering without the menu), the right-click menu
+// (also on Shift+F10 and the Menu key), the zoom in steps that fit the screen the window is on,
+// kept between openings and starts, and full screen, the whole content scaled to fill it.
+//
+// The controls keep their places within the client area; the window grows by the bar's height
+// above it.
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "engine/window_menu.h"
+#include "layout/zoom_steps.h"
+
+class QAction;
+class QMenuBar;
+class QWidget;
+
+namespace varnesk::ui {
+
+class WindowChrome : public QObject {
+ public:
+  // `client` is the window's client area (WindowWidgets::client()); `entries` its menu.
+  WindowChrome(QWidget* window, QWidget* client, const std::vector<MenuEntry>& entries);
+
+  // The action of a command of this window's menu; null when the window has none.
+  QAction* action(MenuCommand command) const;
+
+  double zoom() const { return zoom_; }
+  // On a step that fits the screen; kept for the next opening of this window.
+  void setZoom(double zoom);
+  void toggleFullScreen();
+
+  // The right-click menu's last line, shown but not chosen (the seed of a run).
+  void setLastLine(std::function<QString()> lastLine) { lastLine_ = std::move(lastLine); }
+  // The largest zoom the screen holds the window at.
+  double largestZoom() const;
+
+  // Called after the window's own layout moved or resized controls (the start screen's centred
+  // panels).
+  std::function<void()> afterLayout;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  ZoomSteps steps() const;
+  void relayout();
+  void keepOnScreen();  // a window grown by the zoom moves back inside the screen
+  void showContextMenu(const QPoint& globalPosition);
+
+  QWidget* window_;
+  QWidget* client_;
+  QMenuBar* bar_;
+  std::map<MenuCommand, QAction*> actions_;
+  std::vector<QAction*> contextActions_;
+  std::function<QString()> lastLine_;
+  QString settingsKey_;
+  double zoom_ = 1.0;
+  bool fullScreen_ = false, wasMaximized_ = false, layingOut_ = false;
+  QRect normalGeometry_;
+};
+
+}  // namespace varnesk::ui

@@ -1,0 +1,36 @@
+// Every window's commands: the bar each window shows, the help kept off the right-click menu,
+// and no key answering two entries.
+#include "engine/window_menu.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <tuple>
+
+namespace varnesk {
+namespace {
+
+TEST(WindowMenu, EachWindowsBarAndRightClickMenu) {
+  // Each menu of the bar with how many entries it holds; how many entries the right-click menu
+  // keeps (all but the help).
+  for (const auto& [window, bar, context] :
+       {std::tuple{"Form2", "Exibir 4, Ajuda 2", 4}, {"Form3", "Exibir 5, Simulação 1, Ajuda 2", 6},
+        {"form1", "Arquivo 3, Exibir 6, Ajuda 2", 9},
+        {"Form4", "Arquivo 3, Exibir 7, Simulação 2, Ajuda 2", 12},
+        {"ComparisonForm", "Exibir 4, Ajuda 2", 4}, {"PopulationForm", "Exibir 4, Ajuda 2", 4}, {"Form9", "", 0}}) {
+    std::string shown;
+    for (const MenuBarMenu& menu : menuBar(windowMenu(window)))
+      shown += (shown.empty() ? "" : ", ") + menu.caption + " " + std::to_string(menu.entries.size());
+    int inContext = 0;
+    std::set<std::string> keys;
+    for (const MenuEntry& e : windowMenu(window)) {
+      inContext += inContextMenu(e);
+      for (const std::string& key : e.keys) EXPECT_TRUE(keys.insert(key).second) << key;
+    }
+    EXPECT_EQ(std::tuple(shown, inContext), std::tuple(std::string(bar), context)) << window;
+  }
+}
+
+}  // namespace
+}  // namespace varnesk

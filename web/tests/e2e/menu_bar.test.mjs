@@ -1,0 +1,54 @@
+// Every window's menu bar from the core, the help, the zoom that stops where the page is full
+// and is kept for the next visit, and the core's line rule on the page.
+import assert from 'node:assert/strict';
+import { test } from 'node:test';
+import { answerMessage, click, idle, open, sharedBrowser } from './harness.mjs';
+
+const shared = sharedBrowser();
+const texts = (page, selector) => page.$$eval(selector, (all) => all.map((e) => e.dataset.command ?? e.textContent));
+const width = (page) => page.$eval('[data-window="Form3"]', (w) => w.getBoundingClientRect().width);
+// The keys pressed one after the other, with `held` down throughout.
+const keys = async (page, held, ...pressed) => {
+  if (held) await page.keyboard.down(held);
+  for (const key of pressed) {
+    await page.keyboard.press(key);
+    await idle(page); // a key pressed while the core works is not taken
+  }
+  if (held) await page.keyboard.up(held);
+};
+
+test('menus, help, a zoom that fits and is kept, even lines', async () => {
+  const { page } = await open(shared.browser, shared.server.url);
+  assert.deepEqual(await texts(page, '.menu-title'), ['Exibir', 'Ajuda']);
+  await click(page, 'Form2', 'Command1');
+  assert.deepEqual(await texts(page, '[data-window="Form3"] .menu-title'), ['Exibir', 'Simulação', 'Ajuda']);
+  await keys(page, 'Shift', 'F10');
+  assert.deepEqual(await texts(page, '.context-menu [role^="menuitem"]'), ['CompareSampleSizes', 'ZoomIn', 'ZoomOut', 'ActualSize', 'FullScreen']);
+  await keys(page, null, 'Escape');
+  await page.click('[data-window="Form3"] .menu-title:last-child');
+  await page.click('.context-menu [data-command="About"]');
+  assert.match((await answerMessage(page)).text, /^Varnesk \d+\.\d+\.\d+\n[\s\S]*GPL-3\.0-or-later/);
+  await keys(page, null, 'F1');
+  const guide = await page.waitForSelector('dialog.guide[open] pre');
+  assert.match(await guide.evaluate((p) => p.textContent), /^# Varnesk — guia para professores/);
+  await keys(page, null, 'Escape');
+
+  // 427 x (157 + bars) with its margins at 2.25 is 997 wide: 2.5 would not fit 1024.
+  const laidOut = await width(page);
+  await keys(page, 'Control', ...Array(12).fill('Equal'));
+  assert.equal((await width(page)) / laidOut, 2.25);
+  await page.reload();
+  await page.waitForSelector('[data-window="Form2"]');
+  await click(page, 'Form2', 'Command1');
+  assert.equal((await width(page)) / laidOut, 2.25, 'kept for the next visit');
+  await keys(page, 'Control', 'Digit0');
+  assert.equal(await width(page), laidOut);
+
+  const rules = await page.evaluate(async () => {
+    const { evenLineWidth } = await import('/style.js');
+    const scales = [0.5, 0.75, 1, 1.25, 1.5, 1.75, 2, 2.5, 3];
+    return Promise.all(scales.map(async (s) => [s, evenLineWidth(1, s), await globalThis.varnesk.core.ask('evenLineWidth', 1, s)]));
+  });
+  for (const [scale, pageWidth, coreWidth] of rules) assert.equal(pageWidth, coreWidth, `at ${scale}`);
+  await page.close();
+});
