@@ -26,6 +26,7 @@
 #include "chart/shared_histograms.h"
 #include "chart/x_axis.h"
 #include "chart/y_axis.h"
+#include "common/library_fallbacks.h"
 #include "common/messages.h"
 #include "common/number_text.h"
 #include "engine/comparison.h"

@@ -72,6 +72,26 @@ class SampleDrawer {
     // A sample of the whole population marks nothing: every such sample has the same sum.
     if (marked_ == 0) return wholePopulationMean_;
     markPositions(rng);
+    return sumAndClear();
+  }
+
+  // The positions (from 0) of the sample that mean() draws from the same stream, and its mean,
+  // added up as mean() adds it: the positions in the order drawn when they were the ones
+  // marked, in ascending order when the marks were those left out.
+  double sample(Xoshiro256pp& rng, std::vector<std::uint32_t>& taken) {
+    taken.clear();
+    if (marked_ != 0) markPositions(rng);
+    if (marked_ == sampleSize_) {
+      taken.assign(positions_.begin(), positions_.end());
+    } else {
+      for (std::uint32_t p = 0; p < size_; ++p)
+        if ((bits_[p >> 6] >> (p & 63) & 1) == 0) taken.push_back(p);
+    }
+    return marked_ == 0 ? wholePopulationMean_ : sumAndClear();
+  }
+
+ private:
+  double sumAndClear() {
     const double sum = marked_ == sampleSize_ ? sumMarked() : sumUnmarked();
     // Clearing word by word beats wiping the whole array only while few words were touched.
     if (std::size_t{marked_} * 8 < bits_.size()) {
@@ -82,7 +102,6 @@ class SampleDrawer {
     return sum / sampleSize_;
   }
 
- private:
   // Marks marked_ distinct positions in the order drawn, each new position uniform over those
   // not yet marked. A position already marked is written to positions_ too but does not
   // advance the count, so the next one overwrites it: no branch on whether it was new, which
@@ -176,7 +195,21 @@ class SampleDrawer {
   double wholePopulationMean_;
 };
 
+std::uint64_t mixSeed(std::uint64_t seed) { return splitMix64(seed); }
+
 }  // namespace
+
+DrawnSample redrawSample(const Population& population, std::int32_t sampleSize,
+                         std::uint64_t seed, std::size_t r) {
+  SampleDrawer<Marking::Portable> drawer(population, sampleSize);
+  Xoshiro256pp rng(mixSeed(seed), r);
+  std::vector<std::uint32_t> taken;
+  DrawnSample drawn;
+  drawn.mean = drawer.sample(rng, taken);
+  drawn.positions.reserve(taken.size());
+  for (std::uint32_t p : taken) drawn.positions.push_back(static_cast<std::int32_t>(p) + 1);
+  return drawn;
+}
 
 void drawMeans(const Population& population, std::int32_t sampleSize, std::uint64_t seed,
                std::span<double> means, unsigned threads, Marking marking,
@@ -185,8 +218,7 @@ void drawMeans(const Population& population, std::int32_t sampleSize, std::uint6
   // Small runs are over before a thread would have started.
   const double work = static_cast<double>(sampleSize) * static_cast<double>(means.size());
   if (work < 200'000) threads = 1;
-  std::uint64_t seedCounter = seed;
-  const std::uint64_t mixedSeed = splitMix64(seedCounter);
+  const std::uint64_t mixedSeed = mixSeed(seed);
   // Workers take blocks of samples as they free up, so a core slowed by other programs holds
   // up no one; each sample's stream keeps the means independent of who drew them.
   constexpr std::size_t kBlock = 8;

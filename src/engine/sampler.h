@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace varnesk {
 
@@ -22,5 +23,17 @@ enum class Marking { Native, Portable };
 void drawMeans(const Population& population, std::int32_t sampleSize, std::uint64_t seed,
                std::span<double> means, unsigned threads = 0, Marking marking = Marking::Native,
                std::size_t firstSample = 0);
+
+// A sample of a run drawn again: its population positions (1..TamanhoPopulacao) and its mean,
+// the very value drawMeans gave for it.
+struct DrawnSample {
+  std::vector<std::int32_t> positions;
+  double mean = 0.0;
+};
+
+// Sample r (from 0) of the run that drawMeans draws with this seed and sample size, drawn again
+// from its own stream, so that a run need not keep the positions of its samples.
+DrawnSample redrawSample(const Population& population, std::int32_t sampleSize,
+                         std::uint64_t seed, std::size_t r);
 
 }  // namespace varnesk

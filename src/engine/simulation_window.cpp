@@ -16,6 +16,7 @@
 #include "engine/means_csv.h"
 #include "engine/population.h"
 #include "engine/run_seeder.h"
+#include "engine/sampler.h"
 #include "engine/sampling_run.h"
 #include "engine/standard_error.h"
 #include "engine/status_lines.h"
@@ -32,6 +33,8 @@ struct SimulationWindow::State {
   ChartState chart;
   std::optional<RunSeeder> seeder;
   std::optional<std::uint64_t> typedSeed = std::nullopt;  // "Definir semente…" in Form4
+  std::uint64_t runSeed = 0;  // the seed of the last run, which draws its samples again
+  PopulationFormat format{};
   // Step-by-step window only.
   std::int32_t TotalRepeticoes = 0;
   float MediaPopulacao = 0;
@@ -75,6 +78,7 @@ bool SimulationWindow::State::loadPopulation() {
     return false;
   }
   MediaPopulacao = static_cast<float>(reading.sum / population.TamanhoPopulacao);
+  format = reading.format;
   const long long n = wholeShown(parseLeadingNumber(model.TamanhodaAmostraTXT.text));
   theory = n >= 1 ? standardError(population, static_cast<std::int32_t>(n)) : StandardError{};
   return true;
@@ -82,8 +86,9 @@ bool SimulationWindow::State::loadPopulation() {
 
 // The run, then its scale and X axis (in the instant window also its Y axis and columns).
 void SimulationWindow::State::GerarAmostras() {
+  runSeed = seeder->nextRunSeed();
   varnesk::GerarAmostras(population, parseLeadingNumber(model.TamanhodaAmostraTXT.text),
-                         shownRepetitions(), seeder->nextRunSeed(), traits.precision, run);
+                         shownRepetitions(), runSeed, traits.precision, run);
   chart.scale = EscolherEscala(run.MenorMedia, run.MaiorMedia, traits.chart);
   MontarEixoX(traits.chart, model.chart, chart,
               {run.sortedMeans.values(), run.MenorMedia, MediaPopulacao}, env.measure,
@@ -348,6 +353,21 @@ const WindowTraits& SimulationWindow::traits() const { return state_->traits; }
 const SamplingRun& SimulationWindow::run() const { return state_->run; }
 const Population& SimulationWindow::population() const { return state_->population; }
 const PopulationSource& SimulationWindow::populationSource() const { return state_->env.population; }
+const PopulationFormat& SimulationWindow::populationFormat() const { return state_->format; }
+
+std::optional<ShownSample> SimulationWindow::latestSample() const {
+  const State& s = *state_;
+  const double shown = s.shownRepetitions();
+  if (!s.traits.stepByStep || !(shown >= 1) || shown > s.TotalRepeticoes) return std::nullopt;
+  const auto r = static_cast<std::int32_t>(shown);
+  const std::int32_t n =
+      wholeCount(parseLeadingNumber(s.model.TamanhodaAmostraTXT.text), s.population.TamanhoPopulacao);
+  ShownSample sample{r, s.TotalRepeticoes, {}, s.run.Medias[static_cast<std::size_t>(r)]};
+  for (std::int32_t p : redrawSample(s.population, n, s.runSeed, static_cast<std::size_t>(r - 1)).positions)
+    sample.values.push_back(s.population.Populacao[static_cast<std::size_t>(p)]);
+  return sample;
+}
+
 const Scale& SimulationWindow::scale() const { return state_->chart.scale; }
 const std::array<double, kFrequencySlots>& SimulationWindow::Frequencias() const {
   return state_->chart.Frequencias;

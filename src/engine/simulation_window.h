@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "chart/scale.h"
@@ -14,7 +15,9 @@
 #include "common/limits.h"
 #include "common/platform.h"
 #include "engine/chart_caption.h"
+#include "engine/population_format.h"
 #include "engine/population_source.h"
+#include "engine/shown_sample.h"
 #include "engine/window_model.h"
 #include "engine/window_traits.h"
 
@@ -89,8 +92,12 @@ class SimulationWindow {
   // What the run left behind, for tests and the command-line tool.
   const SamplingRun& run() const;
   const Population& population() const;
-  // Which population the window read at its Load.
+  // Which population the window read at its Load, and how its file was read.
   const PopulationSource& populationSource() const;
+  const PopulationFormat& populationFormat() const;
+  // Step-by-step window: the sample behind the latest mean shown, drawn again from its own
+  // stream; nothing before the first mean, nor in the instant window.
+  std::optional<ShownSample> latestSample() const;
   const Scale& scale() const;
   // Class counts, or percentages in the instant window after a run.
   const std::array<double, kFrequencySlots>& Frequencias() const;

@@ -25,6 +25,9 @@ void addViewAndHelp(std::vector<MenuEntry>& menu) {
   menu.push_back(entry(G::Help, C::About, "Sobre o Varnesk"));
 }
 
+// The population the windows read, beside the other things a window shows.
+MenuEntry populationEntry() { return entry(G::View, C::ShowPopulation, "População…", {"Ctrl+P"}); }
+
 }  // namespace
 
 std::vector<MenuEntry> simulationMenu(const WindowTraits& traits) {
@@ -50,6 +53,8 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits) {
   }
   menu.push_back(entry(G::Simulation, C::SetSeed, "Definir semente…"));
   menu.back().input = InputDialog{"Definir semente", "Semente (o mesmo número refaz a mesma simulação):"};
+  menu.push_back(populationEntry());
+  if (traits.stepByStep) menu.push_back(entry(G::View, C::ShowSample, "Mostrar amostra", {"A"}));
   addViewAndHelp(menu);
   return menu;
 }
@@ -59,7 +64,8 @@ std::vector<MenuEntry> configurationMenu() {
       entry(G::Simulation, C::CompareSampleSizes, "Comparar tamanhos de amostra…", {"Ctrl+T"}),
       entry(G::File, C::OpenPopulation, "Abrir população…", {"Ctrl+O"}),
       entry(G::File, C::PastePopulation, "Colar população", {"Ctrl+V"}),
-      entry(G::File, C::ProgramPopulation, "Usar população padrão", {})};
+      entry(G::File, C::ProgramPopulation, "Usar população padrão", {}),
+      populationEntry()};
   addViewAndHelp(menu);
   return menu;
 }
@@ -77,6 +83,7 @@ std::vector<MenuEntry> comparisonMenu() {
   addViewAndHelp(menu);
   return menu;
 }
+std::vector<MenuEntry> populationMenu() { return startMenu(); }
 
 std::vector<MenuEntry> windowMenu(std::string_view windowName) {
   if (windowName == "Form2") return startMenu();
@@ -84,6 +91,7 @@ std::vector<MenuEntry> windowMenu(std::string_view windowName) {
   if (windowName == "form1") return simulationMenu(kInstantWindow);
   if (windowName == "Form4") return simulationMenu(kStepByStepWindow);
   if (windowName == "ComparisonForm") return comparisonMenu();
+  if (windowName == "PopulationForm") return populationMenu();
   return {};
 }
 

@@ -32,6 +32,8 @@ enum class MenuCommand {
   SetSeed,    // the teacher types the seed of the run to show
   SaveChartSvg,    // the chart with its caption, for slides and handouts
   SaveComparison,  // the comparison window's table, as a CSV
+  ShowPopulation,  // the window "População"
+  ShowSample,      // the same, with the sample behind the latest mean marked
 };
 
 // The menus of a window's bar, in the bar's order.
@@ -70,12 +72,14 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits);
 // The configuration screen's menu.
 std::vector<MenuEntry> configurationMenu();
 
-// The start screen's: the zoom and the help. The comparison window's: saving its table, then
-// the same.
+// The start screen's and the population view's: the zoom and the help. The comparison window's:
+// saving its table, then the same.
 std::vector<MenuEntry> startMenu();
 std::vector<MenuEntry> comparisonMenu();
+std::vector<MenuEntry> populationMenu();
 
-// By window name (Form2, Form3, form1, Form4, ComparisonForm); empty for another name.
+// By window name (Form2, Form3, form1, Form4, ComparisonForm, PopulationForm); empty for
+// another name.
 std::vector<MenuEntry> windowMenu(std::string_view windowName);
 
 // The bar of a window with these entries: its menus in the bar's order, the empty ones left out.

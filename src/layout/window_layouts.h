@@ -19,5 +19,8 @@ const WindowLayout& simulationLayout(WindowKind kind);
 // spread of means beside the standard error of theory, their histograms on one axis, and a note
 // on how to read them; at the window's default client size, 900 x 680 pixels.
 const WindowLayout& comparisonLayout();
+// "População": the population the windows read (its file, size, mean, spread and range, how the
+// file was read) and its histogram, or why the file could not be read; at 640 x 520 pixels.
+const WindowLayout& populationLayout();
 
 }  // namespace varnesk

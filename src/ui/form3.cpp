@@ -11,6 +11,7 @@
 #include "layout/window_layouts.h"
 #include "ui/comparison_form.h"
 #include "ui/population_opening.h"
+#include "ui/population_form.h"
 #include "ui/simulation_form.h"
 
 namespace varnesk::ui {
@@ -27,10 +28,10 @@ Form3::Form3(UiServices services, QWidget* owner)
   connect(widgets_.get<QPushButton>("Command2"), &QPushButton::clicked, this, &QWidget::close);
 
   // Beyond the layout, from the menus or their keys: the comparison of sample sizes, and the
-  // teacher's population (a file, a pasted column, or the program's own).
+  // teacher's population (a file, a pasted column, or the program's own) and its view.
   for (const MenuCommand command :
        {MenuCommand::CompareSampleSizes, MenuCommand::OpenPopulation,
-        MenuCommand::PastePopulation, MenuCommand::ProgramPopulation})
+        MenuCommand::PastePopulation, MenuCommand::ProgramPopulation, MenuCommand::ShowPopulation})
     connect(chrome_->action(command), &QAction::triggered, this, [this, command] { run(command); });
   for (const char* box : {"TamanhodaAmostraTXT", "NumeroRepeticoesTXT"})
     widgets_[box]->installEventFilter(this);
@@ -47,6 +48,7 @@ void Form3::run(MenuCommand command) {
       pastePopulation(this, services_, QApplication::clipboard()->text());
       break;
     case MenuCommand::ProgramPopulation: useProgramPopulation(this, services_); break;
+    case MenuCommand::ShowPopulation: showPopulation(); break;
     default: break;
   }
 }
@@ -60,6 +62,13 @@ bool Form3::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return QWidget::eventFilter(watched, event);
+}
+
+// Also when the file cannot be read: the view then says why, which is what the teacher needs.
+void Form3::showPopulation() {
+  auto* view = new PopulationForm(services_, this);
+  view->Load();
+  openModal(view, this);
 }
 
 std::string Form3::text(const char* box) const {

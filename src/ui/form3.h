@@ -29,6 +29,7 @@ class Form3 : public QWidget {
   void instantClicked();     // Command1
   void stepByStepClicked();  // Command3
   void openSimulation(WindowKind kind);
+  void showPopulation();  // the menu's "População…"
   std::string text(const char* box) const;
 
   UiServices services_;

@@ -18,6 +18,8 @@
 
 namespace varnesk::ui {
 
+class PopulationForm;
+
 class SimulationForm : public QWidget {
   Q_OBJECT
 
@@ -50,6 +52,8 @@ class SimulationForm : public QWidget {
   void playPause();
   void advancePlayback();
   const QTimer& playbackClock() const { return playback_; }
+  // "População…", and with the sample behind the latest mean ("Mostrar amostra").
+  PopulationForm* showPopulation(bool sample);
 
  private:
   void addActions();

@@ -17,6 +17,7 @@
 #include "ui/drawing_painter.h"
 #include "ui/file_saver.h"
 #include "ui/menu_actions.h"
+#include "ui/population_form.h"
 #include "ui/simulation_form.h"
 #include "ui/twips.h"
 #include "ui/zoom.h"
@@ -70,6 +71,12 @@ void SimulationForm::addActions() {
       case MenuCommand::SetSeed:
         connect(a, &QAction::triggered, this, &SimulationForm::askSeed);
         break;
+      case MenuCommand::ShowPopulation:
+        connect(a, &QAction::triggered, this, [this] { showPopulation(false); });
+        break;
+      case MenuCommand::ShowSample:
+        connect(a, &QAction::triggered, this, [this] { showPopulation(true); });
+        break;
       default: break;  // every window's own: the zoom, full screen, the help
     }
   }
@@ -95,6 +102,13 @@ bool SimulationForm::setSeed(const QString& text) {
   const bool taken = logic_.setSeed(text.toStdString());
   showModel();
   return taken;
+}
+
+PopulationForm* SimulationForm::showPopulation(bool sample) {
+  auto* view = new PopulationForm(services_, this);
+  view->showFrom(logic_, sample);
+  openModal(view, this);
+  return view;
 }
 
 void SimulationForm::showNormalCurve(bool show) {

@@ -84,3 +84,38 @@ TEST(RefuseSampleSize, MoreValuesThanThePopulationHolds) {
 }
 
 }  // namespace
+
+namespace {
+
+// Sample r drawn again from its own stream is the sample behind Medias(r): the same mean to the
+// last bit, taken from n distinct positions whose values add up to it. Below half the
+// population the run marks the positions it takes, above it those it leaves out, and at n = N
+// none; the first and the last samples of a run, and of the step-by-step window, are in.
+TEST(RedrawSample, GivesTheMeanOfItsRunToTheBit) {
+  Population p = populationOf({});
+  for (int i = 1; i <= (p.TamanhoPopulacao = 1000); ++i) p.Populacao[i] = std::fmod(i * 0.731, 9.0) + i * 1e-6;
+  const struct {
+    int size, n, R;
+    std::uint64_t seed;
+  } runs[] = {{1000, 1, 50, 3}, {1000, 10, 100, 5}, {1000, 499, 20, 8}, {1000, 501, 20, 9}, {1000, 999, 10, 2}, {1000, 1000, 5, 4}, {97, 40, 300, 11}, {1, 1, 3, 1}};
+  for (const auto& [size, n, R, seed] : runs) {
+    p.TamanhoPopulacao = size;
+    SamplingRun c;
+    GerarAmostras(p, n, R, seed, MeanPrecision::Double, c);
+    for (int r : {1, 2, R / 2 + 1, R}) {
+      const DrawnSample s = redrawSample(p, n, seed, static_cast<std::size_t>(r - 1));
+      const std::string where = std::to_string(n) + " of " + std::to_string(size) + ", sample " + std::to_string(r);
+      EXPECT_EQ(bitCast<std::uint32_t>(static_cast<float>(s.mean)), bitCast<std::uint32_t>(c.Medias[r])) << where;
+      ASSERT_EQ(s.positions.size(), std::size_t(n)) << where;
+      std::vector<std::int32_t> sorted = s.positions;
+      std::sort(sorted.begin(), sorted.end());
+      EXPECT_TRUE(std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end()) << where;
+      EXPECT_TRUE(sorted.front() >= 1 && sorted.back() <= size) << where;
+      double sum = 0;
+      for (std::int32_t q : s.positions) sum += p.Populacao[q];
+      EXPECT_NEAR(sum / n, s.mean, 1e-12) << where;
+    }
+  }
+}
+
+}  // namespace

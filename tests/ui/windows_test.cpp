@@ -317,6 +317,35 @@ class WindowsTest : public QObject {
     clicar(config, "Command2");
   }
 
+  // Ctrl+P on the configuration screen shows the population the windows read; A in the
+  // step-by-step window shows it with the sample behind the latest mean over its histogram.
+  void populationView() {
+    Form2 inicio(servicos());
+    inicio.show();
+    QWidget* config = clicar(&inicio, "Command1");
+    QVERIFY(QTest::qWaitForWindowActive(config));
+    QTest::keyClick(config, Qt::Key_P, Qt::ControlModifier);
+    QWidget* vista = QApplication::activeModalWidget();
+    QCOMPARE(std::tuple(vista->windowTitle(), textos(vista, {"FileNameLBL", "DecimalMarkLBL", "MessageLBL", "SampleLBL"})),
+             std::tuple(QString("População"), QStringList{"populacao.txt", "ponto", "", ""}));
+    QImage tela(vista->size(), QImage::Format_RGB32);
+    vista->render(&tela);  // a red column stands near the middle of the histogram
+    QWidget* grafico = controle(vista, "PopulationChart");
+    const QColor coluna = tela.pixelColor(grafico->mapTo(vista, grafico->rect().center() + QPoint(0, 120)));
+    QVERIFY(coluna.red() >= 128 && coluna.green() == 0 && coluna.blue() == 0);
+    QVERIFY(clicar(vista, "CloseButton") == config);
+    clicar(config, "Command2");
+
+    QPointer<SimulationForm> form4 = abrirPassoAPasso(inicio);
+    form4->simulateMany(12);
+    QVERIFY(QTest::qWaitForWindowActive(form4));
+    QTest::keyClick(form4, Qt::Key_A);
+    QWidget* amostra = QApplication::activeModalWidget();
+    QVERIFY(textos(amostra, {"SampleLBL"}).front().startsWith("Amostra 12 de 150 (n = 500), média "));
+    QVERIFY(clicar(amostra, "CloseButton") == form4);
+    form4->close();
+  }
+
   void unreadablePopulationOpensNoWindow() {
     Form2 inicio(servicos("/nonexistent/populacao.txt"));
     inicio.show();
@@ -464,7 +493,7 @@ class WindowsTest : public QObject {
     QStringList barra;
     for (QAction* menu : config.findChild<QMenuBar*>()->actions())
       for (QAction* a : menu->menu()->actions()) barra << menu->text() + ": " + a->text() + " " + a->shortcut().toString();
-    QCOMPARE(barra.mid(6, 4), (QStringList{"Exibir: Tela cheia F11", "Simulação: Comparar tamanhos de amostra… Ctrl+T",
+    QCOMPARE(barra.mid(7, 4), (QStringList{"Exibir: Tela cheia F11", "Simulação: Comparar tamanhos de amostra… Ctrl+T",
                                            "Ajuda: Guia do professor F1", "Ajuda: Sobre o Varnesk "}));
   }
 
@@ -508,8 +537,8 @@ class WindowsTest : public QObject {
       for (QAction* a : QApplication::activePopupWidget()->actions()) entradas << a->text();
       QApplication::activePopupWidget()->close();
     });
-    QTest::keyClick(&form4, Qt::Key_F10, Qt::ShiftModifier);  // thirteen entries, a separator, the seed line
-    QVERIFY(entradas.size() == 15 && entradas.first() == "Salvar gráfico como PNG…" && entradas.last().contains("42"));
+    QTest::keyClick(&form4, Qt::Key_F10, Qt::ShiftModifier);  // fifteen entries, a separator, the seed line
+    QVERIFY(entradas.size() == 17 && entradas.first() == "Salvar gráfico como PNG…" && entradas.last().contains("42"));
   }
 
   // Qt's own buttons and dialogs speak the user's language.

@@ -22,11 +22,12 @@ constexpr std::array<std::string_view, 11> kKinds{
     "SpinBox", "ProgressBar"};
 constexpr std::array<std::string_view, 3> kAlignments{"Left", "Right", "Center"};
 constexpr std::array<std::string_view, 2> kVertical{"Top", "Middle"};
-constexpr std::array<std::string_view, 20> kCommands{
+constexpr std::array<std::string_view, 22> kCommands{
     "SaveChart",          "SaveMeans",      "CopyStatistics",  "NormalCurve",      "TenMoreMeans",
     "HundredMoreMeans",   "ZoomIn",         "ZoomOut",         "ActualSize",       "FullScreen",
     "CompareSampleSizes", "TeacherGuide",   "About",           "OpenPopulation",   "PastePopulation",
-    "ProgramPopulation",  "PlayPause",      "SetSeed",         "SaveChartSvg",     "SaveComparison"};
+    "ProgramPopulation",  "PlayPause",      "SetSeed",         "SaveChartSvg",     "SaveComparison",
+    "ShowPopulation",     "ShowSample"};
 
 void writeOptionalColor(JsonWriter& json, std::string_view key, const std::optional<Color>& color) {
   if (!color) return;
@@ -230,6 +231,12 @@ void writeMenu(JsonWriter& json, const std::vector<MenuEntry>& menu) {
     json.endObject();
   }
   json.endArray();
+}
+
+void writePopulationView(JsonWriter& json, bool ok, const PopulationWindow& view) {
+  json.beginObject().key("ok").value(ok).key("labels").beginObject();
+  for (const Label& label : view.labels()) json.key(label.name).value(label.caption);
+  json.endObject().endObject();
 }
 
 void writeComparisonRows(JsonWriter& json, const std::vector<ComparisonCells>& rows) {

@@ -5,6 +5,7 @@
 
 #include "chart/drawing_list.h"
 #include "engine/comparison_cells.h"
+#include "engine/population_window.h"
 #include "engine/window_menu.h"
 #include "engine/window_model.h"
 #include "json_writer.h"
@@ -26,6 +27,8 @@ void writeDrawing(JsonWriter& json, const DrawingList& drawing);
 void writeModel(JsonWriter& json, const WindowModel& model, const std::string& classTable = {});
 void writeEvents(JsonWriter& json, const std::vector<FrontEndEvent>& events);
 void writeMenu(JsonWriter& json, const std::vector<MenuEntry>& menu);
+// The window "População": whether its file was read, and every label it fills in by name.
+void writePopulationView(JsonWriter& json, bool ok, const PopulationWindow& view);
 void writeComparisonRows(JsonWriter& json, const std::vector<ComparisonCells>& rows);
 
 }  // namespace varnesk

@@ -13,6 +13,7 @@
 #include "layout/zoom_steps.h"
 #include "module_functions.h"
 #include "module_population.h"
+#include "population_session.h"
 #include "simulation_session.h"
 
 namespace varnesk {
@@ -22,7 +23,7 @@ using emscripten::val;
 
 // What the windows read at each Load, as the desktop program reads its chosen file: files in
 // the module's own memory.
-ModulePopulation& population() {
+ModulePopulation& modulePopulation() {
   static ModulePopulation chosen("/");
   return chosen;
 }
@@ -61,20 +62,20 @@ val textKeepingMark(const std::string& bytes) {
 }
 
 bool setPopulation(const std::string& bytes, const val& /*name: the file is read by its place*/) {
-  return population().setProgramOwn(bytes);
+  return modulePopulation().setProgramOwn(bytes);
 }
 
 std::string previewPopulation(const std::string& bytes, const std::string& name,
                               const std::string& commas) {
-  return population().preview(bytes, name, commas);
+  return modulePopulation().preview(bytes, name, commas);
 }
 
 std::string choosePopulation(const std::string& bytes, const std::string& name,
                              const std::string& column, const std::string& commas) {
-  return population().choose(bytes, name, column, commas);
+  return modulePopulation().choose(bytes, name, column, commas);
 }
 
-std::string useProgramPopulation() { return population().useProgramOwn(); }
+std::string useProgramPopulation() { return modulePopulation().useProgramOwn(); }
 
 void setMeasure(const val& function) { moduleMeasure() = function; }
 
@@ -83,12 +84,18 @@ struct Simulation : SimulationSession {
       : Simulation(kind, seed, separator, val::undefined()) {}
   Simulation(const std::string& kind, const std::string& seed, const std::string& separator,
              const val& measure)
-      : SimulationSession(kind, seed, separator, measureFrom(measure), population().source()) {}
+      : SimulationSession(kind, seed, separator, measureFrom(measure), modulePopulation().source()) {}
+};
+
+struct PopulationView : PopulationSession {
+  explicit PopulationView(const std::string& separator) : PopulationView(separator, val::undefined()) {}
+  PopulationView(const std::string& separator, const val& measure)
+      : PopulationSession(separator, measureFrom(measure), modulePopulation().source()) {}
 };
 
 struct Comparison : ComparisonSession {
   Comparison(const std::string& seed, const std::string& separator)
-      : ComparisonSession(seed, separator, population().source()) {}
+      : ComparisonSession(seed, separator, modulePopulation().source()) {}
 };
 
 }  // namespace
@@ -149,7 +156,21 @@ EMSCRIPTEN_BINDINGS(varnesk_core) {
       .function("means", optional_override([](const Simulation& s) { return s.means(); }))
       .function("svg", optional_override([](const Simulation& s) { return s.svg(); }))
       .function("nothingToSave",
-                optional_override([](Simulation& s) { return s.nothingToSave(); }));
+                optional_override([](Simulation& s) { return s.nothingToSave(); }))
+      .function("population",
+                optional_override([](Simulation& s, bool sample) { return s.population(sample); }))
+      .function("populationChart",
+                optional_override([](const Simulation& s, double width, double height) {
+                  return s.populationChart(width, height);
+                }));
+
+  emscripten::class_<PopulationView>("Population")
+      .constructor<std::string>()
+      .constructor<std::string, val>()
+      .function("load", optional_override([](PopulationView& s) { return s.load(); }))
+      .function("chart", optional_override([](const PopulationView& s, double width, double height) {
+                  return s.chart(width, height);
+                }));
 
   emscripten::class_<Comparison>("Comparison")
       .constructor<std::string, std::string>()

@@ -15,6 +15,7 @@ std::string layoutJson(const std::string& windowName) {
                                : windowName == "form1" ? &simulationLayout(WindowKind::Instant)
                                : windowName == "Form4" ? &simulationLayout(WindowKind::StepByStep)
                                : windowName == "ComparisonForm" ? &comparisonLayout()
+                               : windowName == "PopulationForm" ? &populationLayout()
                                                                 : nullptr;
   JsonWriter json;
   if (layout)

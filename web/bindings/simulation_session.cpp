@@ -14,8 +14,9 @@ SimulationSession::SimulationSession(const std::string& kind, const std::string&
                                      const std::string& separator, TextMeasure measure,
                                      PopulationSource population)
     : window_(kind == "Form4" ? WindowKind::StepByStep : WindowKind::Instant,
-              {platform_, std::move(measure), decimalSeparator(separator),
-               std::move(population), seedSource(seed)}) {}
+              {platform_, measure, decimalSeparator(separator),
+               std::move(population), seedSource(seed)}),
+      populationView_(decimalSeparator(separator), measure) {}
 
 std::string SimulationSession::eventsAndModel() {
   JsonWriter json;
@@ -94,6 +95,21 @@ std::string SimulationSession::nothingToSave() {
   json.beginObject().key("nothing").value(nothing).key("events");
   writeEvents(json, platform_.take());
   return json.endObject().take();
+}
+
+std::string SimulationSession::population(bool sample) {
+  populationView_.show(window_.population(), window_.populationFormat(),
+                       window_.populationSource().name());
+  if (sample) populationView_.showSample(window_.latestSample());
+  JsonWriter json;
+  writePopulationView(json, true, populationView_);
+  return json.take();
+}
+
+std::string SimulationSession::populationChart(double width, double height) const {
+  JsonWriter json;
+  writeDrawing(json, populationView_.chart(width, height));
+  return json.take();
 }
 
 std::string SimulationSession::means() const {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/controls.h"
+#include "engine/population_window.h"
 #include "engine/simulation_window.h"
 #include "json_writer.h"
 #include "recording_platform.h"
@@ -41,6 +42,11 @@ class SimulationSession {
     return jsonString(window_.runNumber() > 0 ? std::to_string(window_.seed()) : std::string());
   }
   std::string svg() const;
+  // The window "População" for the population this window read; with `sample`, the sample
+  // behind the latest mean marked over it: ok, labels. Then its chart for a drawing area of
+  // that size in twips.
+  std::string population(bool sample);
+  std::string populationChart(double width, double height) const;
 
  private:
   std::string eventsAndModel();
@@ -48,6 +54,7 @@ class SimulationSession {
 
   RecordingPlatform platform_;
   SimulationWindow window_;
+  PopulationWindow populationView_;
 };
 
 }  // namespace varnesk

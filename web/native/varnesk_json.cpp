@@ -23,6 +23,7 @@
 #include "layout/zoom_steps.h"
 #include "module_functions.h"
 #include "module_population.h"
+#include "population_session.h"
 #include "simulation_session.h"
 
 namespace varnesk {
@@ -55,6 +56,7 @@ struct Interpreter {
   std::unique_ptr<ConfigurationSession> configuration;
   std::unique_ptr<SimulationSession> simulation;
   std::unique_ptr<ComparisonSession> comparison;
+  std::unique_ptr<PopulationSession> populationView;
 
   using Call = std::function<std::string(const Args&)>;
   const std::map<std::string, Call> calls{
@@ -126,6 +128,23 @@ struct Interpreter {
       {"Simulation.means", [this](const Args&) { return text(simulation->means()); }},
       {"Simulation.svg", [this](const Args&) { return text(simulation->svg()); }},
       {"Simulation.nothingToSave", [this](const Args&) { return text(simulation->nothingToSave()); }},
+      {"Simulation.population",
+       [this](const Args& a) { return text(simulation->population(a.at(0) == "true")); }},
+      {"Simulation.populationChart",
+       [this](const Args& a) {
+         return text(simulation->populationChart(std::stod(a.at(0)), std::stod(a.at(1))));
+       }},
+      {"Population",
+       [this](const Args& a) {
+         populationView =
+             std::make_unique<PopulationSession>(a.at(0), fixedTextMeasure, population->source());
+         return "null";
+       }},
+      {"Population.load", [this](const Args&) { return text(populationView->load()); }},
+      {"Population.chart",
+       [this](const Args& a) {
+         return text(populationView->chart(std::stod(a.at(0)), std::stod(a.at(1))));
+       }},
       {"Comparison",
        [this](const Args& a) {
          comparison = std::make_unique<ComparisonSession>(a.at(0), a.at(1), population->source());

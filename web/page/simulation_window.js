@@ -5,6 +5,7 @@ import { AppWindow } from './app_window.js';
 import { copyText, csvBlob, download, pictureBlob, svgBlob } from './downloads.js';
 import { askText } from './input_box.js';
 import { setEnabled } from './window_builder.js';
+import { PopulationWindow, populationOfSimulation } from './population_window.js';
 
 // Where the step-by-step window keeps the playback speed between openings.
 const SPEED_KEY = 'varnesk.passo-a-passo.medias-por-segundo';
@@ -188,6 +189,10 @@ export class SimulationWindow extends AppWindow {
         return this.simulate('playPause');
       case 'SetSeed':
         return this.askSeed(entry);
+      case 'ShowPopulation':
+      case 'ShowSample':
+        return this.app.openWindow(PopulationWindow, () =>
+          populationOfSimulation(this.session, entry.command === 'ShowSample'));
       default:
         return undefined;
     }

@@ -2,6 +2,7 @@
 import { AppWindow } from './app_window.js';
 import { ComparisonWindow } from './comparison_window.js';
 import { pastePopulation, pickPopulationFile, useProgramPopulation } from './population_choice.js';
+import { PopulationWindow, readPopulation } from './population_window.js';
 import { SimulationWindow } from './simulation_window.js';
 import { wholePixels } from './style.js';
 
@@ -63,6 +64,7 @@ export class ConfigurationWindow extends AppWindow {
     if (entry.command === 'OpenPopulation') pickPopulationFile(this.app);
     if (entry.command === 'PastePopulation') await pastePopulation(this.app, await navigator.clipboard.readText());
     if (entry.command === 'ProgramPopulation') await useProgramPopulation(this.app);
+    if (entry.command === 'ShowPopulation') await this.app.openWindow(PopulationWindow, () => readPopulation(this.app));
   }
 
   close() {

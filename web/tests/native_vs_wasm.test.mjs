@@ -32,6 +32,9 @@ fs.writeFileSync(twoColumns, '\uFEFFturma;perda\r\nA;2,5\r\nB;1\r\nC;"3,25"\r\n'
 const ambiguous = path.join(folder, 'taxas.csv');
 fs.writeFileSync(ambiguous, 'taxa,perda\n1,5\n2,5\n');
 const withBytes = ['previewPopulation', 'choosePopulation'];
+// A file the reader refuses, on a field with accents.
+const refused = path.join(folder, 'recusado.txt');
+fs.writeFileSync(refused, '1.5\nperda média\n');
 
 // What a teacher does in a simulation window: open it, run, look at everything it shows.
 const instant = (population, n, r, seed, separator = '.') => [
@@ -105,6 +108,15 @@ const cases = [
       ['Comparison.step'],
       ['Comparison.finish'],
       ['Comparison.resultsCsv'],
+    ],
+  },
+  {
+    name: 'the population view, alone, with the sample behind a step, and of a file it refuses',
+    calls: [
+      ['setPopulation', handMade], ['layout', 'PopulationForm'], ['Population', ','], ['Population.load'], ['Population.chart', 9300, 4560],
+      ['setPopulation', standard], ['Simulation', 'Form4', '5', ','], ['Simulation.load', '30', '200'], ['Simulation.population', true],
+      ['Simulation.simulateMany', 37], ['Simulation.population', true], ['Simulation.populationChart', 9300, 4560],
+      ['setPopulation', refused], ['Population.load'], ['Population.chart', 9300, 4560],
     ],
   },
   {

@@ -1,0 +1,52 @@
+#pragma once
+// The logic of the window "População": the population the simulation windows read, as a teacher
+// checks it before drawing samples (its file, N, mean, standard deviation with divisor N,
+// minimum, maximum, how the file was read) with its histogram, and, from the step-by-step
+// window, the sample behind the latest mean marked over that histogram. A front end owns one,
+// shows labels() in the labels of the same names and paints chart() on PopulationChart.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chart/drawing_list.h"
+#include "chart/population_histogram.h"
+#include "common/controls.h"
+#include "engine/population_format.h"
+#include "engine/population_source.h"
+#include "engine/shown_sample.h"
+
+namespace varnesk {
+
+struct Population;
+
+class PopulationWindow {
+ public:
+  PopulationWindow(char decimalSeparator, TextMeasure measure);
+
+  // Reads the source's file. When it cannot be read, MessageLBL holds the reader's message and
+  // nothing of an earlier population stays shown; false.
+  bool Load(const PopulationSource& source);
+  // A population a simulation window has read already.
+  void show(const Population& population, const PopulationFormat& format,
+            const std::string& fileName);
+  // Marks the sample over the histogram; nothing: says that no mean has been shown yet.
+  void showSample(const std::optional<ShownSample>& sample);
+
+  // FileNameLBL, the value boxes, MessageLBL and SampleLBL, with their captions.
+  const std::vector<Label>& labels() const { return labels_; }
+  const std::string& caption(const std::string& labelName) const;
+  // PopulationChart for a drawing area of that size in twips.
+  DrawingList chart(double width, double height) const;
+
+ private:
+  Label& label(const std::string& name);
+  void clear(const std::string& fileName);
+
+  char separator_;
+  TextMeasure measure_;
+  std::vector<Label> labels_;
+  PopulationHistogram histogram_;
+  std::optional<ShownSample> sample_;
+};
+
+}  // namespace varnesk

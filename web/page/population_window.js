@@ -1,0 +1,61 @@
+// "População": the population the windows read, described and drawn by the core. Opened from the
+// configuration screen it reads that population through a Population object of its own; from a
+// simulation window it shows the one that window read, through the window's Simulation object,
+// with the sample behind the latest mean when asked.
+import { AppWindow } from './app_window.js';
+import { snappedBox } from './style.js';
+
+// The view's source in the core: load() answers {ok, labels}, chart(width, height) the drawing.
+export async function readPopulation(app) {
+  const session = await app.core.open('Population', app.separator);
+  return {
+    load: () => session.call('load'),
+    chart: (width, height) => session.call('chart', width, height),
+    close: () => session.close(),
+  };
+}
+
+export function populationOfSimulation(session, sample) {
+  return {
+    load: () => session.call('population', sample),
+    chart: (width, height) => session.call('populationChart', width, height),
+    close: () => {},
+  };
+}
+
+export class PopulationWindow extends AppWindow {
+  static async create(app, openSource) {
+    const [layout, source] = await app.desktop.whileBusy(() =>
+      Promise.all([app.core.call('layout', 'PopulationForm'), openSource()]),
+    );
+    const win = new PopulationWindow(app, layout, source);
+    await app.desktop.whileBusy(() => win.refresh());
+    return win;
+  }
+
+  constructor(app, layout, source) {
+    super(app, layout);
+    this.source = source;
+    this.drawing = [];
+    this.chartBox = layout.controls.find((c) => c.name === 'PopulationChart').box;
+    this.onClick('CloseButton', () => this.close());
+  }
+
+  async refresh() {
+    const view = await this.source.load();
+    for (const [name, caption] of Object.entries(view.labels)) this.control(name).textContent = caption;
+    this.view.root.dataset.read = String(view.ok);
+    this.drawing = await this.source.chart(this.chartBox.width, this.chartBox.height);
+    this.repaint();
+  }
+
+  repaint() {
+    const { width, height } = snappedBox(this.chartBox);
+    this.paint(this.control('PopulationChart'), this.drawing, width, height);
+  }
+
+  close() {
+    this.source.close();
+    this.app.desktop.close(this);
+  }
+}
