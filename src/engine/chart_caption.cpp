@@ -5,14 +5,12 @@
 namespace varnesk {
 
 std::vector<std::string> captionLines(const ChartCaption& c) {
-  std::string R = "R = " + c.R;
-  if (c.partial) R += " (" + formatWhole(c.shown) + " mostradas)";
+  std::string first = c.populationLine;
+  if (c.partial) first += " (" + formatWhole(c.shown) + " mostradas)";
   std::string statistics;
   for (std::size_t i = 0; i < c.statistics.size(); ++i)
     statistics += std::string(i ? " · " : "") + kStatisticNames[i] + " " + c.statistics[i];
-  return {"População: " + c.population + " (N = " + formatWhole(c.N) + ") · n = " + c.n + " · " +
-              R + " · " + c.seedLine,
-          statistics};
+  return {first + " · " + c.seedLine, statistics};
 }
 
 }  // namespace varnesk

@@ -10,13 +10,12 @@
 namespace varnesk {
 
 struct ChartCaption {
-  std::string population;  // the file's name
-  std::int32_t N = 0;
-  std::string n, R;        // as the window shows them
+  // The window's own line: the population, its N, and the n and R the run really uses.
+  std::string populationLine;
   // Means in the chart, when fewer than R: a step-by-step run under way.
   std::int32_t shown = 0;
   bool partial = false;
-  std::string seedLine;    // the window's own line about the seed of the run
+  std::string seedLine;  // the window's own line about the seed of the run
   std::array<std::string, 7> statistics;  // the panel's captions, left to right
 };
 

@@ -14,7 +14,9 @@ struct ComparisonCsvHeader {
   std::string file;  // the population file
   std::int32_t N = 0;
   std::string R;  // as typed
+  // The run, as `varnesk-sim --comparar -s seed --simulacao run` draws it again.
   std::uint64_t seed = 0;
+  int run = 1;
 };
 
 // `headings`: the table's column headings, tab-separated; `rows` written with a decimal comma.

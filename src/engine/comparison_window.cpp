@@ -21,7 +21,9 @@ ComparisonWindow::ComparisonWindow(Platform& platform, PopulationSource populati
       platform_(platform),
       population_(std::move(population)),
       separator_(decimalSeparator),
-      generator_(seed ? seed() : clockSeed()) {}
+      // A seed given to the program names runs 1, 2, 3 ... of it; otherwise each comparison
+      // picks a short seed of its own, so that the one number replays it.
+      generator_(seed ? RunSeeder(seed()) : RunSeeder(shortSeed)) {}
 
 std::nullptr_t ComparisonWindow::refuse(const std::string& message, const TextBox& box) {
   platform_.showMessage(message);
@@ -65,7 +67,8 @@ void ComparisonWindow::finish(const ComparisonRun& run) {
   histograms_ = sharedHistograms(means, populationMean_, kComparisonClasses);
   csvHeader_.file = population_.file.string();
   csvHeader_.N = run.population().TamanhoPopulacao;
-  csvHeader_.seed = run.seed();
+  csvHeader_.seed = generator_.seed();
+  csvHeader_.run = generator_.runCount();
   csvHeader_.R = startedRepetitions_;
 }
 

@@ -313,10 +313,7 @@ std::string SimulationWindow::meansCsv() const {
 
 ChartCaption SimulationWindow::chartCaption() const {
   const State& s = *state_;
-  ChartCaption c{s.env.population.name(),
-                 s.population.TamanhoPopulacao,
-                 s.model.TamanhodaAmostraTXT.text,
-                 s.traits.stepByStep ? formatWhole(s.TotalRepeticoes) : s.model.NumeroRepeticoesTXT.text,
+  ChartCaption c{s.model.PopulationLBL.caption,
                  s.run.sortedMeans.ContagemOrdenadas,
                  s.traits.stepByStep && s.run.sortedMeans.ContagemOrdenadas < s.TotalRepeticoes,
                  seedLine(),

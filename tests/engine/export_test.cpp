@@ -75,8 +75,8 @@ TEST_F(Exports, TheSavedChartCarriesItsCaptionAndNothingBeforeARun) {
   const std::string statistics = "Mínimo " + m.MinimoLBL.caption + " · Q1 " + m.Q1LBL.caption + " · Mediana " + m.MedianaLBL.caption + " · Q3 " +
                                  m.Q3LBL.caption + " · Máximo " + m.MaximoLBL.caption + " · Média " + m.MediaLBL.caption + " · dp " + m.dpLBL.caption;
   for (const auto& [window, first] : std::vector<std::pair<const SimulationWindow*, std::string>>{
-           {&instant, "População: turma.txt (N = 2000) · n = 10 · R = 50 · " + instant.seedLine()},
-           {&step, "População: turma.txt (N = 2000) · n = 10 · R = 100 (37 mostradas) · " + step.seedLine()}}) {
+           {&instant, "População: turma.txt (N = 2.000) · n = 10 · R = 50 · " + instant.seedLine()},
+           {&step, "População: turma.txt (N = 2.000) · n = 10 · R = 100 (37 mostradas) · " + step.seedLine()}}) {
     const std::vector<std::string> lines = captionLines(window->chartCaption());
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], first);
@@ -156,12 +156,12 @@ TEST_F(Comparisons, TheTableForASpreadsheetLikeTheMeans) {
   const auto& rows = window.results();
   const std::string csv = window.resultsCsv();
   EXPECT_EQ(csv, "\xEF\xBB\xBF" "Arquivo da população;" + file + "\r\nTamanho da população (N);1000\r\nNúmero de repetições (R);200\r\n" +
-                     "Semente;" + std::to_string(RunSeeder(7).nextRunSeed()) + "\r\n\r\n" +
+                     "Semente;7\r\nSimulação da semente;1\r\n\r\n" +
                      "n;Média das médias;dp das médias;Erro padrão σ/√n;Erro padrão corrigido;Razão dp / corrigido\r\n" +
                      "10;" + rows[0][1] + ";" + rows[0][2] + ";" + rows[0][3] + ";" + rows[0][4] + ";" + rows[0][5] + "\r\n" +
                      "1000;" + rows[1][1] + ";0,0000;" + rows[1][3] + ";0,0000;-\r\n");
-  EXPECT_EQ(comparisonCsv({"a;b.txt", 3, "1;0", 9}, "x\ty", {}), "\xEF\xBB\xBF" "Arquivo da população;\"a;b.txt\"\r\nTamanho da população (N);3\r\n"
-                                                                "Número de repetições (R);\"1;0\"\r\nSemente;9\r\n\r\nx;y\r\n");
+  EXPECT_EQ(comparisonCsv({"a;b.txt", 3, "1;0", 9, 2}, "x\ty", {}), "\xEF\xBB\xBF" "Arquivo da população;\"a;b.txt\"\r\nTamanho da população (N);3\r\n"
+                                                                   "Número de repetições (R);\"1;0\"\r\nSemente;9\r\nSimulação da semente;2\r\n\r\nx;y\r\n");
 }
 
 }  // namespace

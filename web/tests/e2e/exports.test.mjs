@@ -28,7 +28,7 @@ test('the SVG of the chart: nothing before a run, then the core\'s bytes with th
   const svg = (await downloaded(downloads, 'grafico.svg')).toString('utf8');
   const panel = await page.$$eval('[data-window="form1"] .value-box', (boxes) => boxes.map((b) => b.textContent));
   assert.match(svg, /^<\?xml version="1.0" encoding="UTF-8"\?>\n<svg xmlns="http:\/\/www.w3.org\/2000\/svg" version="1.1" width="723" height="482" /);
-  assert.match(svg, />População: populacao.txt \(N = 578000\) · n = 1000 · R = 100 · Semente 42<\/text>/);
+  assert.match(svg, />População: populacao.txt \(N = 578.000\) · n = 1.000 · R = 100 · Semente 42<\/text>/);
   assert.ok(svg.includes(`>Mínimo ${panel[0]} · Q1 ${panel[1]} · Mediana ${panel[2]}`), 'the panel\'s statistics in the caption');
   assert.ok(svg.endsWith('</text>\n</svg>\n'));
 });
