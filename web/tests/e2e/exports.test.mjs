@@ -67,6 +67,7 @@ test('a long comparison shows its progress, Cancelar leaves the table as it was,
   assert.deepEqual([...csv.subarray(0, 3)], [0xef, 0xbb, 0xbf]);
   const lines = csv.subarray(3).toString('utf8').split('\r\n');
   assert.equal(lines[0], 'Arquivo da população;/populacao.txt');
-  assert.equal(lines[5], 'n;Média das médias;dp das médias;Erro padrão σ/√n;Erro padrão corrigido;Razão dp / corrigido');
-  assert.deepEqual(lines.slice(6, 10).map((l) => l.split(';')[0]), before.map((r) => r[0]));
+  assert.equal(lines[4], 'Simulação da semente;1');
+  assert.equal(lines[6], 'n;Média das médias;dp das médias;Erro padrão σ/√n;Erro padrão corrigido;Razão dp / corrigido');
+  assert.deepEqual(lines.slice(7, 11).map((l) => l.split(';')[0]), before.map((r) => r[0]));
 });
