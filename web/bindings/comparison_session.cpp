@@ -16,13 +16,7 @@ std::string ComparisonSession::compare(const std::string& sampleSizes,
   window_.SampleSizesTXT.text = sampleSizes;
   window_.RepetitionsTXT.text = repetitions;
   window_.compare();
-  JsonWriter json;
-  json.beginObject().key("events");
-  writeEvents(json, platform_.take());
-  json.key("results");
-  writeComparisonRows(json, window_.results());
-  json.key("population").value(window_.PopulationLBL.caption);
-  return json.endObject().take();
+  return eventsAndResults();
 }
 
 std::string ComparisonSession::start(const std::string& sampleSizes,
@@ -51,6 +45,10 @@ std::string ComparisonSession::step() {
 std::string ComparisonSession::finish() {
   if (run_ && run_->done()) window_.finish(*run_);
   run_.reset();
+  return eventsAndResults();
+}
+
+std::string ComparisonSession::eventsAndResults() {
   JsonWriter json;
   json.beginObject().key("events");
   writeEvents(json, platform_.take());

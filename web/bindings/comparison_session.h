@@ -40,6 +40,7 @@ class ComparisonSession {
   std::string chart(double width, double height) const;
 
  private:
+  std::string eventsAndResults();  // events, results, population
   RecordingPlatform platform_;
   ComparisonWindow window_;
   std::unique_ptr<ComparisonRun> run_;

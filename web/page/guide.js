@@ -1,5 +1,6 @@
 // "Guia do professor": the teachers' guide shipped with the page, in a dialog over the windows.
 // The one-file page carries its text; a served page finds guia.md beside itself.
+import { showModal, titledDialog } from './message_box.js';
 
 async function guideText(embedded = globalThis.VARNESK_EMBEDDED) {
   if (embedded?.guide) return embedded.guide;
@@ -12,27 +13,13 @@ async function guideText(embedded = globalThis.VARNESK_EMBEDDED) {
 }
 
 export async function showGuide() {
-  const dialog = document.createElement('dialog');
-  dialog.className = 'guide';
-  dialog.setAttribute('aria-labelledby', 'guide-title');
-  const title = document.createElement('div');
-  title.className = 'title-bar';
-  title.id = 'guide-title';
-  title.textContent = 'Guia do professor — Varnesk';
+  const dialog = titledDialog('guide', 'Guia do professor — Varnesk');
   const text = document.createElement('pre');
   text.textContent = (await guideText()) || 'O guia do professor não está disponível nesta cópia.';
   const close = document.createElement('button');
   close.type = 'button';
   close.textContent = 'Fechar';
   close.addEventListener('click', () => dialog.close());
-  dialog.append(title, text, close);
-  document.body.append(dialog);
-  return new Promise((resolve) => {
-    dialog.addEventListener('close', () => {
-      dialog.remove();
-      resolve();
-    });
-    dialog.showModal();
-    close.focus();
-  });
+  dialog.append(text, close);
+  return showModal(dialog, close);
 }

@@ -1,15 +1,10 @@
 // A dialog that asks for one line of text, as the core's menu entry words it: the title, the
 // prompt, the text to start from, OK and Cancelar. Resolves to the text, or null when cancelled
 // (Cancelar, Escape).
+import { showModal, titledDialog } from './message_box.js';
 
 export function askText({ title, prompt }, initial = '') {
-  const dialog = document.createElement('dialog');
-  dialog.className = 'input-box';
-  dialog.setAttribute('aria-labelledby', 'input-box-title');
-  const heading = document.createElement('div');
-  heading.className = 'title-bar';
-  heading.id = 'input-box-title';
-  heading.textContent = title;
+  const dialog = titledDialog('input-box', title);
   const label = document.createElement('label');
   const question = document.createElement('p');
   question.textContent = prompt;
@@ -31,14 +26,8 @@ export function askText({ title, prompt }, initial = '') {
   field.addEventListener('keydown', (event) => {
     if (event.key === 'Enter') ok.click();
   });
-  dialog.append(heading, label, ok, cancel);
-  document.body.append(dialog);
-  return new Promise((resolve) => {
-    dialog.addEventListener('close', () => {
-      dialog.remove();
-      resolve(answer);
-    });
-    dialog.showModal();
-    field.select();
-  });
+  dialog.append(label, ok, cancel);
+  const shown = showModal(dialog, null, () => answer);
+  field.select();
+  return shown;
 }

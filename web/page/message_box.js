@@ -2,29 +2,39 @@
 // OK button. Escape closes it like OK, as a message box's close box does.
 
 export function showMessage(text, caption = 'Varnesk') {
-  const dialog = document.createElement('dialog');
-  dialog.className = 'message-box';
-  dialog.setAttribute('aria-labelledby', 'message-box-title');
+  const dialog = titledDialog('message-box', caption);
   dialog.setAttribute('aria-describedby', 'message-box-text');
-  const title = document.createElement('div');
-  title.className = 'title-bar';
-  title.id = 'message-box-title';
-  title.textContent = caption;
   const message = document.createElement('p');
   message.id = 'message-box-text';
   message.textContent = text;
-  const ok = document.createElement('button');
-  ok.type = 'button';
-  ok.textContent = 'OK';
+  const ok = Object.assign(document.createElement('button'), { type: 'button', textContent: 'OK' });
   ok.addEventListener('click', () => dialog.close());
-  dialog.append(title, message, ok);
+  dialog.append(message, ok);
+  return showModal(dialog, ok);
+}
+
+// Every modal dialog of the page in one look: a title bar with `caption`, then what the caller
+// adds. `className`'s first word names the title's id, which labels the dialog.
+export function titledDialog(className, caption) {
+  const dialog = document.createElement('dialog');
+  dialog.className = className;
+  const id = `${className.split(' ')[0]}-title`;
+  dialog.setAttribute('aria-labelledby', id);
+  const title = Object.assign(document.createElement('div'), { className: 'title-bar', id, textContent: caption });
+  dialog.append(title);
+  return dialog;
+}
+
+// Shows `dialog` with the focus on `focus` until it closes; resolves to `answer()` then, once
+// the dialog has gone.
+export function showModal(dialog, focus, answer = () => undefined) {
   document.body.append(dialog);
   return new Promise((resolve) => {
     dialog.addEventListener('close', () => {
       dialog.remove();
-      resolve();
+      resolve(answer());
     });
     dialog.showModal();
-    ok.focus();
+    focus?.focus();
   });
 }

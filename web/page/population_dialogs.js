@@ -2,15 +2,13 @@
 // the commas of an ambiguous file are, and which column holds the population. Every text comes
 // from the core's preview.
 
+import { showModal, titledDialog } from './message_box.js';
+
 function dialogWith(title, text) {
-  const dialog = document.createElement('dialog');
-  dialog.className = 'message-box population-dialog';
-  const bar = document.createElement('div');
-  bar.className = 'title-bar';
-  bar.textContent = title;
+  const dialog = titledDialog('message-box population-dialog', title);
   const message = document.createElement('p');
   message.textContent = text;
-  dialog.append(bar, message);
+  dialog.append(message);
   return dialog;
 }
 
@@ -24,20 +22,12 @@ function button(caption, onClick) {
 
 // Shows `dialog` until one of its buttons settles the answer; Escape answers `cancelled`.
 function ask(dialog, cancelled, focus) {
-  document.body.append(dialog);
-  return new Promise((resolve) => {
-    let answer = cancelled;
-    dialog.answer = (value) => {
-      answer = value;
-      dialog.close();
-    };
-    dialog.addEventListener('close', () => {
-      dialog.remove();
-      resolve(answer);
-    });
-    dialog.showModal();
-    focus?.focus();
-  });
+  let answer = cancelled;
+  dialog.answer = (value) => {
+    answer = value;
+    dialog.close();
+  };
+  return showModal(dialog, focus, () => answer);
 }
 
 // "decimal", "separator", or '' when the teacher cancels.
