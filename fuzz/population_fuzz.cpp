@@ -53,7 +53,7 @@ PopulationReading read(std::string_view text, Population& p) {
 
 void open(WindowKind tipo, const std::string& n, const std::string& r, const char* file, const Population& p) {
   RecordingPlatform watch;
-  SimulationWindow janela(tipo, {watch, fixedMeasure, ',', file, [] { return 1u; }});
+  SimulationWindow janela(tipo, {watch, fixedMeasure, ',', {file, {}}, [] { return 1u; }});
   if (!janela.Load(n, r)) return check(messages(watch) == 1 && !busy(watch));
   const double R = parseLeadingNumber(r);
   const bool instant = tipo == WindowKind::Instant;
