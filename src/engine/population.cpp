@@ -154,18 +154,17 @@ PopulationFileText readPopulationFile(const std::filesystem::path& file) {
   // One read of the whole file into a buffer of its size, where copying it through a string
   // stream went piece by piece; a file whose size the system does not know is read to its end.
   const std::uintmax_t size = std::filesystem::file_size(file, error);
-  out.text.resize(error ? 4096 : static_cast<std::size_t>(size) + 1);
-  std::size_t length = 0;
+  out.bytes.resize(error ? 4096 : static_cast<std::size_t>(size) + 1);
+  std::size_t& length = out.length;
   while (in) {
-    if (length == out.text.size()) out.text.resize(2 * out.text.size());
-    in.read(out.text.data() + length, static_cast<std::streamsize>(out.text.size() - length));
+    if (length == out.bytes.size()) out.bytes.resize(2 * out.bytes.size());
+    in.read(out.bytes.data() + length, static_cast<std::streamsize>(out.bytes.size() - length));
     length += static_cast<std::size_t>(in.gcount());
   }
   if (in.bad()) {
     out.message = "Não foi possível ler o arquivo da população " + quoted(name) + ".";
     return out;
   }
-  out.text.resize(length);
   out.ok = true;
   return out;
 }
@@ -174,7 +173,7 @@ PopulationReading LerPopulacao(const std::filesystem::path& file, Population& st
                                const ReadOptions& options) {
   const PopulationFileText content = readPopulationFile(file);
   if (!content.ok) return refused(content.message);
-  return readPopulationBytes(content.text, file.string(), store, options);
+  return readPopulationBytes(content.text(), file.string(), store, options);
 }
 
 std::filesystem::path defaultPopulationPath() { return programFolder() / "populacao.txt"; }

@@ -50,8 +50,12 @@ PopulationReading readPopulationBytes(std::string_view text, const std::string& 
 // reader's words.
 struct PopulationFileText {
   bool ok = false;
-  std::string text;
+  // The file's bytes: a buffer on huge pages, as large populations fill several megabytes.
+  HugePageVector<char> bytes;
+  std::size_t length = 0;
   std::string message;
+
+  std::string_view text() const { return {bytes.data(), length}; }
 };
 PopulationFileText readPopulationFile(const std::filesystem::path& file);
 

@@ -34,7 +34,7 @@ PopulationReading PopulationChoice::check(std::string_view text, const Populatio
 PopulationReading PopulationChoice::choose(const PopulationSource& chosen) {
   const PopulationFileText content = readPopulationFile(chosen.file);
   if (!content.ok) return {false, 0.0, content.message, {}};
-  PopulationReading reading = check(content.text, chosen);
+  PopulationReading reading = check(content.text(), chosen);
   if (reading.ok) source_ = chosen;
   return reading;
 }

@@ -82,7 +82,7 @@ bool openPopulationFile(QWidget* owner, const UiServices& s, const QString& file
     s.showMessage(owner, text(content.message));
     return false;
   }
-  return choose(owner, s, content.text, path.filename().string(),
+  return choose(owner, s, content.text(), path.filename().string(),
                 [&](const ReadOptions& options) { return s.choice->choose({path, options}); });
 }
 
