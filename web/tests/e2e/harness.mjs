@@ -103,7 +103,8 @@ export async function answerMessage(page) {
   const dialog = await page.waitForSelector('dialog.message-box[open]');
   const shown = await dialog.evaluate((d) => ({ title: d.querySelector('.title-bar').textContent, text: d.querySelector('p').textContent }));
   await page.keyboard.press('Enter');
-  await page.waitForSelector('dialog.message-box', { hidden: true });
+  // Gone from the page, not only closed: the close event, which moves the focus on, comes after.
+  await page.waitForFunction(() => !document.querySelector('dialog.message-box'));
   return shown;
 }
 
