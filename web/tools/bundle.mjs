@@ -58,14 +58,19 @@ async function bundled(entry, { format = 'esm', plugins = [], define = {} } = {}
 const inlineScript = (source) => source.replace(/<\/script/gi, '<\\/script').replace(/<!--/g, '<\\!--');
 const jsString = (text) => JSON.stringify(text).replace(/</g, '\\u003c');
 
-const [main, worker, style, population, guide] = await Promise.all([
+const [main, worker, style, population, guide, servedPage] = await Promise.all([
   bundled('main.js'),
   // A classic script for a Blob-URL worker; the module finds itself where the worker is.
   bundled('worker.js', { format: 'iife', plugins: [coreModule], define: { 'import.meta.url': 'self.location.href' } }),
   readFile(join(web, 'page/page.css'), 'utf8'),
   readFile(options.population),
   readFile(join(web, '../docs/guia.md'), 'utf8'),
+  readFile(join(web, 'page/index.html'), 'utf8'),
 ]);
+
+// The served page's own head (language, viewport, title, licence), written once in index.html;
+// its stylesheet and script are what this file puts inline.
+const pageHead = servedPage.slice(servedPage.indexOf('<head>\n') + 7, servedPage.indexOf('<link rel="stylesheet"'));
 
 const icons = [
   { from: '256x256/apps/varnesk.png', to: 'icons/varnesk-256.png', sizes: '256x256', type: 'image/png' },
@@ -76,12 +81,7 @@ const icons = [
 const html = `<!doctype html>
 <html lang="pt-BR">
 <head>
-<meta charset="utf-8">
-<meta name="viewport" content="width=device-width, initial-scale=1">
-<title>Varnesk</title>
-<meta name="license" content="GPL-3.0-or-later">
-<link rel="license" href="https://www.gnu.org/licenses/gpl-3.0.html">
-<link rel="icon" href="icons/varnesk.svg" type="image/svg+xml">
+${pageHead}<link rel="icon" href="icons/varnesk.svg" type="image/svg+xml">
 <style>
 ${style}</style>
 <script>
