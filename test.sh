@@ -3,6 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./tools/install-deps.sh
+# The house style first: a file clang-format would change fails the run before any build.
+./tools/check_format.sh
 # The browser edition's module first, with the core's tests under node, so that the release
 # tests can hold it to the native program's bytes.
 cmake --preset web >/dev/null

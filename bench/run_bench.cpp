@@ -61,8 +61,7 @@ void BM_LoadPassoAPasso(benchmark::State& state) {
   SilentPlatform platform;
   std::uint64_t seed = 1;
   SimulationWindow janela(WindowKind::StepByStep,
-                          WindowEnvironment{platform, [](const std::string& text) { return SizeF{static_cast<float>(text.size()) * 90.0f, 195.0f}; },
-                                            '.', {defaultPopulationPath(), {}}, [&seed] { return seed++; }});
+                          WindowEnvironment{platform, [](const std::string& text) { return SizeF{static_cast<float>(text.size()) * 90.0f, 195.0f}; }, '.', {defaultPopulationPath(), {}}, [&seed] { return seed++; }});
   for (auto _ : state) benchmark::DoNotOptimize(janela.Load("50000", "1000"));
 }
 BENCHMARK(BM_LoadPassoAPasso)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "common/number_text.h"
 #include "check.h"
+#include "common/number_text.h"
 
 using namespace varnesk;
 

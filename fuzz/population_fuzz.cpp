@@ -11,11 +11,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "check.h"
 #include "common/number_text.h"
 #include "engine/configuration.h"
 #include "engine/sampling_run.h"
 #include "recording_platform.h"
-#include "check.h"
 
 using namespace varnesk;
 using namespace varnesk::apoio;

@@ -10,7 +10,7 @@ packages=(
   xvfb xauth
   fonts-dejavu-extra
   dpkg-dev file desktop-file-utils appstream python3
-  clang libclang-rt-14-dev llvm
+  clang clang-format libclang-rt-14-dev llvm
   libc++-14-dev libc++abi-14-dev googletest
   emscripten nodejs chromium
 )

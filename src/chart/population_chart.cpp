@@ -40,16 +40,16 @@ void labelBoundaries(ChartModel& chart, const PopulationHistogram& h, float slot
     Label& label = chart.RotuloX[static_cast<std::size_t>(i)];
     const long long position = first + i;
     label.visible = ((position % h.labelEvery) + h.labelEvery) % h.labelEvery == 0;
-    label.setCaption(
-        formatFixed(h.start + i * h.scale.AmplitudeClasse, h.labelDecimals, separator), measure);
+    label.setCaption(formatFixed(h.start + i * h.scale.AmplitudeClasse, h.labelDecimals, separator),
+                     measure);
     label.left = chart.Shape1.left + static_cast<float>(i) * slot - label.width / 2;
   }
 }
 
 // A dot per value, stacked where values lie closer than a dot's width, so that the sample shows
 // as a small histogram of its own over the population's; a stack stops at the frame's top.
-void addSample(DrawingList& out, const ChartModel& chart, const PopulationHistogram& h,
-               float slot, const SampleOverlay& sample) {
+void addSample(DrawingList& out, const ChartModel& chart, const PopulationHistogram& h, float slot,
+               const SampleOverlay& sample) {
   const Rect& frame = chart.Shape1;
   const auto x = [&](double value) {
     return frame.left + (value - h.start) / h.scale.AmplitudeClasse * slot;
@@ -64,18 +64,18 @@ void addSample(DrawingList& out, const ChartModel& chart, const PopulationHistog
     ++below;
     out.push_back(Dot{x(v), y, radius, kSampleColor, Color::rgb(0, 0, 0)});
   }
-  out.push_back(PlainLine{{x(sample.mean), frame.top}, {x(sample.mean), bottom}, kSampleMeanColor, 3});
+  out.push_back(
+      PlainLine{{x(sample.mean), frame.top}, {x(sample.mean), bottom}, kSampleMeanColor, 3});
 }
 
 }  // namespace
 
-DrawingList populationChart(const PopulationHistogram& h, const std::optional<SampleOverlay>& sample,
-                            double width, double height, const TextMeasure& measure,
-                            char separator) {
+DrawingList populationChart(const PopulationHistogram& h,
+                            const std::optional<SampleOverlay>& sample, double width, double height,
+                            const TextMeasure& measure, char separator) {
   DrawingList out{Fill{Color::of(SystemColor::ButtonFace)}};
   if (h.counts.empty()) return out;
-  ChartModel chart =
-      emptyChart(static_cast<float>(width), static_cast<float>(height), measure);
+  ChartModel chart = emptyChart(static_cast<float>(width), static_cast<float>(height), measure);
   ChartState state;
   MontarGrade(chart, state);
   state.scale = h.scale;
@@ -92,8 +92,8 @@ DrawingList populationChart(const PopulationHistogram& h, const std::optional<Sa
     column.top = chart.bottom() - column.height;
   }
   Line& mean = chart.MediaLIN;
-  mean.x1 = mean.x2 = chart.Shape1.left +
-                      static_cast<float>((h.mean - h.start) / h.scale.AmplitudeClasse) * slot;
+  mean.x1 = mean.x2 =
+      chart.Shape1.left + static_cast<float>((h.mean - h.start) / h.scale.AmplitudeClasse) * slot;
   mean.y1 = chart.Shape1.top;
   mean.y2 = chart.bottom();
   mean.visible = true;
@@ -103,8 +103,8 @@ DrawingList populationChart(const PopulationHistogram& h, const std::optional<Sa
   out.insert(out.end(), drawn.begin(), drawn.end());
   const ControlLayout& unit = layout.control("Label8");  // "%", the unit of the Y axis
   out.push_back(Text{unit.caption, 150, chart.Shape1.top + chart.Shape1.height / 2 - 120,
-                     unit.box.width, unit.box.height, unit.font,
-                     Color::of(SystemColor::WindowText), std::nullopt});
+                     unit.box.width, unit.box.height, unit.font, Color::of(SystemColor::WindowText),
+                     std::nullopt});
   if (sample) addSample(out, chart, h, slot, *sample);
   return out;
 }

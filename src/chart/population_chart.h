@@ -23,7 +23,7 @@ inline constexpr Color kSampleMeanColor = Color::rgb(0, 128, 0);
 // The picture for a drawing area `width` x `height` twips, from its top left corner; only the
 // dialog colour when the histogram has no class.
 DrawingList populationChart(const PopulationHistogram& histogram,
-                            const std::optional<SampleOverlay>& sample, double width,
-                            double height, const TextMeasure& measure, char separator);
+                            const std::optional<SampleOverlay>& sample, double width, double height,
+                            const TextMeasure& measure, char separator);
 
 }  // namespace varnesk

@@ -11,7 +11,7 @@ namespace {
 
 constexpr double kAboutClasses = 20;
 constexpr int kMostLabels = 10;
-constexpr int kMostClasses = 40;  // the chart has 41 boundary labels
+constexpr int kMostClasses = 40;        // the chart has 41 boundary labels
 constexpr double kLeastWidth = 1e-300;  // narrower, a power of ten would leave the doubles' range
 
 double powerOfTen(int exponent) {

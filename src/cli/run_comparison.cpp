@@ -24,8 +24,7 @@ ExitStatus runComparison(const SimOptions& options) {
     return refuse(ExitStatus::BadInput, *problem);
 
   Population population;
-  if (const PopulationReading reading = readPopulation(options, population);
-      !reading.ok)
+  if (const PopulationReading reading = readPopulation(options, population); !reading.ok)
     return refuse(ExitStatus::PopulationRefused, reading.message);
   // Unlike -n, a size too large for the population is a bad item of the list.
   if (const std::string problem = refuseSampleSizes(list.sizes, population); !problem.empty())

@@ -20,8 +20,7 @@ ExitStatus runSample(const SimOptions& options) {
   const double r = parseLeadingNumber(options.repetitions);
 
   Population population;
-  if (const PopulationReading reading = readPopulation(options, population);
-      !reading.ok)
+  if (const PopulationReading reading = readPopulation(options, population); !reading.ok)
     return refuse(ExitStatus::PopulationRefused, reading.message);
   if (const auto problem = refuseSampleSize(n, population))
     return refuse(ExitStatus::PopulationRefused, *problem);

@@ -25,9 +25,7 @@ inline std::string badSeedMessage(std::string_view text) {
 inline constexpr std::string_view kBadSeedInWindow =
     "A semente é um número inteiro de 0 a 18446744073709551615, como 482913.";
 
-
 // Saving a chart, the means or a comparison before there is anything to save.
-inline constexpr std::string_view kNothingToSave =
-    "Nada para salvar: faça uma simulação primeiro.";
+inline constexpr std::string_view kNothingToSave = "Nada para salvar: faça uma simulação primeiro.";
 
 }  // namespace varnesk::messages

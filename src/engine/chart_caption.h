@@ -15,13 +15,13 @@ struct ChartCaption {
   // Means in the chart, when fewer than R: a step-by-step run under way.
   std::int32_t shown = 0;
   bool partial = false;
-  std::string seedLine;  // the window's own line about the seed of the run
+  std::string seedLine;                   // the window's own line about the seed of the run
   std::array<std::string, 7> statistics;  // the panel's captions, left to right
 };
 
 // The panel's names of the seven statistics, left to right.
 inline constexpr std::array<const char*, 7> kStatisticNames{"Mínimo", "Q1",    "Mediana", "Q3",
-                                                           "Máximo", "Média", "dp"};
+                                                            "Máximo", "Média", "dp"};
 
 // Two lines: where the means came from, then the statistics.
 std::vector<std::string> captionLines(const ChartCaption& caption);

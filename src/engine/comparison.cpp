@@ -47,7 +47,8 @@ std::string refuseSampleSizes(std::span<const std::int32_t> sizes, const Populat
   return {};
 }
 
-ComparisonRow comparisonRow(const Population& population, std::int32_t n, std::vector<float> means) {
+ComparisonRow comparisonRow(const Population& population, std::int32_t n,
+                            std::vector<float> means) {
   ComparisonRow row;
   row.n = n;
   row.means = std::move(means);
@@ -67,7 +68,8 @@ ComparisonRow compareSampleSize(const Population& population, std::int32_t n, do
   SamplingRun corrida;
   GerarAmostras(population, n, R, seed, MeanPrecision::Single, corrida);
   const auto count = static_cast<std::ptrdiff_t>(corrida.sortedMeans.ContagemOrdenadas);
-  return comparisonRow(population, n, {corrida.Medias.begin() + 1, corrida.Medias.begin() + 1 + count});
+  return comparisonRow(population, n,
+                       {corrida.Medias.begin() + 1, corrida.Medias.begin() + 1 + count});
 }
 
 std::vector<ComparisonRow> compareSampleSizes(const Population& population,

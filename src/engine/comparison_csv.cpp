@@ -13,7 +13,7 @@ std::string comparisonCsv(const ComparisonCsvHeader& h, const std::string& headi
   out += "Semente;" + std::to_string(h.seed) + "\r\n";
   out += "Simulação da semente;" + std::to_string(h.run) + "\r\n\r\n";
   std::size_t from = 0;
-  for (std::size_t tab = headings.find('\t'); ; tab = headings.find('\t', from)) {
+  for (std::size_t tab = headings.find('\t');; tab = headings.find('\t', from)) {
     out += csvField(headings.substr(from, tab - from));
     if (tab == std::string::npos) break;
     out += ';';

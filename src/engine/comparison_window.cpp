@@ -41,7 +41,9 @@ std::unique_ptr<ComparisonRun> ComparisonWindow::start() {
   // is no box for the file: its problems, like a size too large for it, send the teacher back
   // to the list.
   auto population = std::make_shared<Population>();
-  if (const PopulationReading reading = LerPopulacao(population_.file, *population, population_.options); !reading.ok)
+  if (const PopulationReading reading =
+          LerPopulacao(population_.file, *population, population_.options);
+      !reading.ok)
     return refuse(reading.message, SampleSizesTXT);
   if (const std::string problem = refuseSampleSizes(list.sizes, *population); !problem.empty())
     return refuse(problem, SampleSizesTXT);

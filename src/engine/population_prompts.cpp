@@ -18,7 +18,8 @@ std::string columnPrompt(std::string_view name, std::size_t columns) {
 
 std::string chosenMessage(std::string_view name, std::int32_t count) {
   return "População escolhida: " + quoted(name) + ", com " + std::to_string(count) +
-         (count == 1 ? " valor" : " valores") + ". As janelas de simulação abertas a partir de agora usam esta população.";
+         (count == 1 ? " valor" : " valores") +
+         ". As janelas de simulação abertas a partir de agora usam esta população.";
 }
 
 std::string programOwnMessage() {

@@ -11,9 +11,9 @@ namespace varnesk {
 namespace {
 
 // The value boxes in the order of describe()'s lines.
-const char* const kValueBoxes[] = {"CountLBL",     "MeanLBL",        "SdLBL",
-                                   "MinimumLBL",   "MaximumLBL",     "SeparatorLBL",
-                                   "DecimalMarkLBL", "HeaderLBL",    "ColumnLBL"};
+const char* const kValueBoxes[] = {"CountLBL",       "MeanLBL",    "SdLBL",
+                                   "MinimumLBL",     "MaximumLBL", "SeparatorLBL",
+                                   "DecimalMarkLBL", "HeaderLBL",  "ColumnLBL"};
 
 }  // namespace
 
@@ -64,7 +64,8 @@ void PopulationWindow::show(const Population& population, const PopulationFormat
     label(kValueBoxes[i]).caption = colon == std::string::npos ? line : line.substr(colon + 2);
   }
   const auto first = population.Populacao.begin() + 1;
-  histogram_ = populationHistogram({&*first, static_cast<std::size_t>(summary.count)}, summary.mean);
+  histogram_ =
+      populationHistogram({&*first, static_cast<std::size_t>(summary.count)}, summary.mean);
 }
 
 void PopulationWindow::showSample(const std::optional<ShownSample>& sample) {
@@ -74,9 +75,9 @@ void PopulationWindow::showSample(const std::optional<ShownSample>& sample) {
     line.caption = "Nenhuma média mostrada ainda: clique em Simular e peça a amostra de novo.";
     return;
   }
-  line.caption = "Amostra " + std::to_string(sample->number) + " de " +
-                 std::to_string(sample->of) + " (n = " + std::to_string(sample->values.size()) +
-                 "), média " + formatSignificant(sample->mean, 7, separator_) +
+  line.caption = "Amostra " + std::to_string(sample->number) + " de " + std::to_string(sample->of) +
+                 " (n = " + std::to_string(sample->values.size()) + "), média " +
+                 formatSignificant(sample->mean, 7, separator_) +
                  ". Pontos verdes: os valores da amostra; linha verde: a sua média; linha azul: a "
                  "média da população.";
 }

@@ -57,7 +57,8 @@ class RunSeeder {
   std::function<std::uint64_t()> pick_;
 };
 
-// What run `run` (from 1) of `seed` draws from: what a window given that seed draws its run-th time.
+// What run `run` (from 1) of `seed` draws from: what a window given that seed draws its run-th
+// time.
 inline std::uint64_t runSeed(std::uint64_t seed, int run) {
   RunSeeder seeder(seed);
   for (int k = 1; k < run; ++k) seeder.nextRunSeed();

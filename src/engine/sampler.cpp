@@ -199,8 +199,8 @@ std::uint64_t mixSeed(std::uint64_t seed) { return splitMix64(seed); }
 
 }  // namespace
 
-DrawnSample redrawSample(const Population& population, std::int32_t sampleSize,
-                         std::uint64_t seed, std::size_t r) {
+DrawnSample redrawSample(const Population& population, std::int32_t sampleSize, std::uint64_t seed,
+                         std::size_t r) {
   SampleDrawer<Marking::Portable> drawer(population, sampleSize);
   Xoshiro256pp rng(mixSeed(seed), r);
   std::vector<std::uint32_t> taken;

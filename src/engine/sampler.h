@@ -33,7 +33,7 @@ struct DrawnSample {
 
 // Sample r (from 0) of the run that drawMeans draws with this seed and sample size, drawn again
 // from its own stream, so that a run need not keep the positions of its samples.
-DrawnSample redrawSample(const Population& population, std::int32_t sampleSize,
-                         std::uint64_t seed, std::size_t r);
+DrawnSample redrawSample(const Population& population, std::int32_t sampleSize, std::uint64_t seed,
+                         std::size_t r);
 
 }  // namespace varnesk

@@ -64,7 +64,8 @@ bool SimulationWindow::State::loadPopulation() {
     seeder.emplace(env.seed());
   else
     seeder.emplace(env.pickSeed ? env.pickSeed : std::function<std::uint64_t()>(shortSeed));
-  const PopulationReading reading = LerPopulacao(env.population.file, population, env.population.options);
+  const PopulationReading reading =
+      LerPopulacao(env.population.file, population, env.population.options);
   if (!reading.ok) {
     env.platform.showMessage(reading.message);
     return false;
@@ -158,9 +159,8 @@ void SimulationWindow::State::drawNormalCurve() {
 }
 
 void SimulationWindow::State::writeStatusLines() {
-  const long long repetitions = traits.stepByStep
-                                    ? TotalRepeticoes
-                                    : wholeShown(shownRepetitions());
+  const long long repetitions =
+      traits.stepByStep ? TotalRepeticoes : wholeShown(shownRepetitions());
   const std::int32_t n[] = {
       static_cast<std::int32_t>(wholeShown(parseLeadingNumber(model.TamanhodaAmostraTXT.text)))};
   model.PopulationLBL.caption = populationLine(env.population.name(), population.TamanhoPopulacao,
@@ -349,7 +349,9 @@ const WindowModel& SimulationWindow::model() const { return state_->model; }
 const WindowTraits& SimulationWindow::traits() const { return state_->traits; }
 const SamplingRun& SimulationWindow::run() const { return state_->run; }
 const Population& SimulationWindow::population() const { return state_->population; }
-const PopulationSource& SimulationWindow::populationSource() const { return state_->env.population; }
+const PopulationSource& SimulationWindow::populationSource() const {
+  return state_->env.population;
+}
 const PopulationFormat& SimulationWindow::populationFormat() const { return state_->format; }
 
 std::optional<ShownSample> SimulationWindow::latestSample() const {
@@ -357,10 +359,11 @@ std::optional<ShownSample> SimulationWindow::latestSample() const {
   const double shown = s.shownRepetitions();
   if (!s.traits.stepByStep || !(shown >= 1) || shown > s.TotalRepeticoes) return std::nullopt;
   const auto r = static_cast<std::int32_t>(shown);
-  const std::int32_t n =
-      wholeCount(parseLeadingNumber(s.model.TamanhodaAmostraTXT.text), s.population.TamanhoPopulacao);
+  const std::int32_t n = wholeCount(parseLeadingNumber(s.model.TamanhodaAmostraTXT.text),
+                                    s.population.TamanhoPopulacao);
   ShownSample sample{r, s.TotalRepeticoes, {}, s.run.Medias[static_cast<std::size_t>(r)]};
-  for (std::int32_t p : redrawSample(s.population, n, s.runSeed, static_cast<std::size_t>(r - 1)).positions)
+  for (std::int32_t p :
+       redrawSample(s.population, n, s.runSeed, static_cast<std::size_t>(r - 1)).positions)
     sample.values.push_back(s.population.Populacao[static_cast<std::size_t>(p)]);
   return sample;
 }

@@ -35,7 +35,8 @@ std::string populationLine(std::string_view name) { return "População: " + sho
 std::string populationLine(std::string_view name, std::int32_t size,
                            std::span<const std::int32_t> sampleSizes, long long repetitions,
                            char separator) {
-  std::string line = populationLine(name) + " (N = " + formatThousands(size, separator) + ") · n = ";
+  std::string line =
+      populationLine(name) + " (N = " + formatThousands(size, separator) + ") · n = ";
   for (std::size_t i = 0; i < sampleSizes.size(); ++i)
     line += (i > 0 ? ", " : "") + formatThousands(sampleSizes[i], separator);
   return line + " · R = " + formatThousands(repetitions, separator);

@@ -52,7 +52,8 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits) {
     menu.push_back(entry(G::Simulation, C::PlayPause, "Reproduzir / Pausar", {"P"}));
   }
   menu.push_back(entry(G::Simulation, C::SetSeed, "Definir semente…"));
-  menu.back().input = InputDialog{"Definir semente", "Semente (o mesmo número refaz a mesma simulação):"};
+  menu.back().input =
+      InputDialog{"Definir semente", "Semente (o mesmo número refaz a mesma simulação):"};
   menu.push_back(populationEntry());
   if (traits.stepByStep) menu.push_back(entry(G::View, C::ShowSample, "Mostrar amostra", {"A"}));
   addViewAndHelp(menu);
@@ -64,8 +65,7 @@ std::vector<MenuEntry> configurationMenu() {
       entry(G::Simulation, C::CompareSampleSizes, "Comparar tamanhos de amostra…", {"Ctrl+T"}),
       entry(G::File, C::OpenPopulation, "Abrir população…", {"Ctrl+O"}),
       entry(G::File, C::PastePopulation, "Colar população", {"Ctrl+V"}),
-      entry(G::File, C::ProgramPopulation, "Usar população padrão", {}),
-      populationEntry()};
+      entry(G::File, C::ProgramPopulation, "Usar população padrão", {}), populationEntry()};
   addViewAndHelp(menu);
   return menu;
 }

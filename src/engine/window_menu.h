@@ -28,8 +28,8 @@ enum class MenuCommand {
   OpenPopulation,     // a file the teacher picks
   PastePopulation,    // a column copied from a spreadsheet
   ProgramPopulation,  // back to the program's own populacao.txt
-  PlayPause,  // the step-by-step window adds its means one by one, by the clock, until paused
-  SetSeed,    // the teacher types the seed of the run to show
+  PlayPause,       // the step-by-step window adds its means one by one, by the clock, until paused
+  SetSeed,         // the teacher types the seed of the run to show
   SaveChartSvg,    // the chart with its caption, for slides and handouts
   SaveComparison,  // the comparison window's table, as a CSV
   ShowPopulation,  // the window "População"
@@ -55,7 +55,7 @@ struct MenuEntry {
   bool checkable = false;
   std::optional<SaveDialog> save;
   int means = 0;  // how many means a batch adds, as that many clicks of Simular would
-  MenuGroup group = MenuGroup::Simulation;  // where the window's bar shows it
+  MenuGroup group = MenuGroup::Simulation;          // where the window's bar shows it
   std::optional<InputDialog> input = std::nullopt;  // what the entry asks for before it acts
 };
 

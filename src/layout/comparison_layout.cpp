@@ -43,14 +43,13 @@ WindowLayout makeLayout() {
   // Below the note, in a strip added to the window: the population the comparison read and the
   // sizes and repetitions it used.
   w.clientHeight = 10905;
-  w.controls.push_back(
-      control("PopulationLBL", ControlKind::Label, "", {165, 10170, 13170, 255}));
+  w.controls.push_back(control("PopulationLBL", ControlKind::Label, "", {165, 10170, 13170, 255}));
   // Below that, in a row of its own: how far a comparison has come, and the button that stops
   // it, which works only while one runs. Numbers read right-aligned in the table.
-  w.controls.push_back(control("ComparisonProgress", ControlKind::ProgressBar, "",
-                               {165, 10507, 11955, 300}));
-  w.controls.push_back(control("CancelButton", ControlKind::Button, "Cancelar",
-                               {12210, 10485, 1125, 345}, 5));
+  w.controls.push_back(
+      control("ComparisonProgress", ControlKind::ProgressBar, "", {165, 10507, 11955, 300}));
+  w.controls.push_back(
+      control("CancelButton", ControlKind::Button, "Cancelar", {12210, 10485, 1125, 345}, 5));
   w.controls.back().enabled = false;
   for (ControlLayout& c : w.controls)
     if (c.name == "ResultsTable") c.alignment = Alignment::Right;

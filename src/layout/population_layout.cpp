@@ -49,13 +49,13 @@ WindowLayout makeLayout() {
                         {px(540), px(8), px(90), px(24)}, 0)};
   for (int i = 0; i < 5; ++i) {
     const float top = px(38 + 22 * static_cast<float>(i));
-    w.controls.push_back(caption(kSummary[i].captionName, kSummary[i].text,
-                                 {px(10), top, px(110), px(20)}));
+    w.controls.push_back(
+        caption(kSummary[i].captionName, kSummary[i].text, {px(10), top, px(110), px(20)}));
     w.controls.push_back(value(kSummary[i].valueName, {px(125), top, px(140), px(20)}));
     w.controls.back().alignment = Alignment::Right;
     if (i >= 4) continue;
-    w.controls.push_back(caption(kReading[i].captionName, kReading[i].text,
-                                 {px(290), top, px(110), px(20)}));
+    w.controls.push_back(
+        caption(kReading[i].captionName, kReading[i].text, {px(290), top, px(110), px(20)}));
     w.controls.push_back(value(kReading[i].valueName, {px(405), top, px(225), px(20)}));
   }
   // Why the file could not be read, or nothing.

@@ -79,7 +79,8 @@ ControlLayout statusLine(const char* name, Box box, Alignment alignment) {
 
 void addStatusStrip(WindowLayout& w, bool instant) {
   w.clientHeight = instant ? kInstantClientHeight : kStepClientHeight;
-  w.controls.push_back(statusLine("PopulationLBL", {120, kFirstRowTop, 6900, 240}, Alignment::Left));
+  w.controls.push_back(
+      statusLine("PopulationLBL", {120, kFirstRowTop, 6900, 240}, Alignment::Left));
   // Its right edge is dpLBL's, in the window.
   ControlLayout theory =
       statusLine("StandardErrorLBL", {7245, kFirstRowTop, 3300, 240}, Alignment::Right);
@@ -100,14 +101,15 @@ void addPlayback(WindowLayout& w) {
   using K = ControlKind;
   w.controls.push_back(
       control("PlayButton", K::Button, "", "Reproduzir", {7080, kRowMiddle - 202, 1200, 405}, 24));
-  ControlLayout speed = control("SpeedSpin", K::SpinBox, "", "5", {8400, kRowMiddle - 142, 600, 285}, 25);
+  ControlLayout speed =
+      control("SpeedSpin", K::SpinBox, "", "5", {8400, kRowMiddle - 142, 600, 285}, 25);
   speed.minimum = 1;
   speed.maximum = 50;
   speed.alignment = Alignment::Right;
   speed.toolTip = "Médias acrescentadas por segundo";
   w.controls.push_back(speed);
-  w.controls.push_back(
-      control("SpeedLabel", K::Label, "", "médias por segundo", {9060, kRowMiddle - 97, 1395, 195}, 26));
+  w.controls.push_back(control("SpeedLabel", K::Label, "", "médias por segundo",
+                               {9060, kRowMiddle - 97, 1395, 195}, 26));
 }
 
 WindowLayout make(bool instant) {

@@ -17,12 +17,12 @@ enum class ControlKind {
   TextBox,
   Button,
   CheckBox,
-  Frame,      // a titled group box; an empty title leaves a plain border
-  Line,       // drawn on the window: its box runs from (x1, y1) to (x2, y2)
-  Rectangle,  // drawn on the window
-  Table,      // rows of text cells; the caption lists the column headings, tab-separated
-  Canvas,     // a drawing area that the window's logic fills with a drawing list
-  SpinBox,    // a whole number from minimum to maximum, its caption the value it starts at
+  Frame,        // a titled group box; an empty title leaves a plain border
+  Line,         // drawn on the window: its box runs from (x1, y1) to (x2, y2)
+  Rectangle,    // drawn on the window
+  Table,        // rows of text cells; the caption lists the column headings, tab-separated
+  Canvas,       // a drawing area that the window's logic fills with a drawing list
+  SpinBox,      // a whole number from minimum to maximum, its caption the value it starts at
   ProgressBar,  // how far a long piece of work has come
 };
 

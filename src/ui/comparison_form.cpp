@@ -1,7 +1,6 @@
 #include "ui/comparison_form.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,13 +9,14 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QThread>
+#include <algorithm>
 
 #include "common/messages.h"
 #include "engine/window_menu.h"
 #include "layout/window_layouts.h"
 #include "ui/drawing_painter.h"
-#include "ui/population_opening.h"
 #include "ui/file_saver.h"
+#include "ui/population_opening.h"
 #include "ui/twips.h"
 
 namespace varnesk::ui {
@@ -44,7 +44,8 @@ ComparisonForm::ComparisonForm(UiServices services, QWidget* owner)
 }
 
 void ComparisonForm::showPopulationLine() {
-  widgets_.get<QLabel>("PopulationLBL")->setText(QString::fromStdString(logic_.PopulationLBL.caption));
+  widgets_.get<QLabel>("PopulationLBL")
+      ->setText(QString::fromStdString(logic_.PopulationLBL.caption));
 }
 
 ComparisonForm::~ComparisonForm() {
@@ -153,9 +154,9 @@ void ComparisonForm::addActions() {
       platform_.showMessage(std::string(messages::kNothingToSave));
       return;
     }
-    const QString file = QFileDialog::getSaveFileName(
-        this, QString::fromStdString(dialog.title), QString::fromStdString(dialog.fileName),
-        QString::fromStdString(dialog.filter));
+    const QString file = QFileDialog::getSaveFileName(this, QString::fromStdString(dialog.title),
+                                                      QString::fromStdString(dialog.fileName),
+                                                      QString::fromStdString(dialog.filter));
     if (!file.isEmpty()) saveResults(file);
   });
 }

@@ -4,9 +4,9 @@
 #include <QPolygonF>
 #include <algorithm>
 
+#include "layout/zoom_steps.h"
 #include "ui/qt_colors.h"
 #include "ui/qt_fonts.h"
-#include "layout/zoom_steps.h"
 #include "ui/twips.h"
 
 namespace varnesk::ui {
@@ -62,8 +62,9 @@ struct Painter {
     QRect box = snappedBox(b.box.left, b.box.top, b.box.width, b.box.height);
     if (b.keepVisible && box.height() < 2) box.setTop(box.bottom() - 1);
     if (box.width() < 1) return;
-    const QRect d(QPoint(device(box.left()), device(box.top())),
-                  QPoint(device(box.left() + box.width()) - 1, device(box.top() + box.height()) - 1));
+    const QRect d(
+        QPoint(device(box.left()), device(box.top())),
+        QPoint(device(box.left() + box.width()) - 1, device(box.top() + box.height()) - 1));
     if (b.fill) p.fillRect(d, color(*b.fill));
     if (!b.outline) return;
     const int t = thickness(1);  // the outline lies inside the box

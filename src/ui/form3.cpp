@@ -10,8 +10,8 @@
 #include "engine/configuration.h"
 #include "layout/window_layouts.h"
 #include "ui/comparison_form.h"
-#include "ui/population_opening.h"
 #include "ui/population_form.h"
+#include "ui/population_opening.h"
 #include "ui/simulation_form.h"
 
 namespace varnesk::ui {
@@ -30,8 +30,8 @@ Form3::Form3(UiServices services, QWidget* owner)
   // Beyond the layout, from the menus or their keys: the comparison of sample sizes, and the
   // teacher's population (a file, a pasted column, or the program's own) and its view.
   for (const MenuCommand command :
-       {MenuCommand::CompareSampleSizes, MenuCommand::OpenPopulation,
-        MenuCommand::PastePopulation, MenuCommand::ProgramPopulation, MenuCommand::ShowPopulation})
+       {MenuCommand::CompareSampleSizes, MenuCommand::OpenPopulation, MenuCommand::PastePopulation,
+        MenuCommand::ProgramPopulation, MenuCommand::ShowPopulation})
     connect(chrome_->action(command), &QAction::triggered, this, [this, command] { run(command); });
   for (const char* box : {"TamanhodaAmostraTXT", "NumeroRepeticoesTXT"})
     widgets_[box]->installEventFilter(this);

@@ -12,9 +12,9 @@
 #include "engine/run_seeder.h"
 #include "ui/application.h"
 #include "ui/form2.h"
-#include "ui/qt_translations.h"
 #include "ui/population_opening.h"
 #include "ui/population_settings.h"
+#include "ui/qt_translations.h"
 #include "ui/ui_services.h"
 
 int main(int argc, char* argv[]) {

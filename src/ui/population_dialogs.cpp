@@ -46,7 +46,8 @@ ColumnChooser::ColumnChooser(QWidget* owner, const QString& prompt,
   table_->setHorizontalHeaderLabels(names);
   for (std::size_t r = 0; r < preview.rows.size(); ++r)
     for (std::size_t c = 0; c < preview.rows[r].size(); ++c)
-      table_->setItem(int(r), int(c), new QTableWidgetItem(QString::fromStdString(preview.rows[r][c])));
+      table_->setItem(int(r), int(c),
+                      new QTableWidgetItem(QString::fromStdString(preview.rows[r][c])));
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectColumns);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);

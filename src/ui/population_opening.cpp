@@ -26,7 +26,8 @@ bool choose(QWidget* owner, const UiServices& s, std::string_view content, const
     preview = previewPopulation(content, options.commas);
   }
   if (preview.needsColumn()) {
-    const auto column = s.chooseColumn(owner, text(columnPrompt(name, preview.columns.size())), preview);
+    const auto column =
+        s.chooseColumn(owner, text(columnPrompt(name, preview.columns.size())), preview);
     if (!column) return false;
     options.column = std::to_string(*column + 1);
   }
@@ -44,7 +45,8 @@ std::filesystem::path localPath(const QString& file) { return file.toStdString()
 
 class DropTarget : public QObject {
  public:
-  DropTarget(QWidget* window, UiServices services) : QObject(window), services_(std::move(services)) {}
+  DropTarget(QWidget* window, UiServices services)
+      : QObject(window), services_(std::move(services)) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -83,7 +85,9 @@ bool openPopulationFile(QWidget* owner, const UiServices& s, const QString& file
     return false;
   }
   return choose(owner, s, content.text(), path.filename().string(),
-                [&](const ReadOptions& options) { return s.choice->choose({path, options}); });
+                [&](const ReadOptions& options) {
+                  return s.choice->choose({path, options});
+                });
 }
 
 bool pastePopulation(QWidget* owner, const UiServices& s, const QString& pasted) {
@@ -102,7 +106,8 @@ void useProgramPopulation(QWidget* owner, const UiServices& s) {
 }
 
 void askPopulationFile(QWidget* owner, const UiServices& s) {
-  const QString file = QFileDialog::getOpenFileName(owner, text(kOpenTitle), QString(), text(kOpenFilter));
+  const QString file =
+      QFileDialog::getOpenFileName(owner, text(kOpenTitle), QString(), text(kOpenFilter));
   if (!file.isEmpty()) openPopulationFile(owner, s, file);
 }
 

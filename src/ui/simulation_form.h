@@ -58,9 +58,9 @@ class SimulationForm : public QWidget {
  private:
   void addActions();
   bool saved(const QString& file, std::optional<SaveFailure> failure);  // tells a failure
-  void simulate();                     // Command1
+  void simulate();                                                      // Command1
   void showModel();
-  void setupPlayback();  // the step window's button, speed box and clock
+  void setupPlayback();   // the step window's button, speed box and clock
   void followPlayback();  // the clock runs while the logic plays, at the speed set
 
   UiServices services_;

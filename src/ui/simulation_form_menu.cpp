@@ -138,9 +138,8 @@ bool SimulationForm::saveChart(const QString& file) {
                      (r.top + r.height) * zoom / kTwipsPerPixel);
   paintDrawing(painter, shown.drawing, palette(), whole, zoom);
   painter.end();
-  return saved(file, saveAtomically(file, [&picture](QIODevice& out) {
-                 return picture.save(&out, "PNG");
-               }));
+  return saved(
+      file, saveAtomically(file, [&picture](QIODevice& out) { return picture.save(&out, "PNG"); }));
 }
 
 bool SimulationForm::saveSvg(const QString& file) {

@@ -3,8 +3,8 @@
 // and the seed of each run. The program uses the real ones; the window tests answer the
 // message boxes themselves and keep the program alive.
 #include <QString>
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>

@@ -156,8 +156,9 @@ void WindowChrome::keepOnScreen() {
   if (!window_->isVisible()) return;
   const QRect screen = window_->screen()->availableGeometry();
   const QRect frame = window_->frameGeometry();
-  const QPoint back(std::max(screen.left(), std::min(frame.left(), screen.right() + 1 - frame.width())),
-                    std::max(screen.top(), std::min(frame.top(), screen.bottom() + 1 - frame.height())));
+  const QPoint back(
+      std::max(screen.left(), std::min(frame.left(), screen.right() + 1 - frame.width())),
+      std::max(screen.top(), std::min(frame.top(), screen.bottom() + 1 - frame.height())));
   if (back != frame.topLeft()) window_->move(back);
 }
 

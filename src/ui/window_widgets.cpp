@@ -8,10 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStyle>
-#include <QProgressBar>
 #include <QTableWidget>
 #include <algorithm>
 #include <cmath>
@@ -179,7 +179,8 @@ void setTabOrder(std::vector<std::pair<int, QWidget*>> controls) {
 
 bool takesFocus(ControlKind kind) {
   return kind == ControlKind::TextBox || kind == ControlKind::Button ||
-         kind == ControlKind::CheckBox || kind == ControlKind::Table || kind == ControlKind::SpinBox;
+         kind == ControlKind::CheckBox || kind == ControlKind::Table ||
+         kind == ControlKind::SpinBox;
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 // The precision lesson: each size's spread of means beside the standard error of theory, the
 // comparison window's checks, table and histograms, and the normal curve.
-#include "support.h"
 #include "chart/comparison_chart.h"
 #include "engine/comparison_window.h"
 #include "engine/run_seeder.h"
 #include "layout/window_layouts.h"
+#include "support.h"
 
 namespace {
 

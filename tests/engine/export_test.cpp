@@ -2,7 +2,6 @@
 // size by size and cancelled, its table for a spreadsheet, and the reasons a save fails.
 #include <cerrno>
 
-#include "support.h"
 #include "chart/svg_writer.h"
 #include "common/save_failure.h"
 #include "engine/captioned_picture.h"
@@ -10,6 +9,7 @@
 #include "engine/comparison_run.h"
 #include "engine/comparison_window.h"
 #include "engine/simulation_window.h"
+#include "support.h"
 
 namespace {
 
@@ -101,7 +101,7 @@ TEST(SaveFailure, EachReasonInTheTeachersWords) {
            {EIO, SaveFailure::Other, ""}}) {
     EXPECT_EQ(saveFailureOf(errorNumber), why) << errorNumber;
     EXPECT_EQ(saveFailureMessage("/aula/g.png", why), "Não foi possível salvar o arquivo \"/aula/g.png\"." + words +
-                                                         " Nada foi perdido: um arquivo que já existia continua como estava.");
+                                                          " Nada foi perdido: um arquivo que já existia continua como estava.");
   }
 }
 
@@ -111,7 +111,10 @@ struct Comparisons : ::testing::Test {
     for (int i = 1; i <= 1000; ++i) values += formatFixed(i % 7 * 0.5 + i % 3, 1, '.') + "\n";
     writeBytes(file, values);
   }
-  ComparisonWindow open() { return ComparisonWindow(platform, {file, {}}, [] { return 7u; }, ','); }
+  ComparisonWindow open() {
+    return ComparisonWindow(
+        platform, {file, {}}, [] { return 7u; }, ',');
+  }
   TempFolder folder;
   std::string file = folder / "populacao.txt";
   RecordingPlatform platform;
@@ -155,13 +158,18 @@ TEST_F(Comparisons, TheTableForASpreadsheetLikeTheMeans) {
   window.compare();
   const auto& rows = window.results();
   const std::string csv = window.resultsCsv();
-  EXPECT_EQ(csv, "\xEF\xBB\xBF" "Arquivo da população;" + file + "\r\nTamanho da população (N);1000\r\nNúmero de repetições (R);200\r\n" +
-                     "Semente;7\r\nSimulação da semente;1\r\n\r\n" +
-                     "n;Média das médias;dp das médias;Erro padrão σ/√n;Erro padrão corrigido;Razão dp / corrigido\r\n" +
-                     "10;" + rows[0][1] + ";" + rows[0][2] + ";" + rows[0][3] + ";" + rows[0][4] + ";" + rows[0][5] + "\r\n" +
-                     "1000;" + rows[1][1] + ";0,0000;" + rows[1][3] + ";0,0000;-\r\n");
-  EXPECT_EQ(comparisonCsv({"a;b.txt", 3, "1;0", 9, 2}, "x\ty", {}), "\xEF\xBB\xBF" "Arquivo da população;\"a;b.txt\"\r\nTamanho da população (N);3\r\n"
-                                                                   "Número de repetições (R);\"1;0\"\r\nSemente;9\r\nSimulação da semente;2\r\n\r\nx;y\r\n");
+  EXPECT_EQ(csv,
+            "\xEF\xBB\xBF"
+            "Arquivo da população;" +
+                file + "\r\nTamanho da população (N);1000\r\nNúmero de repetições (R);200\r\n" +
+                "Semente;7\r\nSimulação da semente;1\r\n\r\n" +
+                "n;Média das médias;dp das médias;Erro padrão σ/√n;Erro padrão corrigido;Razão dp / corrigido\r\n" +
+                "10;" + rows[0][1] + ";" + rows[0][2] + ";" + rows[0][3] + ";" + rows[0][4] + ";" + rows[0][5] + "\r\n" +
+                "1000;" + rows[1][1] + ";0,0000;" + rows[1][3] + ";0,0000;-\r\n");
+  EXPECT_EQ(comparisonCsv({"a;b.txt", 3, "1;0", 9, 2}, "x\ty", {}),
+            "\xEF\xBB\xBF"
+            "Arquivo da população;\"a;b.txt\"\r\nTamanho da população (N);3\r\n"
+            "Número de repetições (R);\"1;0\"\r\nSemente;9\r\nSimulação da semente;2\r\n\r\nx;y\r\n");
 }
 
 }  // namespace

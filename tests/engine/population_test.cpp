@@ -19,11 +19,11 @@ struct HostileFile {
   std::vector<double> values;  // the first values stored, when it loads
   std::string refusal = {};    // part of the message, when it is refused
   Kind kind = Bytes;
-  std::size_t count = 0;  // values stored, when more than those listed
-  std::string column = {};  // the column asked for
-  std::string format = {};  // how it was read: separator ('-' for none), mark, 'h' for a header, column
+  std::size_t count = 0;                      // values stored, when more than those listed
+  std::string column = {};                    // the column asked for
+  std::string format = {};                    // how it was read: separator ('-' for none), mark, 'h' for a header, column
   CommaAnswer commas = CommaAnswer::Unknown;  // the teacher's answer, which varnesk-sim cannot give
-  std::string preview = {};  // what the chooser shows: '?' when it must ask, columns|..., /first row|...
+  std::string preview = {};                   // what the chooser shows: '?' when it must ask, columns|..., /first row|...
 };
 
 std::string shown(const PopulationPreview& p) {
@@ -74,20 +74,16 @@ const HostileFile kFiles[] = {
     {"1.5\n1e400\n", {}, kBad + "2: \"1e400\""},
     {"1000000.01\n", {}, "fora do intervalo aceito na linha 1"},
     {"1\nnan\n", {}, kBad + "2: \"nan\""},
-    {"1,5;2,3\n", {}, "tem 2 colunas (coluna 1, coluna 2). Indique qual delas ler", Bytes, 0, "", "",
-     {}, "*Coluna 1|Coluna 2/1,5|2,3"},
+    {"1,5;2,3\n", {}, "tem 2 colunas (coluna 1, coluna 2). Indique qual delas ler", Bytes, 0, "", "", {}, "*Coluna 1|Coluna 2/1,5|2,3"},
     {"1,5;2,3\n", {2.3}, "", Bytes, 0, "2", ";,2"},
     {"taxa\n1.5\n", {1.5}, "", Bytes, 0, "", "-.h1"},
     {"2\n2,87\n", {2, 2.87}, "", Bytes, 0, "", "-,1"},  // a whole number beside decimal commas
     {"taxa\r\n2,35\r\n0,8\r\n", {2.35, 0.8}, "", Bytes, 0, "", "-,h1"},
-    {"taxa,perda\n1,5\n2,5\n", {}, "é ambíguo: suas vírgulas podem separar colunas ou marcar decimais. Use ';'",
-     Bytes, 0, "", "", {}, "?*taxa,perda/1,5"},
+    {"taxa,perda\n1,5\n2,5\n", {}, "é ambíguo: suas vírgulas podem separar colunas ou marcar decimais. Use ';'", Bytes, 0, "", "", {}, "?*taxa,perda/1,5"},
     {"taxa,perda\n1,5\n2,5\n", {1.5, 2.5}, "", Bytes, 0, "", "-,h1", CommaAnswer::DecimalMark, "?*taxa,perda/1,5"},
-    {"taxa,perda\r\n1,5\r\n2,5\r\n", {5, 5}, "", Bytes, 0, "perda", ",.h2", CommaAnswer::Separator,
-     "?*taxa|perda/1|5"},
+    {"taxa,perda\r\n1,5\r\n2,5\r\n", {5, 5}, "", Bytes, 0, "perda", ",.h2", CommaAnswer::Separator, "?*taxa|perda/1|5"},
     {"taxa,perda\n1,5\n2,5\n", {1, 2}, "", Bytes, 0, "1", ",.h1", CommaAnswer::Separator},
-    {"taxa,perda\n1,5\n2,5\n", {}, "tem 2 colunas (\"taxa\", \"perda\")", Bytes, 0, "", "",
-     CommaAnswer::Separator},
+    {"taxa,perda\n1,5\n2,5\n", {}, "tem 2 colunas (\"taxa\", \"perda\")", Bytes, 0, "", "", CommaAnswer::Separator},
     {"2,5\n1,5\n", {2.5, 1.5}, "", Bytes, 0, "", "-,1", CommaAnswer::Separator, "*Coluna 1/2,5"},
     {"\xEF\xBB\xBFtaxa;perda\r\n\"1,5\";2\r\n2,25;\"3\";\r\n\r\n", {2, 3}, "", Bytes, 0, "perda", ";,h2"},
     {"turma;perda\nA;2,5\nB;1\n", {2.5, 1}, "", Bytes, 0, "perda", ";,h2", {}, "turma|*perda/A|2,5"},
@@ -95,8 +91,7 @@ const HostileFile kFiles[] = {
     {"a;b\n1;2\n", {}, "tem 2 colunas (\"a\", \"b\")", Bytes, 0, "", "", {}, "*a|b/1|2"},
     {"a;b\n1;2\n", {}, "não tem a coluna \"c\". Suas colunas são: \"a\", \"b\".", Bytes, 0, "c"},
     {"a;b\n1;2\n3\n", {}, "tem um valor vazio na linha 3.", Bytes, 0, "b", "", {}, "*a|b/1|2"},
-    {"\xEF\xBB\xBFn\xC3\xA3o;\"x;y\"\n\n3\n", {}, "tem um valor vazio na linha 3.", Bytes, 0, "2", "", {},
-     "*não|x;y/3|"},
+    {"\xEF\xBB\xBFn\xC3\xA3o;\"x;y\"\n\n3\n", {}, "tem um valor vazio na linha 3.", Bytes, 0, "2", "", {}, "*não|x;y/3|"},
     {"taxa\tperda\n1,5\t2\n", {1.5}, "", Bytes, 0, "taxa", "\t,h1"},
     {"\"1,5\",\"2,25\"\n\"3\"\n", {1.5, 2.25, 3}, "", Bytes, 0, "", ",,0"},
     {"1\nn\xC3\xA3o\xFF\x01\n", {}, kBad + "2: \"não??\". Esperava-se um número, como 2,35 ou 2.35."},

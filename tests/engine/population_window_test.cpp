@@ -21,7 +21,12 @@ std::vector<std::string> values(const PopulationWindow& w) {
 TEST(PopulationWindow, DescribesTheFileOrSaysWhyNotAndShowsNothingElse) {
   const TempFolder folder;
   // The file, the column asked for, the separator; the value boxes (none when refused), or part of MessageLBL.
-  const struct { std::string bytes, column; char separator; std::vector<std::string> shown; std::string message; } cases[] = {
+  const struct {
+    std::string bytes, column;
+    char separator;
+    std::vector<std::string> shown;
+    std::string message;
+  } cases[] = {
       {"1,5\n2\n0,25\n", "", ',', {"3", "1,25", "0,735980072", "0,25", "2", "nenhum (um valor por linha)", "vírgula", "não", "1"}, ""},
       {"taxa;turma\n1.5;A\n2;B\n0.25;C\n", "taxa", '.', {"3", "1.25", "0.735980072", "0.25", "2", "ponto e vírgula", "ponto", "sim", "1 (\"taxa\")"}, ""},
       {"1.5\nperda média\n", "", ',', {}, "na linha 2: \"perda média\""},
@@ -54,7 +59,13 @@ std::vector<T> all(const DrawingList& drawing) {
 
 TEST(PopulationHistogram, RoundClassesCoverTheRangeAndABoundaryGoesUp) {
   // The values; where the classes start, their width, the last class, the counts of the first ones, the labels.
-  const struct { std::vector<double> values; double start, width; int last; std::vector<int> counts; int labelEvery, decimals; } cases[] = {
+  const struct {
+    std::vector<double> values;
+    double start, width;
+    int last;
+    std::vector<int> counts;
+    int labelEvery, decimals;
+  } cases[] = {
       {{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}, 0, 1, 20, {1, 1, 1, 1, 1}, 5, 0},
       {{3, 3, 3}, 3, 1, 0, {3}, 1, 0},
       {{-2.5, -2, 7.5}, -2.5, 0.5, 20, {1, 1, 0}, 5, 1},
@@ -104,8 +115,8 @@ TEST(PopulationWindow, DrawsTheHistogramAndTheSampleOverIt) {
   ASSERT_GE(dots.size(), 5u);
   EXPECT_EQ(std::tuple(dots[0].x, dots[1].x, dots[2].x), std::tuple(at(2.5), at(2.5), at(17)));
   EXPECT_EQ(std::pair(dots[1].y, dots[2].y), std::pair(dots[0].y - 2 * dots[0].radius, dots[0].y));  // one on the other
-  EXPECT_NEAR(dots[0].y + dots[0].radius, bars[0].box.top + bars[0].box.height, 1);  // on the base
-  EXPECT_GE(dots.back().y - dots.back().radius, blue.y1);  // never above the frame
+  EXPECT_NEAR(dots[0].y + dots[0].radius, bars[0].box.top + bars[0].box.height, 1);                  // on the base
+  EXPECT_GE(dots.back().y - dots.back().radius, blue.y1);                                            // never above the frame
   const std::vector<PlainLine> green = all<PlainLine>(w.chart(9300, 4560));
   ASSERT_EQ(green.size(), 1u);
   EXPECT_EQ(green[0].color, kSampleMeanColor);

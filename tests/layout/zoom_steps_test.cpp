@@ -16,10 +16,7 @@ TEST(ZoomSteps, TheLargestStepIsTheLargestThatFitsTheScreen) {
   // A projector less a panel; a laptop (1.5 x 566 = 849 > 740); full HD (2 x 566 > 1050); never
   // above three times; the exact screen; never below as laid out; the configuration screen.
   for (const auto& [window, screen, largest] :
-       {std::tuple{kSimulation, PixelSize{1024, 740}, 1.25}, {kSimulation, {1366, 740}, 1.25},
-        {kSimulation, {1920, 1050}, 1.75}, {kSimulation, {3840, 2100}, 3.0},
-        {kSimulation, {723, 566}, 1.0}, {kSimulation, {360, 640}, 1.0},
-        {kConfiguration, {1024, 740}, 2.25}}) {
+       {std::tuple{kSimulation, PixelSize{1024, 740}, 1.25}, {kSimulation, {1366, 740}, 1.25}, {kSimulation, {1920, 1050}, 1.75}, {kSimulation, {3840, 2100}, 3.0}, {kSimulation, {723, 566}, 1.0}, {kSimulation, {360, 640}, 1.0}, {kConfiguration, {1024, 740}, 2.25}}) {
     EXPECT_EQ(ZoomSteps(window, screen).largest(), largest) << screen.width;
   }
 }
@@ -30,10 +27,7 @@ TEST(ZoomSteps, StepsStayOnTheGridAndWithinTheScreen) {
   // not grow, a zoom kept from a larger screen comes down, the smallest does not shrink, a zoom
   // off the grid goes to the step below, a setting read back or unreadable.
   for (const auto& [steps, zoom, larger, smaller, fitted] :
-       {std::tuple{&projector, 1.0, 1.25, 0.75, 1.0}, {&projector, 1.25, 1.25, 1.0, 1.25},
-        {&projector, 3.0, 1.25, 1.0, 1.25}, {&projector, 0.5, 0.75, 0.5, 0.5},
-        {&projector, 1.1, 1.25, 0.75, 1.0}, {&projector, 1.2499999, 1.25, 1.0, 1.25},
-        {&projector, double(NAN), 1.25, 0.75, 1.0}, {&large, 2.75, 3.0, 2.5, 2.75}}) {
+       {std::tuple{&projector, 1.0, 1.25, 0.75, 1.0}, {&projector, 1.25, 1.25, 1.0, 1.25}, {&projector, 3.0, 1.25, 1.0, 1.25}, {&projector, 0.5, 0.75, 0.5, 0.5}, {&projector, 1.1, 1.25, 0.75, 1.0}, {&projector, 1.2499999, 1.25, 1.0, 1.25}, {&projector, double(NAN), 1.25, 0.75, 1.0}, {&large, 2.75, 3.0, 2.5, 2.75}}) {
     EXPECT_EQ(std::tuple(steps->larger(zoom), steps->smaller(zoom), steps->fitted(zoom)),
               std::tuple(larger, smaller, fitted))
         << zoom;

@@ -3,18 +3,18 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <unistd.h>
 #include "chart/chart_model.h"
 #include "engine/captioned_picture.h"
 #include "engine/population.h"
-#include <unistd.h>
 #include "engine/sampling_run.h"
 #include "ui/application.h"
 #include "ui/comparison_form.h"
 #include "ui/file_saver.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
-#include "ui/qt_translations.h"
 #include "ui/population_opening.h"
+#include "ui/qt_translations.h"
 #include "ui/simulation_form.h"
 
 using namespace varnesk;

@@ -8,8 +8,7 @@ namespace varnesk {
 
 ComparisonSession::ComparisonSession(const std::string& seed, const std::string& separator,
                                      PopulationSource population)
-    : window_(platform_, std::move(population), seedSource(seed), decimalSeparator(separator)) {
-}
+    : window_(platform_, std::move(population), seedSource(seed), decimalSeparator(separator)) {}
 
 std::string ComparisonSession::compare(const std::string& sampleSizes,
                                        const std::string& repetitions) {

@@ -1,10 +1,10 @@
 #pragma once
 // The page's window "Comparar tamanhos de amostra": the window logic with its recorded events,
 // each call answered with the JSON text the page reads.
-#include "engine/population_source.h"
 #include <filesystem>
 #include <memory>
 #include <string>
+#include "engine/population_source.h"
 
 #include "engine/comparison_window.h"
 #include "recording_platform.h"
@@ -18,10 +18,10 @@ class ComparisonSession {
 
   // The two boxes' texts as typed, then the click of CompareButton: events, results.
   std::string compare(const std::string& sampleSizes, const std::string& repetitions);
-  // The same click taken a few hundred samples per call, so that the page shows its progress and can stop:
-  // start() checks the boxes (events; total 0 when refused), each step() draws the next
-  // samples (completed, total steps), finish() shows the run once done (events, results); cancel() drops it,
-  // leaving the table and chart as they were.
+  // The same click taken a few hundred samples per call, so that the page shows its progress and
+  // can stop: start() checks the boxes (events; total 0 when refused), each step() draws the next
+  // samples (completed, total steps), finish() shows the run once done (events, results); cancel()
+  // drops it, leaving the table and chart as they were.
   std::string start(const std::string& sampleSizes, const std::string& repetitions);
   std::string step();
   std::string finish();

@@ -17,16 +17,16 @@ std::string_view nameOf(Enum e, const std::array<std::string_view, N>& names) {
 }
 
 constexpr std::array<std::string_view, 4> kFamilies{"MsSansSerif", "Verdana", "Arial", "Symbol"};
-constexpr std::array<std::string_view, 11> kKinds{
-    "Label", "TextBox", "Button", "CheckBox", "Frame", "Line", "Rectangle", "Table", "Canvas",
-    "SpinBox", "ProgressBar"};
+constexpr std::array<std::string_view, 11> kKinds{"Label",  "TextBox", "Button",     "CheckBox",
+                                                  "Frame",  "Line",    "Rectangle",  "Table",
+                                                  "Canvas", "SpinBox", "ProgressBar"};
 constexpr std::array<std::string_view, 3> kAlignments{"Left", "Right", "Center"};
 constexpr std::array<std::string_view, 2> kVertical{"Top", "Middle"};
 constexpr std::array<std::string_view, 22> kCommands{
-    "SaveChart",          "SaveMeans",      "CopyStatistics",  "NormalCurve",      "TenMoreMeans",
-    "HundredMoreMeans",   "ZoomIn",         "ZoomOut",         "ActualSize",       "FullScreen",
-    "CompareSampleSizes", "TeacherGuide",   "About",           "OpenPopulation",   "PastePopulation",
-    "ProgramPopulation",  "PlayPause",      "SetSeed",         "SaveChartSvg",     "SaveComparison",
+    "SaveChart",          "SaveMeans",    "CopyStatistics", "NormalCurve",    "TenMoreMeans",
+    "HundredMoreMeans",   "ZoomIn",       "ZoomOut",        "ActualSize",     "FullScreen",
+    "CompareSampleSizes", "TeacherGuide", "About",          "OpenPopulation", "PastePopulation",
+    "ProgramPopulation",  "PlayPause",    "SetSeed",        "SaveChartSvg",   "SaveComparison",
     "ShowPopulation",     "ShowSample"};
 
 void writeOptionalColor(JsonWriter& json, std::string_view key, const std::optional<Color>& color) {

@@ -84,11 +84,13 @@ struct Simulation : SimulationSession {
       : Simulation(kind, seed, separator, val::undefined()) {}
   Simulation(const std::string& kind, const std::string& seed, const std::string& separator,
              const val& measure)
-      : SimulationSession(kind, seed, separator, measureFrom(measure), modulePopulation().source()) {}
+      : SimulationSession(kind, seed, separator, measureFrom(measure),
+                          modulePopulation().source()) {}
 };
 
 struct PopulationView : PopulationSession {
-  explicit PopulationView(const std::string& separator) : PopulationView(separator, val::undefined()) {}
+  explicit PopulationView(const std::string& separator)
+      : PopulationView(separator, val::undefined()) {}
   PopulationView(const std::string& separator, const val& measure)
       : PopulationSession(separator, measureFrom(measure), modulePopulation().source()) {}
 };
@@ -155,8 +157,7 @@ EMSCRIPTEN_BINDINGS(varnesk_core) {
       .function("seed", optional_override([](const Simulation& s) { return s.seed(); }))
       .function("means", optional_override([](const Simulation& s) { return s.means(); }))
       .function("svg", optional_override([](const Simulation& s) { return s.svg(); }))
-      .function("nothingToSave",
-                optional_override([](Simulation& s) { return s.nothingToSave(); }))
+      .function("nothingToSave", optional_override([](Simulation& s) { return s.nothingToSave(); }))
       .function("population",
                 optional_override([](Simulation& s, bool sample) { return s.population(sample); }))
       .function("populationChart",
@@ -168,9 +169,8 @@ EMSCRIPTEN_BINDINGS(varnesk_core) {
       .constructor<std::string>()
       .constructor<std::string, val>()
       .function("load", optional_override([](PopulationView& s) { return s.load(); }))
-      .function("chart", optional_override([](const PopulationView& s, double width, double height) {
-                  return s.chart(width, height);
-                }));
+      .function("chart", optional_override([](const PopulationView& s, double width,
+                                              double height) { return s.chart(width, height); }));
 
   emscripten::class_<Comparison>("Comparison")
       .constructor<std::string, std::string>()
@@ -183,8 +183,7 @@ EMSCRIPTEN_BINDINGS(varnesk_core) {
       .function("step", optional_override([](Comparison& s) { return s.step(); }))
       .function("finish", optional_override([](Comparison& s) { return s.finish(); }))
       .function("cancel", optional_override([](Comparison& s) { return s.cancel(); }))
-      .function("nothingToSave",
-                optional_override([](Comparison& s) { return s.nothingToSave(); }))
+      .function("nothingToSave", optional_override([](Comparison& s) { return s.nothingToSave(); }))
       .function("resultsCsv", optional_override([](const Comparison& s) {
                   return textKeepingMark(s.resultsCsv());
                 }))

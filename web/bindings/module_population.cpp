@@ -46,7 +46,11 @@ std::string ModulePopulation::preview(std::string_view bytes, const std::string&
     for (const std::string& field : row) json.value(field);
     json.endArray();
   }
-  json.endArray().key("suggested").value(static_cast<long long>(p.suggested)).key("question").value(commaQuestion(shownName(name)));
+  json.endArray()
+      .key("suggested")
+      .value(static_cast<long long>(p.suggested))
+      .key("question")
+      .value(commaQuestion(shownName(name)));
   json.key("prompt").value(columnPrompt(shownName(name), p.columns.size()));
   json.key("captions").beginObject().key("decimal").value(kCommaDecimal);
   json.key("separator").value(kCommaSeparator).key("cancel").value(kCancel);

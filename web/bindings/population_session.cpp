@@ -7,7 +7,8 @@ namespace varnesk {
 
 PopulationSession::PopulationSession(const std::string& separator, TextMeasure measure,
                                      PopulationSource population)
-    : population_(std::move(population)), window_(decimalSeparator(separator), std::move(measure)) {}
+    : population_(std::move(population)),
+      window_(decimalSeparator(separator), std::move(measure)) {}
 
 std::string PopulationSession::load() {
   const bool ok = window_.Load(population_);

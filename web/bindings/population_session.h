@@ -9,8 +9,7 @@ namespace varnesk {
 
 class PopulationSession {
  public:
-  PopulationSession(const std::string& separator, TextMeasure measure,
-                    PopulationSource population);
+  PopulationSession(const std::string& separator, TextMeasure measure, PopulationSource population);
 
   std::string load();  // ok, labels
   std::string chart(double width, double height) const;

@@ -14,8 +14,8 @@ SimulationSession::SimulationSession(const std::string& kind, const std::string&
                                      const std::string& separator, TextMeasure measure,
                                      PopulationSource population)
     : window_(kind == "Form4" ? WindowKind::StepByStep : WindowKind::Instant,
-              {platform_, measure, decimalSeparator(separator),
-               std::move(population), seedSource(seed)}),
+              {platform_, measure, decimalSeparator(separator), std::move(population),
+               seedSource(seed)}),
       populationView_(decimalSeparator(separator), measure) {}
 
 std::string SimulationSession::eventsAndModel() {

@@ -1,8 +1,8 @@
 #pragma once
 // One simulation window of the page, form1 or Form4: the window logic with its recorded
 // events, each call answered with the JSON text the page reads.
-#include "engine/population_source.h"
 #include <string>
+#include "engine/population_source.h"
 
 #include "common/controls.h"
 #include "engine/population_window.h"
@@ -31,7 +31,7 @@ class SimulationSession {
   // Before any mean is shown: the events of the message that there is nothing to save, and
   // true; otherwise false and no event. The page asks before each save.
   std::string nothingToSave();
-  std::string means() const;    // in the order drawn
+  std::string means() const;  // in the order drawn
   // Plain texts, not JSON: they are saved, copied or shown as they are.
   std::string meansCsv() const { return window_.meansCsv(); }
   std::string tabulatedStatistics() const { return window_.tabulatedStatistics(); }

@@ -1,9 +1,9 @@
 // varnesk-json: the browser edition's calls run natively, so that a test holds the WebAssembly
 // module to the same bytes. Reads one call a line on standard input, its name and arguments
 // separated by tabs, as the worker names them ("Simulation" makes the session,
-// "Simulation.load" calls it; a population's bytes are named by their file); writes one line per call: the answer as a JSON string literal
-// (a number or true/false for the calls that answer one, null for a constructor). The
-// population is written into the folder given as the one argument.
+// "Simulation.load" calls it; a population's bytes are named by their file); writes one line per
+// call: the answer as a JSON string literal (a number or true/false for the calls that answer one,
+// null for a constructor). The population is written into the folder given as the one argument.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -17,8 +17,8 @@
 
 #include "comparison_session.h"
 #include "configuration_session.h"
-#include "json_writer.h"
 #include "engine/window_menu.h"
+#include "json_writer.h"
 #include "layout/window_layouts.h"
 #include "layout/zoom_steps.h"
 #include "module_functions.h"
@@ -66,7 +66,9 @@ struct Interpreter {
          return population->setProgramOwn(bytes) ? "true" : "false";
        }},
       {"previewPopulation",
-       [this](const Args& a) { return text(population->preview(fileBytes(a.at(0)), a.at(1), a.at(2))); }},
+       [this](const Args& a) {
+         return text(population->preview(fileBytes(a.at(0)), a.at(1), a.at(2)));
+       }},
       {"choosePopulation",
        [this](const Args& a) {
          return text(population->choose(fileBytes(a.at(0)), a.at(1), a.at(2), a.at(3)));
@@ -77,8 +79,8 @@ struct Interpreter {
       {"menuBar", [](const Args& a) { return text(menuBarJson(a.at(0))); }},
       {"zoomStep",
        [](const Args& a) {
-         return number(zoomStep(a.at(0), std::stod(a.at(1)), std::stod(a.at(2)),
-                                std::stod(a.at(3)), std::stod(a.at(4)), std::stod(a.at(5))));
+         return number(zoomStep(a.at(0), std::stod(a.at(1)), std::stod(a.at(2)), std::stod(a.at(3)),
+                                std::stod(a.at(4)), std::stod(a.at(5))));
        }},
       {"fullScreen",
        [](const Args& a) {
@@ -127,7 +129,8 @@ struct Interpreter {
       {"Simulation.seed", [this](const Args&) { return text(simulation->seed()); }},
       {"Simulation.means", [this](const Args&) { return text(simulation->means()); }},
       {"Simulation.svg", [this](const Args&) { return text(simulation->svg()); }},
-      {"Simulation.nothingToSave", [this](const Args&) { return text(simulation->nothingToSave()); }},
+      {"Simulation.nothingToSave",
+       [this](const Args&) { return text(simulation->nothingToSave()); }},
       {"Simulation.population",
        [this](const Args& a) { return text(simulation->population(a.at(0) == "true")); }},
       {"Simulation.populationChart",
