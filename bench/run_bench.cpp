@@ -28,13 +28,13 @@ const Population& defaultPopulation() {
 void BM_GerarAmostras(benchmark::State& state) {
   Population population = defaultPopulation();
   population.TamanhoPopulacao = static_cast<std::int32_t>(state.range(0));
-  auto corrida = std::make_unique<SamplingRun>();
+  auto run = std::make_unique<SamplingRun>();
   std::uint64_t seed = 1;
   for (auto _ : state) {
-    corrida->sortedMeans.ContagemOrdenadas = 0;
+    run->sortedMeans.ContagemOrdenadas = 0;
     GerarAmostras(population, static_cast<double>(state.range(1)), static_cast<double>(state.range(2)),
-                  seed++, MeanPrecision::Single, *corrida);
-    benchmark::DoNotOptimize(corrida->MediaGeral);
+                  seed++, MeanPrecision::Single, *run);
+    benchmark::DoNotOptimize(run->MediaGeral);
   }
 }
 BENCHMARK(BM_GerarAmostras)
@@ -57,14 +57,14 @@ class SilentPlatform : public Platform {
 
 // Form4's largest Load: it reads the default file and draws the whole run of n = 50000,
 // R = 1000 (the most repetitions that window takes) before its first step.
-void BM_LoadPassoAPasso(benchmark::State& state) {
+void BM_LoadStepByStep(benchmark::State& state) {
   SilentPlatform platform;
   std::uint64_t seed = 1;
-  SimulationWindow janela(WindowKind::StepByStep,
+  SimulationWindow window(WindowKind::StepByStep,
                           WindowEnvironment{platform, [](const std::string& text) { return SizeF{static_cast<float>(text.size()) * 90.0f, 195.0f}; }, '.', {defaultPopulationPath(), {}}, [&seed] { return seed++; }});
-  for (auto _ : state) benchmark::DoNotOptimize(janela.Load("50000", "1000"));
+  for (auto _ : state) benchmark::DoNotOptimize(window.Load("50000", "1000"));
 }
-BENCHMARK(BM_LoadPassoAPasso)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LoadStepByStep)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_LerPopulacao(benchmark::State& state) {
   Population population;

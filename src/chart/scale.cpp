@@ -5,8 +5,8 @@
 namespace varnesk {
 namespace {
 
-struct Linha {
-  float faixa;
+struct ScaleRow {
+  float range;
   std::int16_t classes;
   double amplitude;
   std::int16_t labelStepTenths;
@@ -14,7 +14,7 @@ struct Linha {
 };
 
 // Every row covers its range exactly: classes x amplitude = range.
-constexpr std::array<Linha, 13> kTabela{{
+constexpr std::array<ScaleRow, 13> kRows{{
     {0.5f, 25, 0.02, 5, 10},
     {1.0f, 20, 0.05, 5, 20},
     {1.5f, 30, 0.05, 5, 10},
@@ -30,20 +30,20 @@ constexpr std::array<Linha, 13> kTabela{{
     {7.0f, 25, 0.28, 5, 50},
 }};
 // Any other range (6.5, 7.5 and more): 20 classes of one unit; the last class collects the rest.
-constexpr Linha kPadrao{0.0f, 20, 1.0, 5, 50};
+constexpr ScaleRow kOtherRanges{0.0f, 20, 1.0, 5, 50};
 
 }  // namespace
 
 Scale EscolherEscala(double MenorMedia, double MaiorMedia, const ChartTraits& traits) {
   const auto FaixaMedias = static_cast<float>(MaiorMedia - MenorMedia);
-  Linha escolhida = kPadrao;
-  for (const Linha& linha : kTabela)
-    if (FaixaMedias == linha.faixa) {
-      escolhida = linha;
+  ScaleRow chosen = kOtherRanges;
+  for (const ScaleRow& row : kRows)
+    if (FaixaMedias == row.range) {
+      chosen = row;
       break;
     }
-  return {escolhida.classes, escolhida.amplitude,
-          traits.labelsInTenths ? escolhida.labelStepTenths : escolhida.labelStepHundredths};
+  return {chosen.classes, chosen.amplitude,
+          traits.labelsInTenths ? chosen.labelStepTenths : chosen.labelStepHundredths};
 }
 
 }  // namespace varnesk

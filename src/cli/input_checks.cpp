@@ -6,9 +6,10 @@
 
 namespace varnesk {
 
-std::optional<std::string> checkInputs(const std::string& tamanho, const std::string& repeticoes) {
-  const double n = parseLeadingNumber(tamanho);
-  const double r = parseLeadingNumber(repeticoes);
+std::optional<std::string> checkInputs(const std::string& sampleSize,
+                                       const std::string& repetitions) {
+  const double n = parseLeadingNumber(sampleSize);
+  const double r = parseLeadingNumber(repetitions);
   if (const auto problem = sampleSizeProblem(n)) return std::string(*problem);
   if (const auto problem = instantRepetitionsProblem(r)) return std::string(*problem);
   return std::nullopt;

@@ -11,7 +11,8 @@ namespace varnesk {
 
 // The message for a sample size or a number of repetitions out of range, checked in the
 // order the windows check them; nothing when both pass.
-std::optional<std::string> checkInputs(const std::string& tamanho, const std::string& repeticoes);
+std::optional<std::string> checkInputs(const std::string& sampleSize,
+                                       const std::string& repetitions);
 
 // The message for a seed that is not a whole 64-bit number; without -s, a seed from the clock.
 std::optional<std::string> checkSeed(const SimOptions& options, std::uint64_t& seed);

@@ -25,16 +25,16 @@ ExitStatus runSample(const SimOptions& options) {
   if (const auto problem = refuseSampleSize(n, population))
     return refuse(ExitStatus::PopulationRefused, *problem);
 
-  SamplingRun corrida;
-  GerarAmostras(population, n, r, runSeed(seed, options.run), MeanPrecision::Single, corrida);
+  SamplingRun run;
+  GerarAmostras(population, n, r, runSeed(seed, options.run), MeanPrecision::Single, run);
   std::string out;
   if (options.means) {
-    out = meansText(corrida);
+    out = meansText(run);
   } else if (options.histogram) {
-    out = histogramText(corrida);
+    out = histogramText(run);
   } else {
-    const Statistics statistics = CalcularEstatisticas(
-        corrida.sortedMeans.values(), corrida.MediaGeral, MeanPrecision::Single, '.');
+    const Statistics statistics =
+        CalcularEstatisticas(run.sortedMeans.values(), run.MediaGeral, MeanPrecision::Single, '.');
     for (const std::string& line : panelLines(statistics)) out += line + '\n';
   }
   std::fputs(out.c_str(), stdout);

@@ -14,12 +14,12 @@ std::vector<std::string> panelLines(const Statistics& e) {
           "Máximo: " + e.maximum, "Média: " + e.mean, "dp: " + e.sd};
 }
 
-std::string meansText(const SamplingRun& corrida) {
+std::string meansText(const SamplingRun& run) {
   std::string out;
   char buffer[32];
-  for (std::int32_t r = 1; r <= corrida.sortedMeans.ContagemOrdenadas; ++r) {
+  for (std::int32_t r = 1; r <= run.sortedMeans.ContagemOrdenadas; ++r) {
     const auto end = toChars(buffer, buffer + sizeof buffer,
-                             static_cast<double>(corrida.Medias[static_cast<std::size_t>(r)]),
+                             static_cast<double>(run.Medias[static_cast<std::size_t>(r)]),
                              std::chars_format::general, 9);
     out.append(buffer, end.ptr);
     out += '\n';
@@ -27,16 +27,15 @@ std::string meansText(const SamplingRun& corrida) {
   return out;
 }
 
-std::string histogramText(const SamplingRun& corrida) {
-  const Scale escala = EscolherEscala(corrida.MenorMedia, corrida.MaiorMedia, kInstantChart);
+std::string histogramText(const SamplingRun& run) {
+  const Scale scale = EscolherEscala(run.MenorMedia, run.MaiorMedia, kInstantChart);
   const std::vector<int> counts =
-      countInstantClasses(corrida.sortedMeans.values(), corrida.MenorMedia, escala);
+      countInstantClasses(run.sortedMeans.values(), run.MenorMedia, scale);
   std::string out = "classe\tinicio\tcontagem\n";
   for (std::size_t i = 0; i < counts.size(); ++i)
-    out +=
-        std::to_string(i) + '\t' +
-        formatFixed(corrida.MenorMedia + static_cast<double>(i) * escala.AmplitudeClasse, 3, '.') +
-        '\t' + std::to_string(counts[i]) + '\n';
+    out += std::to_string(i) + '\t' +
+           formatFixed(run.MenorMedia + static_cast<double>(i) * scale.AmplitudeClasse, 3, '.') +
+           '\t' + std::to_string(counts[i]) + '\n';
   return out;
 }
 

@@ -13,10 +13,10 @@ namespace varnesk {
 std::vector<std::string> panelLines(const Statistics& estatisticas);
 
 // The means in the order drawn, one a line, with 9 significant digits.
-std::string meansText(const SamplingRun& corrida);
+std::string meansText(const SamplingRun& run);
 
 // One line per class of the instant window: index, lower boundary, number of means.
-std::string histogramText(const SamplingRun& corrida);
+std::string histogramText(const SamplingRun& run);
 
 // One line per sample size: the spread of the means beside the standard error of theory, with
 // six significant digits.

@@ -124,11 +124,11 @@ std::string formatGeneral(double value, char separator) {
   return out;
 }
 
-std::string formatSignificant(double value, int digitos, char separator) {
+std::string formatSignificant(double value, int digits, char separator) {
   if (std::isnan(value)) return "-";
   char buffer[64];
   const auto written =
-      toChars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digitos);
+      toChars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
   std::string out(buffer, written.ptr);
   for (char& c : out) c = c == '.' ? separator : c;
   return out;

@@ -20,8 +20,8 @@ std::string formatFixed(double value, int decimals, char separator);
 // General number format: as few digits as the value needs (up to 15 significant).
 std::string formatGeneral(double value, char separator);
 
-// A value with `digitos` significant digits, shortest form ("0.0442926", "1.5"); NaN reads "-".
-std::string formatSignificant(double value, int digitos, char separator);
+// A value with `digits` significant digits, shortest form ("0.0442926", "1.5"); NaN reads "-".
+std::string formatSignificant(double value, int digits, char separator);
 
 // Counters in text boxes ("100", "1000").
 std::string formatWhole(long long value);

@@ -65,11 +65,10 @@ ComparisonRow comparisonRow(const Population& population, std::int32_t n,
 
 ComparisonRow compareSampleSize(const Population& population, std::int32_t n, double R,
                                 std::uint64_t seed) {
-  SamplingRun corrida;
-  GerarAmostras(population, n, R, seed, MeanPrecision::Single, corrida);
-  const auto count = static_cast<std::ptrdiff_t>(corrida.sortedMeans.ContagemOrdenadas);
-  return comparisonRow(population, n,
-                       {corrida.Medias.begin() + 1, corrida.Medias.begin() + 1 + count});
+  SamplingRun run;
+  GerarAmostras(population, n, R, seed, MeanPrecision::Single, run);
+  const auto count = static_cast<std::ptrdiff_t>(run.sortedMeans.ContagemOrdenadas);
+  return comparisonRow(population, n, {run.Medias.begin() + 1, run.Medias.begin() + 1 + count});
 }
 
 std::vector<ComparisonRow> compareSampleSizes(const Population& population,

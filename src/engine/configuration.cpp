@@ -7,8 +7,8 @@
 namespace varnesk {
 namespace {
 
-constexpr const char* kTamanho = "TamanhodaAmostraTXT";
-constexpr const char* kRepeticoes = "NumeroRepeticoesTXT";
+constexpr const char* kSampleSizeBox = "TamanhodaAmostraTXT";
+constexpr const char* kRepetitionsBox = "NumeroRepeticoesTXT";
 
 void refuse(Platform& platform, std::string_view message, const char* focus) {
   platform.showMessage(std::string(message));
@@ -16,9 +16,9 @@ void refuse(Platform& platform, std::string_view message, const char* focus) {
 }
 
 // Both buttons check the sample size first, the same way.
-bool sampleSizeAccepted(const std::string& tamanho, Platform& platform) {
-  const auto problem = sampleSizeProblem(parseLeadingNumber(tamanho));
-  if (problem) refuse(platform, *problem, kTamanho);
+bool sampleSizeAccepted(const std::string& sampleSize, Platform& platform) {
+  const auto problem = sampleSizeProblem(parseLeadingNumber(sampleSize));
+  if (problem) refuse(platform, *problem, kSampleSizeBox);
   return !problem;
 }
 
@@ -36,29 +36,29 @@ std::optional<std::string_view> instantRepetitionsProblem(double r) {
   return std::nullopt;
 }
 
-WindowToOpen instantClicked(const std::string& tamanho, const std::string& repeticoes,
+WindowToOpen instantClicked(const std::string& sampleSize, const std::string& repetitions,
                             Platform& platform) {
-  if (!sampleSizeAccepted(tamanho, platform)) return WindowToOpen::None;
-  const double r = parseLeadingNumber(repeticoes);
+  if (!sampleSizeAccepted(sampleSize, platform)) return WindowToOpen::None;
+  const double r = parseLeadingNumber(repetitions);
   if (!(r >= 1)) {
-    refuse(platform, messages::kFillRepetitions, kRepeticoes);
+    refuse(platform, messages::kFillRepetitions, kRepetitionsBox);
     return WindowToOpen::None;
   }
   // A warning only: the instant window takes up to 5000 and refuses more itself.
-  if (r > kMaxStepByStepMeans) refuse(platform, messages::kStepByStepMaximum, kRepeticoes);
+  if (r > kMaxStepByStepMeans) refuse(platform, messages::kStepByStepMaximum, kRepetitionsBox);
   return WindowToOpen::Instant;
 }
 
-WindowToOpen stepByStepClicked(const std::string& tamanho, const std::string& repeticoes,
+WindowToOpen stepByStepClicked(const std::string& sampleSize, const std::string& repetitions,
                                Platform& platform) {
-  if (!sampleSizeAccepted(tamanho, platform)) return WindowToOpen::None;
-  const double r = parseLeadingNumber(repeticoes);
+  if (!sampleSizeAccepted(sampleSize, platform)) return WindowToOpen::None;
+  const double r = parseLeadingNumber(repetitions);
   if (!(r >= kMinStepByStepMeans)) {
-    refuse(platform, messages::kStepByStepMinimum, kRepeticoes);
+    refuse(platform, messages::kStepByStepMinimum, kRepetitionsBox);
     return WindowToOpen::None;
   }
   if (r > kMaxStepByStepMeans) {
-    refuse(platform, messages::kStepByStepMaximum, kRepeticoes);
+    refuse(platform, messages::kStepByStepMaximum, kRepetitionsBox);
     return WindowToOpen::None;
   }
   return WindowToOpen::StepByStep;

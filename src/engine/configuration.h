@@ -18,11 +18,11 @@ enum class WindowToOpen { None, Instant, StepByStep };
 
 // Click of "Instantâneo": sample size 1..50000, repetitions at least 1; more than 1000 draws
 // a warning and still opens the instant window.
-WindowToOpen instantClicked(const std::string& tamanho, const std::string& repeticoes,
+WindowToOpen instantClicked(const std::string& sampleSize, const std::string& repetitions,
                             Platform& platform);
 
 // Click of "Passo a Passo": sample size 1..50000, repetitions 100..1000.
-WindowToOpen stepByStepClicked(const std::string& tamanho, const std::string& repeticoes,
+WindowToOpen stepByStepClicked(const std::string& sampleSize, const std::string& repetitions,
                                Platform& platform);
 
 }  // namespace varnesk

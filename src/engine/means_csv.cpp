@@ -5,14 +5,14 @@
 namespace varnesk {
 
 // A field with the separator, a quote or a line break in it is quoted, its quotes doubled.
-std::string csvField(const std::string& texto) {
-  if (texto.find_first_of(";\"\r\n") == std::string::npos) return texto;
+std::string csvField(const std::string& text) {
+  if (text.find_first_of(";\"\r\n") == std::string::npos) return text;
   std::string out = "\"";
-  for (char c : texto) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+  for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
   return out + '"';
 }
 
-std::string meansCsv(const CsvHeader& c, std::span<const float> medias) {
+std::string meansCsv(const CsvHeader& c, std::span<const float> means) {
   std::string out = "\xEF\xBB\xBF";
   out += "Arquivo da população;" + csvField(c.file) + "\r\n";
   out += "Tamanho da população (N);" + std::to_string(c.N) + "\r\n";
@@ -21,8 +21,8 @@ std::string meansCsv(const CsvHeader& c, std::span<const float> medias) {
   out += "Semente;" + std::to_string(c.seed) + "\r\n";
   out += "Simulação da semente;" + std::to_string(c.run) + "\r\n\r\n";
   out += "Ordem;Média\r\n";
-  for (std::size_t i = 0; i < medias.size(); ++i)
-    out += std::to_string(i + 1) + ';' + formatSignificant(medias[i], 9, ',') + "\r\n";
+  for (std::size_t i = 0; i < means.size(); ++i)
+    out += std::to_string(i + 1) + ';' + formatSignificant(means[i], 9, ',') + "\r\n";
   return out;
 }
 

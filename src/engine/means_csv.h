@@ -23,7 +23,7 @@ std::string csvField(const std::string& text);
 // For a spreadsheet set to Portuguese: fields separated by ';', a decimal comma, UTF-8 with a
 // byte-order mark so that the accents survive. A header records where the means came from,
 // then one row per mean in the order drawn.
-std::string meansCsv(const CsvHeader& cabecalho, std::span<const float> medias);
+std::string meansCsv(const CsvHeader& header, std::span<const float> means);
 
 // Two tab-separated rows, the captions and the values as the panel shows them, that paste into
 // a spreadsheet as seven cells each.

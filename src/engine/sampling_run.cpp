@@ -8,9 +8,9 @@
 
 namespace varnesk {
 
-std::int32_t wholeCount(double v, std::int32_t limite) {
+std::int32_t wholeCount(double v, std::int32_t limit) {
   if (!(v >= 1)) return 0;
-  return static_cast<std::int32_t>(std::min(std::floor(v), static_cast<double>(limite)));
+  return static_cast<std::int32_t>(std::min(std::floor(v), static_cast<double>(limit)));
 }
 
 std::optional<std::string> refuseSampleSize(double n, const Population& population) {
@@ -23,7 +23,7 @@ std::optional<std::string> refuseSampleSize(double n, const Population& populati
 }
 
 void GerarAmostras(const Population& population, double n, double R, std::uint64_t seed,
-                   MeanPrecision precisao, SamplingRun& corrida, unsigned threads) {
+                   MeanPrecision precision, SamplingRun& run, unsigned threads) {
   const std::int32_t samples = wholeCount(R, kMaxMeans);
   const std::int32_t size = wholeCount(n, population.TamanhoPopulacao);
   std::vector<double> means(static_cast<std::size_t>(samples));
@@ -36,16 +36,16 @@ void GerarAmostras(const Population& population, double n, double R, std::uint64
     const double x = means[static_cast<std::size_t>(r - 1)];
     if (maximum < x) maximum = x;
     if (minimum > x) minimum = x;
-    corrida.Medias[static_cast<std::size_t>(r)] = static_cast<float>(x);
-    corrida.sortedMeans.OrdenarMedias(static_cast<float>(x));
+    run.Medias[static_cast<std::size_t>(r)] = static_cast<float>(x);
+    run.sortedMeans.OrdenarMedias(static_cast<float>(x));
     sum = static_cast<float>(static_cast<double>(sum) + x);
   }
-  const double mediaGeral = samples > 0 ? static_cast<double>(sum) / samples : 0.0;
-  corrida.MediaGeral = precisao == MeanPrecision::Single
-                           ? static_cast<double>(static_cast<float>(mediaGeral))
-                           : mediaGeral;
-  corrida.MenorMedia = std::floor(2 * minimum) / 2;
-  corrida.MaiorMedia = std::floor(2 * maximum + 1) / 2;
+  const double overallMean = samples > 0 ? static_cast<double>(sum) / samples : 0.0;
+  run.MediaGeral = precision == MeanPrecision::Single
+                       ? static_cast<double>(static_cast<float>(overallMean))
+                       : overallMean;
+  run.MenorMedia = std::floor(2 * minimum) / 2;
+  run.MaiorMedia = std::floor(2 * maximum + 1) / 2;
 }
 
 }  // namespace varnesk

@@ -23,7 +23,7 @@ struct SamplingRun {
 
 // A counted loop from 1 to v runs over the whole numbers 1 <= k <= v, also when v has a
 // fraction: this is how many.
-std::int32_t wholeCount(double v, std::int32_t limite);
+std::int32_t wholeCount(double v, std::int32_t limit);
 
 // Why a run of sample size n cannot be drawn from the population (more values asked for than
 // it holds), or nothing when it can.
@@ -31,8 +31,8 @@ std::optional<std::string> refuseSampleSize(double n, const Population& populati
 
 // Draws the run: floor(R) samples of floor(n) values (the caller has checked both, and n
 // against the population with refuseSampleSize). Each mean is the sample's sum over the number
-// of values drawn. Appends every mean to corrida.sortedMeans (the caller empties it first).
+// of values drawn. Appends every mean to run.sortedMeans (the caller empties it first).
 void GerarAmostras(const Population& population, double n, double R, std::uint64_t seed,
-                   MeanPrecision precisao, SamplingRun& corrida, unsigned threads = 0);
+                   MeanPrecision precision, SamplingRun& run, unsigned threads = 0);
 
 }  // namespace varnesk
