@@ -34,8 +34,8 @@
 #include "engine/means_csv.h"
 #include "engine/sampler.h"
 #include "engine/sampling_run.h"
+#include "engine/simulation_window.h"
 #include "engine/status_lines.h"
-#include "engine/window_model.h"
 #include "engine/window_traits.h"
 #include "recording_platform.h"
 

@@ -3,6 +3,8 @@
 // relative to the control's container; the Qt windows render these models.
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace varnesk {
 
@@ -15,17 +17,27 @@ struct SizeF {
 // tests pass a fixed fake.
 using TextMeasure = std::function<SizeF(const std::string&)>;
 
-struct TextBox {
+// What a window's logic says of one of its controls, the same for every kind: a label's caption,
+// a box's text, a button's caption, a table's rows (one a line, cells separated by tabs), or, for
+// the chart, its text alternative. Both front ends apply such a list to the controls of the same
+// names, so no window is mirrored by hand.
+struct ControlState {
   std::string name;
   std::string text;
   bool enabled = true;
+  bool visible = true;
+  bool checked = false;  // a check box ticked, a toggle button held down (a playback that plays)
+  bool operator==(const ControlState&) const = default;
 };
 
-// A button's caption never changes: the front ends take it from the window's description.
-struct Button {
-  std::string name;
-  bool enabled = true;
-};
+using ControlStates = std::vector<ControlState>;
+
+// The state of the control of that name in the list; nullptr when the list has none.
+inline const ControlState* findControl(const ControlStates& states, std::string_view name) {
+  for (const ControlState& state : states)
+    if (state.name == name) return &state;
+  return nullptr;
+}
 
 struct Label {
   std::string name;

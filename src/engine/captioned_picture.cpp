@@ -17,7 +17,7 @@ constexpr float kLineHeight = 240, kMargin = 60, kSide = 120;
 CaptionedPicture captionedPicture(const SimulationWindow& window) {
   const WindowLayout& layout = simulationLayout(window.traits().kind);
   CaptionedPicture picture{chartRegion(layout), {}};
-  picture.drawing = chartPicture(window.model().chart, layout, picture.region);
+  picture.drawing = chartPicture(window.chart(), layout, picture.region);
   float top = picture.region.top + picture.region.height + kMargin;
   for (const std::string& line : captionLines(window.chartCaption())) {
     picture.drawing.push_back(Text{line, kSide, top, picture.region.width - 2 * kSide, kLineHeight,

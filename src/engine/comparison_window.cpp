@@ -5,27 +5,30 @@
 #include "engine/configuration.h"
 #include "engine/population.h"
 #include "engine/status_lines.h"
-#include "engine/window_model.h"
 #include "layout/window_layouts.h"
 
 namespace varnesk {
 
-ComparisonWindow::ComparisonWindow(Platform& platform, PopulationSource population,
-                                   const std::function<std::uint64_t()>& seed,
-                                   char decimalSeparator)
-    : SampleSizesTXT(textBox(comparisonLayout(), "SampleSizesTXT")),
-      RepetitionsTXT(textBox(comparisonLayout(), "RepetitionsTXT")),
-      CompareButton(button(comparisonLayout(), "CompareButton")),
-      CloseButton(button(comparisonLayout(), "CloseButton")),
-      PopulationLBL{"PopulationLBL", populationLine(population.name())},
-      platform_(platform),
-      population_(std::move(population)),
-      separator_(decimalSeparator),
+namespace {
+
+ControlState designed(std::string_view name) {
+  return {std::string(name), comparisonLayout().control(name).caption};
+}
+
+}  // namespace
+
+ComparisonWindow::ComparisonWindow(const WindowEnvironment& environment)
+    : SampleSizesTXT(designed("SampleSizesTXT")),
+      RepetitionsTXT(designed("RepetitionsTXT")),
+      platform_(environment.platform),
+      population_(environment.population),
+      separator_(environment.separator),
       // A seed given to the program names runs 1, 2, 3 ... of it; otherwise each comparison
       // picks a short seed of its own, so that the one number replays it.
-      generator_(seed ? RunSeeder(seed()) : RunSeeder(shortSeed)) {}
+      generator_(environment.seed ? RunSeeder(environment.seed()) : RunSeeder(shortSeed)),
+      populationLine_(populationLine(population_.name())) {}
 
-std::nullptr_t ComparisonWindow::refuse(const std::string& message, const TextBox& box) {
+std::nullptr_t ComparisonWindow::refuse(const std::string& message, const ControlState& box) {
   platform_.showMessage(message);
   platform_.setFocus(box.name);
   return nullptr;
@@ -63,8 +66,8 @@ void ComparisonWindow::finish(const ComparisonRun& run) {
     means.push_back(row.means);
   }
   sizes_ = run.sizes();
-  PopulationLBL.caption = populationLine(population_.name(), run.population().TamanhoPopulacao,
-                                         run.sizes(), wholeShown(run.repetitions()), separator_);
+  populationLine_ = populationLine(population_.name(), run.population().TamanhoPopulacao,
+                                   run.sizes(), wholeShown(run.repetitions()), separator_);
   populationMean_ = run.rows().front().theory.mean;
   histograms_ = sharedHistograms(means, populationMean_, kComparisonClasses);
   csvHeader_.file = population_.file.string();
@@ -88,9 +91,16 @@ std::string ComparisonWindow::resultsCsv() const {
   return comparisonCsv(csvHeader_, comparisonLayout().control("ResultsTable").caption, csvRows_);
 }
 
-const std::vector<ComparisonCells>& ComparisonWindow::results() const { return results_; }
+ControlStates ComparisonWindow::controls() const {
+  std::string rows;
+  for (const ComparisonCells& row : results_) {
+    for (std::size_t i = 0; i < row.size(); ++i) rows += (i ? "\t" : "") + row[i];
+    rows += '\n';
+  }
+  return {{"ResultsTable", rows}, {"PopulationLBL", populationLine_}};
+}
 
-DrawingList ComparisonWindow::chart(double width, double height) const {
+DrawingList ComparisonWindow::drawing(double width, double height) const {
   return comparisonChart(sizes_, histograms_, populationMean_, width, height, separator_);
 }
 

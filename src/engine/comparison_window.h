@@ -1,8 +1,8 @@
 #pragma once
 // The logic of the window "Comparar tamanhos de amostra", written against plain control models.
 // The front end owns one, copies what the teacher types into the two text boxes, forwards the
-// clicks of CompareButton (and Enter in a box) to compare(), and renders the table's rows and
-// the chart's drawing list.
+// clicks of CompareButton (and Enter in a box) to compare(), and shows its controls() (the
+// table's rows, the population line) and its drawing list.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -14,29 +14,25 @@
 #include "chart/drawing_list.h"
 #include "chart/shared_histograms.h"
 #include "common/controls.h"
-#include "common/platform.h"
 #include "engine/comparison_cells.h"
 #include "engine/comparison_csv.h"
 #include "engine/comparison_run.h"
 #include "engine/population_source.h"
 #include "engine/run_seeder.h"
+#include "engine/window_environment.h"
+#include "engine/window_logic.h"
 
 namespace varnesk {
 
-class ComparisonWindow {
+class ComparisonWindow : public WindowLogic {
  public:
-  // `seed` seeds the window's generator once: each comparison takes its next run from it.
-  ComparisonWindow(Platform& platform, PopulationSource population,
-                   const std::function<std::uint64_t()>& seed, char decimalSeparator);
+  // The environment's seed seeds the window's generator once: each comparison takes its next
+  // run from it.
+  explicit ComparisonWindow(const WindowEnvironment& environment);
 
-  // The controls, with their design texts; CloseButton's click belongs to the front end.
-  TextBox SampleSizesTXT;
-  TextBox RepetitionsTXT;
-  Button CompareButton;
-  Button CloseButton;
-  // The population the last comparison read, with its N and the sizes and repetitions it used;
-  // before the first, the population's name alone.
-  Label PopulationLBL;
+  // The two boxes, with their design texts, as the teacher typed them before the click.
+  ControlState SampleSizesTXT;
+  ControlState RepetitionsTXT;
 
   // Click of CompareButton: the list, the repetitions, the population and each size against it
   // are checked in that order; the first refusal shows its message, puts the focus on the box
@@ -53,16 +49,18 @@ class ComparisonWindow {
   // The table of the last comparison for a spreadsheet; empty before the first one.
   std::string resultsCsv() const;
 
-  // ResultsTable's rows, one per size of the last comparison, in the order listed.
-  const std::vector<ComparisonCells>& results() const;
+  // ResultsTable's rows, one per size of the last comparison in the order listed, and
+  // PopulationLBL: the population the last comparison read, with its N and the sizes and
+  // repetitions it used; before the first, the population's name alone.
+  ControlStates controls() const override;
   // ComparisonChart for a drawing area of that size in twips; only white before a comparison.
-  DrawingList chart(double width, double height) const;
+  DrawingList drawing(double width, double height) const override;
   // Which population the comparisons read.
   const PopulationSource& populationSource() const { return population_; }
 
  private:
   // Shows the message and moves the focus to the box to correct: no run.
-  std::nullptr_t refuse(const std::string& message, const TextBox& box);
+  std::nullptr_t refuse(const std::string& message, const ControlState& box);
 
   Platform& platform_;
   PopulationSource population_;
@@ -70,7 +68,8 @@ class ComparisonWindow {
   RunSeeder generator_;
   std::vector<ComparisonCells> results_;
   std::vector<ComparisonCells> csvRows_;  // the same with a decimal comma
-  ComparisonCsvHeader csvHeader_;
+  CsvHeader csvHeader_;
+  std::string populationLine_;
   std::string startedRepetitions_;  // R as typed for the run started last
   std::vector<std::int32_t> sizes_;
   SharedHistograms histograms_;

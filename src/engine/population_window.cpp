@@ -17,39 +17,37 @@ const char* const kValueBoxes[] = {"CountLBL",       "MeanLBL",    "SdLBL",
 
 }  // namespace
 
-PopulationWindow::PopulationWindow(char decimalSeparator, TextMeasure measure)
-    : separator_(decimalSeparator), measure_(std::move(measure)) {
+PopulationWindow::PopulationWindow(const WindowEnvironment& environment)
+    : source_(environment.population),
+      separator_(environment.separator),
+      measure_(environment.measure) {
   labels_.push_back({"FileNameLBL", ""});
   for (const char* name : kValueBoxes) labels_.push_back({name, ""});
   labels_.push_back({"MessageLBL", ""});
   labels_.push_back({"SampleLBL", ""});
 }
 
-Label& PopulationWindow::label(const std::string& name) {
+ControlState& PopulationWindow::label(const std::string& name) {
   return *std::find_if(labels_.begin(), labels_.end(),
-                       [&](const Label& l) { return l.name == name; });
-}
-
-const std::string& PopulationWindow::caption(const std::string& name) const {
-  return const_cast<PopulationWindow*>(this)->label(name).caption;
+                       [&](const ControlState& l) { return l.name == name; });
 }
 
 void PopulationWindow::clear(const std::string& fileName) {
-  for (Label& l : labels_) l.caption.clear();
-  label("FileNameLBL").caption = fileName;
+  for (ControlState& l : labels_) l.text.clear();
+  label("FileNameLBL").text = fileName;
   histogram_ = {};
   sample_.reset();
 }
 
-bool PopulationWindow::Load(const PopulationSource& source) {
+bool PopulationWindow::Load() {
   Population population;
-  const PopulationReading reading = LerPopulacao(source.file, population, source.options);
+  const PopulationReading reading = LerPopulacao(source_.file, population, source_.options);
   if (!reading.ok) {
-    clear(source.name());
-    label("MessageLBL").caption = reading.message;
+    clear(source_.name());
+    label("MessageLBL").text = reading.message;
     return false;
   }
-  show(population, reading.format, source.name());
+  show(population, reading.format, source_.name());
   return true;
 }
 
@@ -61,7 +59,7 @@ void PopulationWindow::show(const Population& population, const PopulationFormat
   for (std::size_t i = 0; i < lines.size() && i < std::size(kValueBoxes); ++i) {
     const std::string& line = lines[i];
     const std::size_t colon = line.find(": ");
-    label(kValueBoxes[i]).caption = colon == std::string::npos ? line : line.substr(colon + 2);
+    label(kValueBoxes[i]).text = colon == std::string::npos ? line : line.substr(colon + 2);
   }
   const auto first = population.Populacao.begin() + 1;
   histogram_ =
@@ -70,19 +68,19 @@ void PopulationWindow::show(const Population& population, const PopulationFormat
 
 void PopulationWindow::showSample(const std::optional<ShownSample>& sample) {
   sample_ = sample;
-  Label& line = label("SampleLBL");
+  ControlState& line = label("SampleLBL");
   if (!sample) {
-    line.caption = "Nenhuma média mostrada ainda: clique em Simular e peça a amostra de novo.";
+    line.text = "Nenhuma média mostrada ainda: clique em Simular e peça a amostra de novo.";
     return;
   }
-  line.caption = "Amostra " + std::to_string(sample->number) + " de " + std::to_string(sample->of) +
-                 " (n = " + std::to_string(sample->values.size()) + "), média " +
-                 formatSignificant(sample->mean, 7, separator_) +
-                 ". Pontos verdes: os valores da amostra; linha verde: a sua média; linha azul: a "
-                 "média da população.";
+  line.text = "Amostra " + std::to_string(sample->number) + " de " + std::to_string(sample->of) +
+              " (n = " + std::to_string(sample->values.size()) + "), média " +
+              formatSignificant(sample->mean, 7, separator_) +
+              ". Pontos verdes: os valores da amostra; linha verde: a sua média; linha azul: a "
+              "média da população.";
 }
 
-DrawingList PopulationWindow::chart(double width, double height) const {
+DrawingList PopulationWindow::drawing(double width, double height) const {
   std::optional<SampleOverlay> overlay;
   if (sample_) overlay = SampleOverlay{sample_->values, sample_->mean};
   return populationChart(histogram_, overlay, width, height, measure_, separator_);

@@ -3,7 +3,7 @@
 // checks it before drawing samples (its file, N, mean, standard deviation with divisor N,
 // minimum, maximum, how the file was read) with its histogram, and, from the step-by-step
 // window, the sample behind the latest mean marked over that histogram. A front end owns one,
-// shows labels() in the labels of the same names and paints chart() on PopulationChart.
+// shows its controls() in the labels of the same names and paints drawing() on PopulationChart.
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,18 +14,20 @@
 #include "engine/population_format.h"
 #include "engine/population_source.h"
 #include "engine/shown_sample.h"
+#include "engine/window_environment.h"
+#include "engine/window_logic.h"
 
 namespace varnesk {
 
 struct Population;
 
-class PopulationWindow {
+class PopulationWindow : public WindowLogic {
  public:
-  PopulationWindow(char decimalSeparator, TextMeasure measure);
+  explicit PopulationWindow(const WindowEnvironment& environment);
 
-  // Reads the source's file. When it cannot be read, MessageLBL holds the reader's message and
-  // nothing of an earlier population stays shown; false.
-  bool Load(const PopulationSource& source);
+  // Reads the environment's population. When it cannot be read, MessageLBL holds the reader's
+  // message and nothing of an earlier population stays shown; false.
+  bool Load();
   // A population a simulation window has read already.
   void show(const Population& population, const PopulationFormat& format,
             const std::string& fileName);
@@ -33,18 +35,18 @@ class PopulationWindow {
   void showSample(const std::optional<ShownSample>& sample);
 
   // FileNameLBL, the value boxes, MessageLBL and SampleLBL, with their captions.
-  const std::vector<Label>& labels() const { return labels_; }
-  const std::string& caption(const std::string& labelName) const;
+  ControlStates controls() const override { return labels_; }
   // PopulationChart for a drawing area of that size in twips.
-  DrawingList chart(double width, double height) const;
+  DrawingList drawing(double width, double height) const override;
 
  private:
-  Label& label(const std::string& name);
+  ControlState& label(const std::string& name);
   void clear(const std::string& fileName);
 
+  PopulationSource source_;
   char separator_;
   TextMeasure measure_;
-  std::vector<Label> labels_;
+  ControlStates labels_;
   PopulationHistogram histogram_;
   std::optional<ShownSample> sample_;
 };

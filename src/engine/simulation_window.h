@@ -1,7 +1,7 @@
 #pragma once
 // The logic of the two simulation windows, form1 (instant) and Form4 (step by step), written
 // against plain control models. A front end owns one of these, forwards Load and the clicks of
-// Simular to it, and renders model() and its chart's drawing list.
+// Simular to it, and shows its controls() and its chart's drawing list.
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -10,38 +10,28 @@
 #include <optional>
 #include <string>
 
+#include "chart/chart_model.h"
 #include "chart/scale.h"
 #include "common/controls.h"
 #include "common/limits.h"
-#include "common/platform.h"
 #include "engine/chart_caption.h"
 #include "engine/population_format.h"
 #include "engine/population_source.h"
 #include "engine/shown_sample.h"
-#include "engine/window_model.h"
+#include "engine/window_environment.h"
+#include "engine/window_logic.h"
 #include "engine/window_traits.h"
 
 namespace varnesk {
 
 struct Population;
 struct SamplingRun;
+struct SimulationState;
 
-struct WindowEnvironment {
-  Platform& platform;
-  TextMeasure measure;   // captions of the auto-sized labels in the default font, in twips
-  char separator = '.';  // the regional decimal separator of the captions
-  PopulationSource population;
-  // The seed the teacher gave (varnesk --semente, the page's ?semente=): the window replays its
-  // runs from it at each Load. Empty: every run picks a short seed of its own (pickSeed, or else
-  // a six-digit one from the clock).
-  std::function<std::uint64_t()> seed;
-  std::function<std::uint64_t()> pickSeed = nullptr;
-};
-
-class SimulationWindow {
+class SimulationWindow : public WindowLogic {
  public:
   SimulationWindow(WindowKind kind, WindowEnvironment environment);
-  ~SimulationWindow();
+  ~SimulationWindow() override;
   SimulationWindow(const SimulationWindow&) = delete;
   SimulationWindow& operator=(const SimulationWindow&) = delete;
 
@@ -63,8 +53,9 @@ class SimulationWindow {
 
   // "Reproduzir / Pausar" of the step-by-step window: starts or stops adding the means by the
   // clock. The front end's clock then calls simulate(), exactly as a click does, while
-  // model().playing holds; the last mean stops it. Nothing to play past the end.
+  // playing() holds (PlayButton held down); the last mean stops it. Nothing to play past the end.
   void playPause();
+  bool playing() const;
 
   // The instant window's normal curve of theory over the histogram, off until asked for.
   void showNormalCurve(bool show);
@@ -86,7 +77,12 @@ class SimulationWindow {
   // empty before the first run.
   std::string classTable() const;
 
-  const WindowModel& model() const;
+  // The text boxes, buttons, statistics and strip, and the chart's text alternative (classTable,
+  // as Shape1's text).
+  ControlStates controls() const override;
+  // The chart on the whole client area, as laid out.
+  DrawingList drawing(double width = 0, double height = 0) const override;
+  const ChartModel& chart() const;
   const WindowTraits& traits() const;
 
   // What the run left behind, for tests and the command-line tool.
@@ -103,8 +99,7 @@ class SimulationWindow {
   const std::array<double, kFrequencySlots>& Frequencias() const;
 
  private:
-  struct State;
-  std::unique_ptr<State> state_;
+  std::unique_ptr<SimulationState> state_;
 };
 
 }  // namespace varnesk

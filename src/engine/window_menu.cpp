@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "layout/window_kind.h"
+#include "engine/window_registry.h"
 
 namespace varnesk {
 namespace {
@@ -31,31 +31,37 @@ MenuEntry populationEntry() { return entry(G::View, C::ShowPopulation, "Populaç
 }  // namespace
 
 std::vector<MenuEntry> simulationMenu(const WindowTraits& traits) {
-  std::vector<MenuEntry> menu{
-      entry(G::File, C::SaveChart, "Salvar gráfico como PNG…"),
-      entry(G::File, C::SaveChartSvg, "Salvar gráfico (SVG)…"),
-      entry(G::File, C::SaveMeans, "Salvar médias como CSV…"),
-      entry(G::File, C::CopyStatistics, "Copiar estatísticas"),
+  // Each entry, and the window trait it needs (none: every simulation window has it).
+  struct Offered {
+    MenuEntry entry;
+    bool WindowTraits::*only = nullptr;
   };
-  menu[0].save = SaveDialog{"Salvar gráfico", "grafico.png", "Imagens PNG (*.png)"};
-  menu[1].save = SaveDialog{"Salvar gráfico", "grafico.svg", "Imagens SVG (*.svg)"};
-  menu[2].save = SaveDialog{"Salvar médias", "medias.csv", "Planilhas CSV (*.csv)"};
-  if (traits.normalCurve) {
-    menu.push_back(entry(G::View, C::NormalCurve, "Mostrar curva normal da teoria", {"N"}));
-    menu.back().checkable = true;
-  }
-  if (traits.stepByStep) {
-    menu.push_back(entry(G::Simulation, C::TenMoreMeans, "Mais 10 médias", {"D"}));
-    menu.back().means = 10;
-    menu.push_back(entry(G::Simulation, C::HundredMoreMeans, "Mais 100 médias", {"C"}));
-    menu.back().means = 100;
-    menu.push_back(entry(G::Simulation, C::PlayPause, "Reproduzir / Pausar", {"P"}));
-  }
-  menu.push_back(entry(G::Simulation, C::SetSeed, "Definir semente…"));
-  menu.back().input =
+  std::vector<Offered> offered{
+      {entry(G::File, C::SaveChart, "Salvar gráfico como PNG…")},
+      {entry(G::File, C::SaveChartSvg, "Salvar gráfico (SVG)…")},
+      {entry(G::File, C::SaveMeans, "Salvar médias como CSV…")},
+      {entry(G::File, C::CopyStatistics, "Copiar estatísticas")},
+      {entry(G::View, C::NormalCurve, "Mostrar curva normal da teoria", {"N"}),
+       &WindowTraits::normalCurve},
+      {entry(G::Simulation, C::TenMoreMeans, "Mais 10 médias", {"D"}), &WindowTraits::stepByStep},
+      {entry(G::Simulation, C::HundredMoreMeans, "Mais 100 médias", {"C"}),
+       &WindowTraits::stepByStep},
+      {entry(G::Simulation, C::PlayPause, "Reproduzir / Pausar", {"P"}), &WindowTraits::stepByStep},
+      {entry(G::Simulation, C::SetSeed, "Definir semente…")},
+      {populationEntry()},
+      {entry(G::View, C::ShowSample, "Mostrar amostra", {"A"}), &WindowTraits::stepByStep},
+  };
+  offered[0].entry.save = SaveDialog{"Salvar gráfico", "grafico.png", "Imagens PNG (*.png)"};
+  offered[1].entry.save = SaveDialog{"Salvar gráfico", "grafico.svg", "Imagens SVG (*.svg)"};
+  offered[2].entry.save = SaveDialog{"Salvar médias", "medias.csv", "Planilhas CSV (*.csv)"};
+  offered[4].entry.checkable = true;
+  offered[5].entry.means = 10;
+  offered[6].entry.means = 100;
+  offered[8].entry.input =
       InputDialog{"Definir semente", "Semente (o mesmo número refaz a mesma simulação):"};
-  menu.push_back(populationEntry());
-  if (traits.stepByStep) menu.push_back(entry(G::View, C::ShowSample, "Mostrar amostra", {"A"}));
+  std::vector<MenuEntry> menu;
+  for (const Offered& o : offered)
+    if (!o.only || traits.*o.only) menu.push_back(o.entry);
   addViewAndHelp(menu);
   return menu;
 }
@@ -86,13 +92,8 @@ std::vector<MenuEntry> comparisonMenu() {
 std::vector<MenuEntry> populationMenu() { return startMenu(); }
 
 std::vector<MenuEntry> windowMenu(std::string_view windowName) {
-  if (windowName == "Form2") return startMenu();
-  if (windowName == "Form3") return configurationMenu();
-  if (windowName == "form1") return simulationMenu(kInstantWindow);
-  if (windowName == "Form4") return simulationMenu(kStepByStepWindow);
-  if (windowName == "ComparisonForm") return comparisonMenu();
-  if (windowName == "PopulationForm") return populationMenu();
-  return {};
+  const WindowEntry* window = findWindow(windowName);
+  return window ? window->menu() : std::vector<MenuEntry>{};
 }
 
 std::vector<MenuBarMenu> menuBar(const std::vector<MenuEntry>& entries) {

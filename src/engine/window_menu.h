@@ -78,8 +78,7 @@ std::vector<MenuEntry> startMenu();
 std::vector<MenuEntry> comparisonMenu();
 std::vector<MenuEntry> populationMenu();
 
-// By window name (Form2, Form3, form1, Form4, ComparisonForm, PopulationForm); empty for
-// another name.
+// By window name, as the window registry lists its menu; empty for another name.
 std::vector<MenuEntry> windowMenu(std::string_view windowName);
 
 // The bar of a window with these entries: its menus in the bar's order, the empty ones left out.

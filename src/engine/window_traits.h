@@ -3,6 +3,7 @@
 #include <array>
 
 #include "chart/chart_traits.h"
+#include "engine/window_procedures.h"
 #include "layout/window_kind.h"
 #include "stats/statistics.h"
 
@@ -17,12 +18,14 @@ struct WindowTraits {
   bool stepByStep;
   std::array<int, 3> stages;
   bool normalCurve;  // the overlay of theory, on the chart's own axis (percent or counts)
+  const WindowProcedures& (*procedures)();  // its Load, its Simular, its seed
 };
 
 inline constexpr WindowTraits kInstantWindow{
-    WindowKind::Instant, kInstantChart, MeanPrecision::Single, false, {}, true};
+    WindowKind::Instant, kInstantChart, MeanPrecision::Single, false, {}, true, instantProcedures};
 inline constexpr WindowTraits kStepByStepWindow{
-    WindowKind::StepByStep, kStepByStepChart, MeanPrecision::Double, true, {100, 500, 1000}, true};
+    WindowKind::StepByStep, kStepByStepChart, MeanPrecision::Double, true, {100, 500, 1000}, true,
+    stepByStepProcedures};
 
 inline const WindowTraits& traitsOf(WindowKind kind) {
   return kind == WindowKind::Instant ? kInstantWindow : kStepByStepWindow;

@@ -97,6 +97,8 @@ struct WindowLayout {
 
   // The control of that name; the description always holds the names the logic asks for.
   const ControlLayout& control(std::string_view controlName) const;
+  // The same, or nullptr when the window has no such control.
+  const ControlLayout* find(std::string_view controlName) const;
 };
 
 }  // namespace varnesk

@@ -22,11 +22,8 @@
 namespace varnesk::ui {
 
 ComparisonForm::ComparisonForm(UiServices services, QWidget* owner)
-    : QWidget(owner, frameFlags(comparisonLayout())),
-      services_(std::move(services)),
-      widgets_(this, comparisonLayout()),
-      chrome_(new WindowChrome(this, widgets_.client(), comparisonMenu())),
-      logic_(platform_, services_.population(), services_.seed, regionalDecimalSeparator()) {
+    : WindowForm("ComparisonForm", std::move(services), owner),
+      logic_(logicAs<ComparisonWindow>()) {
   connect(widgets_.get<QPushButton>("CompareButton"), &QPushButton::clicked, this,
           &ComparisonForm::compare);
   connect(widgets_.get<QPushButton>("CloseButton"), &QPushButton::clicked, this, &QWidget::close);
@@ -36,16 +33,8 @@ ComparisonForm::ComparisonForm(UiServices services, QWidget* owner)
   for (const char* box : {"SampleSizesTXT", "RepetitionsTXT"})
     connect(widgets_.get<QLineEdit>(box), &QLineEdit::returnPressed, this,
             &ComparisonForm::compare);
-  widgets_.get<Canvas>("ComparisonChart")->setDrawing([this](double width, double height) {
-    return logic_.chart(width, height);
-  });
-  showPopulationLine();
+  showControls();
   addActions();
-}
-
-void ComparisonForm::showPopulationLine() {
-  widgets_.get<QLabel>("PopulationLBL")
-      ->setText(QString::fromStdString(logic_.PopulationLBL.caption));
 }
 
 ComparisonForm::~ComparisonForm() {
@@ -97,7 +86,7 @@ void ComparisonForm::end() {
   const bool cancelled = stop_->load() && !run_->done();
   if (!cancelled) {
     logic_.finish(*run_);
-    showResults();
+    showControls();
   }
   run_.reset();
   widgets_.get<QProgressBar>("ComparisonProgress")->setValue(0);
@@ -106,26 +95,6 @@ void ComparisonForm::end() {
   compareButton->setEnabled(true);
   if (focusWidget() == nullptr || !focusWidget()->isEnabled()) compareButton->setFocus();
   emit finished();
-}
-
-void ComparisonForm::showResults() {
-  auto* table = widgets_.get<QTableWidget>("ResultsTable");
-  const Qt::Alignment alignment =
-      comparisonLayout().control("ResultsTable").alignment == Alignment::Right
-          ? Qt::AlignRight | Qt::AlignVCenter
-          : Qt::AlignLeft | Qt::AlignVCenter;
-  table->setRowCount(static_cast<int>(logic_.results().size()));
-  for (int row = 0; row < table->rowCount(); ++row) {
-    const ComparisonCells& cells = logic_.results()[static_cast<std::size_t>(row)];
-    for (int column = 0; column < static_cast<int>(cells.size()); ++column) {
-      auto* item =
-          new QTableWidgetItem(QString::fromStdString(cells[static_cast<std::size_t>(column)]));
-      item->setTextAlignment(alignment);
-      table->setItem(row, column, item);
-    }
-  }
-  showPopulationLine();
-  widgets_["ComparisonChart"]->update();
 }
 
 bool ComparisonForm::saveResults(const QString& file) {

@@ -10,16 +10,13 @@
 #include <memory>
 
 #include "engine/comparison_window.h"
-#include "ui/qt_platform.h"
-#include "ui/ui_services.h"
-#include "ui/window_chrome.h"
-#include "ui/window_widgets.h"
+#include "ui/window_form.h"
 
 class QThread;
 
 namespace varnesk::ui {
 
-class ComparisonForm : public QWidget {
+class ComparisonForm : public WindowForm {
   Q_OBJECT
 
  public:
@@ -39,14 +36,8 @@ class ComparisonForm : public QWidget {
   void addActions();
   void showProgress(int completed);
   void end();  // the worker has stopped
-  void showResults();
-  void showPopulationLine();
 
-  UiServices services_;
-  QtPlatform platform_{*this, services_};
-  WindowWidgets widgets_;
-  WindowChrome* chrome_;
-  ComparisonWindow logic_;
+  ComparisonWindow& logic_;
   std::shared_ptr<ComparisonRun> run_;  // shared with the worker while it runs
   std::shared_ptr<std::atomic<bool>> stop_;
   QThread* worker_ = nullptr;

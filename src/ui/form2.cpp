@@ -12,11 +12,7 @@
 
 namespace varnesk::ui {
 
-Form2::Form2(UiServices services)
-    : QWidget(nullptr, frameFlags(form2Layout())),
-      services_(std::move(services)),
-      widgets_(this, form2Layout()),
-      chrome_(new WindowChrome(this, widgets_.client(), startMenu())) {
+Form2::Form2(UiServices services) : WindowForm("Form2", std::move(services), nullptr) {
   connect(widgets_.get<QPushButton>("Command1"), &QPushButton::clicked, this,
           &Form2::startSimulation);
   connect(widgets_.get<QPushButton>("Command2"), &QPushButton::clicked, this, &Form2::endProgram);

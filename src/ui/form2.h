@@ -3,13 +3,11 @@
 // screen, and the end of the program.
 #include <QWidget>
 
-#include "ui/ui_services.h"
-#include "ui/window_chrome.h"
-#include "ui/window_widgets.h"
+#include "ui/window_form.h"
 
 namespace varnesk::ui {
 
-class Form2 : public QWidget {
+class Form2 : public WindowForm {
   Q_OBJECT
 
  public:
@@ -22,10 +20,6 @@ class Form2 : public QWidget {
   void Load();
   void startSimulation();  // Command1
   void endProgram();       // Command2, and the close box
-
-  UiServices services_;
-  WindowWidgets widgets_;
-  WindowChrome* chrome_;
 };
 
 }  // namespace varnesk::ui

@@ -7,8 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "engine/configuration.h"
-#include "layout/window_layouts.h"
 #include "ui/comparison_form.h"
 #include "ui/population_form.h"
 #include "ui/population_opening.h"
@@ -17,10 +15,7 @@
 namespace varnesk::ui {
 
 Form3::Form3(UiServices services, QWidget* owner)
-    : QWidget(owner, frameFlags(form3Layout())),
-      services_(std::move(services)),
-      widgets_(this, form3Layout()),
-      chrome_(new WindowChrome(this, widgets_.client(), configurationMenu())) {
+    : WindowForm("Form3", std::move(services), owner), logic_(logicAs<ConfigurationWindow>()) {
   connect(widgets_.get<QPushButton>("Command1"), &QPushButton::clicked, this,
           &Form3::instantClicked);
   connect(widgets_.get<QPushButton>("Command3"), &QPushButton::clicked, this,
@@ -76,19 +71,18 @@ std::string Form3::text(const char* box) const {
 }
 
 void Form3::instantClicked() {
-  if (varnesk::instantClicked(text("TamanhodaAmostraTXT"), text("NumeroRepeticoesTXT"),
-                              platform_) == WindowToOpen::Instant)
-    openSimulation(WindowKind::Instant);
+  openSimulation(logic_.instantClicked(text("TamanhodaAmostraTXT"), text("NumeroRepeticoesTXT")));
 }
 
 void Form3::stepByStepClicked() {
-  if (varnesk::stepByStepClicked(text("TamanhodaAmostraTXT"), text("NumeroRepeticoesTXT"),
-                                 platform_) == WindowToOpen::StepByStep)
-    openSimulation(WindowKind::StepByStep);
+  openSimulation(
+      logic_.stepByStepClicked(text("TamanhodaAmostraTXT"), text("NumeroRepeticoesTXT")));
 }
 
-void Form3::openSimulation(WindowKind kind) {
-  auto* window = new SimulationForm(kind, services_, this);
+// "": the screen refused its inputs, and said why.
+void Form3::openSimulation(const std::string& windowName) {
+  if (windowName.empty()) return;
+  auto* window = new SimulationForm(windowName, services_, this);
   if (!window->Load(text("TamanhodaAmostraTXT"), text("NumeroRepeticoesTXT"))) {
     delete window;
     return;

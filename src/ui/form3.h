@@ -4,18 +4,15 @@
 // simulation window, which reads its two texts when it loads.
 #include <QWidget>
 
+#include "engine/configuration_window.h"
 #include "engine/window_menu.h"
-#include "layout/window_kind.h"
-#include "ui/qt_platform.h"
-#include "ui/ui_services.h"
-#include "ui/window_chrome.h"
-#include "ui/window_widgets.h"
+#include "ui/window_form.h"
 
 class QLineEdit;
 
 namespace varnesk::ui {
 
-class Form3 : public QWidget {
+class Form3 : public WindowForm {
   Q_OBJECT
 
  public:
@@ -28,14 +25,11 @@ class Form3 : public QWidget {
   void run(MenuCommand command);
   void instantClicked();     // Command1
   void stepByStepClicked();  // Command3
-  void openSimulation(WindowKind kind);
+  void openSimulation(const std::string& windowName);
   void showPopulation();  // the menu's "População…"
   std::string text(const char* box) const;
 
-  UiServices services_;
-  QtPlatform platform_{*this, services_};
-  WindowWidgets widgets_;
-  WindowChrome* chrome_;
+  ConfigurationWindow& logic_;
 };
 
 }  // namespace varnesk::ui

@@ -7,13 +7,11 @@
 
 #include "engine/population_window.h"
 #include "engine/simulation_window.h"
-#include "ui/ui_services.h"
-#include "ui/window_chrome.h"
-#include "ui/window_widgets.h"
+#include "ui/window_form.h"
 
 namespace varnesk::ui {
 
-class PopulationForm : public QWidget {
+class PopulationForm : public WindowForm {
   Q_OBJECT
 
  public:
@@ -28,12 +26,7 @@ class PopulationForm : public QWidget {
   const PopulationWindow& logic() const { return logic_; }
 
  private:
-  void showLabels();
-
-  UiServices services_;
-  WindowWidgets widgets_;
-  WindowChrome* chrome_;
-  PopulationWindow logic_;
+  PopulationWindow& logic_;
 };
 
 }  // namespace varnesk::ui

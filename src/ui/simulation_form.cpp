@@ -1,31 +1,16 @@
 #include "ui/simulation_form.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 
-#include "chart/chart_drawing.h"
-#include "layout/window_layouts.h"
-#include "ui/drawing_painter.h"
 #include "ui/population_opening.h"
-#include "ui/qt_fonts.h"
 
 namespace varnesk::ui {
 
-SimulationForm::SimulationForm(WindowKind kind, UiServices services, QWidget* owner)
-    : QWidget(owner, frameFlags(simulationLayout(kind))),
-      services_(std::move(services)),
-      widgets_(this, simulationLayout(kind)),
-      chrome_(new WindowChrome(this, widgets_.client(), simulationMenu(traitsOf(kind)))),
-      logic_(kind, WindowEnvironment{platform_, defaultMeasure(), regionalDecimalSeparator(),
-                                     services_.population(), services_.seed}) {
+SimulationForm::SimulationForm(std::string_view windowName, UiServices services, QWidget* owner)
+    : WindowForm(windowName, std::move(services), owner), logic_(logicAs<SimulationWindow>()) {
   addActions();
-  widgets_.client()->setDrawing([this](double, double) {
-    return drawChart(logic_.model().chart, simulationLayout(logic_.traits().kind));
-  });
   setupPlayback();
-  showModel();
+  showControls();
   connect(widgets_.get<QPushButton>("Command1"), &QPushButton::clicked, this,
           &SimulationForm::simulate);
   connect(widgets_.get<QPushButton>("Command3"), &QPushButton::clicked, this, &QWidget::close);
@@ -34,44 +19,24 @@ SimulationForm::SimulationForm(WindowKind kind, UiServices services, QWidget* ow
 
 bool SimulationForm::Load(const std::string& sampleSize, const std::string& repetitions) {
   const bool open = logic_.Load(sampleSize, repetitions);
-  showModel();
+  showControls();
   return open;
 }
 
 void SimulationForm::simulate() {
   logic_.simulate();
-  showModel();
+  showControls();
 }
 
 void SimulationForm::simulateMany(int times) {
   logic_.simulateMany(times);
-  showModel();
+  showControls();
 }
 
-void SimulationForm::showModel() {
-  const WindowModel& m = logic_.model();
-  for (const TextBox* box : {&m.TamanhodaAmostraTXT, &m.NumeroRepeticoesTXT}) {
-    auto* edit = widgets_.get<QLineEdit>(box->name);
-    edit->setText(QString::fromStdString(box->text));
-    edit->setEnabled(box->enabled);
-  }
-  auto* simulate = widgets_.get<QPushButton>("Command1");
-  // Disabled with the focus, Simular would hand it to Encerrar/ Configurar, which one more Space
-  // would press: the finished chart would be gone. The window itself keeps it instead.
-  if (!m.Command1.enabled && simulate->hasFocus()) setFocus(Qt::OtherFocusReason);
-  simulate->setEnabled(m.Command1.enabled);
-  widgets_["Command3"]->setEnabled(m.Command3.enabled);
-  if (auto* play = widgets_.get<QPushButton>(m.PlayButton.name)) {
-    play->setText(QString::fromStdString(m.playCaption));
-    play->setEnabled(m.PlayButton.enabled);
-  }
+// The playback's clock follows what the logic says after every call.
+void SimulationForm::showControls() {
+  WindowForm::showControls();
   followPlayback();
-  for (const PanelBox& p : kPanelBoxes)
-    widgets_.get<QLabel>(p.name)->setText(QString::fromStdString((m.*p.box).caption));
-  for (const PanelBox& p : kStatusLines)
-    if (auto* line = widgets_.get<QLabel>(p.name))
-      line->setText(QString::fromStdString((m.*p.box).caption));
-  widgets_.client()->update();
 }
 
 }  // namespace varnesk::ui

@@ -11,20 +11,18 @@
 #include "common/save_failure.h"
 
 #include "engine/simulation_window.h"
-#include "ui/qt_platform.h"
-#include "ui/ui_services.h"
-#include "ui/window_chrome.h"
-#include "ui/window_widgets.h"
+#include "ui/window_form.h"
 
 namespace varnesk::ui {
 
 class PopulationForm;
 
-class SimulationForm : public QWidget {
+class SimulationForm : public WindowForm {
   Q_OBJECT
 
  public:
-  SimulationForm(WindowKind kind, UiServices services, QWidget* owner);
+  // `windowName`: "form1" or "Form4".
+  SimulationForm(std::string_view windowName, UiServices services, QWidget* owner);
 
   // With the configuration screen's two texts. False: the window must not open (the reason
   // has been shown already).
@@ -59,15 +57,12 @@ class SimulationForm : public QWidget {
   void addActions();
   bool saved(const QString& file, std::optional<SaveFailure> failure);  // tells a failure
   void simulate();                                                      // Command1
+  void showControls() override;
   void showModel();
   void setupPlayback();   // the step window's button, speed box and clock
   void followPlayback();  // the clock runs while the logic plays, at the speed set
 
-  UiServices services_;
-  QtPlatform platform_{*this, services_};
-  WindowWidgets widgets_;
-  WindowChrome* chrome_;
-  SimulationWindow logic_;
+  SimulationWindow& logic_;
   QTimer playback_;
 };
 

@@ -100,7 +100,7 @@ void SimulationForm::askSeed() {
 
 bool SimulationForm::setSeed(const QString& text) {
   const bool taken = logic_.setSeed(text.toStdString());
-  showModel();
+  showControls();
   return taken;
 }
 

@@ -43,16 +43,16 @@ void SimulationForm::setupPlayback() {
 
 void SimulationForm::playPause() {
   logic_.playPause();
-  showModel();
+  showControls();
 }
 
 void SimulationForm::advancePlayback() {
-  if (logic_.model().playing) simulate();
+  if (logic_.playing()) simulate();
 }
 
 void SimulationForm::followPlayback() {
   const auto* speed = widgets_.get<QSpinBox>("SpeedSpin");
-  if (!logic_.model().playing || !speed) {
+  if (!logic_.playing() || !speed) {
     playback_.stop();
     return;
   }

@@ -27,6 +27,9 @@ namespace varnesk::ui {
 
 namespace {
 
+// A button's caption before it was broken into lines.
+constexpr const char* kCaption = "varnesk_caption";
+
 // Enter presses the focused button, as Space does; a button that lacks the focus takes no Enter,
 // since none of these windows has a default button.
 class EnterPresses : public QObject {
@@ -95,18 +98,22 @@ QLabel* makeLabel(QWidget* parent, const ControlLayout& c) {
   return label;
 }
 
-QPushButton* makeButton(QWidget* parent, const ControlLayout& c) {
-  auto* button = new QPushButton(parent);
-  const QFont font = qtFont(c.font);
-  button->setFont(font);
-  const QRect box = snappedBox(c.box.left, c.box.top, c.box.width, c.box.height);
+// A caption too wide for the button breaks into lines, at the button's own width and font.
+void setButtonCaption(QPushButton* button, const QString& caption) {
   const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) +
                      button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
-  button->setText(wrapCaption(QString::fromStdString(c.caption), QFontMetricsF(font),
-                              box.width() - 2 * margin));
+  button->setText(
+      wrapCaption(caption, QFontMetricsF(button->font()), button->width() - 2 * margin));
+  button->setProperty(kCaption, caption);
+}
+
+QPushButton* makeButton(QWidget* parent, const ControlLayout& c) {
+  auto* button = new QPushButton(parent);
+  button->setFont(qtFont(c.font));
   button->setAutoDefault(false);  // the look of a plain button, without a default frame
   button->installEventFilter(new EnterPresses(button));
   place(button, c.box);
+  setButtonCaption(button, QString::fromStdString(c.caption));
   return button;
 }
 
@@ -177,6 +184,24 @@ void setTabOrder(std::vector<std::pair<int, QWidget*>> controls) {
   }
 }
 
+// A table's rows from its state's text: one a line, cells separated by tabs.
+void showRows(QTableWidget* table, const ControlLayout& c, const QString& text) {
+  const Qt::Alignment alignment = c.alignment == Alignment::Right
+                                      ? Qt::AlignRight | Qt::AlignVCenter
+                                      : Qt::AlignLeft | Qt::AlignVCenter;
+  QStringList rows = text.split(QLatin1Char('\n'));
+  if (!rows.isEmpty() && rows.back().isEmpty()) rows.pop_back();
+  table->setRowCount(static_cast<int>(rows.size()));
+  for (int row = 0; row < table->rowCount(); ++row) {
+    const QStringList cells = rows[row].split(QLatin1Char('\t'));
+    for (int column = 0; column < cells.size(); ++column) {
+      auto* item = new QTableWidgetItem(cells[column]);
+      item->setTextAlignment(alignment);
+      table->setItem(row, column, item);
+    }
+  }
+}
+
 bool takesFocus(ControlKind kind) {
   return kind == ControlKind::TextBox || kind == ControlKind::Button ||
          kind == ControlKind::CheckBox || kind == ControlKind::Table ||
@@ -186,7 +211,7 @@ bool takesFocus(ControlKind kind) {
 }  // namespace
 
 WindowWidgets::WindowWidgets(QWidget* window, const WindowLayout& layout)
-    : client_(new Canvas(window)) {
+    : layout_(&layout), client_(new Canvas(window)) {
   window->setObjectName(QString::fromStdString(layout.name));
   window->setWindowTitle(QString::fromStdString(layout.caption));
   client_->setObjectName(QStringLiteral("client"));
@@ -235,6 +260,37 @@ void Canvas::paintEvent(QPaintEvent*) {
   paintDrawing(painter,
                drawing_(width() / scale * kTwipsPerPixel, height() / scale * kTwipsPerPixel),
                palette(), rect(), scale);
+}
+
+void WindowWidgets::apply(const ControlStates& states) const {
+  for (const ControlState& state : states) {
+    QWidget* w = (*this)[state.name];
+    const QString text = QString::fromStdString(state.text);
+    if (!w) {
+      // A control the chart draws: its text is the text alternative of the drawing.
+      if (const ControlLayout* c = layout_->find(state.name); c && c->drawnByChart)
+        client_->setAccessibleDescription(text);
+      continue;
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+      if (edit->text() != text) edit->setText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+      label->setText(text);
+    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+      if (button->property(kCaption).toString() != text) setButtonCaption(button, text);
+    } else if (auto* table = qobject_cast<QTableWidget*>(w)) {
+      showRows(table, *layout_->find(state.name), text);
+    }
+    if (auto* box = qobject_cast<QAbstractButton*>(w); box && box->isCheckable())
+      box->setChecked(state.checked);
+    // Disabled with the focus, a control would hand it to the next one, which one more key
+    // would press (Simular's Space closing a finished chart): the window keeps it instead.
+    if (!state.enabled && w->hasFocus()) client_->window()->setFocus(Qt::OtherFocusReason);
+    w->setEnabled(state.enabled);
+    if (w->isHidden() == state.visible) w->setVisible(state.visible);
+  }
+  client_->update();
+  for (Canvas* canvas : client_->findChildren<Canvas*>()) canvas->update();
 }
 
 QWidget* WindowWidgets::operator[](std::string_view name) const {

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "chart/drawing_list.h"
+#include "common/controls.h"
 #include "layout/window_layout.h"
 
 class QFontMetricsF;
@@ -44,6 +45,10 @@ class WindowWidgets {
   // Where the controls are; the window paints its own drawing here.
   Canvas* client() const { return client_; }
 
+  // The states a window's logic gives, on the controls of the same names; then the window and
+  // its drawing areas are painted again.
+  void apply(const ControlStates& states) const;
+
   QWidget* operator[](std::string_view name) const;
   template <class T>
   T* get(std::string_view name) const {
@@ -53,6 +58,7 @@ class WindowWidgets {
  private:
   QWidget* make(QWidget* window, const ControlLayout& control);
   std::map<std::string, QWidget*, std::less<>> widgets_;
+  const WindowLayout* layout_;  // the descriptions live as long as the program
   Canvas* client_ = nullptr;
 };
 

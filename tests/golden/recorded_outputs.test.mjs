@@ -65,7 +65,7 @@ const simRuns = [
 // What a teacher does in a simulation window: open it, run, look at everything it shows.
 const instant = (population, n, r, seed, separator = '.') => [
   ['setPopulation', population], ['Simulation', 'form1', seed, separator], ['Simulation.load', n, r],
-  ['Simulation.model'], ['Simulation.drawing'], ['Simulation.nothingToSave'], ['Simulation.simulate'],
+  ['Simulation.controls'], ['Simulation.drawing'], ['Simulation.nothingToSave'], ['Simulation.simulate'],
   ['Simulation.drawing'], ['Simulation.picture'], ['Simulation.means'], ['Simulation.meansCsv'],
   ['Simulation.tabulatedStatistics'], ['Simulation.seedLine'], ['Simulation.seed'], ['Simulation.showNormalCurve', true],
   ['Simulation.drawing'], ['Simulation.svg'], ['Simulation.simulate'], ['Simulation.seedLine'], ['Simulation.population', false],
@@ -124,15 +124,15 @@ const sessions = [
   },
   {
     name: 'comparisons',
-    calls: [['setPopulation', standard], ['Comparison', '3', ','], ['Comparison.populationLine'], ['Comparison.nothingToSave'],
+    calls: [['setPopulation', standard], ['Comparison', '3', ','], ['Comparison.controls'], ['Comparison.nothingToSave'],
       ['Comparison.chart', 13500, 6000], ['Comparison.compare', '10,100,1000', '500'], ['Comparison.chart', 13500, 6000],
-      ['Comparison.populationLine'], ['Comparison.resultsCsv'], ['Comparison.compare', '10,100000', '500'],
+      ['Comparison.controls'], ['Comparison.resultsCsv'], ['Comparison.compare', '10,100000', '500'],
       ['Comparison.compare', '', '500'], ['Comparison.compare', '10', '0'], ['Comparison.start', '20, 200', '300'],
       ['Comparison.step'], ['Comparison.cancel'], ['Comparison.start', '20, 200', '300'], ['Comparison.step'],
       ['Comparison.step'], ['Comparison.finish'], ['Comparison.resultsCsv'], ['Comparison.chart', 9000, 4000],
       ['setPopulation', files.cinco], ['Comparison', '4', '.'], ['Comparison.compare', '1,5', '30'],
       ['Comparison.compare', '2,6', '30'], ['Comparison.chart', 13500, 6000], ['Comparison.resultsCsv'],
-      ['setPopulation', files.duzentos], ['Comparison', '0', '.'], ['Comparison.compare', '100,20', '50'], ['Comparison.populationLine']],
+      ['setPopulation', files.duzentos], ['Comparison', '0', '.'], ['Comparison.compare', '100,20', '50'], ['Comparison.controls']],
   },
   {
     name: 'the population view',

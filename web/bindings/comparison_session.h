@@ -7,16 +7,17 @@
 #include "engine/population_source.h"
 
 #include "engine/comparison_window.h"
-#include "recording_platform.h"
+#include "window_session.h"
 
 namespace varnesk {
 
-class ComparisonSession {
+class ComparisonSession : public WindowSession {
  public:
   ComparisonSession(const std::string& seed, const std::string& separator,
                     PopulationSource population);
 
-  // The two boxes' texts as typed, then the click of CompareButton: events, results.
+  // The two boxes' texts as typed, then the click of CompareButton: events, controls (the
+  // table's rows and the population line).
   std::string compare(const std::string& sampleSizes, const std::string& repetitions);
   // The same click taken a few hundred samples per call, so that the page shows its progress and
   // can stop: start() checks the boxes (events; total 0 when refused), each step() draws the next
@@ -30,19 +31,20 @@ class ComparisonSession {
     return "{}";
   }
   // The table of the last comparison for a spreadsheet; empty before the first.
-  std::string resultsCsv() const { return window_.resultsCsv(); }
+  std::string resultsCsv() const { return window_->resultsCsv(); }
   // Before the first comparison: the message that there is nothing to save (events) and true.
   std::string nothingToSave();
 
-  // The line that names the population, and after a comparison its N, sizes and repetitions.
-  std::string populationLine() const;
+  // The table's rows and the line that names the population (after a comparison its N, sizes
+  // and repetitions), as a window opening shows them.
+  std::string controls() const { return controlsOf(*window_); }
   // The chart for a drawing area of that size in twips.
-  std::string chart(double width, double height) const;
+  std::string chart(double width, double height) const {
+    return drawingOf(window_->drawing(width, height));
+  }
 
  private:
-  std::string eventsAndResults();  // events, results, population
-  RecordingPlatform platform_;
-  ComparisonWindow window_;
+  std::unique_ptr<ComparisonWindow> window_;
   std::unique_ptr<ComparisonRun> run_;
 };
 

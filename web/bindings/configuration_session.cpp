@@ -1,31 +1,27 @@
 #include "configuration_session.h"
 
-#include "core_json.h"
-#include "engine/configuration.h"
+#include "engine/window_registry.h"
 
 namespace varnesk {
-namespace {
 
-std::string answer(WindowToOpen open, RecordingPlatform& platform) {
+ConfigurationSession::ConfigurationSession()
+    : window_(makeLogic<ConfigurationWindow>("Form3", environment("", ".", nullptr, {}))) {}
+
+std::string ConfigurationSession::answer(const std::string& open) {
   JsonWriter json;
-  json.beginObject().key("open").value(open == WindowToOpen::Instant      ? "form1"
-                                       : open == WindowToOpen::StepByStep ? "Form4"
-                                                                          : "none");
-  json.key("events");
-  writeEvents(json, platform.take());
+  json.beginObject().key("open").value(open.empty() ? "none" : open).key("events");
+  writeEvents(json, platform_.take());
   return json.endObject().take();
 }
 
-}  // namespace
-
 std::string ConfigurationSession::instantClicked(const std::string& sampleSize,
                                                  const std::string& repetitions) {
-  return answer(varnesk::instantClicked(sampleSize, repetitions, platform_), platform_);
+  return answer(window_->instantClicked(sampleSize, repetitions));
 }
 
 std::string ConfigurationSession::stepByStepClicked(const std::string& sampleSize,
                                                     const std::string& repetitions) {
-  return answer(varnesk::stepByStepClicked(sampleSize, repetitions, platform_), platform_);
+  return answer(window_->stepByStepClicked(sampleSize, repetitions));
 }
 
 }  // namespace varnesk

@@ -172,24 +172,14 @@ void writeDrawing(JsonWriter& json, const DrawingList& drawing) {
   json.endArray();
 }
 
-void writeModel(JsonWriter& json, const WindowModel& model, const std::string& classTable) {
-  json.beginObject();
-  for (const TextBox* box : {&model.TamanhodaAmostraTXT, &model.NumeroRepeticoesTXT}) {
-    json.key(box->name).beginObject().key("text").value(box->text);
-    json.key("enabled").value(box->enabled).endObject();
+void writeControls(JsonWriter& json, const ControlStates& controls) {
+  json.beginArray();
+  for (const ControlState& c : controls) {
+    json.beginObject().key("name").value(c.name).key("text").value(c.text);
+    json.key("enabled").value(c.enabled).key("visible").value(c.visible);
+    json.key("checked").value(c.checked).endObject();
   }
-  for (const Button* button : {&model.Command1, &model.Command3})
-    json.key(button->name).beginObject().key("enabled").value(button->enabled).endObject();
-  if (!model.PlayButton.name.empty()) {
-    json.key(model.PlayButton.name).beginObject().key("enabled").value(model.PlayButton.enabled);
-    json.key("caption").value(model.playCaption).key("playing").value(model.playing).endObject();
-  }
-  json.key("panel").beginObject();
-  for (const PanelBox& box : kPanelBoxes) json.key(box.name).value((model.*box.box).caption);
-  json.endObject().key("lines").beginObject();
-  for (const PanelBox& line : kStatusLines)
-    if (!(model.*line.box).name.empty()) json.key(line.name).value((model.*line.box).caption);
-  json.endObject().key("classes").value(classTable).endObject();
+  json.endArray();
 }
 
 void writeEvents(JsonWriter& json, const std::vector<FrontEndEvent>& events) {
@@ -229,22 +219,6 @@ void writeMenu(JsonWriter& json, const std::vector<MenuEntry>& menu) {
       json.key("prompt").value(entry.input->prompt).endObject();
     }
     json.endObject();
-  }
-  json.endArray();
-}
-
-void writePopulationView(JsonWriter& json, bool ok, const PopulationWindow& view) {
-  json.beginObject().key("ok").value(ok).key("labels").beginObject();
-  for (const Label& label : view.labels()) json.key(label.name).value(label.caption);
-  json.endObject().endObject();
-}
-
-void writeComparisonRows(JsonWriter& json, const std::vector<ComparisonCells>& rows) {
-  json.beginArray();
-  for (const ComparisonCells& row : rows) {
-    json.beginArray();
-    for (const std::string& cell : row) json.value(cell);
-    json.endArray();
   }
   json.endArray();
 }

@@ -4,10 +4,8 @@
 #include <vector>
 
 #include "chart/drawing_list.h"
-#include "engine/comparison_cells.h"
-#include "engine/population_window.h"
+#include "common/controls.h"
 #include "engine/window_menu.h"
-#include "engine/window_model.h"
 #include "json_writer.h"
 #include "layout/window_layout.h"
 #include "recording_platform.h"
@@ -23,12 +21,9 @@ void writeLayout(JsonWriter& json, const WindowLayout& layout);
 void writePrimitive(JsonWriter& json, const DrawingPrimitive& primitive);
 void writeDrawing(JsonWriter& json, const DrawingList& drawing);
 
-// A simulation window's text boxes, buttons and statistics panel; its chart is the drawing.
-void writeModel(JsonWriter& json, const WindowModel& model, const std::string& classTable = {});
+// Every window's controls as its logic shows them: [{"name","text","enabled","visible","checked"}].
+void writeControls(JsonWriter& json, const ControlStates& controls);
 void writeEvents(JsonWriter& json, const std::vector<FrontEndEvent>& events);
 void writeMenu(JsonWriter& json, const std::vector<MenuEntry>& menu);
-// The window "População": whether its file was read, and every label it fills in by name.
-void writePopulationView(JsonWriter& json, bool ok, const PopulationWindow& view);
-void writeComparisonRows(JsonWriter& json, const std::vector<ComparisonCells>& rows);
 
 }  // namespace varnesk

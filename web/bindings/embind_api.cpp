@@ -1,18 +1,19 @@
-// The module's interface to the page's worker, as embind exposes it: thin calls into the
-// sessions, every answer a JSON text (or a plain text to save, copy or show). The only file
-// that knows emscripten; the rest of web/bindings builds natively as well, into varnesk-json.
+// The module's interface to the page's worker, as embind exposes it: the calls of
+// module_calls.h, every answer a JSON text (or a plain text to save, copy or show). The only
+// file that knows emscripten; the rest of web/bindings builds natively as well, into
+// varnesk-json.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 
+#include "call_arguments.h"
 #include "comparison_session.h"
 #include "configuration_session.h"
-#include "engine/window_menu.h"
-#include "layout/window_layouts.h"
-#include "layout/zoom_steps.h"
+#include "module_calls.h"
 #include "module_functions.h"
-#include "module_population.h"
 #include "population_session.h"
 #include "simulation_session.h"
 
@@ -23,9 +24,9 @@ using emscripten::val;
 
 // What the windows read at each Load, as the desktop program reads its chosen file: files in
 // the module's own memory.
-ModulePopulation& modulePopulation() {
-  static ModulePopulation chosen("/");
-  return chosen;
+ModuleFunctions& moduleFunctions() {
+  static ModuleFunctions functions("/");
+  return functions;
 }
 
 // The measure for the sessions made without one of their own; none: the fixed one.
@@ -34,11 +35,7 @@ val& moduleMeasure() {
   return measure;
 }
 
-// The page may pass what a text box holds as a string or as a number.
-std::string text(const val& value) {
-  return value.isString() ? value.as<std::string>()
-                          : val::global("String")(value).as<std::string>();
-}
+void setMeasure(const val& function) { moduleMeasure() = function; }
 
 // A JS function from a caption to {width, height} in twips.
 TextMeasure measureFrom(const val& function) {
@@ -50,34 +47,61 @@ TextMeasure measureFrom(const val& function) {
   };
 }
 
+// The page may pass what a text box holds as a string or as a number; a population's bytes as
+// a Uint8Array, an ArrayBuffer or a string.
+template <class T>
+T fromValue(const val& value) {
+  if constexpr (std::is_same_v<T, std::string>)
+    return value.isString() ? value.as<std::string>()
+                            : val::global("String")(value).as<std::string>();
+  else if constexpr (std::is_same_v<T, PopulationBytes>)
+    return PopulationBytes{value.as<std::string>()};
+  else
+    return value.as<T>();
+}
+
 // embind hands a std::string to JS through a UTF-8 TextDecoder, which drops a leading
-// byte-order mark; the means' CSV starts with one to tell a spreadsheet its encoding, so the
-// mark is put back in front.
-val textKeepingMark(const std::string& bytes) {
-  static const std::string kMark = "\xEF\xBB\xBF";
-  if (bytes.compare(0, kMark.size(), kMark) != 0) return val(bytes);
-  return val::global("String")
-      .call<val>("fromCharCode", 0xFEFF)
-      .call<val>("concat", val(bytes.substr(kMark.size())));
+// byte-order mark; the CSVs start with one to tell a spreadsheet their encoding, so the mark is
+// put back in front.
+template <class T>
+val toValue(const T& answer) {
+  if constexpr (std::is_same_v<T, std::string>) {
+    static const std::string kMark = "\xEF\xBB\xBF";
+    if (answer.compare(0, kMark.size(), kMark) != 0) return val(answer);
+    return val::global("String")
+        .call<val>("fromCharCode", 0xFEFF)
+        .call<val>("concat", val(answer.substr(kMark.size())));
+  } else {
+    return val(answer);
+  }
 }
 
-bool setPopulation(const std::string& bytes, const val& /*name: the file is read by its place*/) {
-  return modulePopulation().setProgramOwn(bytes);
-}
+// A call of the table as embind binds it: on `Object` (the module's class, or the module's own
+// functions), one JS value per parameter.
+template <class Object, auto Method,
+          class = std::make_index_sequence<std::tuple_size_v<typename Call<Method>::Arguments>>>
+struct Bound;
 
-std::string previewPopulation(const std::string& bytes, const std::string& name,
-                              const std::string& commas) {
-  return modulePopulation().preview(bytes, name, commas);
-}
+template <class Object, auto Method, std::size_t... I>
+struct Bound<Object, Method, std::index_sequence<I...>> {
+  template <std::size_t>
+  using Value = val;
+  using Arguments = typename Call<Method>::Arguments;
+  static val method(Object& object, Value<I>... given) {
+    return toValue(
+        Call<Method>::invoke(object, fromValue<std::tuple_element_t<I, Arguments>>(given)...));
+  }
+  static val function(Value<I>... given) { return method(moduleFunctions(), given...); }
+};
 
-std::string choosePopulation(const std::string& bytes, const std::string& name,
-                             const std::string& column, const std::string& commas) {
-  return modulePopulation().choose(bytes, name, column, commas);
-}
+}  // namespace
 
-std::string useProgramPopulation() { return modulePopulation().useProgramOwn(); }
+// The module's objects, as the page makes them: a measure of the page's own, or the module's.
+namespace js {
 
-void setMeasure(const val& function) { moduleMeasure() = function; }
+struct Configuration : ConfigurationSession {
+  static void constructors(const emscripten::class_<Configuration>& c) { c.constructor<>(); }
+};
 
 struct Simulation : SimulationSession {
   Simulation(const std::string& kind, const std::string& seed, const std::string& separator)
@@ -85,111 +109,46 @@ struct Simulation : SimulationSession {
   Simulation(const std::string& kind, const std::string& seed, const std::string& separator,
              const val& measure)
       : SimulationSession(kind, seed, separator, measureFrom(measure),
-                          modulePopulation().source()) {}
+                          moduleFunctions().population()) {}
+  static void constructors(const emscripten::class_<Simulation>& c) {
+    c.constructor<std::string, std::string, std::string>()
+        .constructor<std::string, std::string, std::string, val>();
+  }
 };
 
-struct PopulationView : PopulationSession {
-  explicit PopulationView(const std::string& separator)
-      : PopulationView(separator, val::undefined()) {}
-  PopulationView(const std::string& separator, const val& measure)
-      : PopulationSession(separator, measureFrom(measure), modulePopulation().source()) {}
+struct Population : PopulationSession {
+  explicit Population(const std::string& separator) : Population(separator, val::undefined()) {}
+  Population(const std::string& separator, const val& measure)
+      : PopulationSession(separator, measureFrom(measure), moduleFunctions().population()) {}
+  static void constructors(const emscripten::class_<Population>& c) {
+    c.constructor<std::string>().constructor<std::string, val>();
+  }
 };
 
 struct Comparison : ComparisonSession {
   Comparison(const std::string& seed, const std::string& separator)
-      : ComparisonSession(seed, separator, modulePopulation().source()) {}
+      : ComparisonSession(seed, separator, moduleFunctions().population()) {}
+  static void constructors(const emscripten::class_<Comparison>& c) {
+    c.constructor<std::string, std::string>();
+  }
 };
 
-}  // namespace
+}  // namespace js
 }  // namespace varnesk
 
 EMSCRIPTEN_BINDINGS(varnesk_core) {
   using namespace varnesk;
-  using emscripten::optional_override;
-  emscripten::function("setPopulation", &setPopulation);
-  emscripten::function("previewPopulation", &previewPopulation);
-  emscripten::function("choosePopulation", &choosePopulation);
-  emscripten::function("useProgramPopulation", &useProgramPopulation);
   emscripten::function("setMeasure", &setMeasure);
-  emscripten::function("layout", &layoutJson);
-  emscripten::function("menu", &menuJson);
-  emscripten::function("menuBar", &menuBarJson);
-  emscripten::function("zoomStep", &zoomStep);
-  emscripten::function("fullScreen", &fullScreenJson);
-  emscripten::function("evenLineWidth", &evenLineWidth);
-  emscripten::function("aboutText", &aboutText);
-  emscripten::function("centredOnScreen", &centredOnScreen);
-
-  emscripten::class_<ConfigurationSession>("Configuration")
-      .constructor<>()
-      .function("instantClicked",
-                optional_override([](ConfigurationSession& s, const val& n, const val& r) {
-                  return s.instantClicked(text(n), text(r));
-                }))
-      .function("stepByStepClicked",
-                optional_override([](ConfigurationSession& s, const val& n, const val& r) {
-                  return s.stepByStepClicked(text(n), text(r));
-                }));
-
-  emscripten::class_<Simulation>("Simulation")
-      .constructor<std::string, std::string, std::string>()
-      .constructor<std::string, std::string, std::string, val>()
-      .function("load", optional_override([](Simulation& s, const val& n, const val& r) {
-                  return s.load(text(n), text(r));
-                }))
-      .function("simulate", optional_override([](Simulation& s) { return s.simulate(); }))
-      .function("simulateMany",
-                optional_override([](Simulation& s, int times) { return s.simulateMany(times); }))
-      .function("showNormalCurve",
-                optional_override([](Simulation& s, bool show) { return s.showNormalCurve(show); }))
-      .function("setSeed", optional_override([](Simulation& s, const val& seed) {
-                  return s.setSeed(text(seed));
-                }))
-      .function("playPause", optional_override([](Simulation& s) { return s.playPause(); }))
-      .function("model", optional_override([](const Simulation& s) { return s.model(); }))
-      .function("drawing", optional_override([](const Simulation& s) { return s.drawing(); }))
-      .function("picture", optional_override([](const Simulation& s) { return s.picture(); }))
-      .function("meansCsv", optional_override(
-                                [](const Simulation& s) { return textKeepingMark(s.meansCsv()); }))
-      .function("tabulatedStatistics",
-                optional_override([](const Simulation& s) { return s.tabulatedStatistics(); }))
-      .function("seedLine", optional_override([](const Simulation& s) { return s.seedLine(); }))
-      .function("seed", optional_override([](const Simulation& s) { return s.seed(); }))
-      .function("means", optional_override([](const Simulation& s) { return s.means(); }))
-      .function("svg", optional_override([](const Simulation& s) { return s.svg(); }))
-      .function("nothingToSave", optional_override([](Simulation& s) { return s.nothingToSave(); }))
-      .function("population",
-                optional_override([](Simulation& s, bool sample) { return s.population(sample); }))
-      .function("populationChart",
-                optional_override([](const Simulation& s, double width, double height) {
-                  return s.populationChart(width, height);
-                }));
-
-  emscripten::class_<PopulationView>("Population")
-      .constructor<std::string>()
-      .constructor<std::string, val>()
-      .function("load", optional_override([](PopulationView& s) { return s.load(); }))
-      .function("chart", optional_override([](const PopulationView& s, double width,
-                                              double height) { return s.chart(width, height); }));
-
-  emscripten::class_<Comparison>("Comparison")
-      .constructor<std::string, std::string>()
-      .function("compare", optional_override([](Comparison& s, const val& sizes, const val& r) {
-                  return s.compare(text(sizes), text(r));
-                }))
-      .function("start", optional_override([](Comparison& s, const val& sizes, const val& r) {
-                  return s.start(text(sizes), text(r));
-                }))
-      .function("step", optional_override([](Comparison& s) { return s.step(); }))
-      .function("finish", optional_override([](Comparison& s) { return s.finish(); }))
-      .function("cancel", optional_override([](Comparison& s) { return s.cancel(); }))
-      .function("nothingToSave", optional_override([](Comparison& s) { return s.nothingToSave(); }))
-      .function("resultsCsv", optional_override([](const Comparison& s) {
-                  return textKeepingMark(s.resultsCsv());
-                }))
-      .function("populationLine",
-                optional_override([](const Comparison& s) { return s.populationLine(); }))
-      .function("chart", optional_override([](const Comparison& s, double width, double height) {
-                  return s.chart(width, height);
-                }));
+#define VARNESK_BIND_MODULE_CALL(name) \
+  emscripten::function(#name, &Bound<ModuleFunctions, &ModuleFunctions::name>::function);
+  VARNESK_MODULE_CALLS(VARNESK_BIND_MODULE_CALL)
+#define VARNESK_BIND_SESSION_CALL(Name, Class, name) \
+  bound.function(#name, &Bound<js::Name, &Class::name>::method);
+#define VARNESK_BIND_SESSION(Name, Class, CALLS)     \
+  {                                                  \
+    const emscripten::class_<js::Name> bound(#Name); \
+    js::Name::constructors(bound);                   \
+    CALLS(VARNESK_BIND_SESSION_CALL, Name, Class)    \
+  }
+  VARNESK_SESSIONS(VARNESK_BIND_SESSION)
 }

@@ -3,52 +3,72 @@
 #include <fstream>
 
 #include "core_json.h"
-#include "engine/window_traits.h"
+#include "engine/window_registry.h"
 #include "layout/window_layouts.h"
 #include "layout/zoom_steps.h"
 
 namespace varnesk {
 
-std::string layoutJson(const std::string& windowName) {
-  const WindowLayout* layout = windowName == "Form2"   ? &form2Layout()
-                               : windowName == "Form3" ? &form3Layout()
-                               : windowName == "form1" ? &simulationLayout(WindowKind::Instant)
-                               : windowName == "Form4" ? &simulationLayout(WindowKind::StepByStep)
-                               : windowName == "ComparisonForm" ? &comparisonLayout()
-                               : windowName == "PopulationForm" ? &populationLayout()
-                                                                : nullptr;
+bool ModuleFunctions::setPopulation(const PopulationBytes& bytes, const std::string&) {
+  return population_.setProgramOwn(bytes.bytes);
+}
+
+std::string ModuleFunctions::previewPopulation(const PopulationBytes& bytes,
+                                               const std::string& name,
+                                               const std::string& commas) const {
+  return population_.preview(bytes.bytes, name, commas);
+}
+
+std::string ModuleFunctions::choosePopulation(const PopulationBytes& bytes, const std::string& name,
+                                              const std::string& column,
+                                              const std::string& commas) {
+  return population_.choose(bytes.bytes, name, column, commas);
+}
+
+std::string ModuleFunctions::window(const std::string& windowName) const {
+  const WindowEntry* window = findWindow(windowName);
+  if (!window) return "null";
   JsonWriter json;
-  if (layout)
-    writeLayout(json, *layout);
+  json.beginObject().key("layout").raw(layout(windowName)).key("menu").raw(menu(windowName));
+  json.key("menuBar").raw(menuBar(windowName)).key("session").value(window->session);
+  return json.endObject().take();
+}
+
+std::string ModuleFunctions::layout(const std::string& windowName) const {
+  const WindowEntry* window = findWindow(windowName);
+  JsonWriter json;
+  if (window)
+    writeLayout(json, window->layout());
   else
     json.null();
   return json.take();
 }
 
-std::string menuJson(const std::string& windowName) {
+std::string ModuleFunctions::menu(const std::string& windowName) const {
   JsonWriter json;
-  const std::vector<MenuEntry> menu = windowMenu(windowName);
-  if (menu.empty())
+  const std::vector<MenuEntry> entries = windowMenu(windowName);
+  if (entries.empty())
     json.null();
   else
-    writeMenu(json, menu);
+    writeMenu(json, entries);
   return json.take();
 }
 
-std::string menuBarJson(const std::string& windowName) {
+std::string ModuleFunctions::menuBar(const std::string& windowName) const {
   JsonWriter json;
   json.beginArray();
-  for (const MenuBarMenu& menu : menuBar(windowMenu(windowName))) {
-    json.beginObject().key("caption").value(menu.caption).key("entries");
-    writeMenu(json, menu.entries);
+  for (const MenuBarMenu& bar : varnesk::menuBar(windowMenu(windowName))) {
+    json.beginObject().key("caption").value(bar.caption).key("entries");
+    writeMenu(json, bar.entries);
     json.endObject();
   }
   json.endArray();
   return json.take();
 }
 
-double zoomStep(const std::string& command, double zoom, double windowWidth, double windowHeight,
-                double screenWidth, double screenHeight) {
+double ModuleFunctions::zoomStep(const std::string& command, double zoom, double windowWidth,
+                                 double windowHeight, double screenWidth,
+                                 double screenHeight) const {
   const ZoomSteps steps({windowWidth, windowHeight}, {screenWidth, screenHeight});
   if (command == "ZoomIn") return steps.larger(zoom);
   if (command == "ZoomOut") return steps.smaller(zoom);
@@ -56,14 +76,24 @@ double zoomStep(const std::string& command, double zoom, double windowWidth, dou
   return steps.fitted(zoom);
 }
 
-std::string fullScreenJson(double contentWidth, double contentHeight, double screenWidth,
-                           double screenHeight) {
+std::string ModuleFunctions::fullScreen(double contentWidth, double contentHeight,
+                                        double screenWidth, double screenHeight) const {
   const ScreenPlacement p =
       fullScreenPlacement({contentWidth, contentHeight}, {screenWidth, screenHeight});
   JsonWriter json;
   json.beginObject().key("scale").value(p.scale).key("left").value(p.left);
   json.key("top").value(p.top).endObject();
   return json.take();
+}
+
+int ModuleFunctions::evenLineWidth(double width, double scale) const {
+  return varnesk::evenLineWidth(width, scale);
+}
+
+std::string ModuleFunctions::aboutText() const { return varnesk::aboutText(); }
+
+float ModuleFunctions::centredOnScreen(float screenWidth, float panelWidth) const {
+  return varnesk::centredOnScreen(screenWidth, panelWidth);
 }
 
 bool writePopulation(const std::filesystem::path& file, std::string_view bytes) {

@@ -1,9 +1,10 @@
 // varnesk-json: the browser edition's calls run natively, so that a test holds the WebAssembly
 // module to the same bytes. Reads one call a line on standard input, its name and arguments
 // separated by tabs, as the worker names them ("Simulation" makes the session,
-// "Simulation.load" calls it; a population's bytes are named by their file); writes one line per
-// call: the answer as a JSON string literal (a number or true/false for the calls that answer one,
-// null for a constructor). The population is written into the folder given as the one argument.
+// "Simulation.load" calls it; a population's bytes are named by their file); writes one line
+// per call: the answer as a JSON string literal (a number or true/false for the calls that
+// answer one, null for a constructor). The population is written into the folder given as the
+// one argument. `varnesk-json --calls` lists the calls, one a line.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,21 +14,23 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
+#include "call_arguments.h"
 #include "comparison_session.h"
 #include "configuration_session.h"
-#include "engine/window_menu.h"
 #include "json_writer.h"
-#include "layout/window_layouts.h"
-#include "layout/zoom_steps.h"
+#include "module_calls.h"
 #include "module_functions.h"
-#include "module_population.h"
 #include "population_session.h"
 #include "simulation_session.h"
 
 namespace varnesk {
 namespace {
+
+using Args = std::vector<std::string>;
 
 std::vector<std::string> fields(const std::string& line) {
   std::vector<std::string> out(1);
@@ -40,140 +43,98 @@ std::vector<std::string> fields(const std::string& line) {
   return out;
 }
 
-using Args = std::vector<std::string>;
-
-// The bytes the page would hand over, from the file a call names.
-std::string fileBytes(const std::string& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
+// An argument from its text; a missing one is an empty text.
+template <class T>
+T fromText(const std::string& text) {
+  if constexpr (std::is_same_v<T, std::string>)
+    return text;
+  else if constexpr (std::is_same_v<T, bool>)
+    return text == "true";
+  else if constexpr (std::is_same_v<T, int>)
+    return std::stoi(text);
+  else if constexpr (std::is_same_v<T, float>)
+    return std::stof(text);
+  else if constexpr (std::is_same_v<T, double>)
+    return std::stod(text);
+  else if constexpr (std::is_same_v<T, PopulationBytes>) {  // the bytes of the file named
+    std::ifstream in(text, std::ios::binary);
+    return PopulationBytes{{std::istreambuf_iterator<char>(in), {}}};
+  }
 }
 
-std::string text(const std::string& s) { return jsonString(s); }
-std::string number(double value) { return JsonWriter().value(value).take(); }
+template <class T>
+std::string answerText(const T& answer) {
+  if constexpr (std::is_same_v<T, std::string>)
+    return jsonString(answer);
+  else if constexpr (std::is_same_v<T, bool>)
+    return answer ? "true" : "false";
+  else
+    return JsonWriter().value(static_cast<double>(answer)).take();
+}
+
+template <auto Method>
+std::string answer(typename Call<Method>::Object& object, const Args& a) {
+  using C = Call<Method>;
+  using Arguments = typename C::Arguments;
+  return [&]<std::size_t... I>(std::index_sequence<I...>) {
+    return answerText(C::invoke(
+        object, fromText<std::tuple_element_t<I, Arguments>>(I < a.size() ? a[I] : "")...));
+  }
+  (std::make_index_sequence<std::tuple_size_v<Arguments>>{});
+}
+
+using Handler = std::function<std::string(const Args&)>;
 
 struct Interpreter {
-  std::unique_ptr<ModulePopulation> population;
-  std::unique_ptr<ConfigurationSession> configuration;
-  std::unique_ptr<SimulationSession> simulation;
-  std::unique_ptr<ComparisonSession> comparison;
-  std::unique_ptr<PopulationSession> populationView;
+  explicit Interpreter(const std::filesystem::path& folder) : module(folder) {}
 
-  using Call = std::function<std::string(const Args&)>;
-  const std::map<std::string, Call> calls{
-      {"setPopulation",
-       [this](const Args& a) {
-         const std::string bytes = fileBytes(a.at(0));
-         return population->setProgramOwn(bytes) ? "true" : "false";
-       }},
-      {"previewPopulation",
-       [this](const Args& a) {
-         return text(population->preview(fileBytes(a.at(0)), a.at(1), a.at(2)));
-       }},
-      {"choosePopulation",
-       [this](const Args& a) {
-         return text(population->choose(fileBytes(a.at(0)), a.at(1), a.at(2), a.at(3)));
-       }},
-      {"useProgramPopulation", [this](const Args&) { return text(population->useProgramOwn()); }},
-      {"layout", [](const Args& a) { return text(layoutJson(a.at(0))); }},
-      {"menu", [](const Args& a) { return text(menuJson(a.at(0))); }},
-      {"menuBar", [](const Args& a) { return text(menuBarJson(a.at(0))); }},
-      {"zoomStep",
-       [](const Args& a) {
-         return number(zoomStep(a.at(0), std::stod(a.at(1)), std::stod(a.at(2)), std::stod(a.at(3)),
-                                std::stod(a.at(4)), std::stod(a.at(5))));
-       }},
-      {"fullScreen",
-       [](const Args& a) {
-         return text(fullScreenJson(std::stod(a.at(0)), std::stod(a.at(1)), std::stod(a.at(2)),
-                                    std::stod(a.at(3))));
-       }},
-      {"evenLineWidth",
-       [](const Args& a) { return number(evenLineWidth(std::stod(a.at(0)), std::stod(a.at(1)))); }},
-      {"aboutText", [](const Args&) { return text(aboutText()); }},
-      {"centredOnScreen",
-       [](const Args& a) {
-         return number(centredOnScreen(std::stof(a.at(0)), std::stof(a.at(1))));
-       }},
-      {"Configuration",
-       [this](const Args&) {
-         configuration = std::make_unique<ConfigurationSession>();
-         return "null";
-       }},
-      {"Configuration.instantClicked",
-       [this](const Args& a) { return text(configuration->instantClicked(a.at(0), a.at(1))); }},
-      {"Configuration.stepByStepClicked",
-       [this](const Args& a) { return text(configuration->stepByStepClicked(a.at(0), a.at(1))); }},
+  ModuleFunctions module;
+  std::tuple<std::unique_ptr<ConfigurationSession>, std::unique_ptr<SimulationSession>,
+             std::unique_ptr<PopulationSession>, std::unique_ptr<ComparisonSession>>
+      sessions;
+
+  template <class Session>
+  Session& session() {
+    const auto& made = std::get<std::unique_ptr<Session>>(sessions);
+    if (!made) throw std::invalid_argument("no such object yet");
+    return *made;
+  }
+  template <class Session, class... Made>
+  std::string make(Made&&... made) {
+    std::get<std::unique_ptr<Session>>(sessions) =
+        std::make_unique<Session>(std::forward<Made>(made)...);
+    return "null";
+  }
+
+#define VARNESK_NATIVE_MODULE_CALL(name) \
+  {#name, [this](const Args& a) { return answer<&ModuleFunctions::name>(module, a); }},
+#define VARNESK_NATIVE_SESSION_CALL(Name, Class, name) \
+  {#Name "." #name, [this](const Args& a) { return answer<&Class::name>(session<Class>(), a); }},
+#define VARNESK_NATIVE_SESSION(Name, Class, CALLS) CALLS(VARNESK_NATIVE_SESSION_CALL, Name, Class)
+
+  const std::map<std::string, Handler> calls{
+      VARNESK_MODULE_CALLS(VARNESK_NATIVE_MODULE_CALL)  //
+      VARNESK_SESSIONS(VARNESK_NATIVE_SESSION)
+      // The objects, as the page makes them, with the core tests' fixed measure.
+      {"Configuration", [this](const Args&) { return make<ConfigurationSession>(); }},
       {"Simulation",
        [this](const Args& a) {
-         simulation = std::make_unique<SimulationSession>(a.at(0), a.at(1), a.at(2),
-                                                          fixedTextMeasure, population->source());
-         return "null";
-       }},
-      {"Simulation.load",
-       [this](const Args& a) { return text(simulation->load(a.at(0), a.at(1))); }},
-      {"Simulation.simulate", [this](const Args&) { return text(simulation->simulate()); }},
-      {"Simulation.simulateMany",
-       [this](const Args& a) { return text(simulation->simulateMany(std::stoi(a.at(0)))); }},
-      {"Simulation.showNormalCurve",
-       [this](const Args& a) { return text(simulation->showNormalCurve(a.at(0) == "true")); }},
-      {"Simulation.setSeed",
-       [this](const Args& a) { return text(simulation->setSeed(a.empty() ? "" : a.at(0))); }},
-      {"Simulation.playPause", [this](const Args&) { return text(simulation->playPause()); }},
-      {"Simulation.model", [this](const Args&) { return text(simulation->model()); }},
-      {"Simulation.drawing", [this](const Args&) { return text(simulation->drawing()); }},
-      {"Simulation.picture", [this](const Args&) { return text(simulation->picture()); }},
-      {"Simulation.meansCsv", [this](const Args&) { return text(simulation->meansCsv()); }},
-      {"Simulation.tabulatedStatistics",
-       [this](const Args&) { return text(simulation->tabulatedStatistics()); }},
-      {"Simulation.seedLine", [this](const Args&) { return text(simulation->seedLine()); }},
-      {"Simulation.seed", [this](const Args&) { return text(simulation->seed()); }},
-      {"Simulation.means", [this](const Args&) { return text(simulation->means()); }},
-      {"Simulation.svg", [this](const Args&) { return text(simulation->svg()); }},
-      {"Simulation.nothingToSave",
-       [this](const Args&) { return text(simulation->nothingToSave()); }},
-      {"Simulation.population",
-       [this](const Args& a) { return text(simulation->population(a.at(0) == "true")); }},
-      {"Simulation.populationChart",
-       [this](const Args& a) {
-         return text(simulation->populationChart(std::stod(a.at(0)), std::stod(a.at(1))));
+         return make<SimulationSession>(a.at(0), a.at(1), a.at(2), fixedTextMeasure,
+                                        module.population());
        }},
       {"Population",
        [this](const Args& a) {
-         populationView =
-             std::make_unique<PopulationSession>(a.at(0), fixedTextMeasure, population->source());
-         return "null";
-       }},
-      {"Population.load", [this](const Args&) { return text(populationView->load()); }},
-      {"Population.chart",
-       [this](const Args& a) {
-         return text(populationView->chart(std::stod(a.at(0)), std::stod(a.at(1))));
+         return make<PopulationSession>(a.at(0), fixedTextMeasure, module.population());
        }},
       {"Comparison",
        [this](const Args& a) {
-         comparison = std::make_unique<ComparisonSession>(a.at(0), a.at(1), population->source());
-         return "null";
+         return make<ComparisonSession>(a.at(0), a.at(1), module.population());
        }},
-      {"Comparison.compare",
-       [this](const Args& a) { return text(comparison->compare(a.at(0), a.at(1))); }},
-      {"Comparison.start",
-       [this](const Args& a) { return text(comparison->start(a.at(0), a.at(1))); }},
-      {"Comparison.step", [this](const Args&) { return text(comparison->step()); }},
-      {"Comparison.finish", [this](const Args&) { return text(comparison->finish()); }},
-      {"Comparison.cancel", [this](const Args&) { return text(comparison->cancel()); }},
-      {"Comparison.nothingToSave",
-       [this](const Args&) { return text(comparison->nothingToSave()); }},
-      {"Comparison.resultsCsv", [this](const Args&) { return text(comparison->resultsCsv()); }},
-      {"Comparison.chart",
-       [this](const Args& a) {
-         return text(comparison->chart(std::stod(a.at(0)), std::stod(a.at(1))));
-       }},
-      {"Comparison.populationLine",
-       [this](const Args&) { return text(comparison->populationLine()); }},
   };
 
   std::string call(const std::string& name, const Args& args) const {
     const auto found = calls.find(name);
-    if (found == calls.end()) throw std::invalid_argument("chamada desconhecida: " + name);
+    if (found == calls.end()) throw std::invalid_argument("unknown call: " + name);
     return found->second(args);
   }
 };
@@ -183,11 +144,14 @@ struct Interpreter {
 
 int main(int argc, char** argv) {
   if (argc != 2) {
-    std::fputs("uso: varnesk-json PASTA < chamadas\n", stderr);
+    std::fputs("usage: varnesk-json FOLDER < calls\n       varnesk-json --calls\n", stderr);
     return 2;
   }
-  varnesk::Interpreter interpreter;
-  interpreter.population = std::make_unique<varnesk::ModulePopulation>(argv[1]);
+  varnesk::Interpreter interpreter(argv[1]);
+  if (std::string_view(argv[1]) == "--calls") {
+    for (const auto& [name, call] : interpreter.calls) std::cout << name << '\n';
+    return 0;
+  }
   std::string line;
   while (std::getline(std::cin, line)) {
     std::vector<std::string> f = varnesk::fields(line);

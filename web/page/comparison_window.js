@@ -8,13 +8,11 @@ import { setEnabled } from './window_builder.js';
 import { snappedBox } from './style.js';
 
 export class ComparisonWindow extends AppWindow {
-  static async create(app) {
-    const [layout, session] = await app.desktop.whileBusy(() =>
-      Promise.all([app.core.call('layout', 'ComparisonForm'), app.core.open('Comparison', app.seed, app.separator)]),
-    );
-    const win = new ComparisonWindow(app, layout, session);
+  static async create(app, described) {
+    const session = await app.desktop.whileBusy(() => app.core.open(described.session, app.seed, app.separator));
+    const win = new ComparisonWindow(app, described.layout, session);
     win.drawing = await app.desktop.whileBusy(() => win.chart());
-    win.control('PopulationLBL').textContent = await session.call('populationLine');
+    win.applyControls(await session.call('controls'));
     return win;
   }
 
@@ -25,7 +23,6 @@ export class ComparisonWindow extends AppWindow {
     this.running = false;
     this.cancelled = false;
     this.chartBox = layout.controls.find((c) => c.name === 'ComparisonChart').box;
-    this.cellAlignment = layout.controls.find((c) => c.name === 'ResultsTable').alignment;
     this.onClick('CompareButton', () => this.compare());
     this.onClick('CloseButton', () => this.close());
     this.onClick('CancelButton', () => this.cancel());
@@ -67,8 +64,7 @@ export class ComparisonWindow extends AppWindow {
         await this.session.call('finish'),
         await this.chart(),
       ]);
-      this.showResults(answer.results);
-      this.control('PopulationLBL').textContent = answer.population;
+      this.applyControls(answer.controls);
       this.drawing = drawing;
       this.repaint();
     }
@@ -89,22 +85,6 @@ export class ComparisonWindow extends AppWindow {
     setEnabled(compare, !on);
     setEnabled(cancel, on);
     if (!on && focusOnCancel) compare.focus();
-  }
-
-  showResults(results) {
-    const body = this.control('ResultsTable').querySelector('tbody');
-    const align = this.cellAlignment === 'Right' ? 'right' : this.cellAlignment === 'Center' ? 'center' : 'left';
-    body.replaceChildren(
-      ...results.map((cells) => {
-        const row = document.createElement('tr');
-        for (const text of cells) {
-          const cell = row.insertCell();
-          cell.textContent = text;
-          cell.style.textAlign = align;
-        }
-        return row;
-      }),
-    );
   }
 
   async runCommand(entry) {

@@ -7,7 +7,7 @@ import { showGuide } from './guide.js';
 import { showMessage } from './message_box.js';
 import { defaultPopulation } from './population.js';
 import { acceptPastedPopulation, acceptPopulationDrops, restorePopulation } from './population_choice.js';
-import { StartWindow } from './start_windows.js';
+import { windowModules } from './window_registry.js';
 
 // `?semente=42` seeds every window's generator, as `varnesk --semente 42` does.
 function seedFromAddress() {
@@ -47,16 +47,16 @@ const app = {
       .catch((error) => console.error(error));
   },
 
-  // Every window gets its entries (keys, right-click menu) and its bar from the core; busy until
-  // it is open, so that no key reaches the window beneath meanwhile.
-  async openWindow(WindowClass, ...args) {
-    const win = await WindowClass.create(app, ...args);
+  // The window of that name, as the core describes it (its layout, its entries with their keys
+  // and right-click menu, its bar, the object to open) and its module makes it; busy until it is
+  // open, so that no key reaches the window beneath meanwhile.
+  async openWindow(name, ...args) {
+    const described = await desktop.whileBusy(() => app.core.call('window', name));
+    const win = await windowModules[name].create(app, described, ...args);
     if (!win) return null;
-    const name = win.view.layout.name;
     await desktop.whileBusy(async () => {
-      const [entries, bar] = await Promise.all([app.core.ask('menu', name), app.core.ask('menuBar', name)]);
-      win.menuEntries = entries ?? [];
-      win.setMenuBar(bar, (entry) => app.run(() => runEntry(win, entry)));
+      win.menuEntries = described.menu ?? [];
+      win.setMenuBar(described.menuBar, (entry) => app.run(() => runEntry(win, entry)));
       await desktop.open(win);
     });
     desktop.focusFirst(win); // once it takes input
@@ -195,7 +195,7 @@ app.run(async () => {
     if (population) await app.core.setPopulation(population, 'populacao.txt');
     lost = await restorePopulation(app);
   });
-  await app.openWindow(StartWindow);
+  await app.openWindow('Form2');
   if (lost) await showMessage(lost);
   document.body.dataset.state = 'ready';
 });

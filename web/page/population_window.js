@@ -5,9 +5,9 @@
 import { AppWindow } from './app_window.js';
 import { snappedBox } from './style.js';
 
-// The view's source in the core: load() answers {ok, labels}, chart(width, height) the drawing.
-export async function readPopulation(app) {
-  const session = await app.core.open('Population', app.separator);
+// The view's source in the core: load() answers {ok, controls}, chart(width, height) the drawing.
+export async function readPopulation(app, described) {
+  const session = await app.core.open(described.session, app.separator);
   return {
     load: () => session.call('load'),
     chart: (width, height) => session.call('chart', width, height),
@@ -24,11 +24,10 @@ export function populationOfSimulation(session, sample) {
 }
 
 export class PopulationWindow extends AppWindow {
-  static async create(app, openSource) {
-    const [layout, source] = await app.desktop.whileBusy(() =>
-      Promise.all([app.core.call('layout', 'PopulationForm'), openSource()]),
-    );
-    const win = new PopulationWindow(app, layout, source);
+  // `openSource(described)`: readPopulation, or the population a simulation window read.
+  static async create(app, described, openSource) {
+    const source = await app.desktop.whileBusy(() => openSource(described));
+    const win = new PopulationWindow(app, described.layout, source);
     await app.desktop.whileBusy(() => win.refresh());
     return win;
   }
@@ -43,7 +42,7 @@ export class PopulationWindow extends AppWindow {
 
   async refresh() {
     const view = await this.source.load();
-    for (const [name, caption] of Object.entries(view.labels)) this.control(name).textContent = caption;
+    this.applyControls(view.controls);
     this.view.root.dataset.read = String(view.ok);
     this.drawing = await this.source.chart(this.chartBox.width, this.chartBox.height);
     this.repaint();

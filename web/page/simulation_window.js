@@ -4,8 +4,7 @@
 import { AppWindow } from './app_window.js';
 import { copyText, csvBlob, download, pictureBlob, svgBlob } from './downloads.js';
 import { askText } from './input_box.js';
-import { setEnabled } from './window_builder.js';
-import { PopulationWindow, populationOfSimulation } from './population_window.js';
+import { populationOfSimulation } from './population_window.js';
 
 // Where the step-by-step window keeps the playback speed between openings.
 const SPEED_KEY = 'varnesk.passo-a-passo.medias-por-segundo';
@@ -15,31 +14,26 @@ const REAL_CLOCK = { after: (ms, run) => setTimeout(run, ms), cancel: (handle) =
 export class SimulationWindow extends AppWindow {
   // Loads the window with the configuration screen's two texts; a refused load shows the
   // core's messages over the configuration screen, and no window opens.
-  static async create(app, kind, sampleSize, repetitions, opener) {
+  static async create(app, described, sampleSize, repetitions, opener) {
     const { core, desktop } = app;
-    const [layout, menu, session, loaded] = await desktop.whileBusy(async () => {
-      const opened = await Promise.all([
-        core.call('layout', kind),
-        core.call('menu', kind),
-        core.open('Simulation', kind, app.seed, app.separator),
-      ]);
-      return [...opened, await opened[2].call('load', sampleSize, repetitions)];
+    const [session, loaded] = await desktop.whileBusy(async () => {
+      const opened = await core.open(described.session, described.layout.name, app.seed, app.separator);
+      return [opened, await opened.call('load', sampleSize, repetitions)];
     });
     if (!loaded.ok) {
       session.close();
       await desktop.showEvents(loaded.events, opener);
       return null;
     }
-    const win = new SimulationWindow(app, layout, menu, session);
-    win.applyModel(loaded.model);
+    const win = new SimulationWindow(app, described.layout, session);
+    win.applyControls(loaded.controls);
     win.drawing = await desktop.whileBusy(() => session.call('drawing'));
     win.afterOpen = () => desktop.showEvents(loaded.events, win);
     return win;
   }
 
-  constructor(app, layout, menu, session) {
+  constructor(app, layout, session) {
     super(app, layout, { chart: true });
-    this.menuEntries = menu;
     this.session = session;
     this.drawing = [];
     this.curve = false;
@@ -86,27 +80,11 @@ export class SimulationWindow extends AppWindow {
     if (this.playing && !this.closed) await this.update(false, 'simulate');
   }
 
-  applyModel(model) {
-    for (const name of ['TamanhodaAmostraTXT', 'NumeroRepeticoesTXT']) {
-      this.control(name).value = model[name].text;
-      setEnabled(this.control(name), model[name].enabled);
-    }
-    for (const name of ['Command1', 'Command3']) {
-      const button = this.control(name);
-      // A disabled Simular with the focus would leave the next Space to Encerrar/ Configurar,
-      // closing the finished chart: the window itself keeps the focus instead.
-      if (!model[name].enabled && document.activeElement === button) this.view.client.focus();
-      setEnabled(button, model[name].enabled);
-    }
-    for (const [name, caption] of Object.entries(model.panel)) this.control(name).textContent = caption;
-    for (const [name, caption] of Object.entries(model.lines)) this.control(name).textContent = caption;
-    this.classes = model.classes;
-    if (model.PlayButton) {
-      const play = this.control('PlayButton');
-      play.textContent = model.PlayButton.caption;
-      if (!model.PlayButton.enabled && document.activeElement === play) this.view.client.focus();
-      setEnabled(play, model.PlayButton.enabled);
-      this.playing = model.PlayButton.playing;
+  applyControls(states) {
+    super.applyControls(states);
+    const play = states.find((state) => state.name === 'PlayButton');
+    if (play) {
+      this.playing = play.checked;
       this.followPlayback();
     }
   }
@@ -122,11 +100,11 @@ export class SimulationWindow extends AppWindow {
     const send = busy ? this.session.call : this.session.ask;
     const fetch = async () => {
       const a = await send(call, ...args);
-      return this.closed ? [] : [a, a?.model ?? (await send('model')), await send('drawing')];
+      return this.closed ? [] : [a, a?.controls ?? (await send('controls')), await send('drawing')];
     };
-    const [answer, model, drawing] = busy ? await desktop.whileBusy(fetch) : await fetch();
+    const [answer, controls, drawing] = busy ? await desktop.whileBusy(fetch) : await fetch();
     if (this.closed) return answer;
-    this.applyModel(model);
+    this.applyControls(controls);
     this.drawing = drawing;
     this.repaint();
     await desktop.showEvents(answer?.events, this);
@@ -145,8 +123,6 @@ export class SimulationWindow extends AppWindow {
 
   repaint() {
     this.paint(this.view.canvas, this.drawing, this.view.width, this.view.height);
-    // The chart's text alternative: the histogram's classes and what each holds, from the core.
-    if (this.classes) this.view.canvas.setAttribute('aria-label', this.classes);
   }
 
   menuLastLine() {
@@ -191,7 +167,7 @@ export class SimulationWindow extends AppWindow {
         return this.askSeed(entry);
       case 'ShowPopulation':
       case 'ShowSample':
-        return this.app.openWindow(PopulationWindow, () =>
+        return this.app.openWindow('PopulationForm', () =>
           populationOfSimulation(this.session, entry.command === 'ShowSample'));
       default:
         return undefined;

@@ -1,21 +1,18 @@
 // The start screen (Form2) and the configuration screen (Form3).
 import { AppWindow } from './app_window.js';
-import { ComparisonWindow } from './comparison_window.js';
 import { pastePopulation, pickPopulationFile, useProgramPopulation } from './population_choice.js';
-import { PopulationWindow, readPopulation } from './population_window.js';
-import { SimulationWindow } from './simulation_window.js';
+import { readPopulation } from './population_window.js';
 import { wholePixels } from './style.js';
 
 export class StartWindow extends AppWindow {
-  static async create(app) {
-    const layout = await app.core.call('layout', 'Form2');
-    return new StartWindow(app, layout);
+  static async create(app, described) {
+    return new StartWindow(app, described.layout);
   }
 
   constructor(app, layout) {
     super(app, layout);
     this.maximized = layout.maximized;
-    this.onClick('Command1', () => this.app.openWindow(ConfigurationWindow));
+    this.onClick('Command1', () => this.app.openWindow('Form3'));
     this.onClick('Command2', () => this.app.end());
   }
 
@@ -31,18 +28,12 @@ export class StartWindow extends AppWindow {
 }
 
 export class ConfigurationWindow extends AppWindow {
-  static async create(app) {
-    const [layout, menu, session] = await Promise.all([
-      app.core.call('layout', 'Form3'),
-      app.core.call('menu', 'Form3'),
-      app.core.open('Configuration'),
-    ]);
-    return new ConfigurationWindow(app, layout, menu, session);
+  static async create(app, described) {
+    return new ConfigurationWindow(app, described.layout, await app.core.open(described.session));
   }
 
-  constructor(app, layout, menu, session) {
+  constructor(app, layout, session) {
     super(app, layout);
-    this.menuEntries = menu;
     this.session = session;
     this.onClick('Command1', () => this.choose('instantClicked'));
     this.onClick('Command3', () => this.choose('stepByStepClicked'));
@@ -54,17 +45,15 @@ export class ConfigurationWindow extends AppWindow {
     const repetitions = this.text('NumeroRepeticoesTXT');
     const answer = await this.app.desktop.whileBusy(() => this.session.call(click, sampleSize, repetitions));
     await this.app.desktop.showEvents(answer.events, this);
-    if (answer.open === 'form1' || answer.open === 'Form4') {
-      await this.app.openWindow(SimulationWindow, answer.open, sampleSize, repetitions, this);
-    }
+    if (answer.open !== 'none') await this.app.openWindow(answer.open, sampleSize, repetitions, this);
   }
 
   async runCommand(entry) {
-    if (entry.command === 'CompareSampleSizes') await this.app.openWindow(ComparisonWindow);
+    if (entry.command === 'CompareSampleSizes') await this.app.openWindow('ComparisonForm');
     if (entry.command === 'OpenPopulation') pickPopulationFile(this.app);
     if (entry.command === 'PastePopulation') await pastePopulation(this.app, await navigator.clipboard.readText());
     if (entry.command === 'ProgramPopulation') await useProgramPopulation(this.app);
-    if (entry.command === 'ShowPopulation') await this.app.openWindow(PopulationWindow, () => readPopulation(this.app));
+    if (entry.command === 'ShowPopulation') await this.app.openWindow('PopulationForm', (described) => readPopulation(this.app, described));
   }
 
   close() {

@@ -95,7 +95,7 @@ const cases = [
     calls: [
       ['setPopulation', standard],
       ['Comparison', '3', ','],
-      ['Comparison.populationLine'],
+      ['Comparison.controls'],
       ['Comparison.chart', 13500, 6000],
       ['Comparison.compare', '10,100,1000', '500'],
       ['Comparison.chart', 13500, 6000],
