@@ -128,8 +128,8 @@ class SimulationWindowsTest : public QObject, WindowDriver {
     QVERIFY(typed.Load("10", "100"));
     click(&typed, "Command1");
     QString shown;  // what the dialog starts from: the seed of the run on screen
-    QTimer::singleShot(300, [&shown] {
-      auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    whenShown(&typed, QApplication::activeModalWidget, [&shown](QWidget* window) {
+      auto* dialog = qobject_cast<QInputDialog*>(window);
       shown = dialog->textValue();
       dialog->setTextValue(" 42 ");
       dialog->accept();

@@ -106,9 +106,9 @@ class WindowChromeTest : public QObject, WindowDriver {
     form4.show();
     QVERIFY(QTest::qWaitForWindowActive(&form4));
     QStringList entries;
-    QTimer::singleShot(0, [&] {
-      for (QAction* a : QApplication::activePopupWidget()->actions()) entries << a->text();
-      QApplication::activePopupWidget()->close();
+    whenShown(&form4, QApplication::activePopupWidget, [&entries](QWidget* menu) {
+      for (QAction* a : menu->actions()) entries << a->text();
+      menu->close();
     });
     QTest::keyClick(&form4, Qt::Key_F10, Qt::ShiftModifier);  // fifteen entries, a separator, the seed line
     QVERIFY(entries.size() == 17 && entries.first() == "Salvar gráfico como PNG…" && entries.last().contains("42"));

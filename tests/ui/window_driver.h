@@ -68,4 +68,14 @@ struct WindowDriver {
     QTest::keyClick(control(config, "Command3"), Qt::Key_Return);
     return static_cast<SimulationForm*>(QApplication::activeModalWidget());
   }
+
+  // Answers the window `shown` gives (QApplication::activeModalWidget, activePopupWidget) from
+  // inside the event loop it runs, as soon as it is there: no time passes for it. Nothing is
+  // answered, nor looked for, once `owner` is gone.
+  static void whenShown(QObject* owner, QWidget* (*shown)(), std::function<void(QWidget*)> answer) {
+    QTimer::singleShot(0, owner, [=] {
+      if (QWidget* window = shown()) return answer(window);
+      whenShown(owner, shown, answer);
+    });
+  }
 };
