@@ -39,7 +39,7 @@
 #include "engine/window_traits.h"
 #include "recording_platform.h"
 
-namespace varnesk::apoio {
+namespace varnesk::support {
 
 struct TempFolder {
   std::string path = (std::filesystem::temp_directory_path() / "varnesk_XXXXXX").string();
@@ -73,7 +73,7 @@ inline SimResult runSim(const std::vector<std::string>& args) {
   return {WEXITSTATUS(status), read("out"), read("err")};
 }
 
-}  // namespace varnesk::apoio
+}  // namespace varnesk::support
 
 using namespace varnesk;
-using namespace varnesk::apoio;
+using namespace varnesk::support;

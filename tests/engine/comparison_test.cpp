@@ -16,9 +16,9 @@ TEST(CompareSampleSizes, SpreadOfTheMeansBesideTheStandardErrorOfTheory) {
   for (int i = 1; i <= 1000; ++i) squares += (p.Populacao[i] - mu) * (p.Populacao[i] - mu);
   const auto rows = compareSampleSizes(p, std::vector{10, 500, 1000}, 5000, 3);
   for (const ComparisonRow& row : rows) {
-    const double ep = std::sqrt(squares / 1000 / row.n);
-    EXPECT_NEAR(row.theory.se, ep, 1e-12);
-    EXPECT_NEAR(row.theory.correctedSe, ep * std::sqrt((1000.0 - row.n) / 999), 1e-12);
+    const double se = std::sqrt(squares / 1000 / row.n);
+    EXPECT_NEAR(row.theory.se, se, 1e-12);
+    EXPECT_NEAR(row.theory.correctedSe, se * std::sqrt((1000.0 - row.n) / 999), 1e-12);
     if (row.n < 1000) {
       EXPECT_NEAR(row.ratio(), 1, 0.05) << row.n;
     }  // a loose bound at R 5000
