@@ -75,9 +75,7 @@ TEST(ComparisonChart, ABarPerClassOnItsBandsBaseAndTheMeanLineAtTheMean) {
 TEST(ComparisonWindow, TheFirstRefusalShowsItsMessageAndFocusesTheBoxToCorrect) {
   const TempFolder folder;
   const std::string file = folder / "populacao.txt", missing = folder / "nada.txt";
-  std::string values;
-  for (int i = 1; i <= 1000; ++i) values += formatFixed(i % 7 * 0.5 + i % 3, 1, '.') + "\n";
-  writeBytes(file, values);
+  writeValues(file, 1000, 1, unevenHalves);
   const std::string list = "Tamanho de amostra inválido: \"x\". Use números inteiros de 1 a 50000, separados por vírgulas.";
   const std::string unreadable = "Não foi possível abrir o arquivo da população \"" + missing + "\". Verifique se ele existe e pode ser lido.";
   const std::string larger = "Tamanho da Amostra maior que a população: a população tem 1000 valores e cada amostra sorteia valores distintos.";

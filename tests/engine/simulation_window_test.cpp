@@ -5,11 +5,7 @@
 namespace {
 
 struct SimulationWindows : ::testing::Test {
-  void SetUp() override {  // 2000 values from 0.5 to 10
-    std::string content;
-    for (int i = 0; i < 2000; ++i) content += formatFixed(0.5 + (i % 20) * 0.5, 1, '.') + "\n";
-    writeBytes(file, content);
-  }
+  void SetUp() override { writeValues(file, 2000, 1, halfSteps); }
   SimulationWindow open(WindowKind kind, const std::string& f = {}, char separator = '.') {
     return SimulationWindow(kind, {platform, fixedMeasure, separator, {f.empty() ? file : f, {}}, [] { return 5u; }});
   }
@@ -189,9 +185,7 @@ TEST_F(SimulationWindows, ReopeningReadsTheFileAgainOrRefusesToOpen) {
 }
 
 TEST_F(SimulationWindows, InstantRunsCountEveryMeanOnceInsideTheFrame) {
-  std::string exact;
-  for (int i = 0; i < 50000; ++i) exact += formatGeneral((i % 97) * 0.05, '.') + "\n";
-  writeBytes(folder / "exata.txt", exact);
+  writeValues(folder / "exata.txt", 50000, 2, [](int i) { return (i - 1) % 97 * 0.05; });
   const std::string standard = VARNESK_DEFAULT_POPULATION;
   for (const auto& [f, n, R, spread] : {std::tuple{standard, "50000", "5000", 0.05}, {standard, "1", "5000", 1e9}, {folder / "exata.txt", "50000", "5000", 1e-5}, {file, "5", "1.5", 10.0}}) {
     SCOPED_TRACE(f + " " + n);
