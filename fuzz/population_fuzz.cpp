@@ -18,7 +18,7 @@
 #include "recording_platform.h"
 
 using namespace varnesk;
-using namespace varnesk::apoio;
+using namespace varnesk::support;
 
 namespace {
 
@@ -51,18 +51,18 @@ PopulationReading read(std::string_view text, Population& p) {
   return r;
 }
 
-void open(WindowKind tipo, const std::string& n, const std::string& r, const char* file, const Population& p) {
+void open(WindowKind kind, const std::string& n, const std::string& r, const char* file, const Population& p) {
   RecordingPlatform watch;
-  SimulationWindow janela(tipo, {watch, fixedMeasure, ',', {file, {}}, [] { return 1u; }});
-  if (!janela.Load(n, r)) return check(messages(watch) == 1 && !busy(watch));
+  SimulationWindow window(kind, {watch, fixedMeasure, ',', {file, {}}, [] { return 1u; }});
+  if (!window.Load(n, r)) return check(messages(watch) == 1 && !busy(watch));
   const double R = parseLeadingNumber(r);
-  const bool instant = tipo == WindowKind::Instant;
+  const bool instant = kind == WindowKind::Instant;
   const auto expected = static_cast<std::size_t>(instant ? (R > 5000 ? 0 : R) : roundHalfEven(R));
-  for (int click = 0; click < (instant ? 1 : 1001) && janela.model().Command1.enabled; ++click) janela.simulate();
+  for (int click = 0; click < (instant ? 1 : 1001) && window.model().Command1.enabled; ++click) window.simulate();
   check(!busy(watch) && messages(watch) == (instant && R > 5000));
-  const ChartModel& chart = janela.model().chart;
+  const ChartModel& chart = window.model().chart;
   check(chart.surface.size() == (instant ? 0 : expected));
-  const auto means = janela.run().sortedMeans.values();
+  const auto means = window.run().sortedMeans.values();
   const auto [low, high] = std::minmax_element(&p.Populacao[1], &p.Populacao[1] + p.TamanhoPopulacao);
   check(means.size() == expected && std::is_sorted(means.begin(), means.end()));
   for (float m : means) check(m >= static_cast<float>(*low) && m <= static_cast<float>(*high));

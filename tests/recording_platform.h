@@ -8,7 +8,7 @@
 #include "engine/population.h"
 #include "engine/simulation_window.h"
 
-namespace varnesk::apoio {
+namespace varnesk::support {
 
 struct RecordingPlatform : Platform {
   void showMessage(const std::string& text) override { events.push_back("message: " + text); }
@@ -27,4 +27,4 @@ inline Population populationOf(const std::vector<double>& values) {
   return p;
 }
 
-}  // namespace varnesk::apoio
+}  // namespace varnesk::support

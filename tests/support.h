@@ -39,7 +39,7 @@
 #include "engine/window_traits.h"
 #include "recording_platform.h"
 
-namespace varnesk::apoio {
+namespace varnesk::support {
 
 struct TempFolder {
   std::string path = (std::filesystem::temp_directory_path() / "varnesk_XXXXXX").string();
@@ -51,6 +51,18 @@ struct TempFolder {
 inline void writeBytes(const std::string& file, const std::string& bytes) {
   std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }
+
+// A population file of `count` values, the i-th (from 1) `value(i)` written with `decimals`.
+inline void writeValues(const std::string& file, int count, int decimals, double (*value)(int)) {
+  std::string content;
+  for (int i = 1; i <= count; ++i) content += formatFixed(value(i), decimals, '.') + "\n";
+  writeBytes(file, content);
+}
+
+// Two populations the tests share: 0.5 to 10 in steps of 0.5, again and again (2000 values in
+// the tests), and 0 to 5 in steps of 0.5, unevenly (1000 values).
+inline double halfSteps(int i) { return 0.5 + (i - 1) % 20 * 0.5; }
+inline double unevenHalves(int i) { return i % 7 * 0.5 + i % 3; }
 
 struct SimResult {
   int status;
@@ -73,7 +85,7 @@ inline SimResult runSim(const std::vector<std::string>& args) {
   return {WEXITSTATUS(status), read("out"), read("err")};
 }
 
-}  // namespace varnesk::apoio
+}  // namespace varnesk::support
 
 using namespace varnesk;
-using namespace varnesk::apoio;
+using namespace varnesk::support;

@@ -13,16 +13,16 @@ std::string shown(const auto& labels) {  // the captions of the labels shown
 }
 
 struct Chart {
-  explicit Chart(WindowKind tipo, double menor = 1, double maior = 3) : tipo(tipo), m(initialModel(tipo)) {
+  explicit Chart(WindowKind kind, double low = 1, double high = 3) : kind(kind), m(initialModel(kind)) {
     state.Frequencias.fill(7);
     MontarGrade(m.chart, state);
-    state.scale = EscolherEscala(menor, maior, traitsOf(tipo).chart);
-    MenorMedia = menor;
+    state.scale = EscolherEscala(low, high, traitsOf(kind).chart);
+    MenorMedia = low;
   }
-  void eixoX(const V& sorted, char sep = '.', float populationMean = 1) {
-    MontarEixoX(traitsOf(tipo).chart, m.chart, state, {sorted, MenorMedia, populationMean}, fixedMeasure, sep);
+  void xAxis(const V& sorted, char sep = '.', float populationMean = 1) {
+    MontarEixoX(traitsOf(kind).chart, m.chart, state, {sorted, MenorMedia, populationMean}, fixedMeasure, sep);
   }
-  WindowKind tipo;
+  WindowKind kind;
   WindowModel m;
   ChartState state;
   double MenorMedia = 0;
@@ -88,14 +88,14 @@ TEST(MontarEixoY, CountScaleRadiusAndRefitOfTheDotsShown) {
 }
 
 TEST(MontarEixoX, LabelsShownByWindowRangeAndSeparator) {
-  for (const auto& [tipo, range, separator, captions] :  // 1.46 is the first "1.5", 1.50 repeats it
+  for (const auto& [kind, range, separator, captions] :  // 1.46 is the first "1.5", 1.50 repeats it
        {std::tuple{WindowKind::Instant, 2.0, ',', "1,0 1,5 2,0 2,5 3,0 "},
         {WindowKind::Instant, 0.5, '.', "1.0 1.5 "},
         {WindowKind::Instant, 0.5, ',', "1,0 1,5 "},
         {WindowKind::StepByStep, 1.0, '.', "1.0 1.2 1.4 1.6 1.8 "},
         {WindowKind::StepByStep, 0.5, ',', "1,0 1,1 1,2 1,3 1,4 "}}) {
-    Chart c(tipo, 1.0, 1.0 + range);
-    c.eixoX({1.2f}, separator);
+    Chart c(kind, 1.0, 1.0 + range);
+    c.xAxis({1.2f}, separator);
     EXPECT_EQ(shown(c.m.chart.RotuloX), captions) << range;
   }
 }
@@ -103,7 +103,7 @@ TEST(MontarEixoX, LabelsShownByWindowRangeAndSeparator) {
 TEST(MontarEixoX, ClassesSlotsColumnsAndMeanLine) {
   const float below = std::nextafter(1.5f, 0.0f), slot = 9270.0f / 21;
   Chart form1(WindowKind::Instant);
-  form1.eixoX({1.0f, below, 1.5f, 9.0f});
+  form1.xAxis({1.0f, below, 1.5f, 9.0f});
   const ChartModel& c = form1.m.chart;
   // On a boundary a mean counts in the class above; above every boundary, in the last class.
   for (int i : {0, 4, 5, 20}) EXPECT_EQ(form1.state.Frequencias[i], 25) << i;
@@ -115,17 +115,17 @@ TEST(MontarEixoX, ClassesSlotsColumnsAndMeanLine) {
   Chart tall(WindowKind::Instant);  // 5.4 % rounds to a top of 5: the column is cut to the frame
   V many(27, 1.05f);
   for (int k = 1; k <= 20; ++k) many.insert(many.end(), k <= 13 ? 24 : 23, 1.05f + 0.1f * k);
-  tall.eixoX(many);
+  tall.xAxis(many);
   EXPECT_EQ(V({tall.m.chart.Coluna[0].top, tall.m.chart.Coluna[0].height}), V({990, 5325}));
 
   Chart form4(WindowKind::StepByStep);
-  form4.eixoX({0.5f, below, 1.5f, 9.0f});
+  form4.xAxis({0.5f, below, 1.5f, 9.0f});
   for (int i : {1, 5, 6, 20}) EXPECT_EQ(form4.state.Frequencias[i], 1) << i;
   const Line& mean = form4.m.chart.MediaLIN;  // the population mean 1.0 is MenorMedia
   EXPECT_THAT(V({form4.state.CentroColuna[1], form4.m.chart.RotuloX[1].left, mean.x1, mean.y1, mean.y2}),
               ::testing::Pointwise(::testing::FloatNear(0.01f), V({1080 + slot / 2, 1080 - 45, 1080, 975, 6320})));
   EXPECT_DOUBLE_EQ(form4.state.LimitesClasses[20], 1.0 + 19 * 0.1);
-  form4.eixoX({1.2f}, '.', 2.0f);
+  form4.xAxis({1.2f}, '.', 2.0f);
   EXPECT_NEAR(form4.m.chart.MediaLIN.x1, 1080 + 10 * slot, 0.01);
 }
 

@@ -16,9 +16,9 @@ TEST(CompareSampleSizes, SpreadOfTheMeansBesideTheStandardErrorOfTheory) {
   for (int i = 1; i <= 1000; ++i) squares += (p.Populacao[i] - mu) * (p.Populacao[i] - mu);
   const auto rows = compareSampleSizes(p, std::vector{10, 500, 1000}, 5000, 3);
   for (const ComparisonRow& row : rows) {
-    const double ep = std::sqrt(squares / 1000 / row.n);
-    EXPECT_NEAR(row.theory.se, ep, 1e-12);
-    EXPECT_NEAR(row.theory.correctedSe, ep * std::sqrt((1000.0 - row.n) / 999), 1e-12);
+    const double se = std::sqrt(squares / 1000 / row.n);
+    EXPECT_NEAR(row.theory.se, se, 1e-12);
+    EXPECT_NEAR(row.theory.correctedSe, se * std::sqrt((1000.0 - row.n) / 999), 1e-12);
     if (row.n < 1000) {
       EXPECT_NEAR(row.ratio(), 1, 0.05) << row.n;
     }  // a loose bound at R 5000
@@ -75,9 +75,7 @@ TEST(ComparisonChart, ABarPerClassOnItsBandsBaseAndTheMeanLineAtTheMean) {
 TEST(ComparisonWindow, TheFirstRefusalShowsItsMessageAndFocusesTheBoxToCorrect) {
   const TempFolder folder;
   const std::string file = folder / "populacao.txt", missing = folder / "nada.txt";
-  std::string values;
-  for (int i = 1; i <= 1000; ++i) values += formatFixed(i % 7 * 0.5 + i % 3, 1, '.') + "\n";
-  writeBytes(file, values);
+  writeValues(file, 1000, 1, unevenHalves);
   const std::string list = "Tamanho de amostra inválido: \"x\". Use números inteiros de 1 a 50000, separados por vírgulas.";
   const std::string unreadable = "Não foi possível abrir o arquivo da população \"" + missing + "\". Verifique se ele existe e pode ser lido.";
   const std::string larger = "Tamanho da Amostra maior que a população: a população tem 1000 valores e cada amostra sorteia valores distintos.";

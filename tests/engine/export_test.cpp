@@ -51,11 +51,7 @@ TEST(SvgDocument, EachPrimitiveOnThePixelsThePaintersUse) {
 }
 
 struct Exports : ::testing::Test {
-  void SetUp() override {  // 2000 values from 0.5 to 10
-    std::string content;
-    for (int i = 0; i < 2000; ++i) content += formatFixed(0.5 + (i % 20) * 0.5, 1, '.') + "\n";
-    writeBytes(file, content);
-  }
+  void SetUp() override { writeValues(file, 2000, 1, halfSteps); }
   SimulationWindow open(WindowKind kind) {
     return SimulationWindow(kind, {platform, fixedMeasure, ',', {file, {}}, [] { return 5u; }});
   }
@@ -106,11 +102,7 @@ TEST(SaveFailure, EachReasonInTheTeachersWords) {
 }
 
 struct Comparisons : ::testing::Test {
-  void SetUp() override {
-    std::string values;
-    for (int i = 1; i <= 1000; ++i) values += formatFixed(i % 7 * 0.5 + i % 3, 1, '.') + "\n";
-    writeBytes(file, values);
-  }
+  void SetUp() override { writeValues(file, 1000, 1, unevenHalves); }
   ComparisonWindow open() {
     return ComparisonWindow(
         platform, {file, {}}, [] { return 7u; }, ',');

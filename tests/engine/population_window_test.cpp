@@ -129,9 +129,7 @@ TEST(PopulationWindow, DrawsTheHistogramAndTheSampleOverIt) {
 // whose mean is Medias(r) itself; nothing before the first mean, nor in the instant window.
 TEST(SimulationWindowSample, IsTheSampleBehindTheLatestMean) {
   const TempFolder folder;
-  std::string content;
-  for (int i = 1; i <= 800; ++i) content += formatFixed(std::fmod(i * 0.613, 7.0), 3, '.') + "\n";
-  writeBytes(folder / "populacao.txt", content);
+  writeValues(folder / "populacao.txt", 800, 3, [](int i) { return std::fmod(i * 0.613, 7.0); });
   RecordingPlatform platform;
   for (const auto& [n, R, clicks] : {std::tuple{10, 100, 1}, {10, 100, 37}, {400, 150, 150}, {800, 100, 100}, {1, 1000, 999}}) {
     SimulationWindow w(WindowKind::StepByStep, {platform, fixedMeasure, '.', {folder / "populacao.txt", {}}, [] { return 9u; }});

@@ -8,7 +8,7 @@ namespace {
 
 using Seed = std::function<std::uint64_t()>;
 SimulationWindow window(RecordingPlatform& p, WindowKind kind, Seed seed, Seed pick = nullptr) {
-  return SimulationWindow(kind, {p, fixedMeasure, '.', {VARNESK_POPULACAO_PADRAO, {}}, std::move(seed), std::move(pick)});
+  return SimulationWindow(kind, {p, fixedMeasure, '.', {VARNESK_DEFAULT_POPULATION, {}}, std::move(seed), std::move(pick)});
 }
 std::string firstMeans(const SimulationWindow& w, int count = 3) {
   std::string out;

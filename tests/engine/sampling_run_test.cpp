@@ -3,17 +3,17 @@
 namespace {
 
 SamplingRun run(const Population& p, double n, double R, std::uint64_t seed = 7,
-                MeanPrecision precisao = MeanPrecision::Single, unsigned threads = 0) {
+                MeanPrecision precision = MeanPrecision::Single, unsigned threads = 0) {
   SamplingRun c;
-  GerarAmostras(p, n, R, seed, precisao, c, threads);
+  GerarAmostras(p, n, R, seed, precision, c, threads);
   return c;
 }
 
 TEST(GerarAmostras, ChartRangeIsRoundedOutwardToHalves) {
-  for (const auto& [values, menor, maior] :  // the running minimum starts at 3, the maximum at 0
+  for (const auto& [values, lowest, highest] :  // the running minimum starts at 3, the maximum at 0
        {std::tuple{std::vector{0.83, 2.41}, 0.5, 2.5}, {{1.0}, 1.0, 1.5}, {{3.6, 4.1}, 3.0, 4.5}, {{-0.2, 0.1}, -0.5, 0.5}, {{-1.5, -1.2}, -1.5, 0.5}}) {
     const SamplingRun r = run(populationOf(values), 1, 500);
-    EXPECT_EQ(std::pair(r.MenorMedia, r.MaiorMedia), std::pair(menor, maior)) << values[0];
+    EXPECT_EQ(std::pair(r.MenorMedia, r.MaiorMedia), std::pair(lowest, highest)) << values[0];
   }
 }
 

@@ -5,13 +5,9 @@
 namespace {
 
 struct SimulationWindows : ::testing::Test {
-  void SetUp() override {  // 2000 values from 0.5 to 10
-    std::string content;
-    for (int i = 0; i < 2000; ++i) content += formatFixed(0.5 + (i % 20) * 0.5, 1, '.') + "\n";
-    writeBytes(file, content);
-  }
-  SimulationWindow open(WindowKind tipo, const std::string& f = {}, char separator = '.') {
-    return SimulationWindow(tipo, {platform, fixedMeasure, separator, {f.empty() ? file : f, {}}, [] { return 5u; }});
+  void SetUp() override { writeValues(file, 2000, 1, halfSteps); }
+  SimulationWindow open(WindowKind kind, const std::string& f = {}, char separator = '.') {
+    return SimulationWindow(kind, {platform, fixedMeasure, separator, {f.empty() ? file : f, {}}, [] { return 5u; }});
   }
   TempFolder folder;
   std::string file = folder / "populacao.txt";
@@ -55,15 +51,15 @@ TEST_F(SimulationWindows, EveryTextGetsItsMessageOrAWholeNumberOfSamples) {
     // More than 1000 repetitions is only a warning before the instant window.
     EXPECT_EQ(opened, (std::vector{c.size == OK, c.instant != PR, c.size == OK, c.step == OK}));
 
-    SimulationWindow janela = open(WindowKind::Instant);
-    ASSERT_TRUE(janela.Load("10", c.text));
+    SimulationWindow window = open(WindowKind::Instant);
+    ASSERT_TRUE(window.Load("10", c.text));
     platform.events.clear();
-    janela.simulate();
+    window.simulate();
     const Answer own = c.samples ? OK : parseLeadingNumber(c.text) < 1 ? PR
                                                                        : RG;
     EXPECT_EQ(platform.events, own ? refusal(own) : std::vector<std::string>({"busy", "idle"}));
-    EXPECT_EQ(janela.run().sortedMeans.ContagemOrdenadas, c.samples);
-    EXPECT_EQ(janela.model().MinimoLBL.caption == "0", c.samples == 0);  // the design text stays
+    EXPECT_EQ(window.run().sortedMeans.ContagemOrdenadas, c.samples);
+    EXPECT_EQ(window.model().MinimoLBL.caption == "0", c.samples == 0);  // the design text stays
 
     const SimResult n = runSim({"-n", c.text, "-r", "5", "-p", file});
     EXPECT_EQ(n.status, c.size ? 2 : parseLeadingNumber(c.text) > 2000 ? 1
@@ -189,28 +185,26 @@ TEST_F(SimulationWindows, ReopeningReadsTheFileAgainOrRefusesToOpen) {
 }
 
 TEST_F(SimulationWindows, InstantRunsCountEveryMeanOnceInsideTheFrame) {
-  std::string exact;
-  for (int i = 0; i < 50000; ++i) exact += formatGeneral((i % 97) * 0.05, '.') + "\n";
-  writeBytes(folder / "exata.txt", exact);
-  const std::string standard = VARNESK_POPULACAO_PADRAO;
+  writeValues(folder / "exata.txt", 50000, 2, [](int i) { return (i - 1) % 97 * 0.05; });
+  const std::string standard = VARNESK_DEFAULT_POPULATION;
   for (const auto& [f, n, R, spread] : {std::tuple{standard, "50000", "5000", 0.05}, {standard, "1", "5000", 1e9}, {folder / "exata.txt", "50000", "5000", 1e-5}, {file, "5", "1.5", 10.0}}) {
     SCOPED_TRACE(f + " " + n);
-    SimulationWindow janela = open(WindowKind::Instant, f);
-    ASSERT_TRUE(janela.Load(n, R));
-    const Population& p = janela.population();
+    SimulationWindow window = open(WindowKind::Instant, f);
+    ASSERT_TRUE(window.Load(n, R));
+    const Population& p = window.population();
     const double mean = std::accumulate(&p.Populacao[1], &p.Populacao[1] + p.TamanhoPopulacao, 0.0) / p.TamanhoPopulacao;
-    janela.simulate();
-    const float first = janela.run().Medias[1];
-    janela.simulate();  // another run, counted afresh
+    window.simulate();
+    const float first = window.run().Medias[1];
+    window.simulate();  // another run, counted afresh
     if (spread > 1) {
-      EXPECT_NE(first, janela.run().Medias[1]);
+      EXPECT_NE(first, window.run().Medias[1]);
     }
-    const auto means = janela.run().sortedMeans.values();
+    const auto means = window.run().sortedMeans.values();
     ASSERT_EQ(means.size(), std::size_t(parseLeadingNumber(R)));
     EXPECT_LE(std::max(mean - means.front(), means.back() - mean), spread);
-    const int classes = janela.scale().NumeroClasses;
-    EXPECT_NEAR(std::accumulate(&janela.Frequencias()[0], &janela.Frequencias()[classes + 1], 0.0), 100, 1e-9);
-    const ChartModel& chart = janela.model().chart;
+    const int classes = window.scale().NumeroClasses;
+    EXPECT_NEAR(std::accumulate(&window.Frequencias()[0], &window.Frequencias()[classes + 1], 0.0), 100, 1e-9);
+    const ChartModel& chart = window.model().chart;
     EXPECT_FALSE(chart.MediaLIN.visible);
     for (int i = 0; i <= classes; ++i) {
       EXPECT_GE(chart.Coluna[i].top, chart.Shape1.top - 0.5f) << i;
