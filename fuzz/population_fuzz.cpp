@@ -58,9 +58,9 @@ void open(WindowKind kind, const std::string& n, const std::string& r, const cha
   const double R = parseLeadingNumber(r);
   const bool instant = kind == WindowKind::Instant;
   const auto expected = static_cast<std::size_t>(instant ? (R > 5000 ? 0 : R) : roundHalfEven(R));
-  for (int click = 0; click < (instant ? 1 : 1001) && window.model().Command1.enabled; ++click) window.simulate();
+  for (int click = 0; click < (instant ? 1 : 1001) && window.control("Command1").enabled; ++click) window.simulate();
   check(!busy(watch) && messages(watch) == (instant && R > 5000));
-  const ChartModel& chart = window.model().chart;
+  const ChartModel& chart = window.chart();
   check(chart.surface.size() == (instant ? 0 : expected));
   const auto means = window.run().sortedMeans.values();
   const auto [low, high] = std::minmax_element(&p.Populacao[1], &p.Populacao[1] + p.TamanhoPopulacao);

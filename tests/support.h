@@ -30,13 +30,16 @@
 #include "common/messages.h"
 #include "common/number_text.h"
 #include "engine/comparison.h"
+#include "engine/comparison_window.h"
 #include "engine/configuration.h"
 #include "engine/means_csv.h"
 #include "engine/sampler.h"
 #include "engine/sampling_run.h"
+#include "engine/simulation_controls.h"
 #include "engine/simulation_window.h"
 #include "engine/status_lines.h"
 #include "engine/window_traits.h"
+#include "layout/window_layouts.h"
 #include "recording_platform.h"
 
 namespace varnesk::support {
@@ -63,6 +66,18 @@ inline void writeValues(const std::string& file, int count, int decimals, double
 // the tests), and 0 to 5 in steps of 0.5, unevenly (1000 values).
 inline double halfSteps(int i) { return 0.5 + (i - 1) % 20 * 0.5; }
 inline double unevenHalves(int i) { return i % 7 * 0.5 + i % 3; }
+
+// A table's rows as a window's logic shows them: one a line, cells separated by tabs.
+inline std::vector<std::vector<std::string>> rowsOf(const WindowLogic& logic, const char* table) {
+  std::vector<std::vector<std::string>> rows;
+  std::istringstream lines(logic.control(table).text);
+  for (std::string line; std::getline(lines, line);) {
+    rows.emplace_back();
+    std::istringstream cells(line);
+    for (std::string cell; std::getline(cells, cell, '\t');) rows.back().push_back(cell);
+  }
+  return rows;
+}
 
 struct SimResult {
   int status;

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "common/dialog_texts.h"
 #include "engine/window_menu.h"
 
 namespace varnesk::ui {
@@ -17,7 +18,8 @@ void showTeacherGuide(QWidget* owner) {
   auto* dialog = new QDialog(owner);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setObjectName(QStringLiteral("TeacherGuide"));
-  dialog->setWindowTitle(QStringLiteral("Guia do professor — Varnesk"));
+  dialog->setWindowTitle(QString::fromUtf8(
+      dialog_texts::kGuideTitle.data(), static_cast<qsizetype>(dialog_texts::kGuideTitle.size())));
   auto* browser = new QTextBrowser(dialog);
   browser->setOpenExternalLinks(true);
   // The installed tree keeps the pictures beside the guide: <prefix>/share/doc/varnesk.
@@ -33,7 +35,9 @@ void showTeacherGuide(QWidget* owner) {
 }
 
 void showAbout(QWidget* owner) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Sobre o Varnesk"),
+  QMessageBox box(QMessageBox::NoIcon,
+                  QString::fromUtf8(dialog_texts::kAboutTitle.data(),
+                                    static_cast<qsizetype>(dialog_texts::kAboutTitle.size())),
                   QString::fromStdString(aboutText()), QMessageBox::Ok, owner);
   box.setIconPixmap(owner->windowIcon().pixmap(48));
   box.exec();

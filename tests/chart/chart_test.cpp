@@ -13,17 +13,17 @@ std::string shown(const auto& labels) {  // the captions of the labels shown
 }
 
 struct Chart {
-  explicit Chart(WindowKind kind, double low = 1, double high = 3) : kind(kind), m(initialModel(kind)) {
+  explicit Chart(WindowKind kind, double low = 1, double high = 3) : kind(kind), chart(initialChart(simulationLayout(kind))) {
     state.Frequencias.fill(7);
-    MontarGrade(m.chart, state);
+    MontarGrade(chart, state);
     state.scale = EscolherEscala(low, high, traitsOf(kind).chart);
     MenorMedia = low;
   }
   void xAxis(const V& sorted, char sep = '.', float populationMean = 1) {
-    MontarEixoX(traitsOf(kind).chart, m.chart, state, {sorted, MenorMedia, populationMean}, fixedMeasure, sep);
+    MontarEixoX(traitsOf(kind).chart, chart, state, {sorted, MenorMedia, populationMean}, fixedMeasure, sep);
   }
   WindowKind kind;
-  WindowModel m;
+  ChartModel chart;
   ChartState state;
   double MenorMedia = 0;
 };
@@ -31,19 +31,19 @@ struct Chart {
 TEST(MontarGrade, StartingLayoutFromTheFrame) {
   const Chart c(WindowKind::Instant);
   for (int i = 0; i < 6; ++i) {
-    const Line& l = c.m.chart.LinhaGradeHorizontal[i];
+    const Line& l = c.chart.LinhaGradeHorizontal[i];
     const float y = 6315 - 1306.25f * i;  // four bands up to 100 twips below the top, one above
-    EXPECT_EQ(V({l.x1, l.y1, l.x2, l.y2, c.m.chart.RotuloY[i].left, c.m.chart.RotuloY[i].top}),
+    EXPECT_EQ(V({l.x1, l.y1, l.x2, l.y2, c.chart.RotuloY[i].left, c.chart.RotuloY[i].top}),
               V({980, y, 10350, y, 880, y - 97.5f}));
   }
   for (int i = 0; i <= 40; ++i) {
-    const Line& l = c.m.chart.LinhaGradeVertical[i];
-    EXPECT_EQ(V({l.x1, l.y1, l.y2, c.m.chart.RotuloX[i].top}), V({1852.5f + 772.5f * i, 990, 6335, 6335}));
-    EXPECT_FALSE(l.visible || c.m.chart.RotuloX[i].visible || (i < 6 && c.m.chart.LinhaGradeHorizontal[i].visible));
+    const Line& l = c.chart.LinhaGradeVertical[i];
+    EXPECT_EQ(V({l.x1, l.y1, l.y2, c.chart.RotuloX[i].top}), V({1852.5f + 772.5f * i, 990, 6335, 6335}));
+    EXPECT_FALSE(l.visible || c.chart.RotuloX[i].visible || (i < 6 && c.chart.LinhaGradeHorizontal[i].visible));
   }
   for (int i = 0; i <= 50; ++i) EXPECT_EQ(c.state.Frequencias[i], i <= 40 ? 0 : 7);
   for (int i = 0; i < 72; ++i)
-    EXPECT_EQ(V({c.m.chart.Coluna[i].left, c.m.chart.Coluna[i].top}), V({1080.f + 10 * i, 6315}));
+    EXPECT_EQ(V({c.chart.Coluna[i].left, c.chart.Coluna[i].top}), V({1080.f + 10 * i, 6315}));
 }
 
 TEST(EscolherEscala, TableRowsByRange) {
@@ -63,12 +63,12 @@ TEST(MontarEixoY, PercentTopBandsCaptionsAndColumns) {
     Chart c(WindowKind::Instant);
     c.state.Frequencias[2] = largest;
     c.state.Frequencias[4] = 1;
-    MontarEixoY(c.m.chart, c.state, 1000, fixedMeasure, separator);
-    EXPECT_EQ(shown(c.m.chart.RotuloY), captions);
-    for (const Label& l : c.m.chart.RotuloY) EXPECT_FLOAT_EQ(l.left + l.width, 970);
+    MontarEixoY(c.chart, c.state, 1000, fixedMeasure, separator);
+    EXPECT_EQ(shown(c.chart.RotuloY), captions);
+    for (const Label& l : c.chart.RotuloY) EXPECT_FLOAT_EQ(l.left + l.width, 970);
     if (largest != 123) continue;  // 12.3 % on a top of 15: three bands, 355 twips a point
-    for (int i = 0; i < 4; ++i) EXPECT_FLOAT_EQ(c.m.chart.LinhaGradeHorizontal[i].y1, 6315 - 1775 * i);
-    EXPECT_EQ(V({c.m.chart.Coluna[2].height, c.m.chart.Coluna[4].height}), V({4366.5f, 35.5f}));
+    for (int i = 0; i < 4; ++i) EXPECT_FLOAT_EQ(c.chart.LinhaGradeHorizontal[i].y1, 6315 - 1775 * i);
+    EXPECT_EQ(V({c.chart.Coluna[2].height, c.chart.Coluna[4].height}), V({4366.5f, 35.5f}));
   }
 }
 
@@ -78,13 +78,13 @@ TEST(MontarEixoY, CountScaleRadiusAndRefitOfTheDotsShown) {
   c.state.CentroColuna[1] = 1300;
   for (const auto& [largest, top, captions] :
        {std::tuple{23, 30, "0 6 12 18 24 30 "}, {7, 10, "0 2.5 5 7.5 10 "}, {40, 40, "0 10 20 30 40 "}}) {
-    MontarEixoY(c.m.chart, c.state, V(largest, 0.5f), 101, fixedMeasure, '.');
-    EXPECT_EQ(shown(c.m.chart.RotuloY), captions);  // a refit with fewer bands hides the others
+    MontarEixoY(c.chart, c.state, V(largest, 0.5f), 101, fixedMeasure, '.');
+    EXPECT_EQ(shown(c.chart.RotuloY), captions);  // a refit with fewer bands hides the others
     EXPECT_FLOAT_EQ(c.state.RaioPonto, 5325.0f / top / 2);
   }
   const float r = c.state.RaioPonto;
-  EXPECT_FLOAT_EQ(c.m.chart.LinhaGradeHorizontal[4].y1, 975);  // the frame's top edge
-  EXPECT_EQ(c.m.chart.surface, (std::vector<SurfaceDot>{{1300, 6300 - 2 * r, r}, {1300, 6300 - 4 * r, r}, {1300, 6300 - 6 * r, r}}));
+  EXPECT_FLOAT_EQ(c.chart.LinhaGradeHorizontal[4].y1, 975);  // the frame's top edge
+  EXPECT_EQ(c.chart.surface, (std::vector<SurfaceDot>{{1300, 6300 - 2 * r, r}, {1300, 6300 - 4 * r, r}, {1300, 6300 - 6 * r, r}}));
 }
 
 TEST(MontarEixoX, LabelsShownByWindowRangeAndSeparator) {
@@ -96,7 +96,7 @@ TEST(MontarEixoX, LabelsShownByWindowRangeAndSeparator) {
         {WindowKind::StepByStep, 0.5, ',', "1,0 1,1 1,2 1,3 1,4 "}}) {
     Chart c(kind, 1.0, 1.0 + range);
     c.xAxis({1.2f}, separator);
-    EXPECT_EQ(shown(c.m.chart.RotuloX), captions) << range;
+    EXPECT_EQ(shown(c.chart.RotuloX), captions) << range;
   }
 }
 
@@ -104,7 +104,7 @@ TEST(MontarEixoX, ClassesSlotsColumnsAndMeanLine) {
   const float below = std::nextafter(1.5f, 0.0f), slot = 9270.0f / 21;
   Chart form1(WindowKind::Instant);
   form1.xAxis({1.0f, below, 1.5f, 9.0f});
-  const ChartModel& c = form1.m.chart;
+  const ChartModel& c = form1.chart;
   // On a boundary a mean counts in the class above; above every boundary, in the last class.
   for (int i : {0, 4, 5, 20}) EXPECT_EQ(form1.state.Frequencias[i], 25) << i;
   EXPECT_EQ(V({c.Coluna[20].left + c.Coluna[20].width, c.LinhaGradeVertical[20].x1, c.RotuloX[1].left}),
@@ -116,17 +116,17 @@ TEST(MontarEixoX, ClassesSlotsColumnsAndMeanLine) {
   V many(27, 1.05f);
   for (int k = 1; k <= 20; ++k) many.insert(many.end(), k <= 13 ? 24 : 23, 1.05f + 0.1f * k);
   tall.xAxis(many);
-  EXPECT_EQ(V({tall.m.chart.Coluna[0].top, tall.m.chart.Coluna[0].height}), V({990, 5325}));
+  EXPECT_EQ(V({tall.chart.Coluna[0].top, tall.chart.Coluna[0].height}), V({990, 5325}));
 
   Chart form4(WindowKind::StepByStep);
   form4.xAxis({0.5f, below, 1.5f, 9.0f});
   for (int i : {1, 5, 6, 20}) EXPECT_EQ(form4.state.Frequencias[i], 1) << i;
-  const Line& mean = form4.m.chart.MediaLIN;  // the population mean 1.0 is MenorMedia
-  EXPECT_THAT(V({form4.state.CentroColuna[1], form4.m.chart.RotuloX[1].left, mean.x1, mean.y1, mean.y2}),
+  const Line& mean = form4.chart.MediaLIN;  // the population mean 1.0 is MenorMedia
+  EXPECT_THAT(V({form4.state.CentroColuna[1], form4.chart.RotuloX[1].left, mean.x1, mean.y1, mean.y2}),
               ::testing::Pointwise(::testing::FloatNear(0.01f), V({1080 + slot / 2, 1080 - 45, 1080, 975, 6320})));
   EXPECT_DOUBLE_EQ(form4.state.LimitesClasses[20], 1.0 + 19 * 0.1);
   form4.xAxis({1.2f}, '.', 2.0f);
-  EXPECT_NEAR(form4.m.chart.MediaLIN.x1, 1080 + 10 * slot, 0.01);
+  EXPECT_NEAR(form4.chart.MediaLIN.x1, 1080 + 10 * slot, 0.01);
 }
 
 TEST(AjustarColunas, DotsStackOnTheirClassNeverBelowTheFrame) {
@@ -135,9 +135,9 @@ TEST(AjustarColunas, DotsStackOnTheirClassNeverBelowTheFrame) {
     for (int j = 1; j <= 20; ++j) c.state.LimitesClasses[j] = 1.0 + (j - 1) * 0.1;
     c.state.CentroColuna[6] = 2000;
     c.state.RaioPonto = radius;
-    for (int k = 0; k < 3; ++k) AjustarColunas(c.m.chart, c.state, 1.5f);  // on a boundary
-    for (int k = 0; k < 3; ++k) EXPECT_EQ(c.m.chart.surface.at(k), (SurfaceDot{2000, heights[k], radius}));
-    AjustarColunas(c.m.chart, c.state, 9.0f);
+    for (int k = 0; k < 3; ++k) AjustarColunas(c.chart, c.state, 1.5f);  // on a boundary
+    for (int k = 0; k < 3; ++k) EXPECT_EQ(c.chart.surface.at(k), (SurfaceDot{2000, heights[k], radius}));
+    AjustarColunas(c.chart, c.state, 9.0f);
     EXPECT_EQ(c.state.Frequencias[20], 1);
   }
 }

@@ -89,30 +89,29 @@ TEST(ComparisonWindow, TheFirstRefusalShowsItsMessageAndFocusesTheBoxToCorrect) 
            {"10, 2000", "10", file, refused(larger, "SampleSizesTXT")},
            {"10, 1000", "10", file, {"busy", "idle"}}}) {
     RecordingPlatform platform;
-    ComparisonWindow window(
-        platform, {population, {}}, [] { return 7u; }, ',');
+    ComparisonWindow window({platform, nullptr, ',', {population, {}}, [] { return 7u; }});
     window.SampleSizesTXT.text = sizes;
     window.RepetitionsTXT.text = repetitions;
     window.compare();
-    EXPECT_EQ(std::pair(platform.events, window.results().size()), std::pair(events, std::size_t{events[0] == "busy" ? 2u : 0u})) << sizes;
+    EXPECT_EQ(std::pair(platform.events, rowsOf(window, "ResultsTable").size()), std::pair(events, std::size_t{events[0] == "busy" ? 2u : 0u})) << sizes;
   }
   // The window's generator is seeded once: each click takes its next run, as varnesk-sim -s takes its first.
   RecordingPlatform platform;
-  ComparisonWindow window(
-      platform, {file, {}}, [] { return 7u; }, ',');
+  ComparisonWindow window({platform, nullptr, ',', {file, {}}, [] { return 7u; }});
   window.SampleSizesTXT.text = "10, 100, 1000";
   window.compare();
-  const auto first = window.results();
+  const auto first = rowsOf(window, "ResultsTable");
   Population p;
   ASSERT_TRUE(LerPopulacao(file, p).ok);
   RunSeeder generator(7);
-  EXPECT_EQ(first[1], comparisonCells(compareSampleSizes(p, std::vector{100}, 1000, generator.nextRunSeed())[0], ','));
+  const ComparisonCells cells = comparisonCells(compareSampleSizes(p, std::vector{100}, 1000, generator.nextRunSeed())[0], ',');
+  EXPECT_EQ(first[1], std::vector<std::string>(cells.begin(), cells.end()));
   window.compare();
-  EXPECT_NE(window.results(), first);
-  const DrawingList chart = window.chart(9000, 6000);
+  EXPECT_NE(rowsOf(window, "ResultsTable"), first);
+  const DrawingList chart = window.drawing(9000, 6000);
   window.SampleSizesTXT.text = "";
   window.compare();  // refused: the table and the chart stay
-  EXPECT_EQ(std::pair(window.results().size(), window.chart(9000, 6000)), std::pair(std::size_t{3}, chart));
+  EXPECT_EQ(std::pair(rowsOf(window, "ResultsTable").size(), window.drawing(9000, 6000)), std::pair(std::size_t{3}, chart));
 }
 
 TEST(ComparisonLayout, EveryControlInsideTheWindowNoneOverAnother) {
@@ -148,17 +147,17 @@ TEST(ComparisonCells, EveryColumnWithItsOwnFixedDecimalsSoRightAlignedDigitsLine
 }
 
 TEST(NormalCurve, PercentOfTheMeansPerClassOnTheHistogramsAxis) {
-  WindowModel m = initialModel(WindowKind::Instant);
+  const ChartModel chart = initialChart(simulationLayout(WindowKind::Instant));
   ChartState state;
   state.scale = EscolherEscala(1, 3, kInstantChart);  // 20 classes of 0.1 from 1.0
   state.EscalaY = 100;                                // twips per percentage point
-  const std::vector<Point> curve = normalCurve(m.chart, state, 1, 2.0, 0.2, 100);
+  const std::vector<Point> curve = normalCurve(chart, state, 1, 2.0, 0.2, 100);
   ASSERT_EQ(curve.size(), 21u * 8 + 1);
   const Point peak = curve[80];  // 2.0 is ten classes in: on the left edge of slot 10
   EXPECT_NEAR(peak.x, 1080 + 10 * 9270.0f / 21, 0.01);
   EXPECT_NEAR(peak.y, 6315 - 100 * 100 * 0.1 / (0.2 * std::sqrt(2 * std::numbers::pi)), 0.05);
-  EXPECT_FLOAT_EQ(normalCurve(m.chart, state, 1, 2.0, 0.002, 100)[80].y, 990);  // cut at the frame's top
-  EXPECT_TRUE(normalCurve(m.chart, state, 1, 2.0, 0, 100).empty());
+  EXPECT_FLOAT_EQ(normalCurve(chart, state, 1, 2.0, 0.002, 100)[80].y, 990);  // cut at the frame's top
+  EXPECT_TRUE(normalCurve(chart, state, 1, 2.0, 0, 100).empty());
 }
 
 TEST(Export, MeansForAPortugueseSpreadsheetAndStatisticsForTheClipboard) {
@@ -167,9 +166,7 @@ TEST(Export, MeansForAPortugueseSpreadsheetAndStatisticsForTheClipboard) {
             "Arquivo da população;\"C:\\a;b.txt\"\r\nTamanho da população (N);578000\r\n"
             "Tamanho da amostra (n);1000\r\nNúmero de repetições (R);100\r\nSemente;42\r\n"
             "Simulação da semente;1\r\n\r\nOrdem;Média\r\n1;2,5\r\n2;0,100000001\r\n");
-  WindowModel m = initialModel(WindowKind::Instant);
-  m.dpLBL.caption = "0,443";
-  EXPECT_EQ(tabulatedStatistics(m), "Mínimo\tQ1\tMediana\tQ3\tMáximo\tMédia\tdp\n0\t0\t0\t0\t0\t0\t0,443\n");
+  EXPECT_EQ(tabulatedStatistics({"0", "0", "0", "0", "0", "0", "0,443"}), "Mínimo\tQ1\tMediana\tQ3\tMáximo\tMédia\tdp\n0\t0\t0\t0\t0\t0\t0,443\n");
 }
 
 }  // namespace

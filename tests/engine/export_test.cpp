@@ -67,9 +67,9 @@ TEST_F(Exports, TheSavedChartCarriesItsCaptionAndNothingBeforeARun) {
   instant.simulate();
   step.simulateMany(37);
   ASSERT_TRUE(hasChartToSave(instant) && hasChartToSave(step));
-  const WindowModel& m = instant.model();
-  const std::string statistics = "Mínimo " + m.MinimoLBL.caption + " · Q1 " + m.Q1LBL.caption + " · Mediana " + m.MedianaLBL.caption + " · Q3 " +
-                                 m.Q3LBL.caption + " · Máximo " + m.MaximoLBL.caption + " · Média " + m.MediaLBL.caption + " · dp " + m.dpLBL.caption;
+  const auto panel = [&](const char* name) { return instant.control(name).text; };
+  const std::string statistics = "Mínimo " + panel("MinimoLBL") + " · Q1 " + panel("Q1LBL") + " · Mediana " + panel("MedianaLBL") + " · Q3 " +
+                                 panel("Q3LBL") + " · Máximo " + panel("MaximoLBL") + " · Média " + panel("MediaLBL") + " · dp " + panel("dpLBL");
   for (const auto& [window, first] : std::vector<std::pair<const SimulationWindow*, std::string>>{
            {&instant, "População: turma.txt (N = 2.000) · n = 10 · R = 50 · " + instant.seedLine()},
            {&step, "População: turma.txt (N = 2.000) · n = 10 · R = 100 (37 mostradas) · " + step.seedLine()}}) {
@@ -104,8 +104,7 @@ TEST(SaveFailure, EachReasonInTheTeachersWords) {
 struct Comparisons : ::testing::Test {
   void SetUp() override { writeValues(file, 1000, 1, unevenHalves); }
   ComparisonWindow open() {
-    return ComparisonWindow(
-        platform, {file, {}}, [] { return 7u; }, ',');
+    return ComparisonWindow({platform, nullptr, ',', {file, {}}, [] { return 7u; }});
   }
   TempFolder folder;
   std::string file = folder / "populacao.txt";
@@ -125,21 +124,21 @@ TEST_F(Comparisons, SizeBySizeGivesTheUninterruptedResultsAndCancellingChangesNo
   // Steps of 500, 500 and 234 samples per size.
   EXPECT_EQ(std::tuple(progress, run->completed(), run->total()), std::tuple(std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6, 7, 8}, 9u, 9u));
   stepwise.finish(*run);
-  EXPECT_EQ(std::tuple(stepwise.results(), stepwise.chart(9000, 6000), stepwise.resultsCsv()),
-            std::tuple(whole.results(), whole.chart(9000, 6000), whole.resultsCsv()));
+  EXPECT_EQ(std::tuple(stepwise.controls(), stepwise.drawing(9000, 6000), stepwise.resultsCsv()),
+            std::tuple(whole.controls(), whole.drawing(9000, 6000), whole.resultsCsv()));
   // Stopped after one step: neither dropped nor half-shown runs change the table or the chart.
   for (ComparisonWindow* w : {&whole, &stepwise}) w->SampleSizesTXT.text = "20, 200";
   std::unique_ptr<ComparisonRun> stopped = stepwise.start();
   stopped->runNext();
   stepwise.finish(*stopped);
-  EXPECT_EQ(std::tuple(stepwise.results(), stepwise.chart(9000, 6000)), std::tuple(whole.results(), whole.chart(9000, 6000)));
+  EXPECT_EQ(std::tuple(stepwise.controls(), stepwise.drawing(9000, 6000)), std::tuple(whole.controls(), whole.drawing(9000, 6000)));
   // A cancelled comparison took its seed, as a click does: the next one takes the seed after it.
   whole.compare();
   whole.compare();
   std::unique_ptr<ComparisonRun> next = stepwise.start();
   while (!next->done()) next->runNext();
   stepwise.finish(*next);
-  EXPECT_EQ(stepwise.results(), whole.results());
+  EXPECT_EQ(stepwise.controls(), whole.controls());
   EXPECT_EQ(platform.events, (std::vector<std::string>{"busy", "idle", "busy", "idle", "busy", "idle"}));
 }
 
@@ -148,7 +147,7 @@ TEST_F(Comparisons, TheTableForASpreadsheetLikeTheMeans) {
   window.SampleSizesTXT.text = "10, 1000";
   window.RepetitionsTXT.text = "200";
   window.compare();
-  const auto& rows = window.results();
+  const auto rows = rowsOf(window, "ResultsTable");
   const std::string csv = window.resultsCsv();
   EXPECT_EQ(csv,
             "\xEF\xBB\xBF"
@@ -158,7 +157,7 @@ TEST_F(Comparisons, TheTableForASpreadsheetLikeTheMeans) {
                 "n;Média das médias;dp das médias;Erro padrão σ/√n;Erro padrão corrigido;Razão dp / corrigido\r\n" +
                 "10;" + rows[0][1] + ";" + rows[0][2] + ";" + rows[0][3] + ";" + rows[0][4] + ";" + rows[0][5] + "\r\n" +
                 "1000;" + rows[1][1] + ";0,0000;" + rows[1][3] + ";0,0000;-\r\n");
-  EXPECT_EQ(comparisonCsv({"a;b.txt", 3, "1;0", 9, 2}, "x\ty", {}),
+  EXPECT_EQ(comparisonCsv({"a;b.txt", 3, std::nullopt, "1;0", 9, 2}, "x\ty", {}),
             "\xEF\xBB\xBF"
             "Arquivo da população;\"a;b.txt\"\r\nTamanho da população (N);3\r\n"
             "Número de repetições (R);\"1;0\"\r\nSemente;9\r\nSimulação da semente;2\r\n\r\nx;y\r\n");

@@ -14,7 +14,7 @@ const char* const kValues[] = {"CountLBL", "MeanLBL", "SdLBL", "MinimumLBL", "Ma
 
 std::vector<std::string> values(const PopulationWindow& w) {
   std::vector<std::string> out;
-  for (const char* name : kValues) out.push_back(w.caption(name));
+  for (const char* name : kValues) out.push_back(w.control(name).text);
   return out;
 }
 
@@ -35,16 +35,17 @@ TEST(PopulationWindow, DescribesTheFileOrSaysWhyNotAndShowsNothingElse) {
   };
   for (const auto& c : cases) {
     writeBytes(folder / "populacao.txt", c.bytes);
-    PopulationWindow w(c.separator, fixedMeasure);
+    RecordingPlatform platform;
+    PopulationWindow w({platform, fixedMeasure, c.separator, {folder / "populacao.txt", {c.column}}, nullptr});
     // A population shown before, so that a refusal must take all of it away.
     w.show(populationOf({7, 8, 9}), {}, "antes.txt");
-    const bool read = w.Load({folder / "populacao.txt", {c.column}});
+    const bool read = w.Load();
     EXPECT_EQ(read, !c.shown.empty()) << c.bytes;
-    EXPECT_EQ(w.caption("FileNameLBL"), "populacao.txt");
+    EXPECT_EQ(w.control("FileNameLBL").text, "populacao.txt");
     EXPECT_EQ(values(w), read ? c.shown : std::vector<std::string>(std::size(kValues))) << c.bytes;
-    EXPECT_THAT(w.caption("MessageLBL"), ::testing::HasSubstr(c.message)) << c.bytes;
-    EXPECT_EQ(w.caption("MessageLBL").empty(), read) << c.bytes;
-    EXPECT_EQ(w.chart(9300, 4560).size() == 1, !read) << c.bytes;  // only the Fill
+    EXPECT_THAT(w.control("MessageLBL").text, ::testing::HasSubstr(c.message)) << c.bytes;
+    EXPECT_EQ(w.control("MessageLBL").text.empty(), read) << c.bytes;
+    EXPECT_EQ(w.drawing(9300, 4560).size() == 1, !read) << c.bytes;  // only the Fill
   }
 }
 
@@ -91,9 +92,10 @@ TEST(PopulationHistogram, RoundClassesCoverTheRangeAndABoundaryGoesUp) {
 TEST(PopulationWindow, DrawsTheHistogramAndTheSampleOverIt) {
   std::vector<double> v(22, 20);
   std::iota(v.begin(), v.end() - 1, 0);  // 0 to 20, and 20 again
-  PopulationWindow w(',', fixedMeasure);
+  RecordingPlatform platform;
+  PopulationWindow w({platform, fixedMeasure, ',', {}, nullptr});
   w.show(populationOf(v), {}, "p.txt");
-  const DrawingList plain = w.chart(9300, 4560);
+  const DrawingList plain = w.drawing(9300, 4560);
   std::vector<SnappedBox> bars = all<SnappedBox>(plain);
   bars.erase(std::remove_if(bars.begin(), bars.end(), [](const SnappedBox& b) { return !b.fill; }), bars.end());
   ASSERT_EQ(bars.size(), 21u);
@@ -110,19 +112,19 @@ TEST(PopulationWindow, DrawsTheHistogramAndTheSampleOverIt) {
   std::vector<double> sample{2.5, 2.5, 17};
   sample.insert(sample.end(), 100, 9.0);  // more than the frame holds
   w.showSample(ShownSample{3, 100, sample, 7.3333335f});
-  EXPECT_THAT(w.caption("SampleLBL"), ::testing::StartsWith("Amostra 3 de 100 (n = 103), média 7,333333"));
-  const std::vector<Dot> dots = all<Dot>(w.chart(9300, 4560));
+  EXPECT_THAT(w.control("SampleLBL").text, ::testing::StartsWith("Amostra 3 de 100 (n = 103), média 7,333333"));
+  const std::vector<Dot> dots = all<Dot>(w.drawing(9300, 4560));
   ASSERT_GE(dots.size(), 5u);
   EXPECT_EQ(std::tuple(dots[0].x, dots[1].x, dots[2].x), std::tuple(at(2.5), at(2.5), at(17)));
   EXPECT_EQ(std::pair(dots[1].y, dots[2].y), std::pair(dots[0].y - 2 * dots[0].radius, dots[0].y));  // one on the other
   EXPECT_NEAR(dots[0].y + dots[0].radius, bars[0].box.top + bars[0].box.height, 1);                  // on the base
   EXPECT_GE(dots.back().y - dots.back().radius, blue.y1);                                            // never above the frame
-  const std::vector<PlainLine> green = all<PlainLine>(w.chart(9300, 4560));
+  const std::vector<PlainLine> green = all<PlainLine>(w.drawing(9300, 4560));
   ASSERT_EQ(green.size(), 1u);
   EXPECT_EQ(green[0].color, kSampleMeanColor);
   EXPECT_NEAR(green[0].from.x, at(7.3333335), 1);
   w.showSample(std::nullopt);
-  EXPECT_THAT(w.caption("SampleLBL"), ::testing::StartsWith("Nenhuma média"));
+  EXPECT_THAT(w.control("SampleLBL").text, ::testing::StartsWith("Nenhuma média"));
 }
 
 // The step-by-step window's latest mean comes with its sample: the values the run drew for it,

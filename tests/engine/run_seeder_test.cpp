@@ -60,11 +60,11 @@ TEST(RunSeeds, ATypedSeedStartsTheStepWindowOverOnThatRunAndPlaybackStopsAtTheEn
   ASSERT_TRUE(fresh.Load("10", "150") && used.Load("10", "150"));
   used.playPause();
   used.simulateMany(150);  // to the end, past the refit of its axis: the playback stops there
-  EXPECT_EQ(std::tuple(used.model().playing, used.model().playCaption, used.model().PlayButton.enabled), std::tuple(false, "Reproduzir", false));
+  EXPECT_EQ(std::tuple(used.playing(), used.control("PlayButton").text, used.control("PlayButton").enabled), std::tuple(false, "Reproduzir", false));
   ASSERT_TRUE(used.setSeed("777"));
   for (int click = 0; click < 120; ++click) used.simulate(), fresh.simulate();
-  EXPECT_EQ(std::tuple(used.model().chart.surface, used.tabulatedStatistics(), firstMeans(used, 150), used.model().NumeroRepeticoesTXT.text),
-            std::tuple(fresh.model().chart.surface, fresh.tabulatedStatistics(), firstMeans(fresh, 150), "120"));
+  EXPECT_EQ(std::tuple(used.chart().surface, used.tabulatedStatistics(), firstMeans(used, 150), used.control("NumeroRepeticoesTXT").text),
+            std::tuple(fresh.chart().surface, fresh.tabulatedStatistics(), firstMeans(fresh, 150), "120"));
 }
 
 }  // namespace

@@ -59,7 +59,7 @@ TEST_F(SimulationWindows, EveryTextGetsItsMessageOrAWholeNumberOfSamples) {
                                                                        : RG;
     EXPECT_EQ(platform.events, own ? refusal(own) : std::vector<std::string>({"busy", "idle"}));
     EXPECT_EQ(window.run().sortedMeans.ContagemOrdenadas, c.samples);
-    EXPECT_EQ(window.model().MinimoLBL.caption == "0", c.samples == 0);  // the design text stays
+    EXPECT_EQ(window.control("MinimoLBL").text == "0", c.samples == 0);  // the design text stays
 
     const SimResult n = runSim({"-n", c.text, "-r", "5", "-p", file});
     EXPECT_EQ(n.status, c.size ? 2 : parseLeadingNumber(c.text) > 2000 ? 1
@@ -95,7 +95,7 @@ TEST_F(SimulationWindows, StepByStepAxisFitsTheFirst100Then500Then1000StoredMean
   };
   const auto shownTop = [&] {
     std::string top;
-    for (const Label& l : w.model().chart.RotuloY) top = l.visible ? l.caption : top;
+    for (const Label& l : w.chart().RotuloY) top = l.visible ? l.caption : top;
     return top;
   };
   EXPECT_EQ(shownTop(), expectedTop(100));
@@ -111,16 +111,15 @@ TEST_F(SimulationWindows, ThePanelShowsEachStatisticInItsBoxWithTheRegionalSepar
   ASSERT_TRUE(w.Load("10", "500"));
   w.simulate();
   const Statistics e = CalcularEstatisticas(w.run().sortedMeans.values(), w.run().MediaGeral, MeanPrecision::Single, ',');
-  const WindowModel& m = w.model();
-  EXPECT_EQ(std::vector({m.MinimoLBL.caption, m.Q1LBL.caption, m.MedianaLBL.caption, m.Q3LBL.caption,
-                         m.MaximoLBL.caption, m.MediaLBL.caption, m.dpLBL.caption}),
+  const auto m = [&w](const char* name) { return w.control(name).text; };
+  EXPECT_EQ(std::vector({m("MinimoLBL"), m("Q1LBL"), m("MedianaLBL"), m("Q3LBL"), m("MaximoLBL"), m("MediaLBL"), m("dpLBL")}),
             std::vector({e.minimum, e.q1, e.median, e.q3, e.maximum, e.mean, e.sd}));
   const auto value = [](std::string text) { return parseLeadingNumber(text.replace(text.find(','), 1, ".")); };
-  EXPECT_LT(value(m.Q1LBL.caption), value(m.Q3LBL.caption));
+  EXPECT_LT(value(m("Q1LBL")), value(m("Q3LBL")));
   const std::string classes = w.classTable();  // one line per class, 0 to NumeroClasses, in percent
   EXPECT_EQ(std::count(classes.begin(), classes.end(), '\n'), w.scale().NumeroClasses + 1);
   EXPECT_NE(classes.find(" %\n"), std::string::npos);
-  for (const Label& l : m.chart.RotuloX)
+  for (const Label& l : w.chart().RotuloX)
     if (l.visible) {
       EXPECT_NE(l.caption.find(','), std::string::npos) << l.caption;
     }
@@ -132,28 +131,29 @@ TEST_F(SimulationWindows, StepByStepReplaysTheRunToItsEnd) {
                                                  {"300.5", 300, {102}}}) {
     SimulationWindow w = open(WindowKind::StepByStep);
     ASSERT_TRUE(w.Load("40", text));
-    const WindowModel& m = w.model();
-    EXPECT_EQ(std::tuple(m.NumeroRepeticoesTXT.text, m.NumeroRepeticoesTXT.enabled, m.chart.surface.size()),
+    const auto m = [&w](const char* name) { return w.control(name); };
+    const ChartModel& chart = w.chart();
+    EXPECT_EQ(std::tuple(m("NumeroRepeticoesTXT").text, m("NumeroRepeticoesTXT").enabled, chart.surface.size()),
               std::tuple("0", false, 0u));
     const std::vector<float> run(&w.run().Medias[1], &w.run().Medias[1] + total);
     std::vector<int> refits;
     float sum = 0;
     for (int click = 1; click <= total; ++click) {
-      ASSERT_TRUE(m.Command1.enabled) << click;
-      const std::vector<SurfaceDot> before = m.chart.surface;  // a refit draws every dot again
+      ASSERT_TRUE(m("Command1").enabled) << click;
+      const std::vector<SurfaceDot> before = chart.surface;  // a refit draws every dot again
       w.simulate();
-      if (!std::equal(before.begin(), before.end(), m.chart.surface.begin())) refits.push_back(click);
+      if (!std::equal(before.begin(), before.end(), chart.surface.begin())) refits.push_back(click);
       sum = static_cast<float>(sum + run[click - 1]);
       const double mean = double(sum) / click;
-      ASSERT_EQ(std::tuple(m.NumeroRepeticoesTXT.text, m.chart.surface.size(), w.run().MediaGeral, m.MediaLBL.caption),
+      ASSERT_EQ(std::tuple(m("NumeroRepeticoesTXT").text, chart.surface.size(), w.run().MediaGeral, m("MediaLBL").text),
                 std::tuple(std::to_string(click), click, mean, formatFixed(mean, 3, '.')));
       if (click == 1) {
-        EXPECT_EQ(m.Q1LBL.caption, "-");
+        EXPECT_EQ(m("Q1LBL").text, "-");
       }
     }
     EXPECT_EQ(refits, refitClicks) << text;
     w.simulate();  // a click past the end changes nothing
-    EXPECT_EQ(std::pair(m.Command1.enabled, m.NumeroRepeticoesTXT.text), std::pair(false, std::to_string(total)));
+    EXPECT_EQ(std::pair(m("Command1").enabled, m("NumeroRepeticoesTXT").text), std::pair(false, std::to_string(total)));
     std::vector<float> sorted = run;
     std::stable_sort(sorted.begin(), sorted.end());
     EXPECT_EQ(sorted, std::vector(w.run().sortedMeans.values().begin(), w.run().sortedMeans.values().end()));
@@ -167,9 +167,9 @@ TEST_F(SimulationWindows, ReopeningReadsTheFileAgainOrRefusesToOpen) {
   w.simulate();
   writeBytes(file, "2.0\n2.0\n");
   ASSERT_TRUE(w.Load("1", "300"));
-  EXPECT_EQ(w.model().dpLBL.caption, "0");                  // the panel as designed, until the first click
+  EXPECT_EQ(w.control("dpLBL").text, "0");                  // the panel as designed, until the first click
   for (int click = 1; click <= 102; ++click) w.simulate();  // the refit counts only this run's means
-  EXPECT_EQ(std::tuple(w.model().chart.RotuloY[5].caption, w.model().MediaLBL.caption), std::tuple("300", "2.000"));
+  EXPECT_EQ(std::tuple(w.chart().RotuloY[5].caption, w.control("MediaLBL").text), std::tuple("300", "2.000"));
   // Refused with the message, and for a sample too large the focus on its box: no run.
   Population reader;
   for (const auto& [n, fileText, focus] : {std::tuple{"3", "2.0\n2.0\n", "TamanhodaAmostraTXT"}, {"1", "x", ""}}) {
@@ -204,7 +204,7 @@ TEST_F(SimulationWindows, InstantRunsCountEveryMeanOnceInsideTheFrame) {
     EXPECT_LE(std::max(mean - means.front(), means.back() - mean), spread);
     const int classes = window.scale().NumeroClasses;
     EXPECT_NEAR(std::accumulate(&window.Frequencias()[0], &window.Frequencias()[classes + 1], 0.0), 100, 1e-9);
-    const ChartModel& chart = window.model().chart;
+    const ChartModel& chart = window.chart();
     EXPECT_FALSE(chart.MediaLIN.visible);
     for (int i = 0; i <= classes; ++i) {
       EXPECT_GE(chart.Coluna[i].top, chart.Shape1.top - 0.5f) << i;
@@ -224,7 +224,7 @@ TEST_F(SimulationWindows, ASeedRedoesTheRunOfVarneskSimAndBatchesAreClicks) {
   instant.simulate();
   instant.showNormalCurve(true);
   EXPECT_EQ(means(instant, 50), runSim({"-n", "10", "-r", "50", "-s", "5", "-p", file, "--medias"}).out);
-  EXPECT_EQ(std::tuple(instant.seed(), instant.runNumber(), instant.model().chart.NormalCurve.empty()),
+  EXPECT_EQ(std::tuple(instant.seed(), instant.runNumber(), instant.chart().NormalCurve.empty()),
             std::tuple(5u, 1, false));
   EXPECT_NE(instant.meansCsv().find("Semente;5\r\nSimulação da semente;1\r\n\r\nOrdem;Média\r\n1;"),
             std::string::npos);
@@ -235,8 +235,8 @@ TEST_F(SimulationWindows, ASeedRedoesTheRunOfVarneskSimAndBatchesAreClicks) {
   EXPECT_EQ(means(clicks, 300), runSim({"-n", "10", "-r", "300", "-s", "5", "-p", file, "--medias"}).out);
   for (int click = 0; click < 310; ++click) clicks.simulate();
   for (int batch : {100, 10, 100, 100}) batches.simulateMany(batch);
-  EXPECT_EQ(std::tuple(batches.model().chart.surface, batches.tabulatedStatistics(), batches.model().Command1.enabled),
-            std::tuple(clicks.model().chart.surface, clicks.tabulatedStatistics(), false));
+  EXPECT_EQ(std::tuple(batches.chart().surface, batches.tabulatedStatistics(), batches.control("Command1").enabled),
+            std::tuple(clicks.chart().surface, clicks.tabulatedStatistics(), false));
 }
 
 // The strip under the panel: which population, the n and R the run really uses ("10.000" reads
@@ -253,11 +253,11 @@ TEST_F(SimulationWindows, TheStripSaysWhatTheRunUsesAndWhatTheoryExpects) {
                {S, '.', "2000", "150.5", "População: populacao.txt (N = 2,000) · n = 2,000 · R = 150", "Erro padrão teórico: 0.000", "Médias mostradas: 10 de 150"}};
   for (const auto& c : cases) {
     SimulationWindow window = open(c.kind, file, c.separator);
-    const WindowModel& m = window.model();
+    const auto m = [&window](const char* name) { return window.control(name).text; };
     ASSERT_TRUE(window.Load(c.n, c.r)) << c.population;
-    EXPECT_EQ(std::tuple(m.PopulationLBL.caption, m.StandardErrorLBL.caption), std::tuple(c.population, c.theory));
+    EXPECT_EQ(std::tuple(m("PopulationLBL"), m("StandardErrorLBL")), std::tuple(c.population, c.theory));
     window.simulateMany(c.kind == S ? 10 : 1);
-    EXPECT_EQ(std::tuple(m.PopulationLBL.caption, m.ProgressLBL.caption), std::tuple(c.population, c.progress));
+    EXPECT_EQ(std::tuple(m("PopulationLBL"), m("ProgressLBL")), std::tuple(c.population, c.progress));
   }
   // A name too long for the line keeps its start and its extension, cut between characters.
   EXPECT_EQ(populationLine("relatório_das_perdas_da_safra_2025_final.csv"), "População: relatório_da…25_final.csv");
@@ -271,11 +271,11 @@ TEST_F(SimulationWindows, TheStepWindowsCurveCountsTheMeansShown) {
   SimulationWindow window = open(WindowKind::StepByStep);
   ASSERT_TRUE(window.Load("10", "300"));
   window.showNormalCurve(true);
-  EXPECT_TRUE(window.model().chart.NormalCurve.empty());  // no mean shown yet
+  EXPECT_TRUE(window.chart().NormalCurve.empty());  // no mean shown yet
   const double se = std::sqrt(8.3125 / 10 * 1990 / 1999), width = window.scale().AmplitudeClasse;
   for (int shown : {1, 100, 101, 300}) {
     window.simulateMany(shown - window.run().sortedMeans.ContagemOrdenadas);
-    const ChartModel& chart = window.model().chart;
+    const ChartModel& chart = window.chart();
     const double perMean = (chart.LinhaGradeHorizontal[0].y1 - chart.LinhaGradeHorizontal[1].y1) / parseLeadingNumber(chart.RotuloY[1].caption);
     const int slots = window.scale().NumeroClasses + 1;
     ASSERT_EQ(chart.NormalCurve.size(), static_cast<std::size_t>(slots * 8 + 1));

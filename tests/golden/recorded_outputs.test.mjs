@@ -154,9 +154,12 @@ const sessions = [
   },
 ];
 
-// The folder of this run and the program's own folder are not part of what is recorded.
+// The folder of this run, the program's own folder and the checkout's are not part of what is
+// recorded.
 const programFolder = sim ? path.dirname(sim) : '';
-const plain = (text) => text.replaceAll(folder, '<pasta>').replaceAll(programFolder, '<programa>');
+const checkout = path.resolve(here, '../..');
+const plain = (text) =>
+  text.replaceAll(folder, '<pasta>').replaceAll(programFolder, '<programa>').replaceAll(checkout, '<fonte>');
 
 function simOutputs() {
   return simRuns.map((args) => {

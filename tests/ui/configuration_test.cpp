@@ -60,8 +60,8 @@ class ConfigurationTest : public QObject, WindowDriver {
     QCOMPARE(std::tuple(texts(form1, kBoxes + kPanel), focus(form1)),
              std::tuple(QStringList{"500", "1500"} + QStringList(7, "0"), QString("Command1")));
     click(form1, "Command1");
-    const WindowModel& m = static_cast<SimulationForm*>(form1.data())->logic().model();
-    QCOMPARE(texts(form1, {"MinimoLBL", "dpLBL"}), QStringList({m.MinimoLBL.caption.c_str(), m.dpLBL.caption.c_str()}));
+    const SimulationWindow& m = static_cast<SimulationForm*>(form1.data())->logic();
+    QCOMPARE(texts(form1, {"MinimoLBL", "dpLBL"}), QStringList({m.control("MinimoLBL").text.c_str(), m.control("dpLBL").text.c_str()}));
     QVERIFY(click(form1, "Command3") == config && form1.isNull());
     QCOMPARE(texts(config, kBoxes), (QStringList{"500", "1500"}));
     QVERIFY(click(config, "Command2") == nullptr && config.isNull());

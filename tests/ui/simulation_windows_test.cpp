@@ -28,7 +28,7 @@ class SimulationWindowsTest : public QObject, WindowDriver {
     QCOMPARE(counter.color(QPalette::Disabled, QPalette::Text), counter.color(QPalette::Active, QPalette::Text));
     form4->simulateMany(200);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(std::tuple(QApplication::activeModalWidget(), texts(form4, kBoxes), form4->logic().model().chart.surface.size(),
+    QCOMPARE(std::tuple(QApplication::activeModalWidget(), texts(form4, kBoxes), form4->logic().chart().surface.size(),
                         control(form4, "Command1")->isEnabled()),
              std::tuple(form4.data(), QStringList{"500", "150"}, std::size_t{150}, false));
     const QRect simulate = control(form4, "Command1")->geometry();
@@ -69,7 +69,7 @@ class SimulationWindowsTest : public QObject, WindowDriver {
 
   // A save that fails says why and leaves a file already there as it was.
   void failedSavesSayWhyAndLoseNothing() {
-    SimulationForm form1(WindowKind::Instant, services(), nullptr);
+    SimulationForm form1("form1", services(), nullptr);
     QVERIFY(form1.Load("100", "100"));
     click(&form1, "Command1");
     QTemporaryDir folder;
@@ -97,12 +97,12 @@ class SimulationWindowsTest : public QObject, WindowDriver {
   void playbackIsClicksByTheClock() {
     static const QTemporaryDir settings;  // the speed is kept here, not in the user's settings
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    SimulationForm played(WindowKind::StepByStep, services(), nullptr), clicked(WindowKind::StepByStep, services(), nullptr);
+    SimulationForm played("Form4", services(), nullptr), clicked("Form4", services(), nullptr);
     QVERIFY(played.Load("10", "150") && clicked.Load("10", "150"));
     played.show();
     played.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&played));
-    const auto shown = [](SimulationForm& w) { return std::tuple(texts(&w, kBoxes + kPanel), w.logic().model().chart.surface, w.logic().tabulatedStatistics()); };
+    const auto shown = [](SimulationForm& w) { return std::tuple(texts(&w, kBoxes + kPanel), w.logic().chart().surface, w.logic().tabulatedStatistics()); };
     click(&played, "PlayButton");
     QCOMPARE(std::tuple(texts(&played, {"PlayButton"}), played.playbackClock().isActive(), played.playbackClock().interval()), std::tuple(QStringList{"Pausar"}, true, 200));
     for (int tick = 0; tick < 109; ++tick) played.advancePlayback(), click(&clicked, "Command1");  // past the refit at 101
@@ -116,7 +116,7 @@ class SimulationWindowsTest : public QObject, WindowDriver {
     QTRY_VERIFY_WITH_TIMEOUT(!played.playbackClock().isActive(), 60000);
     for (int i = 109; i < 150; ++i) click(&clicked, "Command1");
     QCOMPARE(shown(played), shown(clicked));
-    QCOMPARE(texts(SimulationForm(WindowKind::StepByStep, services(), nullptr).window(), {"SpeedSpin"}), QStringList{"50"});
+    QCOMPARE(texts(SimulationForm("Form4", services(), nullptr).window(), {"SpeedSpin"}), QStringList{"50"});
   }
 
   // A seed typed in the window's dialog, which starts from the six digits of the run shown, takes
@@ -124,7 +124,7 @@ class SimulationWindowsTest : public QObject, WindowDriver {
   void seedTypedInTheWindow() {
     UiServices picking = services();
     picking.seed = nullptr;
-    SimulationForm typed(WindowKind::Instant, picking, nullptr);
+    SimulationForm typed("form1", picking, nullptr);
     QVERIFY(typed.Load("10", "100"));
     click(&typed, "Command1");
     QString shown;  // what the dialog starts from: the seed of the run on screen
@@ -141,14 +141,14 @@ class SimulationWindowsTest : public QObject, WindowDriver {
 
   void painting() {
     for (const auto kind : {WindowKind::Instant, WindowKind::StepByStep}) {
-      SimulationForm window(kind, services(), nullptr);
+      SimulationForm window(simulationLayout(kind).name, services(), nullptr);
       const bool instant = kind == WindowKind::Instant;
       QVERIFY(window.Load("10", instant ? "5000" : "150"));
       window.show();
       for (int clicks = 0; clicks < (instant ? 1 : 150); ++clicks) click(&window, "Command1");
       const QImage image = client(&window)->grab().toImage();
       const auto color = [&](double x, double y) { return image.pixelColor(std::lround(x / 15), std::lround(y / 15)); };
-      const ChartModel& chart = window.logic().model().chart;
+      const ChartModel& chart = window.logic().chart();
       const Rect& f = chart.Shape1;  // outlined inside its box in the window text colour
       QVERIFY(color(f.left, f.top) == Qt::black && color(f.left + f.width - 15, f.top + f.height - 15) == Qt::black &&
               color(f.left - 15, f.top - 15) != Qt::black);
@@ -167,12 +167,12 @@ class SimulationWindowsTest : public QObject, WindowDriver {
       for (int x = 0; x < 720; ++x) curve += withCurve.pixelColor(x, std::lround((f.top + f.height / 2) / 15)) == QColor(0, 0, 128);
       QVERIFY(curve > 0);
       std::size_t red = 0, outlined = 0;  // red dots outlined in black, a few under grid lines
-      for (const SurfaceDot& c : window.logic().model().chart.surface) {
+      for (const SurfaceDot& c : window.logic().chart().surface) {
         red += color(c.x, c.y) == Qt::red;
         outlined += std::min({color(c.x, c.y - c.radius - 15).red(), color(c.x, c.y - c.radius).red(),
                               color(c.x, c.y - c.radius + 15).red()}) < 170;
       }
-      QVERIFY(10 * red >= 8 * window.logic().model().chart.surface.size() && 10 * outlined >= 9 * window.logic().model().chart.surface.size());
+      QVERIFY(10 * red >= 8 * window.logic().chart().surface.size() && 10 * outlined >= 9 * window.logic().chart().surface.size());
     }
   }
 };

@@ -14,8 +14,8 @@ class WindowChromeTest : public QObject, WindowDriver {
   void layout() {
     Form2 start(services());
     Form3 config(services(), nullptr);
-    SimulationForm form1(WindowKind::Instant, services(), nullptr);
-    SimulationForm form4(WindowKind::StepByStep, services(), nullptr);
+    SimulationForm form1("form1", services(), nullptr);
+    SimulationForm form4("Form4", services(), nullptr);
     QVERIFY(form1.Load("1000", "100") && form4.Load("1000", "100"));
     for (const auto& [window, order] : std::vector<std::pair<QWidget*, QStringList>>{
              {&start, {"Command1", "Command2"}},
@@ -101,7 +101,7 @@ class WindowChromeTest : public QObject, WindowDriver {
 
   // Shift+F10 opens the right-click menu where the keyboard is; it leaves out the help.
   void contextMenuFromTheKeyboard() {
-    SimulationForm form4(WindowKind::StepByStep, services(), nullptr);
+    SimulationForm form4("Form4", services(), nullptr);
     QVERIFY(form4.Load("1000", "100"));
     form4.show();
     QVERIFY(QTest::qWaitForWindowActive(&form4));

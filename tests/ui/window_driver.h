@@ -7,6 +7,7 @@
 #include <QtWidgets>
 
 #include "engine/population.h"
+#include "layout/window_layouts.h"
 #include "ui/application.h"
 #include "ui/form2.h"
 #include "ui/simulation_form.h"

@@ -19,6 +19,7 @@
   CALL(fullScreen) \
   CALL(evenLineWidth) \
   CALL(aboutText) \
+  CALL(dialogTexts) \
   CALL(centredOnScreen)
 
 // Each window's object: its name in the module (the window registry's session), its C++

@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "common/dialog_texts.h"
+#include "common/messages.h"
 #include "core_json.h"
 #include "engine/window_registry.h"
 #include "layout/window_layouts.h"
@@ -91,6 +93,14 @@ int ModuleFunctions::evenLineWidth(double width, double scale) const {
 }
 
 std::string ModuleFunctions::aboutText() const { return varnesk::aboutText(); }
+
+std::string ModuleFunctions::dialogTexts() const {
+  JsonWriter json;
+  json.beginObject();
+  for (const dialog_texts::Named& t : dialog_texts::kAll) json.key(t.name).value(t.text);
+  json.key("messageTitle").value(messages::kMessageBoxTitle);
+  return json.endObject().take();
+}
 
 float ModuleFunctions::centredOnScreen(float screenWidth, float panelWidth) const {
   return varnesk::centredOnScreen(screenWidth, panelWidth);

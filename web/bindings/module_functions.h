@@ -52,6 +52,9 @@ class ModuleFunctions {
                          double screenHeight) const;
   int evenLineWidth(double width, double scale) const;
   std::string aboutText() const;
+  // {"ok","cancel","close","aboutTitle","guideTitle","guideMissing","coreFailed","messageTitle"}:
+  // the words of the page's dialogs.
+  std::string dialogTexts() const;
   float centredOnScreen(float screenWidth, float panelWidth) const;
 
   const PopulationSource& population() const { return population_.source(); }
