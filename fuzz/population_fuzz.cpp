@@ -24,10 +24,10 @@ namespace {
 
 // The refusals shown, and whether the pointer is still busy.
 long messages(const RecordingPlatform& p) {
-  return std::ranges::count_if(p.events, [](const std::string& e) { return e.starts_with("message"); });
+  return std::ranges::count_if(texts(p), [](const std::string& e) { return e.starts_with("message"); });
 }
 bool busy(const RecordingPlatform& p) {
-  return std::ranges::count(p.events, "busy") > std::ranges::count(p.events, "idle");
+  return std::ranges::count(texts(p), "busy") > std::ranges::count(texts(p), "idle");
 }
 
 // Loads `text` over an earlier reading of 8 values, which a refusal leaves whole.

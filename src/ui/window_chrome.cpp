@@ -89,8 +89,6 @@ ZoomSteps WindowChrome::steps() const {
                    {double(screen.width()), double(screen.height())});
 }
 
-double WindowChrome::largestZoom() const { return steps().largest(); }
-
 void WindowChrome::setZoom(double zoom) {
   const double fitted = steps().fitted(zoom);
   if (fitted == zoom_) return;

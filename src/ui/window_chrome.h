@@ -38,8 +38,6 @@ class WindowChrome : public QObject {
 
   // The right-click menu's last line, shown but not chosen (the seed of a run).
   void setLastLine(std::function<QString()> lastLine) { lastLine_ = std::move(lastLine); }
-  // The largest zoom the screen holds the window at.
-  double largestZoom() const;
 
   // Called after the window's own layout moved or resized controls (the start screen's centred
   // panels).

@@ -93,7 +93,7 @@ TEST(ComparisonWindow, TheFirstRefusalShowsItsMessageAndFocusesTheBoxToCorrect) 
     window.SampleSizesTXT.text = sizes;
     window.RepetitionsTXT.text = repetitions;
     window.compare();
-    EXPECT_EQ(std::pair(platform.events, rowsOf(window, "ResultsTable").size()), std::pair(events, std::size_t{events[0] == "busy" ? 2u : 0u})) << sizes;
+    EXPECT_EQ(std::pair(texts(platform), rowsOf(window, "ResultsTable").size()), std::pair(events, std::size_t{events[0] == "busy" ? 2u : 0u})) << sizes;
   }
   // The window's generator is seeded once: each click takes its next run, as varnesk-sim -s takes its first.
   RecordingPlatform platform;

@@ -139,7 +139,7 @@ TEST_F(Comparisons, SizeBySizeGivesTheUninterruptedResultsAndCancellingChangesNo
   while (!next->done()) next->runNext();
   stepwise.finish(*next);
   EXPECT_EQ(stepwise.controls(), whole.controls());
-  EXPECT_EQ(platform.events, (std::vector<std::string>{"busy", "idle", "busy", "idle", "busy", "idle"}));
+  EXPECT_EQ(texts(platform), (std::vector<std::string>{"busy", "idle", "busy", "idle", "busy", "idle"}));
 }
 
 TEST_F(Comparisons, TheTableForASpreadsheetLikeTheMeans) {

@@ -46,9 +46,9 @@ TEST(RunSeeds, PickedSeedsNameTheirRunAloneAndTheLineSaysHowToReplayIt) {
   EXPECT_NE(given.meansCsv().find("Semente;271828\r\nSimulação da semente;2\r\n"), std::string::npos);
   // Only a whole 64-bit number is a seed; anything else is refused with its message.
   for (const auto& [text, taken] : std::vector<std::pair<std::string, bool>>{{"  482913 ", true}, {"0", true}, {"", false}, {"-1", false}, {"+5", false}, {"1e3", false}, {"48 29", false}, {"18446744073709551616", false}, {"4,5", false}}) {
-    p.events.clear();
+    p.take();
     const bool took = picked.setSeed(text);
-    const auto shown = static_cast<int>(std::count(p.events.begin(), p.events.end(), "message: " + std::string(messages::kBadSeedInWindow)));
+    const auto shown = static_cast<int>(std::ranges::count(texts(p), "message: " + std::string(messages::kBadSeedInWindow)));
     EXPECT_EQ(std::pair(took, shown), std::pair(taken, taken ? 0 : 1)) << '"' << text << '"';
   }
   EXPECT_EQ(picked.seed(), 0u);  // the last seed taken

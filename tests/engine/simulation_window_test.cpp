@@ -45,7 +45,7 @@ TEST_F(SimulationWindows, EveryTextGetsItsMessageOrAWholeNumberOfSamples) {
       for (const auto& [n, r] : {std::pair{c.text, std::string("100")}, {"10", c.text}}) {
         RecordingPlatform p;
         opened.push_back(click(n, r, p) != WindowToOpen::None);
-        events.push_back(p.events);
+        events.push_back(texts(p));
       }
     EXPECT_EQ(events, (std::vector{refusal(c.size), refusal(c.instant), refusal(c.size), refusal(c.step)}));
     // More than 1000 repetitions is only a warning before the instant window.
@@ -53,11 +53,11 @@ TEST_F(SimulationWindows, EveryTextGetsItsMessageOrAWholeNumberOfSamples) {
 
     SimulationWindow window = open(WindowKind::Instant);
     ASSERT_TRUE(window.Load("10", c.text));
-    platform.events.clear();
+    platform.take();
     window.simulate();
     const Answer own = c.samples ? OK : parseLeadingNumber(c.text) < 1 ? PR
                                                                        : RG;
-    EXPECT_EQ(platform.events, own ? refusal(own) : std::vector<std::string>({"busy", "idle"}));
+    EXPECT_EQ(texts(platform), own ? refusal(own) : std::vector<std::string>({"busy", "idle"}));
     EXPECT_EQ(window.run().sortedMeans.ContagemOrdenadas, c.samples);
     EXPECT_EQ(window.control("MinimoLBL").text == "0", c.samples == 0);  // the design text stays
 
@@ -77,7 +77,7 @@ TEST(Configuration, TheSampleSizeIsCheckedBeforeTheRepetitions) {
   for (auto click : {instantClicked, stepByStepClicked}) {
     RecordingPlatform p;
     EXPECT_EQ(click("", "", p), WindowToOpen::None);
-    EXPECT_EQ(p.events, refusal(PT));
+    EXPECT_EQ(texts(p), refusal(PT));
   }
 }
 
@@ -174,12 +174,12 @@ TEST_F(SimulationWindows, ReopeningReadsTheFileAgainOrRefusesToOpen) {
   Population reader;
   for (const auto& [n, fileText, focus] : {std::tuple{"3", "2.0\n2.0\n", "TamanhodaAmostraTXT"}, {"1", "x", ""}}) {
     writeBytes(file, fileText);
-    platform.events.clear();
+    platform.take();
     EXPECT_FALSE(w.Load(n, "100"));
     const std::string message = *n == '3' ? *refuseSampleSize(3, w.population()) : LerPopulacao(file, reader).message;
     std::vector<std::string> expected{"message: " + message};
     if (*focus) expected.push_back("focus: " + std::string(focus));
-    EXPECT_EQ(platform.events, expected);
+    EXPECT_EQ(texts(platform), expected);
     EXPECT_EQ(w.population().Populacao[2] + w.population().TamanhoPopulacao, 4);  // the population stays
   }
 }

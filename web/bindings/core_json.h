@@ -5,10 +5,10 @@
 
 #include "chart/drawing_list.h"
 #include "common/controls.h"
+#include "engine/recording_platform.h"
 #include "engine/window_menu.h"
 #include "json_writer.h"
 #include "layout/window_layout.h"
-#include "recording_platform.h"
 
 namespace varnesk {
 

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "core_json.h"
+#include "engine/recording_platform.h"
 #include "engine/window_environment.h"
 #include "engine/window_logic.h"
-#include "recording_platform.h"
 
 namespace varnesk {
 

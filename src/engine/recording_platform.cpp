@@ -1,4 +1,4 @@
-#include "recording_platform.h"
+#include "engine/recording_platform.h"
 
 #include <utility>
 

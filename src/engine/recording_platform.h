@@ -1,7 +1,8 @@
 #pragma once
-// The page cannot be called back in the middle of a run: the window logic's requests (message
-// boxes, focus moves, the busy pointer) are kept in order and handed back with the answer to
-// the call that made them, and the page replays them.
+// What the window logic asks of its front end (message boxes, focus moves, the busy pointer),
+// kept in order: the page cannot be called back in the middle of a run, so its module hands them
+// back with the answer to the call that made them and the page replays them; the core tests read
+// them the same way.
 #include <string>
 #include <vector>
 
@@ -24,6 +25,7 @@ class RecordingPlatform : public Platform {
 
   // The events since the last take, in order; the record starts afresh.
   std::vector<FrontEndEvent> take();
+  const std::vector<FrontEndEvent>& events() const { return events_; }
 
  private:
   std::vector<FrontEndEvent> events_;
