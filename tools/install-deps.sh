@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev libpcg-cpp-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev libpcg-cpp-dev libboost-dev
   fonts-dejavu-core fonts-liberation2
   xvfb xauth
   fonts-dejavu-extra

@@ -16,9 +16,13 @@ std::variant<SimOptions, ExitStatus> readSimOptions(int argc, char** argv) {
   auto* sizeOption = app.add_option("-n,--tamanho", o.sampleSize, "Tamanho da Amostra");
   // Describing the population draws no sample, so it needs no number of repetitions; CLI11
   // checks a required option before any flag is known, hence the look ahead.
-  const bool describing =
-      std::find(argv + 1, argv + argc, std::string_view("--descrever")) != argv + argc;
-  app.add_option("-r,--repeticoes", o.repetitions, "Número de Repetições")->required(!describing);
+  const auto given = [argc, argv](std::string_view option) {
+    return std::any_of(argv + 1, argv + argc,
+                       [option](const char* a) { return std::string_view(a).starts_with(option); });
+  };
+  const bool describing = given("--descrever"), planning = given("--planejar");
+  app.add_option("-r,--repeticoes", o.repetitions, "Número de Repetições")
+      ->required(!describing && !planning);
   app.add_option("-p,--populacao", o.populationFile,
                  "Arquivo da população (padrão: populacao.txt ao lado do programa)");
   auto* seedOption =
@@ -44,6 +48,23 @@ std::variant<SimOptions, ExitStatus> readSimOptions(int argc, char** argv) {
   app.add_flag(
       "--descrever", o.describe,
       "Descreve a população lida (N, média, dp, mínimo, máximo) e como o arquivo foi lido");
+  auto* intervalsFlag =
+      app.add_flag("--intervalos{amostras}", o.intervals,
+                   "Intervalos de confiança: um por amostra, ou --intervalos=resumo para a "
+                   "cobertura; com --comparar, a cobertura com e sem a correção por tamanho")
+          ->check(CLI::IsMember({"amostras", "resumo"}))
+          ->excludes(meansFlag)
+          ->excludes(histogramFlag);
+  app.add_option("--nivel", o.level, "Nível de confiança dos intervalos, em %, de 80 a 99 (95)");
+  app.add_flag("--z", o.normal, "Intervalos com o quantil da normal em vez do t de Student");
+  app.add_flag("--sem-correcao", o.noCorrection, "Intervalos sem a correção de população finita");
+  auto* planOption =
+      app.add_option("--planejar", o.margin,
+                     "Tamanho de amostra para a margem de erro E (na unidade da população); com "
+                     "-r, verificado por simulação")
+          ->excludes(sizeOption)
+          ->excludes(compareOption)
+          ->excludes(intervalsFlag);
   app.set_version_flag("--version", std::string("varnesk-sim ") + VARNESK_VERSION);
   try {
     app.parse(argc, argv);
@@ -57,7 +78,8 @@ std::variant<SimOptions, ExitStatus> readSimOptions(int argc, char** argv) {
     std::cerr << e.what() << "\n\n" << app.help();
     return ExitStatus::BadInput;
   }
-  if (!o.describe && !sizeOption->count() && !compareOption->count()) {
+  o.plan = planOption->count() > 0;
+  if (!o.describe && !o.plan && !sizeOption->count() && !compareOption->count()) {
     std::cerr << "Informe o tamanho da amostra (-n) ou os tamanhos a comparar (--comparar).\n\n"
               << app.help();
     return ExitStatus::BadInput;

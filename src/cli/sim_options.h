@@ -20,6 +20,14 @@ struct SimOptions {
   bool histogram = false;  // --histograma
   std::string column;      // --coluna: the column of a file of several
   bool describe = false;   // --descrever: the population and how it was read, and no run
+  // --intervalos: each sample's confidence interval ("amostras"), or their coverage ("resumo");
+  // with --comparar, the coverage with and without the correction per size. Empty: none.
+  std::string intervals;
+  std::string level = "95";   // --nivel, in percent
+  bool normal = false;        // --z: the normal law instead of Student's t
+  bool noCorrection = false;  // --sem-correcao
+  std::string margin;         // --planejar E: the sample size for a margin of error
+  bool plan = false;
 };
 
 // The options, or how to end when they are not a run: Done once the help or the version is

@@ -13,7 +13,7 @@ double ComparisonRow::ratio() const {
   return theory.correctedSe > 0 ? sd / theory.correctedSe : std::nan("");
 }
 
-SampleSizeList parseSampleSizes(std::string_view text) {
+SampleSizeList parseSampleSizes(std::string_view text, std::int32_t largest) {
   constexpr std::size_t kMostSizes = 8;
   SampleSizeList list;
   std::size_t i = 0;
@@ -25,10 +25,11 @@ SampleSizeList parseSampleSizes(std::string_view text) {
     std::int32_t n = 0;
     const auto [ptr, ec] = std::from_chars(item.data(), item.data() + item.size(), n);
     if (item.empty() || ec != std::errc() || ptr != item.data() + item.size() || n < 1 ||
-        n > kMaxSampleSize)
+        n > largest)
       return {{},
               "Tamanho de amostra inválido: \"" + std::string(item.substr(0, 20)) +
-                  "\". Use números inteiros de 1 a 50000, separados por vírgulas."};
+                  "\". Use números inteiros de 1 a " + std::to_string(largest) +
+                  ", separados por vírgulas."};
     list.sizes.push_back(n);
     i = text.find_first_not_of(" \t", end);
     if (i != std::string_view::npos && text[i] == ',') ++i;

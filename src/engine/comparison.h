@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/limits.h"
 #include "engine/standard_error.h"
 
 namespace varnesk {
@@ -30,8 +31,9 @@ struct SampleSizeList {
   std::string error;  // in Portuguese, when the list is refused
 };
 
-// "10, 100, 1000": whole numbers from 1 to 50000, separated by commas or blanks, at most 8.
-SampleSizeList parseSampleSizes(std::string_view text);
+// "10, 100, 1000": whole numbers from 1 to `largest` (a sampling run's 50000), separated by
+// commas or blanks, at most 8.
+SampleSizeList parseSampleSizes(std::string_view text, std::int32_t largest = kMaxSampleSize);
 
 // Why a size of the list cannot be drawn from the population, or nothing.
 std::string refuseSampleSizes(std::span<const std::int32_t> sizes, const Population& population);

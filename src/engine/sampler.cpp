@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <bit>
+#include <cmath>
 #include <vector>
 
 #include "common/library_fallbacks.h"
@@ -46,9 +47,21 @@ class Xoshiro256pp {
   std::uint64_t s_[4];
 };
 
+// A sample's spread as it is summed: the values' differences from a shift near their mean (the
+// population's), summed and squared, so that the sum of squares loses no digits to the mean's.
+struct Spread {
+  double deviations = 0, squares = 0;
+  // s, with divisor n - 1.
+  double sd(std::uint32_t n) const {
+    const double centred = squares - deviations * deviations / n;
+    return std::sqrt(std::max(0.0, centred) / (n - 1));
+  }
+};
+
 // Scratch of one worker, made once per run: a bit per population position and the positions
-// marked in the current sample.
-template <Marking kMarking>
+// marked in the current sample. With kSpread it also sums what each sample's standard deviation
+// needs, beside the very sums of the means.
+template <Marking kMarking, bool kSpread = false>
 class SampleDrawer {
  public:
   SampleDrawer(const Population& population, std::int32_t sampleSize)
@@ -63,7 +76,9 @@ class SampleDrawer {
         threshold_(static_cast<std::uint32_t>(-size_) % size_),
         bits_((size_ + 63) / 64, 0),
         positions_(marked_),
-        wholePopulationMean_(marked_ == 0 ? sumUnmarked() / sampleSize_ : 0.0) {}
+        shift_(kSpread ? populationMean(population) : 0.0),
+        wholePopulationMean_(marked_ == 0 ? sumUnmarked() / sampleSize_ : 0.0),
+        wholePopulationSd_(marked_ == 0 && kSpread ? spread_.sd(sampleSize_) : 0.0) {}
 
   // Kept a call of its own: the browsers' WebAssembly engines put a function's optimized code to
   // use only from its next call on, so a run inlined into one call would stay in their quick
@@ -73,6 +88,12 @@ class SampleDrawer {
     if (marked_ == 0) return wholePopulationMean_;
     markPositions(rng);
     return sumAndClear();
+  }
+
+  // The standard deviation of the sample that mean() drew last.
+  double sd() const {
+    if (marked_ == 0) return wholePopulationSd_;
+    return spread_.sd(sampleSize_);
   }
 
   // The positions (from 0) of the sample that mean() draws from the same stream, and its mean,
@@ -142,16 +163,34 @@ class SampleDrawer {
   }
 
   // The values of the marked positions, added in the order they were drawn.
-  double sumMarked() const {
+  double sumMarked() {
     double total = 0.0;
-    for (std::uint32_t p : positions_) total += values_[p];
+    Spread spread;
+    for (std::uint32_t p : positions_) {
+      total += values_[p];
+      if constexpr (kSpread) add(spread, values_[p]);
+    }
+    spread_ = spread;
     return total;
+  }
+
+  void add(Spread& spread, double value) const {
+    const double d = value - shift_;
+    spread.deviations += d;
+    spread.squares += d * d;
+  }
+
+  static double populationMean(const Population& population) {
+    double sum = 0;
+    for (std::int32_t i = 1; i <= population.TamanhoPopulacao; ++i) sum += population.Populacao[i];
+    return population.TamanhoPopulacao > 0 ? sum / population.TamanhoPopulacao : 0.0;
   }
 
   // Sums the values whose bit is clear, with four partial sums so that the additions overlap.
   // A word without marks, the only kind when the sample is the whole population, skips the
   // masking.
-  double sumUnmarked() const {
+  double sumUnmarked() {
+    if constexpr (kSpread) spread_ = unmarkedSpread();
     double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
     const std::uint32_t fullWords = size_ / 64;
     for (std::uint32_t w = 0; w < fullWords; ++w) {
@@ -179,6 +218,18 @@ class SampleDrawer {
     return (s0 + s1) + (s2 + s3);
   }
 
+  // The spread of the values whose bit is clear, in a pass of its own so that the sums of the
+  // mean stay as they are.
+  Spread unmarkedSpread() const {
+    Spread spread;
+    for (std::uint32_t p = 0; p < size_; ++p) {
+      const double d = keptValue(values_[p] - shift_, ~bits_[p >> 6], p & 63);
+      spread.deviations += d;
+      spread.squares += d * d;
+    }
+    return spread;
+  }
+
   // The value when bit i of `keep` is set, else +0.0; without a branch, which marks scattered
   // at random would mispredict.
   static double keptValue(double value, std::uint64_t keep, std::uint32_t i) {
@@ -192,12 +243,22 @@ class SampleDrawer {
   std::uint32_t threshold_;
   std::vector<std::uint64_t> bits_;
   std::vector<std::uint32_t> positions_;
+  double shift_;
+  Spread spread_{};
   double wholePopulationMean_;
+  double wholePopulationSd_;
 };
 
 std::uint64_t mixSeed(std::uint64_t seed) { return splitMix64(seed); }
 
 }  // namespace
+
+double populationMeanAsDrawn(const Population& population) {
+  if (population.TamanhoPopulacao <= 0) return 0.0;
+  SampleDrawer<Marking::Portable> drawer(population, population.TamanhoPopulacao);
+  Xoshiro256pp rng(0, 0);
+  return drawer.mean(rng);
+}
 
 DrawnSample redrawSample(const Population& population, std::int32_t sampleSize, std::uint64_t seed,
                          std::size_t r) {
@@ -212,8 +273,8 @@ DrawnSample redrawSample(const Population& population, std::int32_t sampleSize, 
 }
 
 void drawMeans(const Population& population, std::int32_t sampleSize, std::uint64_t seed,
-               std::span<double> means, unsigned threads, Marking marking,
-               std::size_t firstSample) {
+               std::span<double> means, unsigned threads, Marking marking, std::size_t firstSample,
+               std::span<double> sds) {
   if (threads == 0) threads = availableThreads();
   // Small runs are over before a thread would have started.
   const double work = static_cast<double>(sampleSize) * static_cast<double>(means.size());
@@ -229,12 +290,15 @@ void drawMeans(const Population& population, std::int32_t sampleSize, std::uint6
       for (std::size_t r = first; r < last; ++r) {
         Xoshiro256pp rng(mixedSeed, firstSample + r);
         means[r] = drawer.mean(rng);
+        if (!sds.empty()) sds[r] = drawer.sd();
       }
     }
   };
   const std::size_t blocks = (means.size() + kBlock - 1) / kBlock;
   runOnThreads(std::min<std::size_t>(threads, blocks), [&] {
-    if (marking == Marking::Native)
+    if (!sds.empty())
+      drawBlocks(SampleDrawer<Marking::Native, true>(population, sampleSize));
+    else if (marking == Marking::Native)
       drawBlocks(SampleDrawer<Marking::Native>(population, sampleSize));
     else
       drawBlocks(SampleDrawer<Marking::Portable>(population, sampleSize));

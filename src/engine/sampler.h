@@ -20,9 +20,15 @@ enum class Marking { Native, Portable };
 // not on how many worker threads share the samples. Precondition: 1 <= sampleSize <=
 // TamanhoPopulacao. `threads` = 0 takes the machine's cores. `firstSample` numbers means[0]:
 // a run drawn in pieces, each from where the last ended, holds the means of a run drawn whole.
+// `sds`, when given (as long as `means`), takes each sample's standard deviation (divisor n - 1;
+// NaN for a sample of one value), the means staying the very ones drawn without it.
 void drawMeans(const Population& population, std::int32_t sampleSize, std::uint64_t seed,
                std::span<double> means, unsigned threads = 0, Marking marking = Marking::Native,
-               std::size_t firstSample = 0);
+               std::size_t firstSample = 0, std::span<double> sds = {});
+
+// The population's mean as a sample of all its values gives it, to the last bit: what an
+// interval of such a sample is centred on.
+double populationMeanAsDrawn(const Population& population);
 
 // A sample of a run drawn again: its population positions (1..TamanhoPopulacao) and its mean,
 // the very value drawMeans gave for it.

@@ -91,6 +91,19 @@ std::vector<MenuEntry> comparisonMenu() {
 }
 std::vector<MenuEntry> populationMenu() { return startMenu(); }
 
+std::vector<MenuEntry> intervalMenu() {
+  std::vector<MenuEntry> menu{
+      entry(G::File, C::SaveIntervals, "Salvar intervalos como CSV…", {"Ctrl+S"}),
+      entry(G::Simulation, C::TenMoreMeans, "Mais 10 amostras", {"D"}),
+      entry(G::Simulation, C::HundredMoreMeans, "Mais 100 amostras", {"C"}),
+      entry(G::Simulation, C::PlayPause, "Reproduzir / Pausar", {"P"})};
+  menu[0].save = SaveDialog{"Salvar intervalos", "intervalos.csv", "Planilhas CSV (*.csv)"};
+  menu[1].means = 10;
+  menu[2].means = 100;
+  addViewAndHelp(menu);
+  return menu;
+}
+
 std::vector<MenuEntry> windowMenu(std::string_view windowName) {
   const WindowEntry* window = findWindow(windowName);
   return window ? window->menu() : std::vector<MenuEntry>{};

@@ -34,6 +34,9 @@ enum class MenuCommand {
   SaveComparison,  // the comparison window's table, as a CSV
   ShowPopulation,  // the window "População"
   ShowSample,      // the same, with the sample behind the latest mean marked
+  ShowIntervals,   // the window "Intervalos de confiança"
+  PlanSampleSize,  // the window "Tamanho da amostra"
+  SaveIntervals,   // every interval shown, as a CSV
 };
 
 // The menus of a window's bar, in the bar's order.
@@ -77,6 +80,9 @@ std::vector<MenuEntry> configurationMenu();
 std::vector<MenuEntry> startMenu();
 std::vector<MenuEntry> comparisonMenu();
 std::vector<MenuEntry> populationMenu();
+// The confidence intervals window's: saving its intervals, batches of samples, the playback, and
+// every window's zoom and help.
+std::vector<MenuEntry> intervalMenu();
 
 // By window name, as the window registry lists its menu; empty for another name.
 std::vector<MenuEntry> windowMenu(std::string_view windowName);

@@ -5,6 +5,8 @@
 
 #include "engine/comparison_window.h"
 #include "engine/configuration_window.h"
+#include "engine/interval_window.h"
+#include "engine/planner_window.h"
 #include "engine/population_window.h"
 #include "engine/simulation_window.h"
 #include "layout/window_layouts.h"
@@ -46,6 +48,8 @@ constexpr std::array kWindows{
                 "Comparison"},
     WindowEntry{"PopulationForm", populationLayout, populationMenu, make<PopulationWindow>,
                 "Population"},
+    WindowEntry{"IntervalForm", intervalLayout, intervalMenu, make<IntervalWindow>, "Intervals"},
+    WindowEntry{"PlannerForm", plannerLayout, startMenu, make<PlannerWindow>, "Planner"},
 };
 
 }  // namespace

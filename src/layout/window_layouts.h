@@ -22,5 +22,12 @@ const WindowLayout& comparisonLayout();
 // "População": the population the windows read (its file, size, mean, spread and range, how the
 // file was read) and its histogram, or why the file could not be read; at 640 x 520 pixels.
 const WindowLayout& populationLayout();
+// "Intervalos de confiança": each sample's interval stacked against the population mean, the
+// running coverage, the level, law and correction, and the coverage with and without the
+// correction for three sample sizes; 900 x 640 pixels.
+const WindowLayout& intervalLayout();
+// "Tamanho da amostra": the sample size a margin of error needs, and its check by simulation;
+// 760 x 600 pixels.
+const WindowLayout& plannerLayout();
 
 }  // namespace varnesk

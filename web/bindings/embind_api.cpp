@@ -12,8 +12,10 @@
 #include "call_arguments.h"
 #include "comparison_session.h"
 #include "configuration_session.h"
+#include "interval_session.h"
 #include "module_calls.h"
 #include "module_functions.h"
+#include "planner_session.h"
 #include "population_session.h"
 #include "simulation_session.h"
 
@@ -130,6 +132,27 @@ struct Comparison : ComparisonSession {
       : ComparisonSession(seed, separator, moduleFunctions().population()) {}
   static void constructors(const emscripten::class_<Comparison>& c) {
     c.constructor<std::string, std::string>();
+  }
+};
+
+// The two windows of how sure one sample is: their own seed, like the comparison's.
+struct Intervals : IntervalSession {
+  Intervals(const std::string& seed, const std::string& separator)
+      : Intervals(seed, separator, val::undefined()) {}
+  Intervals(const std::string& seed, const std::string& separator, const val& measure)
+      : IntervalSession(seed, separator, measureFrom(measure), moduleFunctions().population()) {}
+  static void constructors(const emscripten::class_<Intervals>& c) {
+    c.constructor<std::string, std::string>().constructor<std::string, std::string, val>();
+  }
+};
+
+struct Planner : PlannerSession {
+  Planner(const std::string& seed, const std::string& separator)
+      : Planner(seed, separator, val::undefined()) {}
+  Planner(const std::string& seed, const std::string& separator, const val& measure)
+      : PlannerSession(seed, separator, measureFrom(measure), moduleFunctions().population()) {}
+  static void constructors(const emscripten::class_<Planner>& c) {
+    c.constructor<std::string, std::string>().constructor<std::string, std::string, val>();
   }
 };
 

@@ -28,7 +28,9 @@
   SESSION(Configuration, ConfigurationSession, VARNESK_CONFIGURATION_CALLS) \
   SESSION(Simulation, SimulationSession, VARNESK_SIMULATION_CALLS) \
   SESSION(Population, PopulationSession, VARNESK_POPULATION_CALLS) \
-  SESSION(Comparison, ComparisonSession, VARNESK_COMPARISON_CALLS)
+  SESSION(Comparison, ComparisonSession, VARNESK_COMPARISON_CALLS) \
+  SESSION(Intervals, IntervalSession, VARNESK_INTERVAL_CALLS) \
+  SESSION(Planner, PlannerSession, VARNESK_PLANNER_CALLS)
 
 #define VARNESK_CONFIGURATION_CALLS(CALL, Name, Class) \
   CALL(Name, Class, instantClicked) \
@@ -68,4 +70,26 @@
   CALL(Name, Class, resultsCsv) \
   CALL(Name, Class, controls) \
   CALL(Name, Class, chart)
+#define VARNESK_INTERVAL_CALLS(CALL, Name, Class) \
+  CALL(Name, Class, load) \
+  CALL(Name, Class, showNext) \
+  CALL(Name, Class, showAll) \
+  CALL(Name, Class, playPause) \
+  CALL(Name, Class, setLevel) \
+  CALL(Name, Class, setNormal) \
+  CALL(Name, Class, setCorrection) \
+  CALL(Name, Class, compareCorrection) \
+  CALL(Name, Class, controls) \
+  CALL(Name, Class, chart) \
+  CALL(Name, Class, nothingToSave) \
+  CALL(Name, Class, intervalsCsv) \
+  CALL(Name, Class, seedLine)
+
+#define VARNESK_PLANNER_CALLS(CALL, Name, Class) \
+  CALL(Name, Class, load) \
+  CALL(Name, Class, plan) \
+  CALL(Name, Class, verify) \
+  CALL(Name, Class, controls) \
+  CALL(Name, Class, chart) \
+  CALL(Name, Class, seedLine)
 // clang-format on

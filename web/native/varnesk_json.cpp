@@ -21,9 +21,11 @@
 #include "call_arguments.h"
 #include "comparison_session.h"
 #include "configuration_session.h"
+#include "interval_session.h"
 #include "json_writer.h"
 #include "module_calls.h"
 #include "module_functions.h"
+#include "planner_session.h"
 #include "population_session.h"
 #include "simulation_session.h"
 
@@ -90,7 +92,8 @@ struct Interpreter {
 
   ModuleFunctions module;
   std::tuple<std::unique_ptr<ConfigurationSession>, std::unique_ptr<SimulationSession>,
-             std::unique_ptr<PopulationSession>, std::unique_ptr<ComparisonSession>>
+             std::unique_ptr<PopulationSession>, std::unique_ptr<ComparisonSession>,
+             std::unique_ptr<IntervalSession>, std::unique_ptr<PlannerSession>>
       sessions;
 
   template <class Session>
@@ -129,6 +132,14 @@ struct Interpreter {
       {"Comparison",
        [this](const Args& a) {
          return make<ComparisonSession>(a.at(0), a.at(1), module.population());
+       }},
+      {"Intervals",
+       [this](const Args& a) {
+         return make<IntervalSession>(a.at(0), a.at(1), fixedTextMeasure, module.population());
+       }},
+      {"Planner",
+       [this](const Args& a) {
+         return make<PlannerSession>(a.at(0), a.at(1), fixedTextMeasure, module.population());
        }},
   };
 
