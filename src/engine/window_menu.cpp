@@ -71,7 +71,10 @@ std::vector<MenuEntry> configurationMenu() {
       entry(G::Simulation, C::CompareSampleSizes, "Comparar tamanhos de amostra…", {"Ctrl+T"}),
       entry(G::File, C::OpenPopulation, "Abrir população…", {"Ctrl+O"}),
       entry(G::File, C::PastePopulation, "Colar população", {"Ctrl+V"}),
-      entry(G::File, C::ProgramPopulation, "Usar população padrão", {}), populationEntry()};
+      entry(G::File, C::ProgramPopulation, "Usar população padrão", {}),
+      populationEntry(),
+      entry(G::Simulation, C::ShowIntervals, "Intervalos de confiança…", {"Ctrl+I"}),
+      entry(G::Simulation, C::PlanSampleSize, "Tamanho da amostra…", {"Ctrl+M"})};
   addViewAndHelp(menu);
   return menu;
 }
