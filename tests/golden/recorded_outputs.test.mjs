@@ -60,6 +60,12 @@ const simRuns = [
   ['--descrever', '-p', missing], ['--descrever', '-p', files.vazio], ['-n', '6', '-r', '10', '-p', files.cinco],
   ['-n', '5', '-r', '10', '-s', '2', '-p', files.cinco, '--histograma'],
   ['-n', '30', '-r', '100', '-s', '4', '-p', files.duzentos, '--medias'],
+  ['-n', '10', '-r', '100', '-s', '5', '--intervalos'], ['-n', '30', '-r', '300', '-s', '5', '--intervalos=resumo', '--nivel', '90', '--z'],
+  ['--comparar', '2,20,100', '-r', '500', '-s', '6', '-p', files.duzentos, '--intervalos'],
+  ['-n', '200', '-r', '20', '-s', '6', '-p', files.duzentos, '--intervalos=resumo', '--sem-correcao'],
+  ['-n', '1', '-r', '10', '--intervalos'], ['-n', '5', '-r', '10', '--intervalos', '--nivel', '79'],
+  ['--planejar', '0,1'], ['--planejar', '0.5', '-p', files.duzentos, '-r', '400', '-s', '2', '--nivel', '99'],
+  ['--planejar', '0'],
 ];
 
 // What a teacher does in a simulation window: open it, run, look at everything it shows.

@@ -161,8 +161,19 @@ const cases = [
   },
 ];
 
+cases.push({
+  name: 'the confidence intervals, step by step and all at once, and the sample size checked',
+  calls: [
+    ['setPopulation', standard], ['Intervals', '5', ','], ['Intervals.load', '10', '200'], ['Intervals.showNext', 1],
+    ['Intervals.chart', 8850, 6750], ['Intervals.showAll'], ['Intervals.setLevel', '90'], ['Intervals.setNormal', true],
+    ['Intervals.setCorrection', false], ['Intervals.compareCorrection'], ['Intervals.chart', 8850, 6750],
+    ['Intervals.intervalsCsv'], ['Intervals.seedLine'], ['Planner', '3', ','], ['Planner.load'], ['Planner.plan', '0,1', '95'],
+    ['Planner.verify', '0,1', '95', '300'], ['Planner.chart', 11100, 4380], ['Planner.seedLine'],
+  ],
+});
+
 const plainTexts = ['Simulation.meansCsv', 'Simulation.tabulatedStatistics', 'Simulation.seedLine', 'aboutText',
-  'Simulation.svg', 'Comparison.resultsCsv'];
+  'Simulation.svg', 'Comparison.resultsCsv', 'Intervals.intervalsCsv', 'Intervals.seedLine', 'Planner.seedLine'];
 
 // One line per call from varnesk-json: the answer as JSON.
 function native(calls) {
