@@ -24,18 +24,18 @@ bool tabSeparates(std::string_view line, std::size_t at) {
          line[before] != ',' && line[after] != ',';
 }
 
+// The separators are the ones that end a field as the splitter finds them, a quoted field
+// holding any of them whole.
 char separatorOf(std::string_view text) {
   bool tab = false, comma = false;
   LineReader lines(text);
   while (const auto line = lines.next()) {
-    bool inQuotes = false;
-    const std::string_view t = line->text;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-      if (t[i] == '"') inQuotes = !inQuotes;
-      if (inQuotes) continue;
-      if (t[i] == ';') return ';';
-      comma = comma || t[i] == ',';
-      tab = tab || (t[i] == '\t' && tabSeparates(t, i));
+    FieldSplitter fields(line->text, kAnySeparator);
+    while (fields.next()) {
+      const char ended = fields.endedBy();
+      if (ended == ';') return ';';
+      comma = comma || ended == ',';
+      tab = tab || (ended == '\t' && tabSeparates(line->text, fields.end()));
     }
   }
   return tab ? '\t' : comma ? ',' : '\0';

@@ -94,6 +94,8 @@ const HostileFile kFiles[] = {
     {"\xEF\xBB\xBFn\xC3\xA3o;\"x;y\"\n\n3\n", {}, "tem um valor vazio na linha 3.", Bytes, 0, "2", "", {}, "*não|x;y/3|"},
     {"taxa\tperda\n1,5\t2\n", {1.5}, "", Bytes, 0, "taxa", "\t,h1"},
     {"\"1,5\",\"2,25\"\n\"3\"\n", {1.5, 2.25, 3}, "", Bytes, 0, "", ",,0"},
+    {"5\" tubo;2,5\n7\" tubo;3\n", {2.5, 3}, "", Bytes, 0, "2", ";,2"},  // a quote inside a field is an inch
+    {"\"taxa\",\"obs; nota\"\n2.5,1\n", {2.5}, "", Bytes, 0, "taxa", ",.h1"},
     {"1\nn\xC3\xA3o\xFF\x01\n", {}, kBad + "2: \"não??\". Esperava-se um número, como 2,35 ou 2.35."},
     {"1\n\xC2\xA0"
      "2.5\n",
