@@ -27,6 +27,7 @@ class FieldSplitter {
     if (start < line_.size() && line_[start] == '"') return quotedField(start + 1);
     const std::size_t end = separatorFrom(start);
     pos_ = end + 1;
+    unclosed_ = false;
     return trimmed(line_.substr(start, end - start));
   }
 
@@ -34,6 +35,9 @@ class FieldSplitter {
   std::size_t end() const { return pos_ - 1; }
   // The separator that ended the last field, '\0' at the end of the line.
   char endedBy() const { return end() < line_.size() ? line_[end()] : '\0'; }
+  // The last field opened a quote that the line ends before closing, as a spreadsheet writes a
+  // cell that holds a line break.
+  bool unclosed() const { return unclosed_; }
 
  private:
   bool blank(char c) const {
@@ -58,7 +62,8 @@ class FieldSplitter {
     for (;;) {
       const std::size_t close = line_.find('"', from);
       unquoted_.append(line_.substr(from, close - from));
-      from = close == std::string_view::npos ? line_.size() : close + 1;
+      unclosed_ = close == std::string_view::npos;
+      from = unclosed_ ? line_.size() : close + 1;
       if (from >= line_.size() || line_[from] != '"') break;
       unquoted_ += '"';
       ++from;
@@ -72,6 +77,7 @@ class FieldSplitter {
   std::string_view line_;
   char separator_;
   std::size_t pos_ = 0;
+  bool unclosed_ = false;
   std::string unquoted_;
 };
 

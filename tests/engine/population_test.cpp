@@ -104,6 +104,8 @@ const HostileFile kFiles[] = {
     {"nome;taxa;outra\n\"J. Reis\";2;\"1,5\"\n", {1.5}, "", Bytes, 0, "3", ";,h3"},
     {"5\" tubo;2,5\n7\" tubo;3\n", {2.5, 3}, "", Bytes, 0, "2", ";,2"},  // a quote inside a field is an inch
     {"\"taxa\",\"obs; nota\"\n2.5,1\n", {2.5}, "", Bytes, 0, "taxa", ",.h1"},
+    {"\"nome\";\"taxa\"\n\"Souza\r\nAna\";\"2,5\"\n", {}, "tem uma quebra de linha dentro de um campo entre aspas na linha 2: \"Souza\". Tire", Bytes, 0, "taxa"},
+    {"taxa;obs\n2,5;\"x\n\ny\"\n", {}, "quebra de linha dentro de um campo entre aspas na linha 2: \"x\"", Bytes, 0, "1"},
     {"1\nn\xC3\xA3o\xFF\x01\n", {}, kBad + "2: \"não??\". Esperava-se um número, como 2,35 ou 2.35."},
     {"1\n\xC2\xA0"
      "2.5\n",
