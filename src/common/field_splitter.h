@@ -7,9 +7,14 @@
 
 namespace varnesk {
 
+// For telling which separator a file uses: a line split at every ';', ',' and tab that stands
+// outside quotes, a quote opening a field after any of them.
+inline constexpr char kAnySeparator = '\x01';
+
 // Splits a line at a separator that stands outside quotes ('\0': the line is one field). Blanks
-// around a field are no part of it (a tab is a blank unless it is the separator); a quoted field
-// loses its quotes and "" inside it is one quote, so a quoted "2,35" keeps its comma.
+// around a field are no part of it (a tab is a blank unless it may be the separator); a quoted
+// field loses its quotes and "" inside it is one quote, so a quoted "2,35" keeps its comma. A
+// quote opens a field only at its start: in 5" tubo it is an inch.
 class FieldSplitter {
  public:
   FieldSplitter(std::string_view line, char separator) : line_(line), separator_(separator) {}
@@ -22,13 +27,26 @@ class FieldSplitter {
     if (start < line_.size() && line_[start] == '"') return quotedField(start + 1);
     const std::size_t end = separatorFrom(start);
     pos_ = end + 1;
+    unclosed_ = false;
     return trimmed(line_.substr(start, end - start));
   }
 
+  // Where the last field ended: the separator's place, or the line's length.
+  std::size_t end() const { return pos_ - 1; }
+  // The separator that ended the last field, '\0' at the end of the line.
+  char endedBy() const { return end() < line_.size() ? line_[end()] : '\0'; }
+  // The last field opened a quote that the line ends before closing, as a spreadsheet writes a
+  // cell that holds a line break.
+  bool unclosed() const { return unclosed_; }
+
  private:
-  bool blank(char c) const { return c == ' ' || (c == '\t' && separator_ != '\t'); }
+  bool blank(char c) const {
+    return c == ' ' || (c == '\t' && separator_ != '\t' && separator_ != kAnySeparator);
+  }
 
   std::size_t separatorFrom(std::size_t from) const {
+    if (separator_ == kAnySeparator)
+      return std::min(line_.find_first_of(";,\t", from), line_.size());
     return separator_ == '\0' ? line_.size() : std::min(line_.find(separator_, from), line_.size());
   }
 
@@ -44,7 +62,8 @@ class FieldSplitter {
     for (;;) {
       const std::size_t close = line_.find('"', from);
       unquoted_.append(line_.substr(from, close - from));
-      from = close == std::string_view::npos ? line_.size() : close + 1;
+      unclosed_ = close == std::string_view::npos;
+      from = unclosed_ ? line_.size() : close + 1;
       if (from >= line_.size() || line_[from] != '"') break;
       unquoted_ += '"';
       ++from;
@@ -58,6 +77,7 @@ class FieldSplitter {
   std::string_view line_;
   char separator_;
   std::size_t pos_ = 0;
+  bool unclosed_ = false;
   std::string unquoted_;
 };
 

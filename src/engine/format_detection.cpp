@@ -24,18 +24,18 @@ bool tabSeparates(std::string_view line, std::size_t at) {
          line[before] != ',' && line[after] != ',';
 }
 
+// The separators are the ones that end a field as the splitter finds them, a quoted field
+// holding any of them whole.
 char separatorOf(std::string_view text) {
   bool tab = false, comma = false;
   LineReader lines(text);
   while (const auto line = lines.next()) {
-    bool inQuotes = false;
-    const std::string_view t = line->text;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-      if (t[i] == '"') inQuotes = !inQuotes;
-      if (inQuotes) continue;
-      if (t[i] == ';') return ';';
-      comma = comma || t[i] == ',';
-      tab = tab || (t[i] == '\t' && tabSeparates(t, i));
+    FieldSplitter fields(line->text, kAnySeparator);
+    while (fields.next()) {
+      const char ended = fields.endedBy();
+      if (ended == ';') return ';';
+      comma = comma || ended == ',';
+      tab = tab || (ended == '\t' && tabSeparates(line->text, fields.end()));
     }
   }
   return tab ? '\t' : comma ? ',' : '\0';
@@ -75,7 +75,9 @@ struct Shape {
   std::vector<std::string> names;      // the header's fields
   std::size_t maxFields = 0;           // in a line of values
   bool sameCount = true;               // every line, the header too, has as many fields
-  bool comma = false, period = false;  // in a value
+  bool comma = false, period = false;  // in a field of a line of values
+  bool numberPeriod = false;           // in such a field that is no text: a name's does not count
+  std::vector<bool> commaIn;           // by column: a comma in one of its fields
 };
 
 Shape shapeOf(std::string_view text, char separator, bool header) {
@@ -92,9 +94,17 @@ Shape shapeOf(std::string_view text, char separator, bool header) {
     while (const auto field = fields.next()) {
       ++count;
       lastEmpty = field->empty();
-      if (names) s.names.emplace_back(*field);
-      s.comma = s.comma || (!names && field->find(',') != std::string_view::npos);
-      s.period = s.period || (!names && field->find('.') != std::string_view::npos);
+      if (names) {
+        s.names.emplace_back(*field);
+        continue;
+      }
+      const bool comma = field->find(',') != std::string_view::npos;
+      const bool period = field->find('.') != std::string_view::npos;
+      if (comma && s.commaIn.size() < count) s.commaIn.resize(count);
+      if (comma) s.commaIn[count - 1] = true;
+      s.comma = s.comma || comma;
+      s.period = s.period || period;
+      s.numberPeriod = s.numberPeriod || (period && !isText(*field));
     }
     if (count > 1 && lastEmpty) --count;
     if (names) s.names.resize(count);
@@ -104,6 +114,13 @@ Shape shapeOf(std::string_view text, char separator, bool header) {
     first = false;
   }
   return s;
+}
+
+// The comma is the mark when the values hold commas and no period. A period in a field that is
+// no number, such as a name ("Reis; J."), is not held against a comma in the column read (or,
+// before one is chosen, in any): a decimal point would refuse that comma's value.
+char decimalMark(const Shape& s, bool commaRead) {
+  return (s.comma && !s.period) || (commaRead && !s.numberPeriod) ? ',' : '.';
 }
 
 std::string columnList(const std::vector<std::string>& names, std::size_t columns) {
@@ -137,13 +154,18 @@ std::variant<PopulationFormat, std::string> withColumn(PopulationFormat f, const
   }
   f.column = static_cast<int>(k + 1);
   if (k < s.names.size()) f.columnName = s.names[k];
+  f.decimalMark = decimalMark(s, k < s.commaIn.size() && s.commaIn[k]);
   return f;
 }
 
-}  // namespace
-
-DetectedShape detectShape(std::string_view text, CommaAnswer commas) {
+struct Detection {
   DetectedShape d;
+  Shape s;
+};
+
+Detection detect(std::string_view text, CommaAnswer commas) {
+  Detection out;
+  DetectedShape& d = out.d;
   PopulationFormat& f = d.format;
   f.separator = separatorOf(text);
   f.header = headerFirst(text, f.separator);
@@ -156,26 +178,30 @@ DetectedShape detectShape(std::string_view text, CommaAnswer commas) {
       s = shapeOf(text, f.separator, f.header);
     }
   }
-  f.decimalMark = s.comma && !s.period ? ',' : '.';
+  f.decimalMark = decimalMark(s, s.comma);
   d.list = f.separator == ',' && !f.header;
   if (d.list) f.column = 0;
   d.names = s.names;
   d.columns = d.list ? 1 : std::max({s.names.size(), s.maxFields, std::size_t{1}});
   d.maxFields = s.maxFields;
-  return d;
+  out.s = std::move(s);
+  return out;
+}
+
+}  // namespace
+
+DetectedShape detectShape(std::string_view text, CommaAnswer commas) {
+  return detect(text, commas).d;
 }
 
 std::variant<PopulationFormat, std::string> detectFormat(std::string_view text,
                                                          const ReadOptions& options) {
-  const DetectedShape d = detectShape(text, options.commas);
+  const auto [d, s] = detect(text, options.commas);
   if (d.ambiguousCommas && options.commas == CommaAnswer::Unknown)
     return std::string(
         " é ambíguo: suas vírgulas podem separar colunas ou marcar decimais. Use ';' entre as "
         "colunas, ou o ponto como marca decimal.");
   if (d.list && options.column.empty()) return d.format;
-  Shape s;
-  s.names = d.names;
-  s.maxFields = d.maxFields;
   return withColumn(d.format, s, options.column);
 }
 

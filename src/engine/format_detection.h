@@ -15,6 +15,8 @@ namespace varnesk {
 // - The separator is ';' when a line has one outside quotes; else a tab between two values (a
 //   tab beside a comma is a blank); else a comma; else there is one field a line.
 // - The first line is a header when none of its fields is a number and one holds text.
+// - The decimal mark is the comma when the values hold commas and no period; a period in a field
+//   of text, such as a name, does not count against a comma in the column read.
 // - Commas that may be separators or decimal marks: with no period and no quoted comma among the
 //   values and at most one comma a line, they are decimal marks, unless a header of as many fields
 //   as the lines says they are separators too, which leaves the file ambiguous.

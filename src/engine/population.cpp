@@ -44,6 +44,18 @@ std::string fieldRefusal(std::string_view field, long long line, bool read) {
   return " tem um valor fora do intervalo aceito" + where + ": \"" + shownField(field) + "\".";
 }
 
+// A quoted field that `line` ends before closing: a spreadsheet's cell holding a line break,
+// which splits its row in two.
+std::optional<std::string> lineBreakInQuotes(const Line& line, char separator) {
+  FieldSplitter fields(line.text, separator);
+  std::optional<std::string_view> field, last;
+  while ((field = fields.next())) last = field;
+  if (!fields.unclosed()) return std::nullopt;
+  return " tem uma quebra de linha dentro de um campo entre aspas na linha " +
+         std::to_string(line.number) + ": \"" + shownField(*last) +
+         "\". Tire as quebras de linha das células e salve o arquivo de novo.";
+}
+
 // The values of a file, gathered before any reaches the store, so that a refusal leaves it whole.
 class ValueList {
  public:
@@ -89,24 +101,38 @@ bool readPlain(std::string_view text, ValueList& values) {
   return !values.empty();
 }
 
-// Why the file cannot be read as `format` says, or nothing once every value is in `values`.
+// Why the values of `line` cannot be read as `format` says, or nothing once they are in `values`.
+std::optional<std::string> readLine(const Line& line, const PopulationFormat& format,
+                                    FieldReader& reader, ValueList& values) {
+  FieldSplitter fields(line.text, format.separator);
+  if (format.column == 0) {
+    while (const auto field = fields.next())
+      if (auto problem = values.add(*field, line.number, reader)) return problem;
+    return std::nullopt;
+  }
+  std::optional<std::string_view> field;
+  for (int k = 0; k < format.column; ++k) field = fields.next();
+  // A line too short for the column has an empty value there.
+  return values.add(field.value_or(""), line.number, reader);
+}
+
+// Why the file cannot be read as `format` says, or nothing once every value is in `values`. A
+// line refused in or just after a cell that holds a line break is refused for the line break.
 std::optional<std::string> readFields(std::string_view text, const PopulationFormat& format,
                                       ValueList& values) {
   FieldReader reader(format.decimalMark);
   bool header = format.header;
+  Line previous{{}, 0};
   LineReader lines(text);
   while (const auto line = lines.next()) {
-    if (blankLine(line->text) || std::exchange(header, false)) continue;
-    FieldSplitter fields(line->text, format.separator);
-    if (format.column == 0) {
-      while (const auto field = fields.next())
-        if (auto problem = values.add(*field, line->number, reader)) return problem;
-      continue;
+    if (blankLine(line->text)) continue;
+    if (auto problem =
+            std::exchange(header, false) ? std::nullopt : readLine(*line, format, reader, values)) {
+      if (auto broken = lineBreakInQuotes(*line, format.separator)) return broken;
+      if (auto broken = lineBreakInQuotes(previous, format.separator)) return broken;
+      return problem;
     }
-    std::optional<std::string_view> field;
-    for (int k = 0; k < format.column; ++k) field = fields.next();
-    // A line too short for the column has an empty value there.
-    if (auto problem = values.add(field.value_or(""), line->number, reader)) return problem;
+    previous = *line;
   }
   if (values.empty()) return std::string(" não tem nenhum valor.");
   return std::nullopt;

@@ -94,6 +94,18 @@ const HostileFile kFiles[] = {
     {"\xEF\xBB\xBFn\xC3\xA3o;\"x;y\"\n\n3\n", {}, "tem um valor vazio na linha 3.", Bytes, 0, "2", "", {}, "*não|x;y/3|"},
     {"taxa\tperda\n1,5\t2\n", {1.5}, "", Bytes, 0, "taxa", "\t,h1"},
     {"\"1,5\",\"2,25\"\n\"3\"\n", {1.5, 2.25, 3}, "", Bytes, 0, "", ",,0"},
+    // Every field quoted, separators inside: a period in a name is no decimal point.
+    {"\"nome\";\"taxa\";\"outra\"\r\n\"Souza; Ana\";\"2,5\";\"3,1\"\r\n\"Lima\";\"1,25\";\"0,5\"\r\n\"Reis; J.\";\"3\";\"1\"\r\n", {2.5, 1.25, 3}, "", Bytes, 0, "2", ";,h2", {}, "nome|*taxa|outra/Souza; Ana|2,5|3,1"},
+    {"\"nome\",\"taxa\"\n\"Silva, J.\",\"2,5\"\n\"Lima\",\"1\"\n", {2.5, 1}, "", Bytes, 0, "taxa", ",,h2"},
+    {"\"nome\",\"taxa\"\n\"Silva, Ana\",\"2.5\"\n\"Reis, J.\",\"3\"\n", {2.5, 3}, "", Bytes, 0, "taxa", ",.h2"},
+    {"\"nome\";\"taxa\"\n\"Souza; A.\";\"2.5\"\n", {2.5}, "", Bytes, 0, "2", ";.h2"},
+    {"\"nome\";\"taxa\"\n\"Ana \"\"T.\"\" Souza\";\"2,5\"\n", {2.5}, "", Bytes, 0, "taxa", ";,h2", {}, "nome|*taxa/Ana \"T.\" Souza|2,5"},
+    {"nome;taxa;outra\n\"J. Reis\";2;\"1,5\"\n", {2}, "", Bytes, 0, "2", ";.h2"},  // the column read has no comma
+    {"nome;taxa;outra\n\"J. Reis\";2;\"1,5\"\n", {1.5}, "", Bytes, 0, "3", ";,h3"},
+    {"5\" tubo;2,5\n7\" tubo;3\n", {2.5, 3}, "", Bytes, 0, "2", ";,2"},  // a quote inside a field is an inch
+    {"\"taxa\",\"obs; nota\"\n2.5,1\n", {2.5}, "", Bytes, 0, "taxa", ",.h1"},
+    {"\"nome\";\"taxa\"\n\"Souza\r\nAna\";\"2,5\"\n", {}, "tem uma quebra de linha dentro de um campo entre aspas na linha 2: \"Souza\". Tire", Bytes, 0, "taxa"},
+    {"taxa;obs\n2,5;\"x\n\ny\"\n", {}, "quebra de linha dentro de um campo entre aspas na linha 2: \"x\"", Bytes, 0, "1"},
     {"1\nn\xC3\xA3o\xFF\x01\n", {}, kBad + "2: \"não??\". Esperava-se um número, como 2,35 ou 2.35."},
     {"1\n\xC2\xA0"
      "2.5\n",
