@@ -3,6 +3,7 @@
 // (Cancelar, Escape).
 import { showModal, titledDialog } from './message_box.js';
 
+/** @param {{ title: string, prompt: string }} input @returns {Promise<string | null>} */
 export function askText({ title, prompt }, initial = '') {
   const dialog = titledDialog('input-box', title);
   const label = document.createElement('label');
@@ -17,6 +18,7 @@ export function askText({ title, prompt }, initial = '') {
   label.append(question, field);
   const ok = Object.assign(document.createElement('button'), { type: 'button', textContent: 'OK' });
   const cancel = Object.assign(document.createElement('button'), { type: 'button', textContent: 'Cancelar' });
+  /** @type {string | null} */
   let answer = null;
   ok.addEventListener('click', () => {
     answer = field.value;

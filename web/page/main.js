@@ -9,12 +9,32 @@ import { defaultPopulation } from './population.js';
 import { acceptPastedPopulation, acceptPopulationDrops, restorePopulation } from './population_choice.js';
 import { windowModules } from './window_registry.js';
 
+/** @typedef {import('./app_window.js').AppWindow} AppWindow */
+/** @typedef {import('./simulation_window.js').Clock} Clock */
+/** @typedef {import('./core_types').MenuEntry} MenuEntry */
+/** @typedef {import('./core_types').Separator} Separator */
+/** @typedef {import('./core_types').WindowName} WindowName */
+/** @template {WindowName} N @typedef {import('./window_registry.js').OpenArgs<N>} OpenArgs */
+/**
+ * The page as its windows reach it (and the browser tests, as globalThis.varnesk).
+ * @typedef {object} App
+ * @property {Desktop} desktop
+ * @property {CoreClient} core
+ * @property {string} seed every window's, from the address
+ * @property {Separator} separator the reader's decimal separator
+ * @property {Clock} [clock] the playback's, when a page scenario puts its own
+ * @property {(work: () => unknown) => Promise<unknown>} run a click's work
+ * @property {<N extends WindowName>(name: N, ...args: OpenArgs<N>) => Promise<AppWindow | null>} openWindow
+ * @property {() => void} end
+ */
+
 // `?semente=42` seeds every window's generator, as `varnesk --semente 42` does.
 function seedFromAddress() {
   return new URLSearchParams(location.search).get('semente') ?? '';
 }
 
 // The decimal separator of the reader's region; the core's formats write one ASCII byte.
+/** @param {string} language @returns {Separator} */
 export function regionalSeparator(language) {
   try {
     const part = new Intl.NumberFormat(language).formatToParts(1.5).find((p) => p.type === 'decimal');
@@ -33,7 +53,8 @@ function startWorker() {
   return new Worker(new URL('./worker.js', import.meta.url), { type: 'module' });
 }
 
-const desktop = new Desktop(document.getElementById('desktop'));
+const desktop = new Desktop(/** @type {HTMLElement} */ (document.getElementById('desktop')));
+/** @type {App} */
 const app = {
   desktop,
   core: new CoreClient(startWorker(), (on) => desktop.setBusy(on)),
@@ -51,7 +72,10 @@ const app = {
   // and right-click menu, its bar, the object to open) and its module makes it; busy until it is
   // open, so that no key reaches the window beneath meanwhile.
   async openWindow(name, ...args) {
-    const described = await desktop.whileBusy(() => app.core.call('window', name));
+    // The registry describes each of its windows with the object that window opens.
+    const described = /** @type {import('./core_types').WindowDescription<typeof name> | null} */ (
+      await desktop.whileBusy(() => app.core.call('window', name)));
+    if (!described) throw new Error(`the core has no window ${name}`);
     const win = await windowModules[name].create(app, described, ...args);
     if (!win) return null;
     await desktop.whileBusy(async () => {
@@ -74,9 +98,10 @@ const app = {
   },
 };
 desktop.core = app.core;
-globalThis.varnesk = app;
+Object.assign(globalThis, { varnesk: app });
 
 // What every window does alike (zoom, full screen, help); the rest is the window's own.
+/** @param {AppWindow} win @param {MenuEntry} entry */
 async function runEntry(win, entry) {
   switch (entry.command) {
     case 'ZoomIn':
@@ -98,6 +123,7 @@ function blocked() {
   return desktop.busyCount > 0 || menuIsOpen() || document.querySelector('dialog[open]') !== null;
 }
 
+/** @param {AppWindow} win @param {number} x @param {number} y */
 async function openMenuOf(win, x, y) {
   const entries = win.menuEntries.filter((entry) => entry.contextMenu);
   if (!entries.length) return;
@@ -112,6 +138,7 @@ async function openMenuOf(win, x, y) {
   });
 }
 
+/** @param {EventTarget | null} target */
 function typingIn(target) {
   return target instanceof HTMLInputElement && target.type === 'text' && !target.disabled;
 }
@@ -126,7 +153,7 @@ document.addEventListener('keydown', (event) => {
   }
   if (event.key === 'ContextMenu' || (event.key === 'F10' && event.shiftKey)) {
     event.preventDefault();
-    const at = (win.view.root.contains(document.activeElement) ? document.activeElement : win.view.client).getBoundingClientRect();
+    const at = (document.activeElement && win.view.root.contains(document.activeElement) ? document.activeElement : win.view.client).getBoundingClientRect();
     app.run(() => openMenuOf(win, at.left, at.bottom));
     return;
   }
@@ -139,7 +166,7 @@ document.addEventListener('keydown', (event) => {
 
 document.addEventListener('contextmenu', (event) => {
   const win = desktop.top();
-  if (!win?.view.root.contains(event.target)) return;
+  if (!win?.view.root.contains(/** @type {Node | null} */ (event.target))) return;
   if (typingIn(event.target)) return; // a text box keeps the browser's own menu
   event.preventDefault();
   if (!blocked()) app.run(() => openMenuOf(win, event.clientX, event.clientY));
@@ -147,6 +174,7 @@ document.addEventListener('contextmenu', (event) => {
 
 // A long press on a touch screen opens the menu, as the right button does.
 const LONG_PRESS_MS = 550;
+/** @type {{ x: number, y: number, timer: number } | null} */
 let press = null;
 // The finger that opened the menu lifts over it: that lift is not a choice.
 let swallowClick = false;
@@ -159,7 +187,7 @@ document.addEventListener('click', (event) => {
 document.addEventListener('pointerdown', (event) => {
   swallowClick = false;
   const win = desktop.top();
-  if (event.pointerType !== 'touch' || !win?.view.root.contains(event.target) || typingIn(event.target)) return;
+  if (event.pointerType !== 'touch' || !win?.view.root.contains(/** @type {Node | null} */ (event.target)) || typingIn(event.target)) return;
   const { clientX: x, clientY: y } = event;
   press = { x, y, timer: setTimeout(() => {
     press = null;
@@ -168,13 +196,14 @@ document.addEventListener('pointerdown', (event) => {
     app.run(() => openMenuOf(win, x, y));
   }, LONG_PRESS_MS) };
 });
+/** @param {PointerEvent} event */
 const cancelPress = (event) => {
   if (!press) return;
   if (event.type === 'pointermove' && Math.hypot(event.clientX - press.x, event.clientY - press.y) < 10) return;
   clearTimeout(press.timer);
   press = null;
 };
-for (const type of ['pointerup', 'pointercancel', 'pointermove']) document.addEventListener(type, cancelPress);
+for (const type of /** @type {const} */ (['pointerup', 'pointercancel', 'pointermove'])) document.addEventListener(type, cancelPress);
 
 // The one-file page, served, installs and then works offline; from file:// it has nothing to
 // install, and no manifest a browser would read.
@@ -189,6 +218,7 @@ acceptPopulationDrops(app, () => desktop.top() && !blocked());
 acceptPastedPopulation(app, () => !blocked() && desktop.top()?.menuEntries.some((e) => e.command === 'PastePopulation'));
 
 app.run(async () => {
+  /** @type {string | null} */
   let lost = null;
   await desktop.whileBusy(async () => {
     const population = await defaultPopulation();

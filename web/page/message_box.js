@@ -1,6 +1,7 @@
 // The core's message boxes: a modal dialog titled "Varnesk" (or `caption`) with the text and one
 // OK button. Escape closes it like OK, as a message box's close box does.
 
+/** @param {string} text @returns {Promise<void>} */
 export function showMessage(text, caption = 'Varnesk') {
   const dialog = titledDialog('message-box', caption);
   dialog.setAttribute('aria-describedby', 'message-box-text');
@@ -15,6 +16,7 @@ export function showMessage(text, caption = 'Varnesk') {
 
 // Every modal dialog of the page in one look: a title bar with `caption`, then what the caller
 // adds. `className`'s first word names the title's id, which labels the dialog.
+/** @param {string} className @param {string} caption */
 export function titledDialog(className, caption) {
   const dialog = document.createElement('dialog');
   dialog.className = className;
@@ -27,7 +29,14 @@ export function titledDialog(className, caption) {
 
 // Shows `dialog` with the focus on `focus` until it closes; resolves to `answer()` then, once
 // the dialog has gone.
-export function showModal(dialog, focus, answer = () => undefined) {
+/**
+ * @template [T=void]
+ * @param {HTMLDialogElement} dialog
+ * @param {HTMLElement | null} focus
+ * @param {() => T} [answer]
+ * @returns {Promise<T>}
+ */
+export function showModal(dialog, focus, answer = () => /** @type {T} */ (undefined)) {
   document.body.append(dialog);
   return new Promise((resolve) => {
     dialog.addEventListener('close', () => {
