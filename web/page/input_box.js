@@ -1,6 +1,7 @@
 // A dialog that asks for one line of text, as the core's menu entry words it: the title, the
 // prompt, the text to start from, OK and Cancelar. Resolves to the text, or null when cancelled
 // (Cancelar, Escape).
+import { dialogTexts } from './dialog_texts.js';
 import { showModal, titledDialog } from './message_box.js';
 
 /** @param {{ title: string, prompt: string }} input @returns {Promise<string | null>} */
@@ -16,8 +17,8 @@ export function askText({ title, prompt }, initial = '') {
   field.autocomplete = 'off';
   field.inputMode = 'numeric';
   label.append(question, field);
-  const ok = Object.assign(document.createElement('button'), { type: 'button', textContent: 'OK' });
-  const cancel = Object.assign(document.createElement('button'), { type: 'button', textContent: 'Cancelar' });
+  const ok = Object.assign(document.createElement('button'), { type: 'button', textContent: dialogTexts().ok });
+  const cancel = Object.assign(document.createElement('button'), { type: 'button', textContent: dialogTexts().cancel });
   /** @type {string | null} */
   let answer = null;
   ok.addEventListener('click', () => {

@@ -2,6 +2,7 @@
 // screen; routes the keyboard, the right-click (or long press) and the menu to the top window.
 import { CoreClient } from './core_client.js';
 import { Desktop } from './desktop.js';
+import { dialogTexts, keepDialogTexts } from './dialog_texts.js';
 import { closeMenu, entryForKey, menuIsOpen, showMenu } from './menu.js';
 import { showGuide } from './guide.js';
 import { showMessage } from './message_box.js';
@@ -113,7 +114,7 @@ async function runEntry(win, entry) {
     case 'TeacherGuide':
       return showGuide();
     case 'About':
-      return showMessage(await app.core.ask('aboutText'), 'Sobre o Varnesk');
+      return showMessage(await app.core.ask('aboutText'), dialogTexts().aboutTitle);
     default:
       return win.runCommand(entry);
   }
@@ -221,6 +222,7 @@ app.run(async () => {
   /** @type {string | null} */
   let lost = null;
   await desktop.whileBusy(async () => {
+    keepDialogTexts(await app.core.call('dialogTexts'));
     const population = await defaultPopulation();
     if (population) await app.core.setPopulation(population, 'populacao.txt');
     lost = await restorePopulation(app);

@@ -1,14 +1,15 @@
 // The core's message boxes: a modal dialog titled "Varnesk" (or `caption`) with the text and one
-// OK button. Escape closes it like OK, as a message box's close box does.
+// OK button, in the core's words. Escape closes it like OK, as a message box's close box does.
+import { dialogTexts } from './dialog_texts.js';
 
 /** @param {string} text @returns {Promise<void>} */
-export function showMessage(text, caption = 'Varnesk') {
+export function showMessage(text, caption = dialogTexts().messageTitle, okCaption = dialogTexts().ok) {
   const dialog = titledDialog('message-box', caption);
   dialog.setAttribute('aria-describedby', 'message-box-text');
   const message = document.createElement('p');
   message.id = 'message-box-text';
   message.textContent = text;
-  const ok = Object.assign(document.createElement('button'), { type: 'button', textContent: 'OK' });
+  const ok = Object.assign(document.createElement('button'), { type: 'button', textContent: okCaption });
   ok.addEventListener('click', () => dialog.close());
   dialog.append(message, ok);
   return showModal(dialog, ok);

@@ -2,6 +2,7 @@
 // the commas of an ambiguous file are, and which column holds the population. Every text comes
 // from the core's preview.
 
+import { dialogTexts } from './dialog_texts.js';
 import { showModal, titledDialog } from './message_box.js';
 
 /** @typedef {import('./core_types').Commas} Commas */
@@ -41,7 +42,7 @@ function button(caption, onClick) {
 /** @param {PopulationPreview} preview */
 export function askCommas(preview) {
   const { captions } = preview;
-  const asked = question('Varnesk', preview.question, /** @type {Commas} */ (''));
+  const asked = question(dialogTexts().messageTitle, preview.question, /** @type {Commas} */ (''));
   asked.dialog.dataset.dialog = 'commas';
   const buttons = document.createElement('div');
   buttons.className = 'buttons';
