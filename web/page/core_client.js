@@ -1,5 +1,6 @@
 // The page's side of the worker: every call is a promise of the core's answer, and the page is
-// told whenever calls start or stop running, to show the busy pointer meanwhile.
+// told whenever calls start or stop running, to show the busy pointer meanwhile, and whenever the
+// core fails: a call it could not answer, or the worker lost (it could not start, or broke).
 /** @typedef {import('./core_types').CallTable} CallTable */
 /** @typedef {import('./core_types').CoreReply} CoreReply */
 /** @typedef {import('./core_types').ModuleCalls} ModuleCalls */
@@ -34,16 +35,20 @@ export class CoreClient {
   /**
    * @param {Worker} worker
    * @param {(on: boolean) => void} [onBusy]
+   * @param {(error: Error) => void} [onFailure]
    */
-  constructor(worker, onBusy = () => {}) {
+  constructor(worker, onBusy = () => {}, onFailure = () => {}) {
     this.worker = worker;
     this.onBusy = onBusy;
+    this.onFailure = onFailure;
     /** @type {Map<number, { resolve: (answer: unknown) => void, reject: (error: Error) => void, busy: boolean }>} */
     this.pending = new Map();
     this.nextId = 1;
     this.running = 0;
+    /** @type {Error | null} */
+    this.lost = null;
     worker.onmessage = (/** @type {MessageEvent<CoreReply>} */ { data }) => this.answer(data);
-    worker.onerror = (event) => console.error('varnesk worker', event.message ?? event);
+    worker.onerror = (event) => this.lose(new Error(`varnesk worker: ${event.message ?? 'it could not start'}`));
   }
 
   /** @param {CoreReply} reply */
@@ -52,8 +57,18 @@ export class CoreClient {
     if (!waiting) return;
     this.pending.delete(id);
     if (waiting.busy && --this.running === 0) this.onBusy(false);
-    if (error !== undefined) waiting.reject(new Error(error));
-    else waiting.resolve(decode(result));
+    if (error === undefined) return waiting.resolve(decode(result));
+    const failure = new Error(error);
+    waiting.reject(failure);
+    if (!this.lost) this.onFailure(failure);
+  }
+
+  // A worker that failed answers nothing more: every call waiting is refused, and every later one.
+  /** @param {Error} error */
+  lose(error) {
+    this.lost = error;
+    for (const id of [...this.pending.keys()]) this.answer({ id, error: error.message });
+    this.onFailure(error);
   }
 
   // `busy`: the page waits for the answer; a closing window's farewell keeps nobody waiting.
@@ -64,6 +79,7 @@ export class CoreClient {
    * @returns {Promise<T>}
    */
   send(message, transfer = [], busy = true) {
+    if (this.lost) return Promise.reject(this.lost);
     const id = this.nextId++;
     if (busy && this.running++ === 0) this.onBusy(true);
     return new Promise((resolve, reject) => {

@@ -2,7 +2,7 @@
 // screen; routes the keyboard, the right-click (or long press) and the menu to the top window.
 import { CoreClient } from './core_client.js';
 import { Desktop } from './desktop.js';
-import { dialogTexts, keepDialogTexts } from './dialog_texts.js';
+import { dialogTexts, failureTexts, keepDialogTexts } from './dialog_texts.js';
 import { closeMenu, entryForKey, menuIsOpen, showMenu } from './menu.js';
 import { showGuide } from './guide.js';
 import { showMessage } from './message_box.js';
@@ -54,15 +54,27 @@ function startWorker() {
   return new Worker(new URL('./worker.js', import.meta.url), { type: 'module' });
 }
 
+// A call the core could not answer, or its worker lost: the teacher is told once that the page
+// cannot go on (in the core's words when it has given them), the developer each time.
+let failureShown = false;
+/** @param {Error} error */
+function coreFailed(error) {
+  console.error(error);
+  if (failureShown) return;
+  failureShown = true;
+  const words = failureTexts();
+  showMessage(words.coreFailed, words.messageTitle, words.ok);
+}
+
 const desktop = new Desktop(/** @type {HTMLElement} */ (document.getElementById('desktop')));
 /** @type {App} */
 const app = {
   desktop,
-  core: new CoreClient(startWorker(), (on) => desktop.setBusy(on)),
+  core: new CoreClient(startWorker(), (on) => desktop.setBusy(on), coreFailed),
   seed: seedFromAddress(),
   separator: regionalSeparator(navigator.language),
 
-  // A click's work; a failure of the core is the developer's to see, not the teacher's.
+  // A click's work; a failure of the core has been told (coreFailed): here it ends the work.
   run(work) {
     return Promise.resolve()
       .then(work)

@@ -21,16 +21,16 @@ const TYPES = {
   '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json',
 };
 
-// Serves `root`; the core's module and whatever lies beside it
+// Serves `root`; the core's module (`core`) and whatever lies beside it
 // answer from the module's own folder, and `population` stands for populacao.txt.
-export async function serve({ root = join(WEB, 'page'), population = POPULATION } = {}) {
+export async function serve({ root = join(WEB, 'page'), population = POPULATION, core = CORE } = {}) {
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     const name = path === '/' ? '/index.html' : path;
     const candidates = name === '/populacao.txt' ? [population] : name === '/guia.md' ? [GUIDE]
-      : name === '/varnesk_core.mjs' ? [CORE] : [join(root, name), join(dirname(CORE), name)];
+      : name === '/varnesk_core.mjs' ? [core] : [join(root, name), join(dirname(core), name)];
     for (const file of candidates) {
-      if (!file.startsWith(root) && !file.startsWith(dirname(CORE)) && file !== population && file !== GUIDE) continue;
+      if (!file.startsWith(root) && !file.startsWith(dirname(core)) && file !== population && file !== GUIDE) continue;
       try {
         const body = await readFile(file);
         response.writeHead(200, { 'content-type': TYPES[extname(file)] ?? 'application/octet-stream' });
@@ -60,8 +60,8 @@ export async function launch() {
   return browser;
 }
 
-// A page at `url` with downloads kept in a fresh folder, once the start screen is up.
-export async function open(browser, url, viewport = { width: 1024, height: 768 }) {
+// A page at `url` with downloads kept in a fresh folder, once the start screen (or `shown`) is up.
+export async function open(browser, url, viewport = { width: 1024, height: 768 }, shown = '[data-window="Form2"]') {
   const page = await browser.newPage();
   await page.setViewport(viewport);
   const downloads = await mkdtemp(join(tmpdir(), 'varnesk-downloads-'));
@@ -69,7 +69,7 @@ export async function open(browser, url, viewport = { width: 1024, height: 768 }
   await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
   page.on('pageerror', (error) => console.error('page error:', error));
   await page.goto(url);
-  await page.waitForSelector('[data-window="Form2"]');
+  await page.waitForSelector(shown);
   return { page, downloads };
 }
 

@@ -1,7 +1,7 @@
 // The windows as a teacher walks them: start, configuration, its refusals, the instant window
 // and back; every element named after its window and control.
 import assert from 'node:assert/strict';
-import { writeFile } from 'node:fs/promises';
+import { mkdtemp, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { test } from 'node:test';
@@ -87,6 +87,30 @@ test('every window and every control it builds is named; chart elements are pain
   await click(page, 'ComparisonForm', 'CloseButton');
   await click(page, 'Form3', 'Command1');
   assert.deepEqual(await check('form1'), []);
+});
+
+test('a core that fails: one message box in its words, every call refused, the page still answering', async () => {
+  const told = { title: 'Varnesk', text: 'O Varnesk encontrou um erro e não pode continuar nesta página. Recarregue a página (F5); se o erro voltar, abra o Varnesk em outro navegador.' };
+  const refused = (page) => page.evaluate(() => globalThis.varnesk.core.call('noSuchCall').then(() => 'answered', () => 'refused'));
+  const { page } = await open(shared.browser, shared.server.url);
+  assert.equal(await refused(page), 'refused', 'a call the core cannot answer');
+  assert.deepEqual(await answerMessage(page), told);
+  assert.equal(await refused(page), 'refused');
+  assert.equal(await page.$('dialog.message-box'), null, 'told once');
+
+  // A worker that cannot start: the page's own words, the calls waiting refused, no busy pointer left.
+  const broken = join(await mkdtemp(join(tmpdir(), 'varnesk-broken-')), 'varnesk_core.mjs');
+  await writeFile(broken, "throw new Error('a core that cannot start');\n");
+  const brokenServer = await serve({ core: broken });
+  try {
+    const { page: lost } = await open(shared.browser, brokenServer.url, undefined, 'dialog.message-box[open]');
+    assert.equal(await lost.evaluate(() => globalThis.varnesk.core.pending.size), 0);
+    assert.deepEqual(await answerMessage(lost), told);
+    assert.equal(await topWindow(lost), null);
+    assert.equal(await refused(lost), 'refused');
+  } finally {
+    await brokenServer.close();
+  }
 });
 
 test('a population smaller than the sample refuses the load: its message, and no window opens', async () => {
