@@ -1,5 +1,6 @@
 // The page: starts the core in its worker, hands it the default population and opens the start
 // screen; routes the keyboard, the right-click (or long press) and the menu to the top window.
+import { REAL_CLOCK } from './clock.js';
 import { CoreClient } from './core_client.js';
 import { Desktop } from './desktop.js';
 import { dialogTexts, failureTexts, keepDialogTexts } from './dialog_texts.js';
@@ -11,7 +12,7 @@ import { acceptPastedPopulation, acceptPopulationDrops, restorePopulation } from
 import { windowModules } from './window_registry.js';
 
 /** @typedef {import('./app_window.js').AppWindow} AppWindow */
-/** @typedef {import('./simulation_window.js').Clock} Clock */
+/** @typedef {import('./clock.js').Clock} Clock */
 /** @typedef {import('./core_types').MenuEntry} MenuEntry */
 /** @typedef {import('./core_types').Separator} Separator */
 /** @typedef {import('./core_types').WindowName} WindowName */
@@ -23,7 +24,7 @@ import { windowModules } from './window_registry.js';
  * @property {CoreClient} core
  * @property {string} seed every window's, from the address
  * @property {Separator} separator the reader's decimal separator
- * @property {Clock} [clock] the playback's, when a page scenario puts its own
+ * @property {Clock} clock
  * @property {(work: () => unknown) => Promise<unknown>} run a click's work
  * @property {<N extends WindowName>(name: N, ...args: OpenArgs<N>) => Promise<AppWindow | null>} openWindow
  * @property {() => void} end
@@ -73,6 +74,7 @@ const app = {
   core: new CoreClient(startWorker(), (on) => desktop.setBusy(on), coreFailed),
   seed: seedFromAddress(),
   separator: regionalSeparator(navigator.language),
+  clock: REAL_CLOCK,
 
   // A click's work; a failure of the core has been told (coreFailed): here it ends the work.
   run(work) {
@@ -202,18 +204,18 @@ document.addEventListener('pointerdown', (event) => {
   const win = desktop.top();
   if (event.pointerType !== 'touch' || !win?.view.root.contains(/** @type {Node | null} */ (event.target)) || typingIn(event.target)) return;
   const { clientX: x, clientY: y } = event;
-  press = { x, y, timer: setTimeout(() => {
+  press = { x, y, timer: app.clock.after(LONG_PRESS_MS, () => {
     press = null;
     if (blocked()) return;
     swallowClick = true;
     app.run(() => openMenuOf(win, x, y));
-  }, LONG_PRESS_MS) };
+  }) };
 });
 /** @param {PointerEvent} event */
 const cancelPress = (event) => {
   if (!press) return;
   if (event.type === 'pointermove' && Math.hypot(event.clientX - press.x, event.clientY - press.y) < 10) return;
-  clearTimeout(press.timer);
+  app.clock.cancel(press.timer);
   press = null;
 };
 for (const type of /** @type {const} */ (['pointerup', 'pointercancel', 'pointermove'])) document.addEventListener(type, cancelPress);

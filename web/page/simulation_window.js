@@ -14,17 +14,8 @@ import { populationOfSimulation } from './population_window.js';
 /** @typedef {import('./core_client.js').Session<SimulationCalls>} SimulationSession */
 /** @typedef {'simulate' | 'simulateMany' | 'setSeed' | 'playPause'} ChangingCall a call that changes what the window shows */
 
-/**
- * @typedef {object} Clock
- * @property {(ms: number, run: () => void) => number} after runs `run` once, `ms` from now; a handle to cancel it
- * @property {(handle: number) => void} cancel
- */
-
 // Where the step-by-step window keeps the playback speed between openings.
 const SPEED_KEY = 'varnesk.passo-a-passo.medias-por-segundo';
-// The playback's clock; a page scenario may put its own in app.clock to tick by hand.
-/** @type {Clock} */
-const REAL_CLOCK = { after: (ms, run) => setTimeout(run, ms), cancel: (handle) => clearTimeout(handle) };
 
 export class SimulationWindow extends AppWindow {
   // Loads the window with the configuration screen's two texts; a refused load shows the
@@ -93,7 +84,7 @@ export class SimulationWindow extends AppWindow {
   // The clock runs while the core says the window plays; each tick waits for the one before, and
   // the time its answer took counts in the interval, so that the speed set is the speed shown.
   followPlayback() {
-    const clock = this.app.clock ?? REAL_CLOCK;
+    const clock = this.app.clock;
     if (!this.playing) {
       if (this.clock !== null) clock.cancel(this.clock);
       this.clock = null;

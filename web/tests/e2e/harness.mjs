@@ -1,6 +1,7 @@
 // What the browser tests share: a small static server for the page (with the core's module
 // from VARNESK_CORE, by default the web build's), Debian's chromium driven by puppeteer-core,
 // and the steps a teacher takes.
+import { watch } from 'node:fs';
 import { mkdtemp, readFile, readdir, rm } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
@@ -84,12 +85,41 @@ export async function click(page, win, name) {
   await idle(page);
 }
 
-export async function type(page, win, name, text) {
-  await page.$eval(control(win, name), (box, value) => { box.value = value; }, text);
+export const type = (page, win, name, text) => page.$eval(control(win, name), (box, value) => { box.value = value; }, text);
+
+export const until = (page, condition, ...args) => page.waitForFunction(condition, { timeout: 15000 }, ...args);
+
+// The keys pressed one after the other, with `held` down throughout.
+export async function keys(page, held, ...pressed) {
+  if (held) await page.keyboard.down(held);
+  for (const key of pressed) {
+    await page.keyboard.press(key);
+    await idle(page); // a key pressed while the core works is not taken
+  }
+  if (held) await page.keyboard.up(held);
 }
 
-export async function until(page, condition, ...args) {
-  await page.waitForFunction(condition, { timeout: 15000 }, ...args);
+// The entry of that command in the right-click menu of `target` (the one open, if one is).
+export async function choose(page, target, command) {
+  if (!(await page.$('.context-menu'))) await page.click(target, { button: 'right' });
+  await (await page.waitForSelector(`.context-menu [data-command="${command}"]`)).click();
+  await idle(page);
+}
+
+// A clock turned by hand in place of the page's (app.clock): `pending()` is the interval its next
+// run waits for (null: none waits), `tick()` runs that now, once it waits, and its work after.
+export async function handClock(page) {
+  await page.evaluate(() => {
+    const clock = { pending: null, after: (ms, run) => ((clock.pending = { ms, run }), 1), cancel: () => { clock.pending = null; } };
+    globalThis.varnesk.clock = clock;
+  });
+  const pending = () => page.evaluate(() => globalThis.varnesk.clock.pending?.ms ?? null);
+  const tick = () => until(page, () => globalThis.varnesk.clock.pending).then(() => page.evaluate(() => {
+    const { run } = globalThis.varnesk.clock.pending;
+    globalThis.varnesk.clock.pending = null;
+    return run();
+  }));
+  return { pending, tick };
 }
 
 // The top window, once no call runs.
@@ -110,12 +140,14 @@ export async function answerMessage(page) {
 
 export const focused = (page) => page.evaluate(() => document.activeElement?.dataset.control ?? null);
 
-export async function downloaded(folder, name) {
-  for (let i = 0; i < 100; i++) {
-    if ((await readdir(folder)).includes(name)) return readFile(join(folder, name));
-    await new Promise((done) => setTimeout(done, 100));
-  }
-  throw new Error(`${name} was not downloaded`);
+// The file once the browser has it whole: it downloads under another name, then renames it.
+export function downloaded(folder, name) {
+  return new Promise((resolve, reject) => {
+    const watcher = watch(folder, { signal: AbortSignal.timeout(15000) }, () => look());
+    watcher.on('close', () => reject(new Error(`${name} was not downloaded`)));
+    const look = () => readdir(folder).then((names) => names.includes(name) && (watcher.close(), resolve(readFile(join(folder, name)))));
+    look();
+  });
 }
 
 // One browser and one server of the page for a test file: started before its tests, closed after.
