@@ -15,7 +15,7 @@ cmake --build --preset release
 ctest --preset release --parallel "$(nproc)"
 # The page in a real browser (Debian's chromium driven by puppeteer-core) on the module just
 # built: the windows walked as a teacher walks them, and the one-file page opened from disk.
-(cd web && npm ci --no-audit --no-fund && npm test)
+(cd web && npm ci --no-audit --no-fund && npm run typecheck && npm test)
 # The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer (clang), with a
 # short run of each fuzz target; the test preset sets the sanitizers' options.
 cmake --preset asan >/dev/null

@@ -4,29 +4,56 @@ import { showMenu } from './menu.js';
 import { paintDrawing, drawingText } from './painter.js';
 import { buildWindow, focusTarget, setEnabled } from './window_builder.js';
 
+/** @typedef {import('./main.js').App} App */
+/** @typedef {import('./core_types').ControlState} ControlState */
+/** @typedef {import('./core_types').Drawing} Drawing */
+/** @typedef {import('./core_types').Menu} Menu */
+/** @typedef {import('./core_types').MenuEntry} MenuEntry */
+/** @typedef {import('./core_types').WindowLayout} WindowLayout */
+/** @typedef {import('./window_builder.js').ControlElement} ControlElement */
+
 export class AppWindow {
+  /** @param {App} app @param {WindowLayout} layout @param {{ chart?: boolean }} [options] */
   constructor(app, layout, options) {
     this.app = app;
     this.view = buildWindow(layout, options);
     this.zoom = 1;
     this.scale = 1;
+    /** @type {MenuEntry[]} */
     this.menuEntries = [];
+    // What the desktop keeps of the window: maximized, it fills the page; in full screen, where.
+    this.maximized = false;
+    /** @type {{ scale: number, left: number, top: number } | null} */
+    this.placement = null;
+    /** @type {HTMLElement | null} the focus to give back when the window closes */
+    this.returnFocus = null;
+    /** @type {{ close(): unknown } | undefined} the window's object in the core, if it has one */
+    this.session = undefined;
+    /** @type {(() => Promise<void>) | undefined} what the window shows once it is open */
+    this.afterOpen = undefined;
+    /** @type {string | undefined} */
+    this.chartText = undefined;
   }
 
+  // The window's control of that name: one its layout has, or the window's module would not ask.
+  /** @param {string} name @returns {ControlElement} */
   control(name) {
-    return this.view.controls.get(name);
+    return /** @type {ControlElement} */ (this.view.controls.get(name));
   }
 
+  // A text box's text.
+  /** @param {string} name */
   text(name) {
-    return this.control(name).value;
+    return /** @type {HTMLInputElement} */ (this.control(name)).value;
   }
 
   // What the window's logic says of its controls, each set on the element of the same name: a
   // box's value, a label's or a button's caption, a table's rows, a check box's tick; a control
   // the chart draws gives the chart its text alternative.
+  /** @param {ControlState[]} states */
   applyControls(states) {
     for (const state of states) {
-      const element = this.control(state.name);
+      const element = this.view.controls.get(state.name);
       if (!element) {
         if (this.view.layout.controls.some((c) => c.name === state.name && c.drawnByChart)) this.chartText = state.text;
         continue;
@@ -50,11 +77,12 @@ export class AppWindow {
   }
 
   // A table's rows: one a line, cells separated by tabs, aligned as the table is laid out.
+  /** @param {ControlElement} element @param {ControlState} state */
   showRows(element, state) {
     const laidOut = this.view.layout.controls.find((c) => c.name === state.name);
-    const align = laidOut.alignment.toLowerCase();
+    const align = /** @type {import('./core_types').Control} */ (laidOut).alignment.toLowerCase();
     const rows = state.text.split('\n').filter((row) => row !== '');
-    element.querySelector('tbody').replaceChildren(
+    /** @type {HTMLTableSectionElement} */ (element.querySelector('tbody')).replaceChildren(
       ...rows.map((text) => {
         const row = document.createElement('tr');
         for (const cellText of text.split('\t')) {
@@ -67,12 +95,14 @@ export class AppWindow {
     );
   }
 
+  /** @param {string} name @param {() => unknown} handler */
   onClick(name, handler) {
     this.control(name).addEventListener('click', () => this.app.run(() => handler.call(this)));
   }
 
   // The bar's menus as the core describes them; `choose(entry)` runs what is picked. The bar's
   // entries take no Tab: the window's tab order stays its controls'.
+  /** @param {Menu[]} menus @param {(entry: MenuEntry) => void} choose */
   setMenuBar(menus, choose) {
     const bar = this.view.menuBar;
     bar.replaceChildren();
@@ -94,25 +124,38 @@ export class AppWindow {
   }
 
   // The menu's last line, if the window has one.
+  /** @returns {Promise<string | undefined>} */
   async menuLastLine() {
     return undefined;
   }
 
-  isChecked() {
+  /** @param {MenuEntry} entry */
+  isChecked(entry) {
     return false;
   }
 
-  async runCommand() {}
+  /** @param {MenuEntry} entry @returns {Promise<unknown>} */
+  async runCommand(entry) {
+    return undefined;
+  }
+
+  // Told the size of its client area once the desktop has placed it, in pixels.
+  /** @param {{ width: number, height: number }} size */
+  fitted(size) {}
+
+  // Paints its charts again at the window's scale.
+  repaint() {}
 
   // A drawing list on one of the window's canvases, `width` x `height` layout pixels, sharp on
   // the screen whatever the window's scale.
+  /** @param {HTMLCanvasElement} canvas @param {Drawing} drawing @param {number} width @param {number} height */
   paint(canvas, drawing, width, height) {
     const scale = this.scale * (globalThis.devicePixelRatio || 1);
     canvas.style.width = `${width}px`;
     canvas.style.height = `${height}px`;
     canvas.width = Math.max(1, Math.round(width * scale));
     canvas.height = Math.max(1, Math.round(height * scale));
-    paintDrawing(canvas.getContext('2d'), drawing, { scale });
+    paintDrawing(/** @type {CanvasRenderingContext2D} */ (canvas.getContext('2d')), drawing, { scale });
     // The chart's text alternative: the one its window's logic gives, or what the drawing writes.
     canvas.setAttribute('aria-label', (canvas === this.view.canvas && this.chartText) || drawingText(drawing));
   }

@@ -7,7 +7,12 @@ import { csvBlob, download } from './downloads.js';
 import { setEnabled } from './window_builder.js';
 import { snappedBox } from './style.js';
 
+/** @typedef {import('./main.js').App} App */
+/** @typedef {import('./core_types').WindowLayout} WindowLayout */
+/** @typedef {import('./core_client.js').Session<import('./core_types').SessionCalls['Comparison']['calls']>} ComparisonSession */
+
 export class ComparisonWindow extends AppWindow {
+  /** @param {App} app @param {import('./core_types').WindowDescription<'ComparisonForm'>} described */
   static async create(app, described) {
     const session = await app.desktop.whileBusy(() => app.core.open(described.session, app.seed, app.separator));
     const win = new ComparisonWindow(app, described.layout, session);
@@ -16,13 +21,18 @@ export class ComparisonWindow extends AppWindow {
     return win;
   }
 
+  /** @type {ComparisonSession} */
+  session;
+
+  /** @param {App} app @param {WindowLayout} layout @param {ComparisonSession} session */
   constructor(app, layout, session) {
     super(app, layout);
     this.session = session;
+    /** @type {import('./core_types').Drawing} */
     this.drawing = [];
     this.running = false;
     this.cancelled = false;
-    this.chartBox = layout.controls.find((c) => c.name === 'ComparisonChart').box;
+    this.chartBox = /** @type {import('./core_types').Control} */ (layout.controls.find((c) => c.name === 'ComparisonChart')).box;
     this.onClick('CompareButton', () => this.compare());
     this.onClick('CloseButton', () => this.close());
     this.onClick('CancelButton', () => this.cancel());
@@ -48,7 +58,7 @@ export class ComparisonWindow extends AppWindow {
       await this.app.desktop.showEvents(started.events, this);
       return;
     }
-    const progress = this.control('ComparisonProgress');
+    const progress = /** @type {HTMLProgressElement} */ (this.control('ComparisonProgress'));
     this.setRunning(true);
     progress.max = started.total;
     progress.value = 0;
@@ -76,6 +86,7 @@ export class ComparisonWindow extends AppWindow {
     if (this.running) this.cancelled = true;
   }
 
+  /** @param {boolean} on */
   setRunning(on) {
     this.running = on;
     this.cancelled = false;
@@ -87,8 +98,9 @@ export class ComparisonWindow extends AppWindow {
     if (!on && focusOnCancel) compare.focus();
   }
 
+  /** @param {import('./core_types').MenuEntry} entry */
   async runCommand(entry) {
-    if (entry.command !== 'SaveComparison') return undefined;
+    if (entry.command !== 'SaveComparison' || !entry.save) return undefined;
     const check = await this.app.desktop.whileBusy(() => this.session.call('nothingToSave'));
     if (check.nothing) return this.app.desktop.showEvents(check.events, this);
     return download(csvBlob(await this.session.call('resultsCsv')), entry.save.fileName);
@@ -96,7 +108,7 @@ export class ComparisonWindow extends AppWindow {
 
   repaint() {
     const { width, height } = snappedBox(this.chartBox);
-    this.paint(this.control('ComparisonChart'), this.drawing, width, height);
+    this.paint(/** @type {HTMLCanvasElement} */ (this.control('ComparisonChart')), this.drawing, width, height);
   }
 
   close() {

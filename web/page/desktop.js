@@ -3,20 +3,28 @@
 import { showMessage } from './message_box.js';
 import { focusTarget } from './window_builder.js';
 
+/** @typedef {import('./app_window.js').AppWindow} AppWindow */
+/** @typedef {import('./core_client.js').CoreClient} CoreClient */
+/** @typedef {import('./core_types').CoreEvent} CoreEvent */
+/** @typedef {import('./core_types').ZoomCommand} ZoomCommand */
+
 // The room left around a window that is not maximized.
 const MARGIN = 8;
 
 // Where each window's zoom is kept between openings and visits.
-const zoomKey = (win) => `varnesk.zoom.${win.view.layout.name}`;
+const zoomKey = (/** @type {AppWindow} */ win) => `varnesk.zoom.${win.view.layout.name}`;
 
 export class Desktop {
   // `core` answers the zoom's rules (its steps, what fits, full screen), shared with the desktop
   // program.
+  /** @param {HTMLElement} element @param {CoreClient | null} core */
   constructor(element, core = null) {
     this.element = element;
     this.core = core;
+    /** @type {AppWindow[]} */
     this.stack = [];
     this.busyCount = 0;
+    /** @type {HTMLElement | null} */
     this.focusBeforeBusy = null;
     addEventListener('resize', () => this.rezoomAll().catch((error) => console.error(error)));
   }
@@ -27,8 +35,9 @@ export class Desktop {
 
   // `win` has a built `view`, and may have `maximized`, `zoom`, `fitted(size)` and `repaint()`.
   // It opens at the zoom it was left at, as far as the page holds it.
+  /** @param {AppWindow} win */
   async open(win) {
-    win.returnFocus = document.activeElement;
+    win.returnFocus = /** @type {HTMLElement | null} */ (document.activeElement);
     win.zoom = Number(storage()?.getItem(zoomKey(win))) || 1;
     this.stack.push(win);
     this.element.append(win.view.root);
@@ -40,14 +49,16 @@ export class Desktop {
   // "ZoomIn", "ZoomOut", "ActualSize", or "Fit" to keep the zoom on a step that fits the page;
   // then the window is placed again. Full screen keeps its zoom for when it ends. Busy meanwhile,
   // so that a key pressed again steps on from the new zoom, not from the old one.
+  /** @param {AppWindow} win @param {ZoomCommand} command */
   async rezoom(win, command = 'Fit') {
     const { width: vw, height: vh } = this.viewport();
     const width = win.view.width;
     const height = win.view.height + win.view.chromeHeight();
-    if (this.core) {
+    const core = this.core;
+    if (core) {
       await this.whileBusy(async () => {
-        win.zoom = await this.core.ask('zoomStep', command, win.zoom ?? 1, width + 2 * MARGIN, height + 2 * MARGIN, vw, vh);
-        win.placement = document.fullscreenElement ? await this.core.ask('fullScreen', width, height, vw, vh) : null;
+        win.zoom = await core.ask('zoomStep', command, win.zoom ?? 1, width + 2 * MARGIN, height + 2 * MARGIN, vw, vh);
+        win.placement = document.fullscreenElement ? await core.ask('fullScreen', width, height, vw, vh) : null;
       });
     }
     if (command !== 'Fit') storage()?.setItem(zoomKey(win), String(win.zoom));
@@ -58,6 +69,7 @@ export class Desktop {
     for (const win of this.stack) await this.rezoom(win);
   }
 
+  /** @param {AppWindow} win */
   close(win) {
     const index = this.stack.indexOf(win);
     if (index < 0) return;
@@ -65,8 +77,9 @@ export class Desktop {
     win.view.root.remove();
     this.updateInert();
     const back = win.returnFocus;
-    if (back?.isConnected && this.top()?.view.root.contains(back)) back.focus();
-    else if (this.top()) this.focusFirst(this.top());
+    const top = this.top();
+    if (back?.isConnected && top?.view.root.contains(back)) back.focus();
+    else if (top) this.focusFirst(top);
   }
 
   closeAll() {
@@ -82,20 +95,22 @@ export class Desktop {
 
   // The busy pointer over the whole page while calls run; the top window takes no input then,
   // and gets its focus back afterwards.
+  /** @param {boolean} on */
   setBusy(on) {
     this.busyCount += on ? 1 : -1;
     const busy = this.busyCount > 0;
-    if (busy && !document.documentElement.classList.contains('busy')) this.focusBeforeBusy = document.activeElement;
+    if (busy && !document.documentElement.classList.contains('busy')) this.focusBeforeBusy = /** @type {HTMLElement | null} */ (document.activeElement);
     document.documentElement.classList.toggle('busy', busy);
     this.updateInert();
     if (busy) return;
     const top = this.top();
     if (!top || top.view.root.contains(document.activeElement)) return;
-    const saved = this.focusBeforeBusy;
+    const saved = /** @type {import('./window_builder.js').ControlElement | null} */ (this.focusBeforeBusy);
     if (saved?.isConnected && top.view.root.contains(saved) && !saved.disabled) saved.focus();
     else top.view.client.focus();
   }
 
+  /** @template T @param {() => T | PromiseLike<T>} work @returns {Promise<T>} */
   async whileBusy(work) {
     this.setBusy(true);
     try {
@@ -112,6 +127,7 @@ export class Desktop {
   // Smaller screens get the whole window scaled down to fit; the teacher's zoom, kept by the core
   // to the steps that fit, scales it from there. A maximized window fills the page instead, its
   // client area growing with it. In full screen the whole window fills the screen, centred.
+  /** @param {AppWindow} win */
   fit(win) {
     const { width: vw, height: vh } = this.viewport();
     const view = win.view;
@@ -148,22 +164,25 @@ export class Desktop {
   }
 
   // The first control in the window's tab order that can take the focus, or the window itself.
+  /** @param {AppWindow} win */
   focusFirst(win) {
     const first = win.view.focusable()[0];
     (first ? focusTarget(first) : win.view.client).focus();
   }
 
   // Tab and Shift+Tab go round the top window's controls in its tab order.
+  /** @param {AppWindow} win @param {boolean} backwards */
   cycleFocus(win, backwards) {
     const order = win.view.focusable().map(focusTarget);
     if (order.length === 0) return;
-    const at = order.indexOf(document.activeElement);
+    const at = order.indexOf(/** @type {HTMLElement} */ (document.activeElement));
     const next = at < 0 ? (backwards ? order.length - 1 : 0) : (at + (backwards ? -1 : 1) + order.length) % order.length;
     order[next].focus();
   }
 
   // What the core asked of the window after a call: its messages one after the other, then the
   // focus where the last focus move puts it.
+  /** @param {CoreEvent[]} [events] @param {AppWindow} [win] */
   async showEvents(events = [], win = this.top()) {
     let focus = null;
     for (const event of events) {

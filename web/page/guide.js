@@ -1,5 +1,6 @@
 // "Guia do professor": the teachers' guide shipped with the page, in a dialog over the windows.
 // The one-file page carries its text; a served page finds guia.md beside itself.
+import { dialogTexts } from './dialog_texts.js';
 import { showModal, titledDialog } from './message_box.js';
 
 async function guideText(embedded = globalThis.VARNESK_EMBEDDED) {
@@ -13,12 +14,13 @@ async function guideText(embedded = globalThis.VARNESK_EMBEDDED) {
 }
 
 export async function showGuide() {
-  const dialog = titledDialog('guide', 'Guia do professor — Varnesk');
+  const words = dialogTexts();
+  const dialog = titledDialog('guide', words.guideTitle);
   const text = document.createElement('pre');
-  text.textContent = (await guideText()) || 'O guia do professor não está disponível nesta cópia.';
+  text.textContent = (await guideText()) || words.guideMissing;
   const close = document.createElement('button');
   close.type = 'button';
-  close.textContent = 'Fechar';
+  close.textContent = words.close;
   close.addEventListener('click', () => dialog.close());
   dialog.append(text, close);
   return showModal(dialog, close);

@@ -1,8 +1,10 @@
 // A dialog that asks for one line of text, as the core's menu entry words it: the title, the
 // prompt, the text to start from, OK and Cancelar. Resolves to the text, or null when cancelled
 // (Cancelar, Escape).
+import { dialogTexts } from './dialog_texts.js';
 import { showModal, titledDialog } from './message_box.js';
 
+/** @param {{ title: string, prompt: string }} input @returns {Promise<string | null>} */
 export function askText({ title, prompt }, initial = '') {
   const dialog = titledDialog('input-box', title);
   const label = document.createElement('label');
@@ -15,8 +17,9 @@ export function askText({ title, prompt }, initial = '') {
   field.autocomplete = 'off';
   field.inputMode = 'numeric';
   label.append(question, field);
-  const ok = Object.assign(document.createElement('button'), { type: 'button', textContent: 'OK' });
-  const cancel = Object.assign(document.createElement('button'), { type: 'button', textContent: 'Cancelar' });
+  const ok = Object.assign(document.createElement('button'), { type: 'button', textContent: dialogTexts().ok });
+  const cancel = Object.assign(document.createElement('button'), { type: 'button', textContent: dialogTexts().cancel });
+  /** @type {string | null} */
   let answer = null;
   ok.addEventListener('click', () => {
     answer = field.value;

@@ -1,7 +1,9 @@
 // The page: starts the core in its worker, hands it the default population and opens the start
 // screen; routes the keyboard, the right-click (or long press) and the menu to the top window.
+import { REAL_CLOCK } from './clock.js';
 import { CoreClient } from './core_client.js';
 import { Desktop } from './desktop.js';
+import { dialogTexts, failureTexts, keepDialogTexts } from './dialog_texts.js';
 import { closeMenu, entryForKey, menuIsOpen, showMenu } from './menu.js';
 import { showGuide } from './guide.js';
 import { showMessage } from './message_box.js';
@@ -9,12 +11,32 @@ import { defaultPopulation } from './population.js';
 import { acceptPastedPopulation, acceptPopulationDrops, restorePopulation } from './population_choice.js';
 import { windowModules } from './window_registry.js';
 
+/** @typedef {import('./app_window.js').AppWindow} AppWindow */
+/** @typedef {import('./clock.js').Clock} Clock */
+/** @typedef {import('./core_types').MenuEntry} MenuEntry */
+/** @typedef {import('./core_types').Separator} Separator */
+/** @typedef {import('./core_types').WindowName} WindowName */
+/** @template {WindowName} N @typedef {import('./window_registry.js').OpenArgs<N>} OpenArgs */
+/**
+ * The page as its windows reach it (and the browser tests, as globalThis.varnesk).
+ * @typedef {object} App
+ * @property {Desktop} desktop
+ * @property {CoreClient} core
+ * @property {string} seed every window's, from the address
+ * @property {Separator} separator the reader's decimal separator
+ * @property {Clock} clock
+ * @property {(work: () => unknown) => Promise<unknown>} run a click's work
+ * @property {<N extends WindowName>(name: N, ...args: OpenArgs<N>) => Promise<AppWindow | null>} openWindow
+ * @property {() => void} end
+ */
+
 // `?semente=42` seeds every window's generator, as `varnesk --semente 42` does.
 function seedFromAddress() {
   return new URLSearchParams(location.search).get('semente') ?? '';
 }
 
 // The decimal separator of the reader's region; the core's formats write one ASCII byte.
+/** @param {string} language @returns {Separator} */
 export function regionalSeparator(language) {
   try {
     const part = new Intl.NumberFormat(language).formatToParts(1.5).find((p) => p.type === 'decimal');
@@ -33,14 +55,28 @@ function startWorker() {
   return new Worker(new URL('./worker.js', import.meta.url), { type: 'module' });
 }
 
-const desktop = new Desktop(document.getElementById('desktop'));
+// A call the core could not answer, or its worker lost: the teacher is told once that the page
+// cannot go on (in the core's words when it has given them), the developer each time.
+let failureShown = false;
+/** @param {Error} error */
+function coreFailed(error) {
+  console.error(error);
+  if (failureShown) return;
+  failureShown = true;
+  const words = failureTexts();
+  showMessage(words.coreFailed, words.messageTitle, words.ok);
+}
+
+const desktop = new Desktop(/** @type {HTMLElement} */ (document.getElementById('desktop')));
+/** @type {App} */
 const app = {
   desktop,
-  core: new CoreClient(startWorker(), (on) => desktop.setBusy(on)),
+  core: new CoreClient(startWorker(), (on) => desktop.setBusy(on), coreFailed),
   seed: seedFromAddress(),
   separator: regionalSeparator(navigator.language),
+  clock: REAL_CLOCK,
 
-  // A click's work; a failure of the core is the developer's to see, not the teacher's.
+  // A click's work; a failure of the core has been told (coreFailed): here it ends the work.
   run(work) {
     return Promise.resolve()
       .then(work)
@@ -51,7 +87,10 @@ const app = {
   // and right-click menu, its bar, the object to open) and its module makes it; busy until it is
   // open, so that no key reaches the window beneath meanwhile.
   async openWindow(name, ...args) {
-    const described = await desktop.whileBusy(() => app.core.call('window', name));
+    // The registry describes each of its windows with the object that window opens.
+    const described = /** @type {import('./core_types').WindowDescription<typeof name> | null} */ (
+      await desktop.whileBusy(() => app.core.call('window', name)));
+    if (!described) throw new Error(`the core has no window ${name}`);
     const win = await windowModules[name].create(app, described, ...args);
     if (!win) return null;
     await desktop.whileBusy(async () => {
@@ -74,9 +113,10 @@ const app = {
   },
 };
 desktop.core = app.core;
-globalThis.varnesk = app;
+Object.assign(globalThis, { varnesk: app });
 
 // What every window does alike (zoom, full screen, help); the rest is the window's own.
+/** @param {AppWindow} win @param {MenuEntry} entry */
 async function runEntry(win, entry) {
   switch (entry.command) {
     case 'ZoomIn':
@@ -88,7 +128,7 @@ async function runEntry(win, entry) {
     case 'TeacherGuide':
       return showGuide();
     case 'About':
-      return showMessage(await app.core.ask('aboutText'), 'Sobre o Varnesk');
+      return showMessage(await app.core.ask('aboutText'), dialogTexts().aboutTitle);
     default:
       return win.runCommand(entry);
   }
@@ -98,6 +138,7 @@ function blocked() {
   return desktop.busyCount > 0 || menuIsOpen() || document.querySelector('dialog[open]') !== null;
 }
 
+/** @param {AppWindow} win @param {number} x @param {number} y */
 async function openMenuOf(win, x, y) {
   const entries = win.menuEntries.filter((entry) => entry.contextMenu);
   if (!entries.length) return;
@@ -112,6 +153,7 @@ async function openMenuOf(win, x, y) {
   });
 }
 
+/** @param {EventTarget | null} target */
 function typingIn(target) {
   return target instanceof HTMLInputElement && target.type === 'text' && !target.disabled;
 }
@@ -126,7 +168,7 @@ document.addEventListener('keydown', (event) => {
   }
   if (event.key === 'ContextMenu' || (event.key === 'F10' && event.shiftKey)) {
     event.preventDefault();
-    const at = (win.view.root.contains(document.activeElement) ? document.activeElement : win.view.client).getBoundingClientRect();
+    const at = (document.activeElement && win.view.root.contains(document.activeElement) ? document.activeElement : win.view.client).getBoundingClientRect();
     app.run(() => openMenuOf(win, at.left, at.bottom));
     return;
   }
@@ -139,7 +181,7 @@ document.addEventListener('keydown', (event) => {
 
 document.addEventListener('contextmenu', (event) => {
   const win = desktop.top();
-  if (!win?.view.root.contains(event.target)) return;
+  if (!win?.view.root.contains(/** @type {Node | null} */ (event.target))) return;
   if (typingIn(event.target)) return; // a text box keeps the browser's own menu
   event.preventDefault();
   if (!blocked()) app.run(() => openMenuOf(win, event.clientX, event.clientY));
@@ -147,6 +189,7 @@ document.addEventListener('contextmenu', (event) => {
 
 // A long press on a touch screen opens the menu, as the right button does.
 const LONG_PRESS_MS = 550;
+/** @type {{ x: number, y: number, timer: number } | null} */
 let press = null;
 // The finger that opened the menu lifts over it: that lift is not a choice.
 let swallowClick = false;
@@ -159,22 +202,23 @@ document.addEventListener('click', (event) => {
 document.addEventListener('pointerdown', (event) => {
   swallowClick = false;
   const win = desktop.top();
-  if (event.pointerType !== 'touch' || !win?.view.root.contains(event.target) || typingIn(event.target)) return;
+  if (event.pointerType !== 'touch' || !win?.view.root.contains(/** @type {Node | null} */ (event.target)) || typingIn(event.target)) return;
   const { clientX: x, clientY: y } = event;
-  press = { x, y, timer: setTimeout(() => {
+  press = { x, y, timer: app.clock.after(LONG_PRESS_MS, () => {
     press = null;
     if (blocked()) return;
     swallowClick = true;
     app.run(() => openMenuOf(win, x, y));
-  }, LONG_PRESS_MS) };
+  }) };
 });
+/** @param {PointerEvent} event */
 const cancelPress = (event) => {
   if (!press) return;
   if (event.type === 'pointermove' && Math.hypot(event.clientX - press.x, event.clientY - press.y) < 10) return;
-  clearTimeout(press.timer);
+  app.clock.cancel(press.timer);
   press = null;
 };
-for (const type of ['pointerup', 'pointercancel', 'pointermove']) document.addEventListener(type, cancelPress);
+for (const type of /** @type {const} */ (['pointerup', 'pointercancel', 'pointermove'])) document.addEventListener(type, cancelPress);
 
 // The one-file page, served, installs and then works offline; from file:// it has nothing to
 // install, and no manifest a browser would read.
@@ -189,8 +233,10 @@ acceptPopulationDrops(app, () => desktop.top() && !blocked());
 acceptPastedPopulation(app, () => !blocked() && desktop.top()?.menuEntries.some((e) => e.command === 'PastePopulation'));
 
 app.run(async () => {
+  /** @type {string | null} */
   let lost = null;
   await desktop.whileBusy(async () => {
+    keepDialogTexts(await app.core.call('dialogTexts'));
     const population = await defaultPopulation();
     if (population) await app.core.setPopulation(population, 'populacao.txt');
     lost = await restorePopulation(app);

@@ -1,22 +1,28 @@
 // The teacher's menu of a window: the entries the core lists, each also answering to its keys
 // without the menu, and the window's seed line last, shown but not chosen.
 
+/** @typedef {import('./core_types').MenuEntry} MenuEntry */
+
 // "Ctrl++" is Ctrl with "+", "F11" a key alone, "N" a letter without Ctrl.
+/** @param {string} text */
 export function parseKey(text) {
   const ctrl = text.startsWith('Ctrl+') && text.length > 5;
   return { ctrl, key: ctrl ? text.slice(5) : text };
 }
 
+/** @param {KeyboardEvent} event @param {string} keyText */
 export function matchesKey(event, keyText) {
   const { ctrl, key } = parseKey(keyText);
   if (event.altKey || ctrl !== (event.ctrlKey || event.metaKey)) return false;
   return event.key.toLowerCase() === key.toLowerCase();
 }
 
+/** @param {MenuEntry[]} entries @param {KeyboardEvent} event */
 export function entryForKey(entries, event) {
   return entries.find((entry) => entry.keys.some((key) => matchesKey(event, key)));
 }
 
+/** @type {{ close: () => void } | null} */
 let openMenu = null;
 
 export function menuIsOpen() {
@@ -29,12 +35,22 @@ export function closeMenu() {
 
 // Opens the menu at (x, y) of the page; `choose(entry)` runs the entry picked. `isChecked(entry)`
 // ticks the checkable ones; `lastLine` is shown last, disabled.
+/**
+ * @param {object} menu
+ * @param {MenuEntry[]} menu.entries
+ * @param {(entry: MenuEntry) => boolean} [menu.isChecked]
+ * @param {string} [menu.lastLine]
+ * @param {number} menu.x
+ * @param {number} menu.y
+ * @param {(entry: MenuEntry) => void} menu.choose
+ */
 export function showMenu({ entries, isChecked = () => false, lastLine, x, y, choose }) {
   closeMenu();
-  const returnFocus = document.activeElement;
+  const returnFocus = /** @type {HTMLElement | null} */ (document.activeElement);
   const menu = document.createElement('div');
   menu.className = 'context-menu';
   menu.setAttribute('role', 'menu');
+  /** @type {HTMLElement[]} */
   const items = [];
   for (const entry of entries) {
     const item = document.createElement('div');
@@ -73,9 +89,12 @@ export function showMenu({ entries, isChecked = () => false, lastLine, x, y, cho
     menu.append(separator, line);
   }
 
+  /** @param {KeyboardEvent} event */
   const onKey = (event) => {
-    const at = items.indexOf(document.activeElement);
-    const move = { ArrowDown: 1, ArrowUp: -1, Home: -at, End: items.length - 1 - at }[event.key];
+    const at = items.indexOf(/** @type {HTMLElement} */ (document.activeElement));
+    /** @type {Record<string, number | undefined>} */
+    const moves = { ArrowDown: 1, ArrowUp: -1, Home: -at, End: items.length - 1 - at };
+    const move = moves[event.key];
     if (move !== undefined) items[(at + move + items.length) % items.length].focus();
     else if (event.key === 'Escape' || event.key === 'Tab') close();
     else if ((event.key === 'Enter' || event.key === ' ') && at >= 0) items[at].click();
@@ -83,8 +102,9 @@ export function showMenu({ entries, isChecked = () => false, lastLine, x, y, cho
     event.preventDefault();
     event.stopPropagation();
   };
+  /** @param {PointerEvent} event */
   const onOutside = (event) => {
-    if (!menu.contains(event.target)) close();
+    if (!menu.contains(/** @type {Node | null} */ (event.target))) close();
   };
   function close() {
     if (openMenu !== handle) return;

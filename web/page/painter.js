@@ -4,15 +4,36 @@
 // then to device pixels, so neighbours that share an edge keep sharing it at any scale.
 import { TWIPS_PER_PIXEL, canvasFont, cssColor, evenLineWidth, fontStretch, snappedBox, wholePixels } from './style.js';
 
+/** @typedef {import('./core_types').Drawing} Drawing */
+/** @typedef {import('./core_types').Primitive} Primitive */
+/**
+ * Each primitive's painting, by its type.
+ * @typedef {{ [T in Primitive['type']]: (p: Extract<Primitive, { type: T }>) => void }} Painters
+ */
+
+/**
+ * @param {CanvasRenderingContext2D} ctx
+ * @param {Drawing} drawing
+ * @param {{ scale?: number, offsetX?: number, offsetY?: number }} [placement]
+ */
 export function paintDrawing(ctx, drawing, { scale = 1, offsetX = 0, offsetY = 0 } = {}) {
+  /** @type {(pixels: number, offset: number) => number} */
   const device = (pixels, offset) => Math.round(pixels * scale) - offset;
+  /** @type {(pixels: number) => number} */
   const x = (pixels) => device(pixels, offsetX);
+  /** @type {(pixels: number) => number} */
   const y = (pixels) => device(pixels, offsetY);
+  /** @type {(twips: number) => number} */
   const exactX = (twips) => (twips / TWIPS_PER_PIXEL) * scale - offsetX;
+  /** @type {(twips: number) => number} */
   const exactY = (twips) => (twips / TWIPS_PER_PIXEL) * scale - offsetY;
+  /** @type {(pixels: number) => number} */
   const thickness = (pixels) => evenLineWidth(pixels, scale);
 
-  // An unsmoothed straight line in device coordinates, `t` device pixels thick.
+  /**
+   * An unsmoothed straight line in device coordinates, `t` device pixels thick.
+   * @type {(X1: number, Y1: number, X2: number, Y2: number, t: number) => void}
+   */
   const plainLine = (X1, Y1, X2, Y2, t) => {
     if (Y1 === Y2) {
       const top = Math.round(Y1 - t / 2);
@@ -29,6 +50,7 @@ export function paintDrawing(ctx, drawing, { scale = 1, offsetX = 0, offsetY = 0
     }
   };
 
+  /** @type {Painters} */
   const paint = {
     Fill(p) {
       ctx.fillStyle = cssColor(p.color);
@@ -43,6 +65,7 @@ export function paintDrawing(ctx, drawing, { scale = 1, offsetX = 0, offsetY = 0
         // The pen covers its pixel and the ones after it, as an unsmoothed pen does, both
         // ends included; across, it is as thick as its width, wherever it falls.
         const [x0, y0] = [x(Math.min(x1, x2) - before), y(Math.min(y1, y2) - before)];
+        /** @type {(from: number, to: number, device: (pixels: number) => number) => number} */
         const along = (from, to, device) => Math.max(1, device(to) - device(from));
         ctx.fillRect(x0, y0,
           x1 === x2 ? thickness(w) : along(Math.min(x1, x2) - before, Math.max(x1, x2) - before + w, x),
@@ -131,11 +154,13 @@ export function paintDrawing(ctx, drawing, { scale = 1, offsetX = 0, offsetY = 0
 
   ctx.save();
   ctx.imageSmoothingEnabled = false;
-  for (const primitive of drawing) paint[primitive.type]?.(primitive);
+  // Each primitive to its own painter; a type this page does not know (a newer core's) is skipped.
+  for (const primitive of drawing) /** @type {((p: Primitive) => void) | undefined} */ (paint[primitive.type])?.(primitive);
   ctx.restore();
 }
 
 // What a reader of the screen gets instead of the picture: its texts, in painting order.
+/** @param {Drawing} drawing */
 export function drawingText(drawing) {
   return drawing.filter((p) => p.type === 'Text').map((p) => p.text).join(' ');
 }

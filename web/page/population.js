@@ -2,6 +2,7 @@
 // it gzipped inside itself; a served page finds it beside itself. Without it the core's Load
 // reports the missing file, as the desktop program does.
 
+/** @param {string} text */
 function base64Bytes(text) {
   const binary = atob(text);
   const bytes = new Uint8Array(binary.length);
@@ -9,6 +10,7 @@ function base64Bytes(text) {
   return bytes;
 }
 
+/** @returns {Promise<Uint8Array<ArrayBuffer> | null>} */
 export async function defaultPopulation(embedded = globalThis.VARNESK_EMBEDDED) {
   if (embedded?.population) {
     const stream = new Blob([base64Bytes(embedded.population)]).stream().pipeThrough(new DecompressionStream('gzip'));

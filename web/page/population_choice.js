@@ -4,14 +4,25 @@
 import { showMessage } from './message_box.js';
 import { askCommas, chooseColumn } from './population_dialogs.js';
 
+/** @typedef {import('./main.js').App} App */
+/** @typedef {import('./core_types').Commas} Commas */
+/**
+ * The teacher's choice as the page keeps it: the file's bytes (in base64 when stored), its name
+ * ('' for pasted text), the column from 1 ('' for none) and how its commas read.
+ * @template [Bytes=Uint8Array<ArrayBuffer>]
+ * @typedef {{ name: string, column: string, commas: Commas, bytes: Bytes }} Choice
+ */
+
 const STORAGE_KEY = 'varnesk.populacao';
 
+/** @param {Uint8Array} bytes */
 function base64(bytes) {
   let binary = '';
   for (let i = 0; i < bytes.length; i += 0x8000) binary += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
   return btoa(binary);
 }
 
+/** @param {string} text */
 function fromBase64(text) {
   const binary = atob(text);
   const bytes = new Uint8Array(binary.length);
@@ -19,6 +30,7 @@ function fromBase64(text) {
   return bytes;
 }
 
+/** @param {Choice | null} record */
 function remember(record) {
   try {
     if (record) localStorage.setItem(STORAGE_KEY, JSON.stringify({ ...record, bytes: base64(record.bytes) }));
@@ -28,8 +40,10 @@ function remember(record) {
   }
 }
 
+/** @returns {Choice | null} */
 function remembered() {
   try {
+    /** @type {Choice<string> | null} */
     const record = JSON.parse(localStorage.getItem(STORAGE_KEY) ?? 'null');
     return record ? { ...record, bytes: fromBase64(record.bytes) } : null;
   } catch {
@@ -38,8 +52,10 @@ function remembered() {
 }
 
 // The questions, then the choice; `name` '' for pasted text. True once the population is the teacher's.
+/** @param {App} app @param {Uint8Array<ArrayBuffer>} bytes @param {string} name */
 export async function choosePopulation(app, bytes, name) {
   const core = app.core;
+  /** @type {Commas} */
   let commas = '';
   let preview = await core.call('previewPopulation', bytes, name, commas);
   if (preview.ambiguousCommas) {
@@ -60,6 +76,7 @@ export async function choosePopulation(app, bytes, name) {
   return result.ok;
 }
 
+/** @param {App} app */
 export async function useProgramPopulation(app) {
   remember(null);
   const result = await app.core.call('useProgramPopulation');
@@ -68,6 +85,7 @@ export async function useProgramPopulation(app) {
 
 // At the page's start, after the bundled population: the one of the last visit. When it no
 // longer reads, the bundled one stays and the reader's message is returned, to be shown.
+/** @param {App} app */
 export async function restorePopulation(app) {
   const record = remembered();
   if (!record) return null;
@@ -77,20 +95,23 @@ export async function restorePopulation(app) {
   return result.message;
 }
 
+/** @param {App} app @param {File | undefined} file */
 async function chooseFile(app, file) {
   if (!file) return;
   await choosePopulation(app, new Uint8Array(await file.arrayBuffer()), file.name);
 }
 
 // The file picker of "Abrir população…", one for the page.
+/** @param {App} app */
 export function pickPopulationFile(app) {
-  let input = document.getElementById('population-file');
+  let input = /** @type {HTMLInputElement | null} */ (document.getElementById('population-file'));
   if (!input) {
     input = Object.assign(document.createElement('input'), { type: 'file', id: 'population-file', hidden: true,
       accept: '.txt,.csv,.tsv,.tab,text/plain,text/csv' });
+    const picker = input;
     input.addEventListener('change', () => {
-      const [file] = input.files;
-      input.value = '';
+      const [file] = picker.files ?? [];
+      picker.value = '';
       app.run(() => chooseFile(app, file));
     });
     document.body.append(input);
@@ -98,12 +119,14 @@ export function pickPopulationFile(app) {
   input.click();
 }
 
+/** @param {App} app @param {string} text */
 export async function pastePopulation(app, text) {
   if (text) await choosePopulation(app, new TextEncoder().encode(text), '');
 }
 
 // A file dropped anywhere on the page; lines pasted on the configuration screen (a number pasted
 // into one of its text boxes stays a number).
+/** @param {App} app @param {() => unknown} canTake */
 export function acceptPopulationDrops(app, canTake) {
   document.addEventListener('dragover', (event) => {
     if (event.dataTransfer?.types.includes('Files')) event.preventDefault();
@@ -116,6 +139,7 @@ export function acceptPopulationDrops(app, canTake) {
   });
 }
 
+/** @param {App} app @param {() => unknown} onConfiguration */
 export function acceptPastedPopulation(app, onConfiguration) {
   document.addEventListener('paste', (event) => {
     const text = event.clipboardData?.getData('text/plain') ?? '';

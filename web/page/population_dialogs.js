@@ -2,16 +2,34 @@
 // the commas of an ambiguous file are, and which column holds the population. Every text comes
 // from the core's preview.
 
+import { dialogTexts } from './dialog_texts.js';
 import { showModal, titledDialog } from './message_box.js';
 
-function dialogWith(title, text) {
+/** @typedef {import('./core_types').Commas} Commas */
+/** @typedef {import('./core_types').PopulationPreview} PopulationPreview */
+
+// A question in a dialog: `answer(value)` settles it, and Escape answers `cancelled`; `show(focus)`
+// shows it until then.
+/** @template T @param {string} title @param {string} text @param {T} cancelled */
+function question(title, text, cancelled) {
   const dialog = titledDialog('message-box population-dialog', title);
   const message = document.createElement('p');
   message.textContent = text;
   dialog.append(message);
-  return dialog;
+  let answer = cancelled;
+  return {
+    dialog,
+    /** @param {T} value */
+    answer: (value) => {
+      answer = value;
+      dialog.close();
+    },
+    /** @param {HTMLElement} focus */
+    show: (focus) => showModal(dialog, focus, () => answer),
+  };
 }
 
+/** @param {string} caption @param {() => void} onClick */
 function button(caption, onClick) {
   const b = document.createElement('button');
   b.type = 'button';
@@ -20,39 +38,33 @@ function button(caption, onClick) {
   return b;
 }
 
-// Shows `dialog` until one of its buttons settles the answer; Escape answers `cancelled`.
-function ask(dialog, cancelled, focus) {
-  let answer = cancelled;
-  dialog.answer = (value) => {
-    answer = value;
-    dialog.close();
-  };
-  return showModal(dialog, focus, () => answer);
-}
-
 // "decimal", "separator", or '' when the teacher cancels.
+/** @param {PopulationPreview} preview */
 export function askCommas(preview) {
   const { captions } = preview;
-  const dialog = dialogWith('Varnesk', preview.question);
-  dialog.dataset.dialog = 'commas';
+  const asked = question(dialogTexts().messageTitle, preview.question, /** @type {Commas} */ (''));
+  asked.dialog.dataset.dialog = 'commas';
   const buttons = document.createElement('div');
   buttons.className = 'buttons';
-  const decimal = button(captions.decimal, () => dialog.answer('decimal'));
-  buttons.append(decimal, button(captions.separator, () => dialog.answer('separator')),
-    button(captions.cancel, () => dialog.answer('')));
-  dialog.append(buttons);
-  return ask(dialog, '', decimal);
+  const decimal = button(captions.decimal, () => asked.answer('decimal'));
+  buttons.append(decimal, button(captions.separator, () => asked.answer('separator')),
+    button(captions.cancel, () => asked.answer('')));
+  asked.dialog.append(buttons);
+  return asked.show(decimal);
 }
 
 // The index of the chosen column from 0, or null when the teacher cancels.
+/** @param {PopulationPreview} preview */
 export function chooseColumn(preview) {
   const { captions } = preview;
-  const dialog = dialogWith(captions.title, preview.prompt);
+  const asked = question(captions.title, preview.prompt, /** @type {number | null} */ (null));
+  const { dialog } = asked;
   dialog.dataset.dialog = 'column';
   let chosen = 0;
   const table = document.createElement('table');
   table.className = 'column-table';
   const head = table.createTHead().insertRow();
+  /** @type {HTMLTableCellElement[][]} */
   const cells = preview.columns.map(() => []);
   preview.columns.forEach((name, k) => {
     const th = document.createElement('th');
@@ -71,6 +83,7 @@ export function chooseColumn(preview) {
       cells[k].push(td);
     });
   }
+  /** @param {number} k */
   const select = (k) => {
     chosen = k;
     cells.forEach((column, c) => column.forEach((cell) => cell.classList.toggle('chosen', c === k)));
@@ -78,7 +91,7 @@ export function chooseColumn(preview) {
   };
   cells.forEach((column, k) => column.forEach((cell) => {
     cell.addEventListener('click', () => select(k));
-    cell.addEventListener('dblclick', () => dialog.answer(k));
+    cell.addEventListener('dblclick', () => asked.answer(k));
   }));
   head.addEventListener('keydown', (event) => {
     if (event.key === 'ArrowRight' || event.key === 'ArrowLeft') {
@@ -93,8 +106,8 @@ export function chooseColumn(preview) {
   frame.append(table);
   const buttons = document.createElement('div');
   buttons.className = 'buttons';
-  const use = button(captions.use, () => dialog.answer(chosen));
-  buttons.append(use, button(captions.cancel, () => dialog.answer(null)));
+  const use = button(captions.use, () => asked.answer(chosen));
+  buttons.append(use, button(captions.cancel, () => asked.answer(null)));
   dialog.append(frame, buttons);
-  return ask(dialog, null, use);
+  return asked.show(use);
 }

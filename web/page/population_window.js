@@ -5,7 +5,20 @@
 import { AppWindow } from './app_window.js';
 import { snappedBox } from './style.js';
 
-// The view's source in the core: load() answers {ok, controls}, chart(width, height) the drawing.
+/** @typedef {import('./main.js').App} App */
+/** @typedef {import('./core_types').WindowLayout} WindowLayout */
+/** @typedef {import('./core_types').WindowDescription<'PopulationForm'>} PopulationDescription */
+/** @typedef {import('./core_client.js').Session<import('./core_types').SessionCalls['Simulation']['calls']>} SimulationSession */
+/**
+ * The view's source in the core: load() answers {ok, controls}, chart(width, height) the drawing.
+ * @typedef {object} PopulationSource
+ * @property {() => Promise<import('./core_types').PopulationView>} load
+ * @property {(widthTwips: number, heightTwips: number) => Promise<import('./core_types').Drawing>} chart
+ * @property {() => unknown} close
+ */
+/** @typedef {(described: PopulationDescription) => PopulationSource | Promise<PopulationSource>} OpenSource */
+
+/** @param {App} app @param {PopulationDescription} described @returns {Promise<PopulationSource>} */
 export async function readPopulation(app, described) {
   const session = await app.core.open(described.session, app.separator);
   return {
@@ -15,6 +28,7 @@ export async function readPopulation(app, described) {
   };
 }
 
+/** @param {SimulationSession} session @param {boolean} sample @returns {PopulationSource} */
 export function populationOfSimulation(session, sample) {
   return {
     load: () => session.call('population', sample),
@@ -25,6 +39,11 @@ export function populationOfSimulation(session, sample) {
 
 export class PopulationWindow extends AppWindow {
   // `openSource(described)`: readPopulation, or the population a simulation window read.
+  /**
+   * @param {App} app
+   * @param {PopulationDescription} described
+   * @param {OpenSource} openSource
+   */
   static async create(app, described, openSource) {
     const source = await app.desktop.whileBusy(() => openSource(described));
     const win = new PopulationWindow(app, described.layout, source);
@@ -32,11 +51,13 @@ export class PopulationWindow extends AppWindow {
     return win;
   }
 
+  /** @param {App} app @param {WindowLayout} layout @param {PopulationSource} source */
   constructor(app, layout, source) {
     super(app, layout);
     this.source = source;
+    /** @type {import('./core_types').Drawing} */
     this.drawing = [];
-    this.chartBox = layout.controls.find((c) => c.name === 'PopulationChart').box;
+    this.chartBox = /** @type {import('./core_types').Control} */ (layout.controls.find((c) => c.name === 'PopulationChart')).box;
     this.onClick('CloseButton', () => this.close());
   }
 
@@ -50,7 +71,7 @@ export class PopulationWindow extends AppWindow {
 
   repaint() {
     const { width, height } = snappedBox(this.chartBox);
-    this.paint(this.control('PopulationChart'), this.drawing, width, height);
+    this.paint(/** @type {HTMLCanvasElement} */ (this.control('PopulationChart')), this.drawing, width, height);
   }
 
   close() {

@@ -6,14 +6,27 @@ import { copyText, csvBlob, download, pictureBlob, svgBlob } from './downloads.j
 import { askText } from './input_box.js';
 import { populationOfSimulation } from './population_window.js';
 
+/** @typedef {import('./main.js').App} App */
+/** @typedef {import('./core_types').ControlState} ControlState */
+/** @typedef {import('./core_types').MenuEntry} MenuEntry */
+/** @typedef {import('./core_types').WindowLayout} WindowLayout */
+/** @typedef {import('./core_types').SessionCalls['Simulation']['calls']} SimulationCalls */
+/** @typedef {import('./core_client.js').Session<SimulationCalls>} SimulationSession */
+/** @typedef {'simulate' | 'simulateMany' | 'setSeed' | 'playPause'} ChangingCall a call that changes what the window shows */
+
 // Where the step-by-step window keeps the playback speed between openings.
 const SPEED_KEY = 'varnesk.passo-a-passo.medias-por-segundo';
-// The playback's clock; a page scenario may put its own in app.clock to tick by hand.
-const REAL_CLOCK = { after: (ms, run) => setTimeout(run, ms), cancel: (handle) => clearTimeout(handle) };
 
 export class SimulationWindow extends AppWindow {
   // Loads the window with the configuration screen's two texts; a refused load shows the
   // core's messages over the configuration screen, and no window opens.
+  /**
+   * @param {App} app
+   * @param {import('./core_types').WindowDescription<'form1' | 'Form4'>} described
+   * @param {string} sampleSize
+   * @param {string} repetitions
+   * @param {AppWindow} opener
+   */
   static async create(app, described, sampleSize, repetitions, opener) {
     const { core, desktop } = app;
     const [session, loaded] = await desktop.whileBusy(async () => {
@@ -32,16 +45,25 @@ export class SimulationWindow extends AppWindow {
     return win;
   }
 
+  /** @type {SimulationSession} */
+  session;
+
+  /** @param {App} app @param {WindowLayout} layout @param {SimulationSession} session */
   constructor(app, layout, session) {
     super(app, layout, { chart: true });
     this.session = session;
+    /** @type {import('./core_types').Drawing} */
     this.drawing = [];
     this.curve = false;
+    this.closed = false;
     this.onClick('Command1', () => this.simulate('simulate'));
     this.onClick('Command3', () => this.close());
     this.playing = false;
+    /** @type {number | null} the next tick's, while one waits */
     this.clock = null;
-    const speed = this.control('SpeedSpin');
+    /** @type {number | undefined} */
+    this.tickStarted = undefined;
+    const speed = /** @type {HTMLInputElement | undefined} */ (this.view.controls.get('SpeedSpin'));
     if (speed) {
       speed.value = localStorage.getItem(SPEED_KEY) ?? speed.value;
       speed.addEventListener('change', () => {
@@ -54,7 +76,7 @@ export class SimulationWindow extends AppWindow {
 
   // Means a second, a whole number inside the box's range whatever was typed.
   speed() {
-    const box = this.control('SpeedSpin');
+    const box = /** @type {HTMLInputElement} */ (this.control('SpeedSpin'));
     const value = Math.round(Number(box.value));
     return Number.isFinite(value) ? Math.min(Number(box.max), Math.max(Number(box.min), value)) : Number(box.min);
   }
@@ -62,7 +84,7 @@ export class SimulationWindow extends AppWindow {
   // The clock runs while the core says the window plays; each tick waits for the one before, and
   // the time its answer took counts in the interval, so that the speed set is the speed shown.
   followPlayback() {
-    const clock = this.app.clock ?? REAL_CLOCK;
+    const clock = this.app.clock;
     if (!this.playing) {
       if (this.clock !== null) clock.cancel(this.clock);
       this.clock = null;
@@ -80,6 +102,7 @@ export class SimulationWindow extends AppWindow {
     if (this.playing && !this.closed) await this.update(false, 'simulate');
   }
 
+  /** @param {ControlState[]} states */
   applyControls(states) {
     super.applyControls(states);
     const play = states.find((state) => state.name === 'PlayButton');
@@ -89,21 +112,34 @@ export class SimulationWindow extends AppWindow {
     }
   }
 
+  /**
+   * @template {ChangingCall} K
+   * @param {K} call
+   * @param {SimulationCalls[K]['args']} args
+   */
   simulate(call, ...args) {
     return this.update(true, call, ...args);
   }
 
   // A call that changes what the window shows. The playback's ticks go without the busy pointer
   // (`busy` false), which would leave the window no moment to take the teacher's pause.
+  /**
+   * @template {ChangingCall} K
+   * @param {boolean} busy
+   * @param {K} call
+   * @param {SimulationCalls[K]['args']} args
+   * @returns {Promise<SimulationCalls[K]['answer'] | undefined>}
+   */
   async update(busy, call, ...args) {
     const { desktop } = this.app;
     const send = busy ? this.session.call : this.session.ask;
+    /** @returns {Promise<[SimulationCalls[K]['answer'], ControlState[], import('./core_types').Drawing] | []>} */
     const fetch = async () => {
       const a = await send(call, ...args);
       return this.closed ? [] : [a, a?.controls ?? (await send('controls')), await send('drawing')];
     };
     const [answer, controls, drawing] = busy ? await desktop.whileBusy(fetch) : await fetch();
-    if (this.closed) return answer;
+    if (this.closed || !controls || !drawing) return answer;
     this.applyControls(controls);
     this.drawing = drawing;
     this.repaint();
@@ -112,23 +148,26 @@ export class SimulationWindow extends AppWindow {
   }
 
   // "Definir semente…": asks again, from what was typed, until the core takes the seed.
-  async askSeed(entry) {
+  /** @param {{ title: string, prompt: string }} input the entry's words */
+  async askSeed(input) {
+    /** @type {string | null} */
     let text = await this.session.call('seed');
     for (;;) {
-      text = await askText(entry.input, text);
+      text = await askText(input, text);
       if (text === null) return;
       if ((await this.simulate('setSeed', text))?.ok) return;
     }
   }
 
   repaint() {
-    this.paint(this.view.canvas, this.drawing, this.view.width, this.view.height);
+    this.paint(/** @type {HTMLCanvasElement} */ (this.view.canvas), this.drawing, this.view.width, this.view.height);
   }
 
   menuLastLine() {
     return this.session.call('seedLine');
   }
 
+  /** @param {MenuEntry} entry */
   isChecked(entry) {
     return entry.command === 'NormalCurve' && this.curve;
   }
@@ -140,16 +179,19 @@ export class SimulationWindow extends AppWindow {
     return check.nothing;
   }
 
+  /** @param {MenuEntry} entry */
   async runCommand(entry) {
+    /** @type {import('./core_client.js').CallOf<SimulationCalls>} */
     const call = (name, ...args) => this.app.desktop.whileBusy(() => this.session.call(name, ...args));
-    if (entry.save && (await this.nothingToSave())) return undefined;
+    const { save, input } = entry;
+    if (save && (await this.nothingToSave())) return undefined;
     switch (entry.command) {
       case 'SaveChart':
-        return download(await pictureBlob(await call('picture'), this.zoom), entry.save.fileName);
+        return save && download(await pictureBlob(await call('picture'), this.zoom), save.fileName);
       case 'SaveChartSvg':
-        return download(svgBlob(await call('svg')), entry.save.fileName);
+        return save && download(svgBlob(await call('svg')), save.fileName);
       case 'SaveMeans':
-        return download(csvBlob(await call('meansCsv')), entry.save.fileName);
+        return save && download(csvBlob(await call('meansCsv')), save.fileName);
       case 'CopyStatistics':
         return copyText(await call('tabulatedStatistics'));
       case 'NormalCurve':
@@ -164,7 +206,7 @@ export class SimulationWindow extends AppWindow {
       case 'PlayPause':
         return this.simulate('playPause');
       case 'SetSeed':
-        return this.askSeed(entry);
+        return input && this.askSeed(input);
       case 'ShowPopulation':
       case 'ShowSample':
         return this.app.openWindow('PopulationForm', () =>

@@ -4,11 +4,19 @@ import { pastePopulation, pickPopulationFile, useProgramPopulation } from './pop
 import { readPopulation } from './population_window.js';
 import { wholePixels } from './style.js';
 
+/** @typedef {import('./main.js').App} App */
+/** @typedef {import('./core_types').MenuEntry} MenuEntry */
+/** @typedef {import('./core_types').WindowLayout} WindowLayout */
+/** @template {import('./core_types').WindowName} N @typedef {import('./core_types').WindowDescription<N>} WindowDescription */
+/** @typedef {import('./core_client.js').Session<import('./core_types').SessionCalls['Configuration']['calls']>} ConfigurationSession */
+
 export class StartWindow extends AppWindow {
+  /** @param {App} app @param {WindowDescription<'Form2'>} described */
   static async create(app, described) {
     return new StartWindow(app, described.layout);
   }
 
+  /** @param {App} app @param {WindowLayout} layout */
   constructor(app, layout) {
     super(app, layout);
     this.maximized = layout.maximized;
@@ -17,9 +25,10 @@ export class StartWindow extends AppWindow {
   }
 
   // The two panels are centred on the whole screen: here, the page's width.
+  /** @param {{ width: number }} size */
   fitted({ width }) {
     for (const name of ['Frame1', 'Frame2']) {
-      const panel = this.view.layout.controls.find((c) => c.name === name);
+      const panel = /** @type {import('./core_types').Control} */ (this.view.layout.controls.find((c) => c.name === name));
       this.app.core.ask('centredOnScreen', width * 15, panel.box.width).then((left) => {
         this.control(name).style.left = `${wholePixels(left)}px`;
       });
@@ -28,10 +37,15 @@ export class StartWindow extends AppWindow {
 }
 
 export class ConfigurationWindow extends AppWindow {
+  /** @param {App} app @param {WindowDescription<'Form3'>} described */
   static async create(app, described) {
     return new ConfigurationWindow(app, described.layout, await app.core.open(described.session));
   }
 
+  /** @type {ConfigurationSession} */
+  session;
+
+  /** @param {App} app @param {WindowLayout} layout @param {ConfigurationSession} session */
   constructor(app, layout, session) {
     super(app, layout);
     this.session = session;
@@ -40,6 +54,7 @@ export class ConfigurationWindow extends AppWindow {
     this.onClick('Command2', () => this.close());
   }
 
+  /** @param {'instantClicked' | 'stepByStepClicked'} click */
   async choose(click) {
     const sampleSize = this.text('TamanhodaAmostraTXT');
     const repetitions = this.text('NumeroRepeticoesTXT');
@@ -48,6 +63,7 @@ export class ConfigurationWindow extends AppWindow {
     if (answer.open !== 'none') await this.app.openWindow(answer.open, sampleSize, repetitions, this);
   }
 
+  /** @param {MenuEntry} entry */
   async runCommand(entry) {
     if (entry.command === 'CompareSampleSizes') await this.app.openWindow('ComparisonForm');
     if (entry.command === 'OpenPopulation') pickPopulationFile(this.app);

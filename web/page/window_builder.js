@@ -3,16 +3,42 @@
 // elements are not built: the core paints them in the window's drawing list.
 import { applyFont, cssColor, snappedBox } from './style.js';
 
+/** @typedef {import('./core_types').Box} Box */
+/** @typedef {import('./core_types').Control} Control */
+/** @typedef {import('./core_types').WindowLayout} WindowLayout */
+/**
+ * A control's element. Every control is enabled or not, those whose element has no `disabled`
+ * of its own (a label, a frame) too: the page keeps it on them alike.
+ * @typedef {HTMLElement & { disabled?: boolean }} ControlElement
+ */
+/**
+ * A window's elements, as buildWindow makes them.
+ * @typedef {object} WindowView
+ * @property {WindowLayout} layout
+ * @property {HTMLElement} root placed and scaled by the desktop
+ * @property {HTMLElement} body
+ * @property {HTMLElement} menuBar
+ * @property {HTMLElement} client
+ * @property {HTMLCanvasElement | null} canvas the chart's, beneath the controls
+ * @property {Map<string, ControlElement>} controls by name
+ * @property {number} width the client area's, in pixels
+ * @property {number} height
+ * @property {() => ControlElement[]} focusable
+ * @property {() => number} chromeHeight
+ */
+
 export const TITLE_BAR_HEIGHT = 22;
 export const MENU_BAR_HEIGHT = 20;
 
 const FOCUSABLE_KINDS = new Set(['TextBox', 'Button', 'CheckBox', 'Table', 'SpinBox']);
 
+/** @param {HTMLElement} element @param {Box} box */
 function place(element, box) {
   const b = snappedBox(box);
   Object.assign(element.style, { left: `${b.left}px`, top: `${b.top}px`, width: `${b.width}px`, height: `${b.height}px` });
 }
 
+/** @param {Control} c @param {string} containerBackground */
 function label(c, containerBackground) {
   const element = document.createElement('div');
   element.className = 'label';
@@ -36,6 +62,7 @@ function label(c, containerBackground) {
   return element;
 }
 
+/** @param {Control} c */
 function frame(c) {
   const element = document.createElement('div');
   element.className = 'frame';
@@ -54,6 +81,7 @@ function frame(c) {
   return element;
 }
 
+/** @param {Control} c */
 function table(c) {
   const element = document.createElement('div');
   element.className = 'table';
@@ -71,7 +99,9 @@ function table(c) {
   return element;
 }
 
+/** @param {Control} c @param {string} containerBackground @returns {ControlElement} */
 function control(c, containerBackground) {
+  /** @type {ControlElement} */
   let element;
   switch (c.kind) {
     case 'Label':
@@ -81,16 +111,10 @@ function control(c, containerBackground) {
     case 'Table':
       return table(c);
     case 'TextBox':
-      element = document.createElement('input');
-      element.type = 'text';
-      element.value = c.caption;
-      element.spellcheck = false;
-      element.autocomplete = 'off';
+      element = Object.assign(document.createElement('input'), { type: 'text', value: c.caption, spellcheck: false, autocomplete: 'off' });
       break;
     case 'Button':
-      element = document.createElement('button');
-      element.type = 'button';
-      element.textContent = c.displayed ?? c.caption;
+      element = Object.assign(document.createElement('button'), { type: 'button', textContent: c.displayed ?? c.caption });
       break;
     case 'CheckBox': {
       element = document.createElement('label');
@@ -103,14 +127,12 @@ function control(c, containerBackground) {
       element = document.createElement('canvas');
       break;
     case 'SpinBox':
-      element = document.createElement('input');
-      Object.assign(element, { type: 'number', min: c.minimum, max: c.maximum, step: 1, value: c.caption, title: c.toolTip });
+      element = Object.assign(document.createElement('input'),
+        { type: 'number', min: String(c.minimum), max: String(c.maximum), step: '1', value: c.caption, title: c.toolTip });
       element.style.textAlign = c.alignment.toLowerCase();
       break;
     case 'ProgressBar':
-      element = document.createElement('progress');
-      element.max = 1;
-      element.value = 0;
+      element = Object.assign(document.createElement('progress'), { max: 1, value: 0 });
       break;
     default: // a line or a rectangle of the window's own, drawn as a bordered box
       element = document.createElement('div');
@@ -123,6 +145,7 @@ function control(c, containerBackground) {
 
 // The window's elements: `root` (placed and scaled by the desktop), its title bar, its client
 // area, the chart's canvas beneath the controls when `chart`, and every control by name.
+/** @param {WindowLayout} layout @returns {WindowView} */
 export function buildWindow(layout, { chart = false } = {}) {
   const root = document.createElement('section');
   root.className = 'window';
@@ -155,6 +178,7 @@ export function buildWindow(layout, { chart = false } = {}) {
     client.append(canvas);
   }
 
+  /** @type {Map<string, ControlElement>} */
   const controls = new Map();
   const byName = new Map(layout.controls.map((c) => [c.name, c]));
   for (const c of layout.controls) {
@@ -174,7 +198,7 @@ export function buildWindow(layout, { chart = false } = {}) {
   const focusOrder = layout.controls
     .filter((c) => !c.drawnByChart && FOCUSABLE_KINDS.has(c.kind) && c.tabIndex >= 0)
     .sort((a, b) => a.tabIndex - b.tabIndex)
-    .map((c) => controls.get(c.name));
+    .map((c) => /** @type {ControlElement} */ (controls.get(c.name)));
 
   return {
     layout,
@@ -194,15 +218,19 @@ export function buildWindow(layout, { chart = false } = {}) {
   };
 }
 
+// A check box takes the focus, and is enabled, in its box; every other control in itself.
+/** @param {ControlElement} element @returns {ControlElement} */
 export function focusTarget(element) {
-  return element.matches('label.checkbox') ? element.querySelector('input') : element;
+  return element.matches('label.checkbox') ? /** @type {HTMLInputElement} */ (element.querySelector('input')) : element;
 }
 
+/** @param {ControlElement} element @param {boolean} enabled */
 export function setEnabled(element, enabled) {
   focusTarget(element).disabled = !enabled;
   element.classList.toggle('disabled', !enabled);
 }
 
+/** @param {ControlElement} element */
 function canTakeFocus(element) {
   if (element.hidden || element.closest('[hidden]')) return false;
   return !focusTarget(element).disabled;

@@ -3,15 +3,9 @@
 // table downloaded as a CSV.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { answerMessage, click, control, downloaded, idle, open, type, until, sharedBrowser } from './harness.mjs';
+import { answerMessage, choose, click, control, downloaded, keys, open, type, until, sharedBrowser } from './harness.mjs';
 
 const shared = sharedBrowser();
-
-async function choose(page, selector, command) {
-  if (!(await page.$('.context-menu'))) await page.click(selector, { button: 'right' });
-  await page.waitForSelector('.context-menu');
-  await page.click(`.context-menu [data-command="${command}"]`);
-}
 
 test('the SVG of the chart: nothing before a run, then the core\'s bytes with the caption', async () => {
   const { page, downloads } = await open(shared.browser, `${shared.server.url}?semente=42`);
@@ -24,7 +18,6 @@ test('the SVG of the chart: nothing before a run, then the core\'s bytes with th
   }
   await click(page, 'form1', 'Command1');
   await choose(page, chart, 'SaveChartSvg');
-  await idle(page);
   const svg = (await downloaded(downloads, 'grafico.svg')).toString('utf8');
   const panel = await page.$$eval('[data-window="form1"] .value-box', (boxes) => boxes.map((b) => b.textContent));
   assert.match(svg, /^<\?xml version="1.0" encoding="UTF-8"\?>\n<svg xmlns="http:\/\/www.w3.org\/2000\/svg" version="1.1" width="723" height="482" /);
@@ -36,10 +29,7 @@ test('the SVG of the chart: nothing before a run, then the core\'s bytes with th
 test('a long comparison shows its progress, Cancelar leaves the table as it was, and the table downloads', async () => {
   const { page, downloads } = await open(shared.browser, shared.server.url);
   await click(page, 'Form2', 'Command1');
-  await page.keyboard.down('Control');
-  await page.keyboard.press('t');
-  await page.keyboard.up('Control');
-  await idle(page);
+  await keys(page, 'Control', 't');
   const win = 'ComparisonForm';
   await choose(page, control(win, 'ComparisonChart'), 'SaveComparison');
   assert.equal((await answerMessage(page)).text, 'Nada para salvar: faça uma simulação primeiro.');
@@ -61,8 +51,7 @@ test('a long comparison shows its progress, Cancelar leaves the table as it was,
   assert.deepEqual(await rows(), before, 'the table as it was before the click');
   assert.deepEqual(await page.$eval(control(win, 'ComparisonProgress'), (p) => p.value), 0);
 
-  await page.keyboard.down('Control');
-  await page.keyboard.press('s');
+  await keys(page, 'Control', 's');
   const csv = await downloaded(downloads, 'comparacao.csv');
   assert.deepEqual([...csv.subarray(0, 3)], [0xef, 0xbb, 0xbf]);
   const lines = csv.subarray(3).toString('utf8').split('\r\n');

@@ -1,6 +1,7 @@
 // What the browser tests share: a small static server for the page (with the core's module
 // from VARNESK_CORE, by default the web build's), Debian's chromium driven by puppeteer-core,
 // and the steps a teacher takes.
+import { watch } from 'node:fs';
 import { mkdtemp, readFile, readdir, rm } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
@@ -21,16 +22,16 @@ const TYPES = {
   '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json',
 };
 
-// Serves `root`; the core's module and whatever lies beside it
+// Serves `root`; the core's module (`core`) and whatever lies beside it
 // answer from the module's own folder, and `population` stands for populacao.txt.
-export async function serve({ root = join(WEB, 'page'), population = POPULATION } = {}) {
+export async function serve({ root = join(WEB, 'page'), population = POPULATION, core = CORE } = {}) {
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     const name = path === '/' ? '/index.html' : path;
     const candidates = name === '/populacao.txt' ? [population] : name === '/guia.md' ? [GUIDE]
-      : name === '/varnesk_core.mjs' ? [CORE] : [join(root, name), join(dirname(CORE), name)];
+      : name === '/varnesk_core.mjs' ? [core] : [join(root, name), join(dirname(core), name)];
     for (const file of candidates) {
-      if (!file.startsWith(root) && !file.startsWith(dirname(CORE)) && file !== population && file !== GUIDE) continue;
+      if (!file.startsWith(root) && !file.startsWith(dirname(core)) && file !== population && file !== GUIDE) continue;
       try {
         const body = await readFile(file);
         response.writeHead(200, { 'content-type': TYPES[extname(file)] ?? 'application/octet-stream' });
@@ -60,8 +61,8 @@ export async function launch() {
   return browser;
 }
 
-// A page at `url` with downloads kept in a fresh folder, once the start screen is up.
-export async function open(browser, url, viewport = { width: 1024, height: 768 }) {
+// A page at `url` with downloads kept in a fresh folder, once the start screen (or `shown`) is up.
+export async function open(browser, url, viewport = { width: 1024, height: 768 }, shown = '[data-window="Form2"]') {
   const page = await browser.newPage();
   await page.setViewport(viewport);
   const downloads = await mkdtemp(join(tmpdir(), 'varnesk-downloads-'));
@@ -69,7 +70,7 @@ export async function open(browser, url, viewport = { width: 1024, height: 768 }
   await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
   page.on('pageerror', (error) => console.error('page error:', error));
   await page.goto(url);
-  await page.waitForSelector('[data-window="Form2"]');
+  await page.waitForSelector(shown);
   return { page, downloads };
 }
 
@@ -84,12 +85,41 @@ export async function click(page, win, name) {
   await idle(page);
 }
 
-export async function type(page, win, name, text) {
-  await page.$eval(control(win, name), (box, value) => { box.value = value; }, text);
+export const type = (page, win, name, text) => page.$eval(control(win, name), (box, value) => { box.value = value; }, text);
+
+export const until = (page, condition, ...args) => page.waitForFunction(condition, { timeout: 15000 }, ...args);
+
+// The keys pressed one after the other, with `held` down throughout.
+export async function keys(page, held, ...pressed) {
+  if (held) await page.keyboard.down(held);
+  for (const key of pressed) {
+    await page.keyboard.press(key);
+    await idle(page); // a key pressed while the core works is not taken
+  }
+  if (held) await page.keyboard.up(held);
 }
 
-export async function until(page, condition, ...args) {
-  await page.waitForFunction(condition, { timeout: 15000 }, ...args);
+// The entry of that command in the right-click menu of `target` (the one open, if one is).
+export async function choose(page, target, command) {
+  if (!(await page.$('.context-menu'))) await page.click(target, { button: 'right' });
+  await (await page.waitForSelector(`.context-menu [data-command="${command}"]`)).click();
+  await idle(page);
+}
+
+// A clock turned by hand in place of the page's (app.clock): `pending()` is the interval its next
+// run waits for (null: none waits), `tick()` runs that now, once it waits, and its work after.
+export async function handClock(page) {
+  await page.evaluate(() => {
+    const clock = { pending: null, after: (ms, run) => ((clock.pending = { ms, run }), 1), cancel: () => { clock.pending = null; } };
+    globalThis.varnesk.clock = clock;
+  });
+  const pending = () => page.evaluate(() => globalThis.varnesk.clock.pending?.ms ?? null);
+  const tick = () => until(page, () => globalThis.varnesk.clock.pending).then(() => page.evaluate(() => {
+    const { run } = globalThis.varnesk.clock.pending;
+    globalThis.varnesk.clock.pending = null;
+    return run();
+  }));
+  return { pending, tick };
 }
 
 // The top window, once no call runs.
@@ -110,12 +140,14 @@ export async function answerMessage(page) {
 
 export const focused = (page) => page.evaluate(() => document.activeElement?.dataset.control ?? null);
 
-export async function downloaded(folder, name) {
-  for (let i = 0; i < 100; i++) {
-    if ((await readdir(folder)).includes(name)) return readFile(join(folder, name));
-    await new Promise((done) => setTimeout(done, 100));
-  }
-  throw new Error(`${name} was not downloaded`);
+// The file once the browser has it whole: it downloads under another name, then renames it.
+export function downloaded(folder, name) {
+  return new Promise((resolve, reject) => {
+    const watcher = watch(folder, { signal: AbortSignal.timeout(15000) }, () => look());
+    watcher.on('close', () => reject(new Error(`${name} was not downloaded`)));
+    const look = () => readdir(folder).then((names) => names.includes(name) && (watcher.close(), resolve(readFile(join(folder, name)))));
+    look();
+  });
 }
 
 // One browser and one server of the page for a test file: started before its tests, closed after.

@@ -2,20 +2,11 @@
 // and is kept for the next visit, and the core's line rule on the page.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { answerMessage, click, idle, open, sharedBrowser } from './harness.mjs';
+import { answerMessage, click, keys, open, sharedBrowser } from './harness.mjs';
 
 const shared = sharedBrowser();
 const texts = (page, selector) => page.$$eval(selector, (all) => all.map((e) => e.dataset.command ?? e.textContent));
 const width = (page) => page.$eval('[data-window="Form3"]', (w) => w.getBoundingClientRect().width);
-// The keys pressed one after the other, with `held` down throughout.
-const keys = async (page, held, ...pressed) => {
-  if (held) await page.keyboard.down(held);
-  for (const key of pressed) {
-    await page.keyboard.press(key);
-    await idle(page); // a key pressed while the core works is not taken
-  }
-  if (held) await page.keyboard.up(held);
-};
 
 test('menus, help, a zoom that fits and is kept, even lines', async () => {
   const { page } = await open(shared.browser, shared.server.url);

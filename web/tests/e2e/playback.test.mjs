@@ -3,46 +3,35 @@
 // with its message and asked again, then taken.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { answerMessage, click, control, idle, open, sharedBrowser } from './harness.mjs';
+import { answerMessage, click, control, handClock, idle, keys, open, sharedBrowser } from './harness.mjs';
 
 const shared = sharedBrowser();
-const press = (page, key) => page.keyboard.press(key).then(() => idle(page));
 
 // The counter, the button, the panel and the chart read as its classes.
 const shown = (page) => page.$eval('[data-window="Form4"]', (win) => [win.querySelector('[data-control="NumeroRepeticoesTXT"]').value,
   win.querySelector('[data-control="PlayButton"]').textContent, win.querySelector('.value-box').parentElement.textContent, win.querySelector('canvas.chart').getAttribute('aria-label')]);
-// The interval the window's next tick waits for (null: none waits), or that tick, run.
-const pending = (page) => page.evaluate(() => globalThis.varnesk.clock.pending?.ms ?? null);
-async function tick(page, times) {
-  for (let i = 0; i < times; i++) {
-    await page.evaluate(() => { const { run } = globalThis.varnesk.clock.pending; globalThis.varnesk.clock.pending = null; return run(); });
-  }
-}
 
 test('N ticks of the playback are N clicks; P pauses; the end stops it; the speed is kept', async () => {
   const { page } = await open(shared.browser, `${shared.server.url}?semente=42`);
-  await page.evaluate(() => {
-    const clock = { pending: null, after: (ms, run) => { clock.pending = { ms, run }; return 1; }, cancel: () => { clock.pending = null; } };
-    globalThis.varnesk.clock = clock;
-  });
+  const { pending, tick } = await handClock(page);
   await click(page, 'Form2', 'Command1');
   await click(page, 'Form3', 'Command3'); // samples of 1000, 100 repetitions
   await click(page, 'Form4', 'PlayButton');
-  assert.equal(await pending(page), 200, 'five means a second at first');
-  await tick(page, 37);
+  assert.equal(await pending(), 200, 'five means a second at first');
+  for (let i = 0; i < 37; i++) await tick();
   const played = await shown(page);
-  await press(page, 'p');
-  assert.deepEqual([played[0], played[1], await pending(page)], ['37', 'Pausar', null]);
+  await keys(page, null, 'p');
+  assert.deepEqual([played[0], played[1], await pending()], ['37', 'Pausar', null]);
   await page.$eval(control('Form4', 'SpeedSpin'), (box) => { box.value = '80'; box.dispatchEvent(new Event('change')); });
 
   await click(page, 'Form4', 'Command3');
   await click(page, 'Form3', 'Command3'); // the same seed: the same run
   for (let i = 0; i < 37; i++) await click(page, 'Form4', 'Command1');
   assert.deepEqual(await shown(page), [played[0], 'Reproduzir', ...played.slice(2)]);
-  await press(page, 'p');
-  assert.equal(await pending(page), 20, 'the speed kept, at most 50 means a second');
-  await tick(page, 63);
-  assert.deepEqual([...(await shown(page)).slice(0, 2), await pending(page)], ['100', 'Reproduzir', null]);
+  await keys(page, null, 'p');
+  assert.equal(await pending(), 20, 'the speed kept, at most 50 means a second');
+  for (let i = 0; i < 63; i++) await tick();
+  assert.deepEqual([...(await shown(page)).slice(0, 2), await pending()], ['100', 'Reproduzir', null]);
 });
 
 test('a seed typed in the window: refused and asked again from what was typed, then taken', async () => {

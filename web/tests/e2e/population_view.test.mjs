@@ -3,7 +3,7 @@
 // behind the latest mean marked over its histogram.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
-import { click, control, open, sharedBrowser, topWindow, type, until } from './harness.mjs';
+import { click, control, keys, open, sharedBrowser, topWindow, type, until } from './harness.mjs';
 
 const shared = sharedBrowser();
 
@@ -19,9 +19,7 @@ const sampleMarks = (page) =>
 test('the population from the configuration screen, then the sample behind a step', async () => {
   const { page } = await open(shared.browser, shared.server.url);
   await click(page, 'Form2', 'Command1');
-  await page.keyboard.down('Control');
-  await page.keyboard.press('p');
-  await page.keyboard.up('Control');
+  await keys(page, 'Control', 'p');
   await until(page, () => document.querySelector('[data-window="PopulationForm"] [data-control="CountLBL"]')?.textContent);
   assert.equal(await topWindow(page), 'PopulationForm');
   const shown = await Promise.all(['FileNameLBL', 'CountLBL', 'MinimumLBL', 'DecimalMarkLBL', 'MessageLBL'].map((n) => text(page, 'PopulationForm', n)));

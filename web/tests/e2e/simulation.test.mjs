@@ -4,7 +4,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { join } from 'node:path';
 import { test } from 'node:test';
-import { WEB, click, control, downloaded, focused, idle, open, topWindow, type, until, sharedBrowser } from './harness.mjs';
+import { WEB, choose, click, control, downloaded, focused, keys, open, topWindow, type, until, sharedBrowser } from './harness.mjs';
 
 const SIM = process.env.VARNESK_SIM ?? join(WEB, '../build/release/bin/varnesk-sim');
 
@@ -15,23 +15,18 @@ async function openSimulation(page, button) {
   await click(page, 'Form3', button); // the design values: samples of 1000, 100 repetitions
 }
 
-async function press(page, key) {
-  await page.keyboard.press(key);
-  await idle(page);
-}
-
 test('the step window runs to its end with D and C, and its Simular is then out of reach', async () => {
   const { page } = await open(shared.browser, shared.server.url);
   await openSimulation(page, 'Command3');
   const counter = () => page.$eval(control('Form4', 'NumeroRepeticoesTXT'), (box) => box.value);
   assert.equal(await counter(), '0');
-  await press(page, 'd');
+  await keys(page, null, 'd');
   assert.equal(await counter(), '10');
-  await press(page, 'c');
+  await keys(page, null, 'c');
   assert.equal(await counter(), '100');
   assert.equal(await page.$eval(control('Form4', 'Command1'), (b) => b.disabled), true);
   assert.equal(await focused(page), null, 'no button keeps the focus at the end');
-  await press(page, ' ');
+  await keys(page, null, ' ');
   assert.equal(await topWindow(page), 'Form4', 'one Space more does not close the finished chart');
 });
 
@@ -46,7 +41,7 @@ test('the menu of a seeded instant window: its entries, its seed line, the CSV, 
   assert.deepEqual(seeded, lines.map((line) => line.split(': ')[1]));
   assert.match(await page.$eval('[data-window="form1"] canvas.chart', (c) => c.getAttribute('aria-label')),
     /^(\d+[.,]\d\d a \d+[.,]\d\d: \d+[.,]\d %\n){21,}$/, 'the chart read as its table of classes');
-  await press(page, 'n');
+  await keys(page, null, 'n');
 
   await page.keyboard.down('Shift'); // the menu from the keyboard first, then by the right button
   await page.keyboard.press('F10');
@@ -60,33 +55,25 @@ test('the menu of a seeded instant window: its entries, its seed line, the CSV, 
     ['Semente 42', 'true'],
   ]);
 
-  const chart = await page.$('[data-window="form1"] canvas.chart');
-  const choose = async (command) => {
-    if (!(await page.$('.context-menu'))) await chart.click({ button: 'right' });
-    await page.waitForSelector('.context-menu');
-    await page.click(`.context-menu [data-command="${command}"]`);
-    await idle(page);
-  };
-  await choose('SaveMeans');
+  const chart = '[data-window="form1"] canvas.chart';
+  await choose(page, chart, 'SaveMeans');
   const csv = await downloaded(downloads, 'medias.csv');
   assert.deepEqual([...csv.subarray(0, 3)], [0xef, 0xbb, 0xbf]);
   assert.ok(csv.subarray(3).toString('utf8').startsWith('Arquivo da população;'));
 
-  await choose('SaveChart');
+  await choose(page, chart, 'SaveChart');
   const png = await downloaded(downloads, 'grafico.png');
   assert.equal(png.subarray(1, 4).toString(), 'PNG');
   // The region between the two frames, 10845 x 6620 twips from 800 down, each edge to its pixel,
   // and two lines of caption beneath.
   assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [723, 442 + 40]);
 
-  await choose('CopyStatistics');
+  await choose(page, chart, 'CopyStatistics');
   await until(page, async () => (await navigator.clipboard.readText()).startsWith('Mínimo\tQ1\tMediana'));
 
   const width = () => page.$eval('[data-window="form1"]', (w) => w.getBoundingClientRect().width);
   const before = await width();
-  await page.keyboard.down('Control');
-  await press(page, '=');
-  await page.keyboard.up('Control');
+  await keys(page, 'Control', '=');
   // With the strip under its panel the window at 1.25 is taller than 768: it stays as it is.
   assert.equal(Math.round((await width()) / before * 100), 100);
 });
@@ -96,7 +83,7 @@ test('the step window says what it uses and k de R beside its counter, which kee
   await click(page, 'Form2', 'Command1');
   await type(page, 'Form3', 'TamanhodaAmostraTXT', '10.000'); // read as 10, and the line says so
   await click(page, 'Form3', 'Command3');
-  await press(page, 'd');
+  await keys(page, null, 'd');
   const shown = await page.$$eval('[data-window="Form4"] [data-control$="LBL"]:not(.value-box)', (labels) =>
     labels.filter((l) => /Population|StandardError|Progress/.test(l.dataset.control)).map((l) => l.textContent));
   assert.match(shown.join('\n'), /^População: populacao\.txt \(N = 578\.000\) · n = 10 · R = 100\nErro padrão teórico: \d,\d{3}\nMédias mostradas: 10 de 100$/);

@@ -1,11 +1,11 @@
 // The windows as a teacher walks them: start, configuration, its refusals, the instant window
 // and back; every element named after its window and control.
 import assert from 'node:assert/strict';
-import { writeFile } from 'node:fs/promises';
+import { mkdtemp, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { test } from 'node:test';
-import { answerMessage, click, control, focused, open, serve, topWindow, type, until, sharedBrowser } from './harness.mjs';
+import { answerMessage, click, control, focused, keys, open, serve, topWindow, type, until, sharedBrowser } from './harness.mjs';
 
 const shared = sharedBrowser();
 
@@ -77,9 +77,7 @@ test('every window and every control it builds is named; chart elements are pain
   await click(page, 'Form3', 'Command3'); // Form4 with the design values 1000 and 100
   for (const win of ['Form2', 'Form3', 'Form4']) assert.deepEqual(await check(win), [], win);
   await click(page, 'Form4', 'Command3');
-  await page.keyboard.down('Control');
-  await page.keyboard.press('t');
-  await page.keyboard.up('Control');
+  await keys(page, 'Control', 't');
   assert.equal(await topWindow(page), 'ComparisonForm');
   assert.deepEqual(await check('ComparisonForm'), []);
   await click(page, 'ComparisonForm', 'CompareButton');
@@ -87,6 +85,28 @@ test('every window and every control it builds is named; chart elements are pain
   await click(page, 'ComparisonForm', 'CloseButton');
   await click(page, 'Form3', 'Command1');
   assert.deepEqual(await check('form1'), []);
+});
+
+test('a core that fails: one message box in its words, every call refused, the page still answering', async () => {
+  const told = { title: 'Varnesk', text: 'O Varnesk encontrou um erro e não pode continuar nesta página. Recarregue a página (F5); se o erro voltar, abra o Varnesk em outro navegador.' };
+  const refused = (page) => page.evaluate(() => Promise.all([1, 2].map(() => globalThis.varnesk.core.call('noSuchCall').then(() => 0, () => 1))));
+  const { page } = await open(shared.browser, shared.server.url);
+  assert.deepEqual(await refused(page), [1, 1], 'two calls the core cannot answer');
+  assert.deepEqual(await answerMessage(page), told, 'told once: no box left after the first');
+
+  // A worker that cannot start: the page's own words, the calls waiting refused, no busy pointer left.
+  const broken = join(await mkdtemp(join(tmpdir(), 'varnesk-broken-')), 'varnesk_core.mjs');
+  await writeFile(broken, "throw new Error('a core that cannot start');\n");
+  const brokenServer = await serve({ core: broken });
+  try {
+    const { page: lost } = await open(shared.browser, brokenServer.url, undefined, 'dialog.message-box[open]');
+    assert.equal(await lost.evaluate(() => globalThis.varnesk.core.pending.size), 0);
+    assert.deepEqual(await answerMessage(lost), told);
+    assert.equal(await topWindow(lost), null);
+    assert.deepEqual(await refused(lost), [1, 1]);
+  } finally {
+    await brokenServer.close();
+  }
 });
 
 test('a population smaller than the sample refuses the load: its message, and no window opens', async () => {
