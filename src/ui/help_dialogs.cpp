@@ -22,8 +22,10 @@ void showTeacherGuide(QWidget* owner) {
       dialog_texts::kGuideTitle.data(), static_cast<qsizetype>(dialog_texts::kGuideTitle.size())));
   auto* browser = new QTextBrowser(dialog);
   browser->setOpenExternalLinks(true);
-  // The installed tree keeps the pictures beside the guide: <prefix>/share/doc/varnesk.
-  browser->setSearchPaths({QCoreApplication::applicationDirPath() + "/../../share/doc/varnesk"});
+  // The installed tree keeps the pictures beside the guide (<prefix>/share/doc/varnesk); a
+  // program run from its build tree finds them in the sources it was built from.
+  browser->setSearchPaths({QCoreApplication::applicationDirPath() + "/../../share/doc/varnesk",
+                           QStringLiteral(VARNESK_SOURCE_DOCS)});
   QFile guide(QStringLiteral(":/guia.md"));
   if (guide.open(QIODevice::ReadOnly)) browser->setMarkdown(QString::fromUtf8(guide.readAll()));
   auto* layout = new QVBoxLayout(dialog);

@@ -2,6 +2,7 @@
 // the pixel, tab order, titles and fonts, the menu bar and the right-click menu, the zoom and
 // full screen, and Qt's own texts in Portuguese.
 #include "ui/form3.h"
+#include "ui/help_dialogs.h"
 #include "ui/qt_translations.h"
 #include "window_driver.h"
 
@@ -101,6 +102,24 @@ class WindowChromeTest : public QObject, WindowDriver {
   }
 
   // Shift+F10 opens the right-click menu where the keyboard is; it leaves out the help.
+  // Every picture the guide names is found where the guide looks, and no merge left its marks.
+  void guideShowsEveryPicture() {
+    Form2 start(services());
+    showTeacherGuide(&start);
+    auto* browser = start.findChild<QTextBrowser*>();
+    QVERIFY(browser);
+    QFile guide(QStringLiteral(":/guia.md"));
+    QVERIFY(guide.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(guide.readAll());
+    QVERIFY(!text.contains(QStringLiteral("\n<<<<<<<")) && !text.contains(QStringLiteral("\n>>>>>>>")));
+    int pictures = 0;
+    for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("\\]\\(([^)]+\\.png)\\)")).globalMatch(text)) {
+      QVERIFY2(!browser->loadResource(QTextDocument::ImageResource, QUrl(m.captured(1))).isNull(), qPrintable(m.captured(1)));
+      ++pictures;
+    }
+    QVERIFY(pictures >= 5);
+  }
+
   void contextMenuFromTheKeyboard() {
     SimulationForm form4("Form4", services(), nullptr);
     QVERIFY(form4.Load("1000", "100"));
