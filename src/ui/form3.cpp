@@ -8,6 +8,8 @@
 #include <QPushButton>
 
 #include "ui/comparison_form.h"
+#include "ui/interval_form.h"
+#include "ui/planner_form.h"
 #include "ui/population_form.h"
 #include "ui/population_opening.h"
 #include "ui/simulation_form.h"
@@ -22,11 +24,13 @@ Form3::Form3(UiServices services, QWidget* owner)
           &Form3::stepByStepClicked);
   connect(widgets_.get<QPushButton>("Command2"), &QPushButton::clicked, this, &QWidget::close);
 
-  // Beyond the layout, from the menus or their keys: the comparison of sample sizes, and the
-  // teacher's population (a file, a pasted column, or the program's own) and its view.
+  // Beyond the layout, from the menus or their keys: the comparison of sample sizes, the
+  // confidence intervals and the sample size for a margin, and the teacher's population (a
+  // file, a pasted column, or the program's own) and its view.
   for (const MenuCommand command :
-       {MenuCommand::CompareSampleSizes, MenuCommand::OpenPopulation, MenuCommand::PastePopulation,
-        MenuCommand::ProgramPopulation, MenuCommand::ShowPopulation})
+       {MenuCommand::CompareSampleSizes, MenuCommand::ShowIntervals, MenuCommand::PlanSampleSize,
+        MenuCommand::OpenPopulation, MenuCommand::PastePopulation, MenuCommand::ProgramPopulation,
+        MenuCommand::ShowPopulation})
     connect(chrome_->action(command), &QAction::triggered, this, [this, command] { run(command); });
   for (const char* box : {"TamanhodaAmostraTXT", "NumeroRepeticoesTXT"})
     widgets_[box]->installEventFilter(this);
@@ -38,6 +42,16 @@ void Form3::run(MenuCommand command) {
     case MenuCommand::CompareSampleSizes:
       openModal(new ComparisonForm(services_, this), this);
       break;
+    case MenuCommand::ShowIntervals: {
+      auto* window = new IntervalForm(services_, this);
+      openLoaded(window, window->Load(text("TamanhodaAmostraTXT"), text("NumeroRepeticoesTXT")));
+      break;
+    }
+    case MenuCommand::PlanSampleSize: {
+      auto* window = new PlannerForm(services_, this);
+      openLoaded(window, window->Load());
+      break;
+    }
     case MenuCommand::OpenPopulation: askPopulationFile(this, services_); break;
     case MenuCommand::PastePopulation:
       pastePopulation(this, services_, QApplication::clipboard()->text());
@@ -77,6 +91,14 @@ void Form3::instantClicked() {
 void Form3::stepByStepClicked() {
   openSimulation(
       logic_.stepByStepClicked(text("TamanhodaAmostraTXT"), text("NumeroRepeticoesTXT")));
+}
+
+// A window whose Load refused has said why over this screen, and is not opened.
+void Form3::openLoaded(QWidget* window, bool loaded) {
+  if (loaded)
+    openModal(window, this);
+  else
+    delete window;
 }
 
 // "": the screen refused its inputs, and said why.

@@ -1,7 +1,7 @@
 #pragma once
 // Form3, the configuration screen: sample size, number of repetitions, and the choice of the
 // instant or the step-by-step window. Built afresh each time it opens; it stays open under a
-// simulation window, which reads its two texts when it loads.
+// simulation window or the confidence intervals, which read its two texts when they load.
 #include <QWidget>
 
 #include "engine/configuration_window.h"
@@ -26,6 +26,7 @@ class Form3 : public WindowForm {
   void instantClicked();     // Command1
   void stepByStepClicked();  // Command3
   void openSimulation(const std::string& windowName);
+  void openLoaded(QWidget* window, bool loaded);
   void showPopulation();  // the menu's "População…"
   std::string text(const char* box) const;
 

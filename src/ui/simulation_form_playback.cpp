@@ -1,11 +1,11 @@
 // The step-by-step window's playback: a clock that presses Simular for the teacher, one mean at a
 // time, at the speed set beside the button (kept between openings), until paused or at the end.
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <cmath>
 
+#include "ui/letters_to_the_window.h"
 #include "ui/simulation_form.h"
 
 namespace varnesk::ui {
@@ -13,18 +13,6 @@ namespace varnesk::ui {
 namespace {
 QSettings settings() { return QSettings(QStringLiteral("varnesk"), QStringLiteral("varnesk")); }
 constexpr const char* kSpeedKey = "passo-a-passo/medias-por-segundo";
-
-// The speed box takes digits only: a letter typed in it is left to the window's keys, so that P
-// pauses even right after the speed was typed.
-class LettersToTheWindow : public QObject {
- public:
-  using QObject::QObject;
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() != QEvent::ShortcutOverride) return false;
-    const QString text = static_cast<QKeyEvent*>(event)->text();
-    return text.size() == 1 && text.at(0).isLetter();
-  }
-};
 }  // namespace
 
 void SimulationForm::setupPlayback() {
