@@ -48,7 +48,8 @@ TEST(RunSeeds, PickedSeedsNameTheirRunAloneAndTheLineSaysHowToReplayIt) {
   for (const auto& [text, taken] : std::vector<std::pair<std::string, bool>>{{"  482913 ", true}, {"0", true}, {"", false}, {"-1", false}, {"+5", false}, {"1e3", false}, {"48 29", false}, {"18446744073709551616", false}, {"4,5", false}}) {
     p.take();
     const bool took = picked.setSeed(text);
-    const auto shown = static_cast<int>(std::ranges::count(texts(p), "message: " + std::string(messages::kBadSeedInWindow)));
+    const auto said = texts(p);
+    const auto shown = static_cast<int>(std::count(said.begin(), said.end(), "message: " + std::string(messages::kBadSeedInWindow)));
     EXPECT_EQ(std::pair(took, shown), std::pair(taken, taken ? 0 : 1)) << '"' << text << '"';
   }
   EXPECT_EQ(picked.seed(), 0u);  // the last seed taken
