@@ -134,6 +134,16 @@ std::string formatSignificant(double value, int digits, char separator) {
   return out;
 }
 
+std::string formatShortest(float value, char separator) {
+  for (int digits = 1; digits < 9; ++digits) {
+    std::string text = formatSignificant(value, digits, '.');
+    double read = 0;
+    fromChars(text.data(), text.data() + text.size(), read);
+    if (static_cast<float>(read) == value) return formatSignificant(value, digits, separator);
+  }
+  return formatSignificant(value, 9, separator);
+}
+
 std::string formatWhole(long long value) { return std::to_string(value); }
 
 std::string formatThousands(long long value, char decimalSeparator) {

@@ -23,6 +23,10 @@ std::string formatGeneral(double value, char separator);
 // A value with `digits` significant digits, shortest form ("0.0442926", "1.5"); NaN reads "-".
 std::string formatSignificant(double value, int digits, char separator);
 
+// A single-precision value as the shortest text that reads back as the same single (1.815, not
+// 1.81500006), as a spreadsheet should show what the panel shows.
+std::string formatShortest(float value, char separator);
+
 // Counters in text boxes ("100", "1000").
 std::string formatWhole(long long value);
 

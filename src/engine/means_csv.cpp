@@ -8,7 +8,7 @@ namespace varnesk {
 std::string meansCsv(const CsvHeader& header, std::span<const float> means) {
   std::string out = csvHeaderText(header) + "Ordem;Média\r\n";
   for (std::size_t i = 0; i < means.size(); ++i)
-    out += std::to_string(i + 1) + ';' + formatSignificant(means[i], 9, ',') + "\r\n";
+    out += std::to_string(i + 1) + ';' + formatShortest(means[i], ',') + "\r\n";
   return out;
 }
 

@@ -23,6 +23,7 @@ void addViewAndHelp(std::vector<MenuEntry>& menu) {
   menu.push_back(entry(G::View, C::FullScreen, "Tela cheia", {"F11"}));
   menu.push_back(entry(G::Help, C::TeacherGuide, "Guia do professor", {"F1"}));
   menu.push_back(entry(G::Help, C::About, "Sobre o Varnesk"));
+  menu.push_back(entry(G::File, C::Exit, "Sair"));  // the last of Arquivo
 }
 
 // The population the windows read, beside the other things a window shows.
@@ -37,7 +38,7 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits) {
     bool WindowTraits::*only = nullptr;
   };
   std::vector<Offered> offered{
-      {entry(G::File, C::SaveChart, "Salvar gráfico como PNG…")},
+      {entry(G::File, C::SaveChart, "Salvar gráfico (PNG)…")},
       {entry(G::File, C::SaveChartSvg, "Salvar gráfico (SVG)…")},
       {entry(G::File, C::SaveMeans, "Salvar médias como CSV…")},
       {entry(G::File, C::CopyStatistics, "Copiar estatísticas")},
@@ -128,7 +129,9 @@ std::string_view groupCaption(MenuGroup group) {
   return kCaptions[static_cast<std::size_t>(group)];
 }
 
-bool inContextMenu(const MenuEntry& entry) { return entry.group != MenuGroup::Help; }
+bool inContextMenu(const MenuEntry& entry) {
+  return entry.group != MenuGroup::Help && entry.command != MenuCommand::Exit;
+}
 
 std::string aboutText() {
   return "Varnesk " VARNESK_VERSION

@@ -37,6 +37,7 @@ enum class MenuCommand {
   ShowIntervals,   // the window "Intervalos de confiança"
   PlanSampleSize,  // the window "Tamanho da amostra"
   SaveIntervals,   // every interval shown, as a CSV
+  Exit,            // closes the window, as its own close button does; ends the program on Form2
 };
 
 // The menus of a window's bar, in the bar's order.
@@ -93,7 +94,7 @@ std::vector<MenuBarMenu> menuBar(const std::vector<MenuEntry>& entries);
 // "Arquivo", "Exibir", "Simulação", "Ajuda".
 std::string_view groupCaption(MenuGroup group);
 
-// The right-click menu leaves out the help, which the bar shows.
+// The right-click menu leaves out the help and Sair, which the bar shows.
 bool inContextMenu(const MenuEntry& entry);
 
 // What "Sobre o Varnesk" says: the program, its version and its licence.

@@ -58,6 +58,7 @@ WindowChrome::WindowChrome(QWidget* window, QWidget* client, const std::vector<M
   on(MenuCommand::FullScreen, [this] { toggleFullScreen(); });
   on(MenuCommand::TeacherGuide, [this] { showTeacherGuide(window_); });
   on(MenuCommand::About, [this] { showAbout(window_); });
+  on(MenuCommand::Exit, [this] { window_->close(); });
 
   // Shift+F10 opens the right-click menu where the keyboard is, as the Menu key does.
   auto* contextKey = new QAction(window);

@@ -17,4 +17,17 @@ TEST(NumberText, PatternsRoundHalvesAwayOnFifteenDigits) {
   EXPECT_EQ(formatGeneral(0.1 + 0.2, '.') + formatGeneral(7.5, ',') + formatGeneral(6.0 * 3, '.'), "0.37,518");
 }
 
+TEST(NumberText, SinglesAsTheShortestTextThatReadsBack) {
+  for (const auto& [value, expected] : std::vector<std::pair<float, std::string>>{
+           {1.815f, "1,815"}, {0.1f, "0,1"}, {2.5f, "2,5"}, {1.00000012f, "1,0000001"}, {0.0f, "0"}, {-3.25f, "-3,25"}, {16777216.0f, "16777216"}})
+    EXPECT_EQ(formatShortest(value, ','), expected) << value;
+  // Whatever the single, its text reads back as that single.
+  std::mt19937 bits(5);
+  for (int i = 0; i < 20000; ++i) {
+    const float value = std::bit_cast<float>(static_cast<std::uint32_t>(bits() & 0x7F7FFFFF));
+    const std::string text = formatShortest(value, '.');
+    EXPECT_EQ(static_cast<float>(std::strtod(text.c_str(), nullptr)), value) << text;
+  }
+}
+
 }  // namespace

@@ -165,7 +165,7 @@ TEST(Export, MeansForAPortugueseSpreadsheetAndStatisticsForTheClipboard) {
             "\xEF\xBB\xBF"
             "Arquivo da população;\"C:\\a;b.txt\"\r\nTamanho da população (N);578000\r\n"
             "Tamanho da amostra (n);1000\r\nNúmero de repetições (R);100\r\nSemente;42\r\n"
-            "Simulação da semente;1\r\n\r\nOrdem;Média\r\n1;2,5\r\n2;0,100000001\r\n");
+            "Simulação da semente;1\r\n\r\nOrdem;Média\r\n1;2,5\r\n2;0,1\r\n");
   EXPECT_EQ(tabulatedStatistics({"0", "0", "0", "0", "0", "0", "0,443"}), "Mínimo\tQ1\tMediana\tQ3\tMáximo\tMédia\tdp\n0\t0\t0\t0\t0\t0\t0,443\n");
 }
 

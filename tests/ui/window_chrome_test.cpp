@@ -131,7 +131,7 @@ class WindowChromeTest : public QObject, WindowDriver {
       menu->close();
     });
     QTest::keyClick(&form4, Qt::Key_F10, Qt::ShiftModifier);  // fifteen entries, a separator, the seed line
-    QVERIFY(entries.size() == 17 && entries.first() == "Salvar gráfico como PNG…" && entries.last().contains("42"));
+    QVERIFY(entries.size() == 17 && entries.first() == "Salvar gráfico (PNG)…" && entries.last().contains("42"));
   }
 
   // Qt's own buttons and dialogs speak the user's language.

@@ -22,7 +22,7 @@ constexpr std::array<std::string_view, 11> kKinds{"Label",  "TextBox", "Button",
                                                   "Canvas", "SpinBox", "ProgressBar"};
 constexpr std::array<std::string_view, 3> kAlignments{"Left", "Right", "Center"};
 constexpr std::array<std::string_view, 2> kVertical{"Top", "Middle"};
-constexpr std::array<std::string_view, 25> kCommands{
+constexpr std::array<std::string_view, 26> kCommands{
     "SaveChart",          "SaveMeans",    "CopyStatistics", "NormalCurve",    "TenMoreMeans",
     "HundredMoreMeans",   "ZoomIn",       "ZoomOut",        "ActualSize",     "FullScreen",
     "CompareSampleSizes", "TeacherGuide", "About",          "OpenPopulation", "PastePopulation",

@@ -139,6 +139,12 @@ export class AppWindow {
     return undefined;
   }
 
+  // Closes the window and its object in the core, as its own close button does.
+  close() {
+    this.session?.close();
+    this.app.desktop.close(this);
+  }
+
   // Told the size of its client area once the desktop has placed it, in pixels.
   /** @param {{ width: number, height: number }} size */
   fitted(size) {}

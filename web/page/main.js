@@ -129,6 +129,8 @@ async function runEntry(win, entry) {
       return showGuide();
     case 'About':
       return showMessage(await app.core.ask('aboutText'), dialogTexts().aboutTitle);
+    case 'Exit':
+      return win.close();
     default:
       return win.runCommand(entry);
   }

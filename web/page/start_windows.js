@@ -21,7 +21,12 @@ export class StartWindow extends AppWindow {
     super(app, layout);
     this.maximized = layout.maximized;
     this.onClick('Command1', () => this.app.openWindow('Form3'));
-    this.onClick('Command2', () => this.app.end());
+    this.onClick('Command2', () => this.close());
+  }
+
+  // Closing the start screen ends the program, as its "Sair do Programa" does.
+  close() {
+    this.app.end();
   }
 
   // The two panels are centred on the whole screen: here, the page's width.
@@ -70,10 +75,5 @@ export class ConfigurationWindow extends AppWindow {
     if (entry.command === 'PastePopulation') await pastePopulation(this.app, await navigator.clipboard.readText());
     if (entry.command === 'ProgramPopulation') await useProgramPopulation(this.app);
     if (entry.command === 'ShowPopulation') await this.app.openWindow('PopulationForm', (described) => readPopulation(this.app, described));
-  }
-
-  close() {
-    this.session.close();
-    this.app.desktop.close(this);
   }
 }
