@@ -83,7 +83,26 @@ void placeMeanLine(ChartModel& chart, std::span<const double> limits, int classe
   mean.y2 = first.y2;
 }
 
+// Slot i holds class i, from menor + i·AmplitudeClasse: the mean stands where its value falls in
+// its slot, from the frame's top to its bottom edge. Kept hidden when it falls outside the frame.
+void placeInstantMeanLine(ChartModel& chart, const ChartState& state, double menor,
+                          float populationMean) {
+  const Rect& frame = chart.Shape1;
+  const float slot = frame.width / static_cast<float>(state.scale.NumeroClasses + 1);
+  Line& mean = chart.MediaLIN;
+  mean.x1 = mean.x2 =
+      frame.left +
+      static_cast<float>((populationMean - menor) / state.scale.AmplitudeClasse) * slot;
+  mean.y1 = frame.top;
+  mean.y2 = frame.top + frame.height;
+}
+
 }  // namespace
+
+bool insideFrame(const ChartModel& chart, const Line& line) {
+  const Rect& frame = chart.Shape1;
+  return line.x1 >= frame.left && line.x1 <= frame.left + frame.width;
+}
 
 void MontarEixoX(const ChartTraits& traits, ChartModel& chart, ChartState& state,
                  const XAxisInput& input, const TextMeasure& measure, char separator) {
@@ -96,6 +115,7 @@ void MontarEixoX(const ChartTraits& traits, ChartModel& chart, ChartState& state
   };
   if (traits.percentAxis) {
     layOutInstant(chart, state, input.MenorMedia, limits, measure, separator);
+    placeInstantMeanLine(chart, state, input.MenorMedia, input.MediaPopulacao);
     count();
     MontarEixoY(chart, state, static_cast<int>(input.sortedMeans.size()), measure, separator);
     for (int i = 0; i <= classes; ++i) {

@@ -12,7 +12,7 @@ namespace varnesk {
 struct XAxisInput {
   std::span<const float> sortedMeans;  // the run's means, ascending
   double MenorMedia = 0;               // the chart's lower limit, where the first class starts
-  float MediaPopulacao = 0;            // step-by-step window: where the mean line stands
+  float MediaPopulacao = 0;            // where the population mean's line stands
 };
 
 // Instant window: classes 0..NumeroClasses, then the Y axis in percent and the columns raised
@@ -20,5 +20,8 @@ struct XAxisInput {
 // boundaries and the mean line; no Y axis.
 void MontarEixoX(const ChartTraits& traits, ChartModel& chart, ChartState& state,
                  const XAxisInput& input, const TextMeasure& measure, char separator);
+
+// Whether a vertical line stands over the chart's frame.
+bool insideFrame(const ChartModel& chart, const Line& line);
 
 }  // namespace varnesk

@@ -44,9 +44,7 @@ std::unique_ptr<ComparisonRun> ComparisonWindow::start() {
   // is no box for the file: its problems, like a size too large for it, send the teacher back
   // to the list.
   auto population = std::make_shared<Population>();
-  if (const PopulationReading reading =
-          LerPopulacao(population_.file, *population, population_.options);
-      !reading.ok)
+  if (const PopulationReading reading = LerPopulacao(population_, *population); !reading.ok)
     return refuse(reading.message, SampleSizesTXT);
   if (const std::string problem = refuseSampleSizes(list.sizes, *population); !problem.empty())
     return refuse(problem, SampleSizesTXT);
@@ -97,7 +95,10 @@ ControlStates ComparisonWindow::controls() const {
     for (std::size_t i = 0; i < row.size(); ++i) rows += (i ? "\t" : "") + row[i];
     rows += '\n';
   }
-  return {{"ResultsTable", rows}, {"PopulationLBL", populationLine_}};
+  return {{"ResultsTable", rows},
+          {"PopulationLBL", populationLine_},
+          {"SeedLBL", seedLine(csvHeader_.run ? csvHeader_.seed : generator_.seed(), csvHeader_.run,
+                               generator_.picksSeeds())}};
 }
 
 DrawingList ComparisonWindow::drawing(double width, double height) const {

@@ -49,9 +49,10 @@ class ComparisonWindow : public WindowLogic {
   // The table of the last comparison for a spreadsheet; empty before the first one.
   std::string resultsCsv() const;
 
-  // ResultsTable's rows, one per size of the last comparison in the order listed, and
+  // ResultsTable's rows, one per size of the last comparison in the order listed;
   // PopulationLBL: the population the last comparison read, with its N and the sizes and
-  // repetitions it used; before the first, the population's name alone.
+  // repetitions it used (before the first, the population's name alone); SeedLBL: the seed
+  // that replays the comparison shown.
   ControlStates controls() const override;
   // ComparisonChart for a drawing area of that size in twips; only white before a comparison.
   DrawingList drawing(double width, double height) const override;

@@ -35,6 +35,7 @@ class InstantProcedures final : public WindowProcedures {
     s.GerarAmostras();
     s.CalcularEstatisticas();
     s.drawNormalCurve();
+    s.showMeanLine();
     platform.setBusy(false);
   }
 

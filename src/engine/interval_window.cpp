@@ -36,8 +36,7 @@ bool IntervalWindow::Load(const std::string& sampleSize, const std::string& repe
   if (const auto problem = intervalProblem(n)) return refuse(*problem, "TamanhodaAmostraTXT");
   if (const auto problem = instantRepetitionsProblem(R))
     return refuse(std::string(*problem), "NumeroRepeticoesTXT");
-  const PopulationReading reading =
-      LerPopulacao(env_.population.file, population_, env_.population.options);
+  const PopulationReading reading = LerPopulacao(env_.population, population_);
   if (!reading.ok) {
     platform.showMessage(reading.message);
     return false;

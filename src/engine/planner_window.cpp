@@ -36,8 +36,7 @@ std::optional<std::string> marginProblem(const std::string& text, double& margin
 PlannerWindow::PlannerWindow(const WindowEnvironment& environment) : env_(environment) {}
 
 bool PlannerWindow::Load() {
-  const PopulationReading reading =
-      LerPopulacao(env_.population.file, population_, env_.population.options);
+  const PopulationReading reading = LerPopulacao(env_.population, population_);
   if (!reading.ok) {
     env_.platform.showMessage(reading.message);
     return false;
@@ -95,9 +94,8 @@ bool PlannerWindow::verify(const std::string& margin, const std::string& level,
 }
 
 std::string PlannerWindow::seedLine() const {
-  if (!seeder_ || seeder_->runCount() == 0) return "Semente: nenhuma simulação ainda";
-  return "Semente " + std::to_string(seeder_->seed()) +
-         (seeder_->runCount() > 1 ? " · simulação " + std::to_string(seeder_->runCount()) : "");
+  if (!seeder_) return varnesk::seedLine(0, 0, true);
+  return varnesk::seedLine(seeder_->seed(), seeder_->runCount(), seeder_->picksSeeds());
 }
 
 ControlStates PlannerWindow::controls() const {

@@ -12,6 +12,7 @@
 #include "common/line_reader.h"
 #include "common/shown_field.h"
 #include "engine/format_detection.h"
+#include "engine/population_prompts.h"
 #include "platform/program_folder.h"
 
 namespace varnesk {
@@ -142,7 +143,8 @@ std::optional<std::string> readFields(std::string_view text, const PopulationFor
 
 PopulationReading readPopulationBytes(std::string_view text, const std::string& fileName,
                                       Population& store, const ReadOptions& options) {
-  const std::string file = "O arquivo da população " + quoted(fileName);
+  const std::string file =
+      fileName == kPastedName ? "O texto colado" : "O arquivo da população " + quoted(fileName);
   if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))  // UTF-16's byte-order marks
     return refused(file + " está gravado em UTF-16. Salve-o como texto simples (UTF-8).");
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
@@ -200,6 +202,14 @@ PopulationReading LerPopulacao(const std::filesystem::path& file, Population& st
   const PopulationFileText content = readPopulationFile(file);
   if (!content.ok) return refused(content.message);
   return readPopulationBytes(content.text(), file.string(), store, options);
+}
+
+PopulationReading LerPopulacao(const PopulationSource& source, Population& store) {
+  if (source.label.empty()) return LerPopulacao(source.file, store, source.options);
+  const PopulationFileText content = readPopulationFile(source.file);
+  // The file that kept the text is the program's: gone, the teacher can only paste again.
+  if (!content.ok) return refused("O texto colado não está mais guardado. Cole-o de novo.");
+  return readPopulationBytes(content.text(), source.label, store, source.options);
 }
 
 std::filesystem::path defaultPopulationPath() { return programFolder() / "populacao.txt"; }

@@ -8,6 +8,7 @@
 
 #include "engine/huge_pages.h"
 #include "engine/population_format.h"
+#include "engine/population_source.h"
 #include "engine/read_options.h"
 
 namespace varnesk {
@@ -41,6 +42,8 @@ struct PopulationReading {
 // changes and the message names the file and, for a bad field, its line and text.
 PopulationReading LerPopulacao(const std::filesystem::path& file, Population& store,
                                const ReadOptions& options = {});
+// The same of a window's population, its messages naming it as the teacher knows it.
+PopulationReading LerPopulacao(const PopulationSource& source, Population& store);
 
 // Same rules on text already in memory; `fileName` only serves the messages.
 PopulationReading readPopulationBytes(std::string_view text, const std::string& fileName,

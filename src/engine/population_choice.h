@@ -35,16 +35,24 @@ class PopulationChoice {
   // Reads the whole file as `chosen.options` say; it becomes the choice if it reads.
   PopulationReading choose(const PopulationSource& chosen);
   // Text already in memory (pasted, or a page's file) is checked first, then written to `file`,
-  // which becomes the choice: a refused text overwrites nothing.
+  // which becomes the choice: a refused text overwrites nothing. `label`: what pasted text is
+  // called in place of the file (PopulationSource::label); empty for a file's text.
   PopulationReading chooseText(const std::filesystem::path& file, std::string_view text,
-                               const ReadOptions& options);
-  void useProgramOwn() { source_ = PopulationSource{programPopulation_, {}}; }
+                               const ReadOptions& options, const std::string& label = {});
+  void useProgramOwn() { replaceBy(PopulationSource{programPopulation_, {}}); }
+
+  // "Desfazer troca de população": the choice before the last change comes back, if it still
+  // reads (and the one it replaces becomes the one to come back to); ok when it came back. Its
+  // message is the one to show either way.
+  PopulationReading undo();
 
  private:
   PopulationReading check(std::string_view text, const PopulationSource& chosen);
+  void replaceBy(const PopulationSource& chosen);
 
   std::filesystem::path programPopulation_;
   PopulationSource source_;
+  std::optional<PopulationSource> previous_;
 };
 
 // The file pasted text is kept in, in the user's data folder.

@@ -3,22 +3,25 @@
 namespace varnesk {
 namespace {
 std::string quoted(std::string_view name) { return "\"" + std::string(name) + "\""; }
+
+// Pasted text is no file: "o texto colado", never "o arquivo".
+bool pasted(std::string_view name) { return name == kPastedName; }
 }  // namespace
 
 std::string commaQuestion(std::string_view name) {
-  return "No arquivo " + quoted(name) +
+  return (pasted(name) ? std::string("No texto colado") : "No arquivo " + quoted(name)) +
          ", as vírgulas podem separar colunas ou marcar decimais: \"1,5\" pode ser um e meio, "
          "ou os valores 1 e 5 em duas colunas. Como ler as vírgulas?";
 }
 
 std::string columnPrompt(std::string_view name, std::size_t columns) {
-  return "O arquivo " + quoted(name) + " tem " + std::to_string(columns) +
-         " colunas. Escolha a coluna com os valores da população:";
+  return (pasted(name) ? std::string("O texto colado") : "O arquivo " + quoted(name)) + " tem " +
+         std::to_string(columns) + " colunas. Escolha a coluna com os valores da população:";
 }
 
 std::string chosenMessage(std::string_view name, std::int32_t count) {
-  return "População escolhida: " + quoted(name) + ", com " + std::to_string(count) +
-         (count == 1 ? " valor" : " valores") +
+  return "População escolhida: " + (pasted(name) ? std::string("o texto colado") : quoted(name)) +
+         ", com " + std::to_string(count) + (count == 1 ? " valor" : " valores") +
          ". As janelas de simulação abertas a partir de agora usam esta população.";
 }
 

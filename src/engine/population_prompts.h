@@ -18,6 +18,7 @@ inline constexpr std::string_view kOpenFilter =
     "Populações (*.txt *.csv *.tsv *.tab);;Todos os arquivos (*)";
 // What pasted text is called in the reader's messages.
 inline constexpr std::string_view kPastedName = "texto colado";
+inline constexpr std::string_view kNothingToUndo = "Não há troca de população a desfazer.";
 
 std::string commaQuestion(std::string_view name);
 std::string columnPrompt(std::string_view name, std::size_t columns);

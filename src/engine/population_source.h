@@ -12,9 +12,14 @@ namespace varnesk {
 struct PopulationSource {
   std::filesystem::path file;
   ReadOptions options;
+  // What pasted text is called ("texto colado") in place of the file it is kept in, which is the
+  // program's own and means nothing to the teacher; empty for a file the teacher chose.
+  std::string label = {};
 
-  // What the windows call the population: the file's name without its folder.
-  std::string name() const { return file.filename().string(); }
+  // What the windows call the population: the file's name without its folder, or the label.
+  std::string name() const { return label.empty() ? file.filename().string() : label; }
+  // What the reader's messages name: the whole file, or the label.
+  std::string named() const { return label.empty() ? file.string() : label; }
 };
 
 }  // namespace varnesk

@@ -41,7 +41,7 @@ void PopulationWindow::clear(const std::string& fileName) {
 
 bool PopulationWindow::Load() {
   Population population;
-  const PopulationReading reading = LerPopulacao(source_.file, population, source_.options);
+  const PopulationReading reading = LerPopulacao(source_, population);
   if (!reading.ok) {
     clear(source_.name());
     label("MessageLBL").text = reading.message;

@@ -24,4 +24,12 @@ std::uint64_t shortSeed() {
   return kSmallestShortSeed + clockSeed() % (kLargestShortSeed - kSmallestShortSeed + 1);
 }
 
+std::string seedLine(std::uint64_t seed, int run, bool picked) {
+  if (run == 0)
+    return picked ? "Semente: nenhuma simulação ainda"
+                  : "Semente " + std::to_string(seed) + " · nenhuma simulação ainda";
+  const std::string line = "Semente " + std::to_string(seed);
+  return run == 1 ? line : line + " · simulação " + std::to_string(run);
+}
+
 }  // namespace varnesk

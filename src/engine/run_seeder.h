@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace varnesk {
@@ -18,6 +19,12 @@ std::uint64_t clockSeed();
 // say it aloud and a class can type it.
 inline constexpr std::uint64_t kSmallestShortSeed = 100000, kLargestShortSeed = 999999;
 std::uint64_t shortSeed();
+
+// The line that names what a window shows, so that a run seen on the projector can be redone:
+// "Semente 271828", "Semente 271828 · simulação 2" from the second run of a given seed on; before
+// the first run, "Semente: nenhuma simulação ainda", or with a given seed "Semente 271828 ·
+// nenhuma simulação ainda". `picked`: the window picks a seed of its own for every run.
+std::string seedLine(std::uint64_t seed, int run, bool picked);
 
 }  // namespace varnesk
 

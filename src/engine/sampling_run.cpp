@@ -5,6 +5,7 @@
 
 #include "engine/population.h"
 #include "engine/sampler.h"
+#include "engine/status_lines.h"
 
 namespace varnesk {
 
@@ -17,9 +18,11 @@ std::optional<std::string> refuseSampleSize(double n, const Population& populati
   if (std::floor(n) <= population.TamanhoPopulacao) return std::nullopt;
   if (population.TamanhoPopulacao == 0)
     return "A população está vazia: não há valores para sortear.";
-  return "Tamanho da Amostra maior que a população: a população tem " +
-         std::to_string(population.TamanhoPopulacao) +
-         " valores e cada amostra sorteia valores distintos.";
+  // The size typed and N, and what to type instead, so the teacher need not count the file.
+  const std::string N = std::to_string(population.TamanhoPopulacao);
+  return "Tamanho da Amostra maior que a população: n = " +
+         std::to_string(wholeShown(n)) + ", mas a população tem " + N +
+         " valores e cada amostra sorteia valores distintos. Use um tamanho de até " + N + ".";
 }
 
 void GerarAmostras(const Population& population, double n, double R, std::uint64_t seed,

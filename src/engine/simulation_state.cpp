@@ -29,14 +29,15 @@ void SimulationState::reset(const std::string& sampleSizeText) {
 }
 
 bool SimulationState::loadPopulation() {
-  if (typedSeed)
+  if (std::exchange(keepSeeder, false) && seeder)
+    ;  // the runs go on
+  else if (typedSeed)
     seeder.emplace(*std::exchange(typedSeed, std::nullopt));
   else if (env.seed)
     seeder.emplace(env.seed());
   else
     seeder.emplace(env.pickSeed ? env.pickSeed : std::function<std::uint64_t()>(shortSeed));
-  const PopulationReading reading =
-      LerPopulacao(env.population.file, population, env.population.options);
+  const PopulationReading reading = LerPopulacao(env.population, population);
   if (!reading.ok) {
     env.platform.showMessage(reading.message);
     return false;
@@ -83,6 +84,12 @@ void SimulationState::drawNormalCurve() {
   const double means = traits.chart.percentAxis ? 100.0 : shown;
   chart.NormalCurve =
       normalCurve(chart, chartState, run.MenorMedia, theory.mean, theory.correctedSe, means);
+}
+
+void SimulationState::showMeanLine() {
+  if (traits.populationMeanOption)
+    chart.MediaLIN.visible = showPopulationMean && run.sortedMeans.ContagemOrdenadas > 0 &&
+                             insideFrame(chart, chart.MediaLIN);
 }
 
 void SimulationState::writeStatusLines(const std::string& repetitions) {

@@ -31,13 +31,15 @@ struct SimulationState {
   std::optional<RunSeeder> seeder;
   std::optional<std::uint64_t> typedSeed = std::nullopt;  // "Definir semente…" in Form4
   std::uint64_t runSeed = 0;  // the seed of the last run, which draws its samples again
+  bool keepSeeder = false;    // the next Load goes on with the seeder's runs ("Reiniciar")
   PopulationFormat format{};
   // Step-by-step window only.
   std::int32_t TotalRepeticoes = 0;
   float MediaPopulacao = 0;
   float SomaMedias = 0;
   bool showCurve = false;
-  StandardError theory{};  // of the population and n read at Load
+  bool showPopulationMean = false;  // the instant window's line at μ, off until asked for
+  StandardError theory{};           // of the population and n read at Load
 
   double shownRepetitions() const { return parseLeadingNumber(controls.NumeroRepeticoesTXT.text); }
   double sampleSize() const { return parseLeadingNumber(controls.TamanhodaAmostraTXT.text); }
@@ -52,6 +54,8 @@ struct SimulationState {
   void GerarAmostras();
   void CalcularEstatisticas();
   void drawNormalCurve();
+  // The instant window's line at μ, when asked for and once a run is shown.
+  void showMeanLine();
   // The strip under the panel; `repetitions`: the R of the run, as the window shows it.
   void writeStatusLines(const std::string& repetitions);
 };

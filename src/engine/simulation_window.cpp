@@ -44,6 +44,7 @@ bool SimulationWindow::setSeed(const std::string& text) {
 
 void SimulationWindow::playPause() { proceduresOf(*state_).playPause(*state_); }
 bool SimulationWindow::playing() const { return state_->controls.PlayButton.checked; }
+void SimulationWindow::restart() { proceduresOf(*state_).restart(*state_); }
 
 void SimulationWindow::simulate() { proceduresOf(*state_).simulate(*state_); }
 
@@ -56,16 +57,16 @@ void SimulationWindow::showNormalCurve(bool show) {
   state_->drawNormalCurve();
 }
 
+void SimulationWindow::showPopulationMean(bool show) {
+  state_->showPopulationMean = show && state_->traits.populationMeanOption;
+  state_->showMeanLine();
+}
+
 std::uint64_t SimulationWindow::seed() const { return state_->seeder ? state_->seeder->seed() : 0; }
 int SimulationWindow::runNumber() const { return state_->seeder ? state_->seeder->runCount() : 0; }
 
 std::string SimulationWindow::seedLine() const {
-  const bool picking = !state_->seeder || state_->seeder->picksSeeds();
-  if (runNumber() == 0)
-    return picking ? "Semente: nenhuma simulação ainda"
-                   : "Semente " + std::to_string(seed()) + " · nenhuma simulação ainda";
-  const std::string line = "Semente " + std::to_string(seed());
-  return runNumber() == 1 ? line : line + " · simulação " + std::to_string(runNumber());
+  return varnesk::seedLine(seed(), runNumber(), !state_->seeder || state_->seeder->picksSeeds());
 }
 
 std::string SimulationWindow::meansCsv() const {
@@ -118,6 +119,7 @@ std::string SimulationWindow::classTable() const {
 ControlStates SimulationWindow::controls() const {
   ControlStates states = state_->controls.list();
   states.push_back({"Shape1", classTable()});
+  states.push_back({"SeedLBL", seedLine()});
   return states;
 }
 

@@ -57,8 +57,15 @@ class SimulationWindow : public WindowLogic {
   void playPause();
   bool playing() const;
 
+  // "Reiniciar" of the step-by-step window: its run is drawn anew, as at its opening, from the
+  // next run of its seeds (a new seed of its own, or the given seed's next run).
+  void restart();
+
   // The instant window's normal curve of theory over the histogram, off until asked for.
   void showNormalCurve(bool show);
+  // The instant window's line at the population mean μ over the histogram, off until asked for
+  // (the step-by-step window always shows it).
+  void showPopulationMean(bool show);
 
   // Where the means shown came from, so that a run seen on the projector can be redone: its
   // seed and which run of that seed it is (`varnesk-sim -s seed --simulacao run`; 0 before the

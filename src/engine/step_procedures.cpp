@@ -100,6 +100,15 @@ class StepByStepProcedures final : public WindowProcedures {
     Load(s, sampleSize, formatWhole(s.TotalRepeticoes));
   }
 
+  // The window opens again on its seeder's next run: a seed of its own picked anew, or the next
+  // run of the seed it was given, so that the class can redo it.
+  void restart(SimulationState& s) const override {
+    s.keepSeeder = true;
+    const std::string sampleSize = s.controls.TamanhodaAmostraTXT.text;
+    s.reset(sampleSize);
+    Load(s, sampleSize, formatWhole(s.TotalRepeticoes));
+  }
+
   void playPause(SimulationState& s) const override {
     setPlaying(s, !s.controls.PlayButton.checked);
   }

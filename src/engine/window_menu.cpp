@@ -51,11 +51,15 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits) {
       {entry(G::Simulation, C::SetSeed, "Definir semente…")},
       {populationEntry()},
       {entry(G::View, C::ShowSample, "Mostrar amostra", {"A"}), &WindowTraits::stepByStep},
+      {entry(G::Simulation, C::Restart, "Reiniciar", {"R"}), &WindowTraits::stepByStep},
+      {entry(G::View, C::PopulationMean, "Mostrar média da população", {"M"}),
+       &WindowTraits::populationMeanOption},
   };
   offered[0].entry.save = SaveDialog{"Salvar gráfico", "grafico.png", "Imagens PNG (*.png)"};
   offered[1].entry.save = SaveDialog{"Salvar gráfico", "grafico.svg", "Imagens SVG (*.svg)"};
   offered[2].entry.save = SaveDialog{"Salvar médias", "medias.csv", "Planilhas CSV (*.csv)"};
   offered[4].entry.checkable = true;
+  offered[12].entry.checkable = true;
   offered[5].entry.means = 10;
   offered[6].entry.means = 100;
   offered[8].entry.input =
@@ -73,6 +77,7 @@ std::vector<MenuEntry> configurationMenu() {
       entry(G::File, C::OpenPopulation, "Abrir população…", {"Ctrl+O"}),
       entry(G::File, C::PastePopulation, "Colar população", {"Ctrl+V"}),
       entry(G::File, C::ProgramPopulation, "Usar população padrão", {}),
+      entry(G::File, C::UndoPopulation, "Desfazer troca de população", {}),
       populationEntry(),
       entry(G::Simulation, C::ShowIntervals, "Intervalos de confiança…", {"Ctrl+I"}),
       entry(G::Simulation, C::PlanSampleSize, "Tamanho da amostra…", {"Ctrl+M"})};

@@ -38,6 +38,9 @@ enum class MenuCommand {
   PlanSampleSize,  // the window "Tamanho da amostra"
   SaveIntervals,   // every interval shown, as a CSV
   Exit,            // closes the window, as its own close button does; ends the program on Form2
+  Restart,         // the step-by-step window's run drawn anew, from the next run of its seeds
+  PopulationMean,  // the instant window's line at μ, shown or hidden: the entry carries a tick
+  UndoPopulation,  // the population chosen before the last change comes back
 };
 
 // The menus of a window's bar, in the bar's order.

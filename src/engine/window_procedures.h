@@ -24,6 +24,9 @@ class WindowProcedures {
   virtual void setSeed(SimulationState& s, std::uint64_t seed) const = 0;
   // "Reproduzir / Pausar"; nothing in a window without a playback.
   virtual void playPause(SimulationState&) const {}
+  // "Reiniciar": the window starts over on the next run of its seeds; nothing in a window whose
+  // Simular already draws a new run.
+  virtual void restart(SimulationState&) const {}
   // R of the run, as the CSV and the strip write it.
   virtual std::string repetitions(const SimulationState& s) const = 0;
   // Whether the chart shows fewer means than the run has.

@@ -19,10 +19,14 @@ struct WindowTraits {
   std::array<int, 3> stages;
   bool normalCurve;  // the overlay of theory, on the chart's own axis (percent or counts)
   const WindowProcedures& (*procedures)();  // its Load, its Simular, its seed
+  // The line at the population mean can be hidden (the instant window, where it starts hidden);
+  // the step-by-step window always shows it.
+  bool populationMeanOption = false;
 };
 
 inline constexpr WindowTraits kInstantWindow{
-    WindowKind::Instant, kInstantChart, MeanPrecision::Single, false, {}, true, instantProcedures};
+    WindowKind::Instant, kInstantChart, MeanPrecision::Single, false, {}, true,
+    instantProcedures,   true};
 inline constexpr WindowTraits kStepByStepWindow{
     WindowKind::StepByStep, kStepByStepChart, MeanPrecision::Double, true, {100, 500, 1000}, true,
     stepByStepProcedures};

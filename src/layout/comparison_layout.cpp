@@ -41,9 +41,11 @@ WindowLayout makeLayout() {
   };
   w.controls.back().wordWrap = true;
   // Below the note, in a strip added to the window: the population the comparison read and the
-  // sizes and repetitions it used.
+  // sizes and repetitions it used, and at the right the seed that replays it.
   w.clientHeight = 10905;
-  w.controls.push_back(control("PopulationLBL", ControlKind::Label, "", {165, 10170, 13170, 255}));
+  w.controls.push_back(control("PopulationLBL", ControlKind::Label, "", {165, 10170, 9600, 255}));
+  w.controls.push_back(control("SeedLBL", ControlKind::Label, "", {9885, 10170, 3450, 255}));
+  w.controls.back().alignment = Alignment::Right;
   // Below that, in a row of its own: how far a comparison has come, and the button that stops
   // it, which works only while one runs. Numbers read right-aligned in the table.
   w.controls.push_back(

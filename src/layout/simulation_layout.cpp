@@ -128,12 +128,13 @@ void addChartArrays(WindowLayout& w, bool columns) {
 
 // A strip under the statistics panel, added below the window's design: which population and
 // which n and R the run uses, beside the standard error that theory gives (right-aligned under
-// dp); in the step-by-step window a second row tells how many of the run's means are shown and
-// leaves its right part free for controls that drive the run.
+// dp); a second row names the seed that replays the run, and in the step-by-step window tells
+// first how many of the run's means are shown and leaves its right part free for controls that
+// drive the run.
 constexpr float kStripTop = 8160;
 constexpr float kFirstRowTop = kStripTop + 45;
-constexpr float kInstantClientHeight = kStripTop + 360;
-constexpr float kSecondRowTop = kInstantClientHeight;
+constexpr float kSecondRowTop = kStripTop + 360;
+constexpr float kInstantClientHeight = kSecondRowTop + 300;
 constexpr float kStepClientHeight = kSecondRowTop + 480;
 
 ControlLayout statusLine(const char* name, Box box, Alignment alignment) {
@@ -153,11 +154,17 @@ void addStatusStrip(WindowLayout& w, bool stepByStep) {
       statusLine("StandardErrorLBL", {7245, kFirstRowTop, 3300, 240}, Alignment::Right);
   theory.toolTip = "σ/√n · √((N − n)/(N − 1)): o desvio padrão que a teoria prevê para as médias";
   w.controls.push_back(theory);
-  if (!stepByStep) return;
+  if (!stepByStep) {
+    w.controls.push_back(
+        statusLine("SeedLBL", {120, kSecondRowTop + 15, 6900, 240}, Alignment::Left));
+    return;
+  }
   ControlLayout progress =
       statusLine("ProgressLBL", {120, kSecondRowTop + 120, 2900, 240}, Alignment::Left);
   progress.font = {FontFamily::MsSansSerif, 8.25f, true};
   w.controls.push_back(progress);
+  w.controls.push_back(
+      statusLine("SeedLBL", {3150, kSecondRowTop + 120, 3780, 240}, Alignment::Left));
 }
 
 // The step-by-step window's playback, beyond its laid-out controls: at the right of the strip's

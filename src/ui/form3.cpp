@@ -30,7 +30,7 @@ Form3::Form3(UiServices services, QWidget* owner)
   for (const MenuCommand command :
        {MenuCommand::CompareSampleSizes, MenuCommand::ShowIntervals, MenuCommand::PlanSampleSize,
         MenuCommand::OpenPopulation, MenuCommand::PastePopulation, MenuCommand::ProgramPopulation,
-        MenuCommand::ShowPopulation})
+        MenuCommand::UndoPopulation, MenuCommand::ShowPopulation})
     connect(chrome_->action(command), &QAction::triggered, this, [this, command] { run(command); });
   for (const char* box : {"TamanhodaAmostraTXT", "NumeroRepeticoesTXT"})
     widgets_[box]->installEventFilter(this);
@@ -57,6 +57,7 @@ void Form3::run(MenuCommand command) {
       pastePopulation(this, services_, QApplication::clipboard()->text());
       break;
     case MenuCommand::ProgramPopulation: useProgramPopulation(this, services_); break;
+    case MenuCommand::UndoPopulation: undoPopulationChoice(this, services_); break;
     case MenuCommand::ShowPopulation: showPopulation(); break;
     default: break;
   }

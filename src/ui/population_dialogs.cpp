@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "common/messages.h"
+#include "engine/paste_question.h"
 #include "engine/population_prompts.h"
 
 namespace varnesk::ui {
@@ -27,6 +28,16 @@ CommaAnswer askCommasDialog(QWidget* owner, const QString& question) {
   return box.clickedButton() == decimal     ? CommaAnswer::DecimalMark
          : box.clickedButton() == separator ? CommaAnswer::Separator
                                             : CommaAnswer::Unknown;
+}
+
+bool usePastedDialog(QWidget* owner, const QString& question) {
+  QMessageBox box(QMessageBox::Question, text(messages::kMessageBoxTitle), question,
+                  QMessageBox::NoButton, owner);
+  QPushButton* use = box.addButton(text(kUsePasted), QMessageBox::AcceptRole);
+  box.addButton(text(kCancel), QMessageBox::RejectRole);
+  box.setDefaultButton(use);
+  box.exec();
+  return box.clickedButton() == use;
 }
 
 ColumnChooser::ColumnChooser(QWidget* owner, const QString& prompt,

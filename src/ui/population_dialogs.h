@@ -15,6 +15,9 @@ namespace varnesk::ui {
 // Unknown when the teacher cancels.
 CommaAnswer askCommasDialog(QWidget* owner, const QString& question);
 
+// "Usar" / "Cancelar" over what a paste would become: true to use it.
+bool usePastedDialog(QWidget* owner, const QString& question);
+
 // The column's index from 0, or nothing when the teacher cancels.
 std::optional<std::size_t> columnChooserDialog(QWidget* owner, const QString& prompt,
                                                const PopulationPreview& preview);

@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "engine/paste_question.h"
 #include "engine/population_prompts.h"
 
 namespace varnesk::ui {
@@ -31,13 +32,14 @@ bool choose(QWidget* owner, const UiServices& s, std::string_view content, const
     if (!column) return false;
     options.column = std::to_string(*column + 1);
   }
-  const PopulationReading reading = commit(options);
-  if (!reading.ok) {
-    s.showMessage(owner, text(reading.message));
+  const std::optional<PopulationReading> reading = commit(options);
+  if (!reading) return false;  // the teacher kept the population of now
+  if (!reading->ok) {
+    s.showMessage(owner, text(reading->message));
     return false;
   }
   if (s.remember) s.remember(s.choice->remembered());
-  s.showMessage(owner, text(chosenMessage(name, reading.count)));
+  s.showMessage(owner, text(chosenMessage(name, reading->count)));
   return true;
 }
 
@@ -85,7 +87,7 @@ bool openPopulationFile(QWidget* owner, const UiServices& s, const QString& file
     return false;
   }
   return choose(owner, s, content.text(), path.filename().string(),
-                [&](const ReadOptions& options) {
+                [&](const ReadOptions& options) -> std::optional<PopulationReading> {
                   return s.choice->choose({path, options});
                 });
 }
@@ -93,9 +95,22 @@ bool openPopulationFile(QWidget* owner, const UiServices& s, const QString& file
 bool pastePopulation(QWidget* owner, const UiServices& s, const QString& pasted) {
   if (!s.choice) return false;
   const std::string content = pasted.toStdString();
-  return choose(owner, s, content, std::string(kPastedName), [&](const ReadOptions& options) {
-    return s.choice->chooseText(s.dataFolder / kPastedPopulationFile, content, options);
-  });
+  return choose(owner, s, content, std::string(kPastedName),
+                [&](const ReadOptions& options) -> std::optional<PopulationReading> {
+                  // Text the reader refuses gets its message from the choice, without a question.
+                  const auto question = pasteQuestion(content, options, regionalDecimalSeparator());
+                  if (question && s.usePasted && !s.usePasted(owner, text(*question)))
+                    return std::nullopt;
+                  return s.choice->chooseText(s.dataFolder / kPastedPopulationFile, content,
+                                              options, std::string(kPastedName));
+                });
+}
+
+void undoPopulationChoice(QWidget* owner, const UiServices& s) {
+  if (!s.choice) return;
+  const PopulationReading reading = s.choice->undo();
+  if (reading.ok && s.remember) s.remember(s.choice->remembered());
+  s.showMessage(owner, text(reading.message));
 }
 
 void useProgramPopulation(QWidget* owner, const UiServices& s) {

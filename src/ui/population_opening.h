@@ -15,6 +15,8 @@ namespace varnesk::ui {
 bool openPopulationFile(QWidget* owner, const UiServices& services, const QString& file);
 bool pastePopulation(QWidget* owner, const UiServices& services, const QString& text);
 void useProgramPopulation(QWidget* owner, const UiServices& services);
+// "Desfazer troca de população": the choice before the last change, if it still reads.
+void undoPopulationChoice(QWidget* owner, const UiServices& services);
 
 // The file dialog of "Abrir população…", then the file.
 void askPopulationFile(QWidget* owner, const UiServices& services);

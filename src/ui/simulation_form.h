@@ -34,6 +34,8 @@ class SimulationForm : public WindowForm {
   // What the menu and the keys do, also for the window tests.
   void simulateMany(int times);
   void showNormalCurve(bool show);
+  void showPopulationMean(bool show);
+  void restart();  // "Reiniciar"
   void setZoom(double zoom);
   // Each save tells the teacher when there is nothing to save yet, or why the file could not be
   // written (a file already there is then left as it was).

@@ -61,6 +61,12 @@ void SimulationForm::addActions() {
       case MenuCommand::NormalCurve:
         connect(a, &QAction::toggled, this, &SimulationForm::showNormalCurve);
         break;
+      case MenuCommand::PopulationMean:
+        connect(a, &QAction::toggled, this, &SimulationForm::showPopulationMean);
+        break;
+      case MenuCommand::Restart:
+        connect(a, &QAction::triggered, this, &SimulationForm::restart);
+        break;
       case MenuCommand::TenMoreMeans:
       case MenuCommand::HundredMoreMeans:
         connect(a, &QAction::triggered, this, [this, means = entry.means] { simulateMany(means); });
@@ -114,6 +120,16 @@ PopulationForm* SimulationForm::showPopulation(bool sample) {
 void SimulationForm::showNormalCurve(bool show) {
   logic_.showNormalCurve(show);
   update();
+}
+
+void SimulationForm::showPopulationMean(bool show) {
+  logic_.showPopulationMean(show);
+  update();
+}
+
+void SimulationForm::restart() {
+  logic_.restart();
+  showControls();
 }
 
 void SimulationForm::setZoom(double zoom) { chrome_->setZoom(zoom); }

@@ -30,6 +30,7 @@ UiServices programServices() {
   services.remember = rememberPopulation;
   services.askCommas = askCommasDialog;
   services.chooseColumn = columnChooserDialog;
+  services.usePasted = usePastedDialog;
   services.dataFolder =
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
   return services;

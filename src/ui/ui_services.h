@@ -37,6 +37,8 @@ struct UiServices {
   std::function<std::optional<std::size_t>(QWidget* owner, const QString& prompt,
                                            const PopulationPreview& preview)>
       chooseColumn = nullptr;
+  // Whether pasted text, as the question describes it, replaces the population; none: it does.
+  std::function<bool(QWidget* owner, const QString& question)> usePasted = nullptr;
   std::filesystem::path dataFolder = {};  // where pasted text is kept
 };
 

@@ -78,7 +78,7 @@ TEST(ComparisonWindow, TheFirstRefusalShowsItsMessageAndFocusesTheBoxToCorrect) 
   writeValues(file, 1000, 1, unevenHalves);
   const std::string list = "Tamanho de amostra inválido: \"x\". Use números inteiros de 1 a 50000, separados por vírgulas.";
   const std::string unreadable = "Não foi possível abrir o arquivo da população \"" + missing + "\". Verifique se ele existe e pode ser lido.";
-  const std::string larger = "Tamanho da Amostra maior que a população: a população tem 1000 valores e cada amostra sorteia valores distintos.";
+  const std::string larger = "Tamanho da Amostra maior que a população: n = 2000, mas a população tem 1000 valores e cada amostra sorteia valores distintos. Use um tamanho de até 1000.";
   const auto refused = [](const std::string& message, const char* box) { return std::vector<std::string>{"message: " + message, std::string("focus: ") + box}; };
   // A bad list wins over bad repetitions, bad repetitions over an unreadable population, that over a size too large.
   for (const auto& [sizes, repetitions, population, events] : std::vector<std::tuple<std::string, std::string, std::string, std::vector<std::string>>>{

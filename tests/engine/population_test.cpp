@@ -3,7 +3,9 @@
 // and the line, while the population read before stays whole.
 #include "support.h"
 
+#include "engine/paste_question.h"
 #include "engine/population_choice.h"
+#include "engine/population_prompts.h"
 #include "engine/population_preview.h"
 
 namespace {
@@ -193,7 +195,9 @@ TEST(PopulationChoice, OnlyWholeReadingsReplaceTheChoiceAndAGoneFileFallsBack) {
   const TempFolder folder;
   const std::filesystem::path base = folder.path, own = base / "populacao.txt",
                               csv = base / "dados.csv", gone = base / "sumiu.csv",
-                              pasted = base / "dados" / kPastedPopulationFile;
+                              pasted = base / "dados" / kPastedPopulationFile,
+                              aside = base / "dados" / "populacao_colada_anterior.txt";
+  const std::string label(kPastedName);
   writeBytes(own, "1\n2\n");
   writeBytes(csv, "taxa,perda\n1,5\n2,5\n");
   PopulationChoice choice(own);
@@ -206,9 +210,13 @@ TEST(PopulationChoice, OnlyWholeReadingsReplaceTheChoiceAndAGoneFileFallsBack) {
   const Step steps[] = {
       {[&] { return told(choice.choose({csv, {}})); }, own, "", "é ambíguo"},
       {[&] { return told(choice.choose({csv, {"perda", CommaAnswer::Separator}})); }, csv, "perda", ""},
-      {[&] { return told(choice.chooseText(pasted, "1\nx\n", {})); }, csv, "perda", "\"x\""},
+      {[&] { return told(choice.chooseText(pasted, "1\nx\n", {}, label)); }, csv, "perda", "O texto colado tem um valor inválido na linha 2: \"x\""},
       {[&] { return std::to_string(std::filesystem::exists(pasted)); }, csv, "perda", "0"},
-      {[&] { return told(choice.chooseText(pasted, "3,5\n4\n", {})); }, pasted, "", ""},
+      {[&] { return told(choice.chooseText(pasted, "3,5\n4\n", {}, label)); }, pasted, "", ""},
+      // A second paste sets the first aside, so that "Desfazer troca de população" finds it.
+      {[&] { return told(choice.chooseText(pasted, "9\n", {}, label)); }, pasted, "", ""},
+      {[&] { return choice.undo().message; }, aside, "", "o texto colado, com 2 valores"},
+      {[&] { return choice.undo().message; }, pasted, "", "o texto colado, com 1 valor"},
       {[&] { return told(choice.choose({base / "nada.txt", {}})); }, pasted, "", "Não foi possível abrir"},
       {[&] { return choice.restore({csv.string(), "1", CommaAnswer::Separator}).value_or(""); }, csv, "1", ""},
       {[&] { return choice.restore({}).value_or(""); }, own, "", ""},
@@ -232,7 +240,26 @@ TEST(PopulationChoice, OnlyWholeReadingsReplaceTheChoiceAndAGoneFileFallsBack) {
               std::tuple(choice.source().file, choice.source().options.column, choice.source().options.commas));
   }
   Population store;
-  EXPECT_EQ(LerPopulacao(pasted, store).sum, 7.5);  // the pasted text, kept as it was given
+  EXPECT_EQ(LerPopulacao(aside, store).sum, 7.5);  // the pasted text, kept as it was given
+  EXPECT_EQ(PopulationChoice(own).undo().message, kNothingToUndo);
+}
+
+// Pasted text is "o texto colado" in every question, and a paste is described before it is used.
+TEST(PastedText, IsNamedAsTextAndDescribedBeforeItReplacesThePopulation) {
+  const std::string name(kPastedName);
+  EXPECT_THAT(commaQuestion(name), testing::StartsWith("No texto colado, as vírgulas"));
+  EXPECT_THAT(columnPrompt(name, 3), testing::StartsWith("O texto colado tem 3 colunas."));
+  EXPECT_THAT(columnPrompt("a.csv", 3), testing::StartsWith("O arquivo \"a.csv\" tem 3 colunas."));
+  for (const auto& [text, commas, question] : std::vector<std::tuple<std::string, CommaAnswer, std::optional<std::string>>>{
+           {"0,5\n1,5\n", CommaAnswer::DecimalMark, "O texto colado tem 2 valores (média 1,000): 0,5; 1,5.\n\n"},
+           {"1\n2\n3\n4\n5\n6\n7\n", CommaAnswer::Unknown, "O texto colado tem 7 valores (média 4,000): 1; 2; 3; 4; 5….\n\n"},
+           {"2,5\n", CommaAnswer::DecimalMark, "O texto colado tem 1 valor (média 2,500): 2,5.\n\n"},
+           {"Mínimo\tQ1\nx\ty\n", CommaAnswer::Unknown, std::nullopt}}) {
+    const auto asked = pasteQuestion(text, {"", commas}, ',');
+    EXPECT_EQ(asked.has_value(), question.has_value()) << text;
+    EXPECT_THAT(asked.value_or(""), testing::StartsWith(question.value_or(""))) << text;
+  }
 }
 
 }  // namespace
+

@@ -3,6 +3,7 @@
 #include "support.h"
 
 #include "engine/run_seeder.h"
+#include "engine/standard_error.h"
 
 namespace {
 
@@ -66,6 +67,50 @@ TEST(RunSeeds, ATypedSeedStartsTheStepWindowOverOnThatRunAndPlaybackStopsAtTheEn
   for (int click = 0; click < 120; ++click) used.simulate(), fresh.simulate();
   EXPECT_EQ(std::tuple(used.chart().surface, used.tabulatedStatistics(), firstMeans(used, 150), used.control("NumeroRepeticoesTXT").text),
             std::tuple(fresh.chart().surface, fresh.tabulatedStatistics(), firstMeans(fresh, 150), "120"));
+}
+
+// "Reiniciar" draws the step window's run anew from the next run of its seeds, and the strip's
+// seed line names it: a given seed's next run, or a new seed of the window's own.
+TEST(RunSeeds, RestartTakesTheNextRunOfTheSeedsAndTheStripNamesIt) {
+  RecordingPlatform p;
+  std::vector<std::uint64_t> picks{222222, 111111};
+  SimulationWindow given = window(p, WindowKind::StepByStep, [] { return std::uint64_t{42}; });
+  SimulationWindow picked = window(p, WindowKind::StepByStep, nullptr, [&picks] { const auto s = picks.back(); picks.pop_back(); return s; });
+  SimulationWindow second = window(p, WindowKind::StepByStep, nullptr);
+  ASSERT_TRUE(given.Load("10", "30") && picked.Load("10", "30") && second.Load("10", "30") && second.setSeed("42"));
+  second.simulateMany(30);
+  given.simulateMany(12);
+  given.playPause();
+  given.restart(), picked.restart();
+  EXPECT_EQ(std::tuple(given.control("SeedLBL").text, picked.control("SeedLBL").text, given.control("NumeroRepeticoesTXT").text, given.playing()),
+            std::tuple("Semente 42 · simulação 2", "Semente 222222", "0", false));
+  given.simulateMany(30);
+  EXPECT_NE(firstMeans(given, 30), firstMeans(second, 30));  // run 2 of 42, not run 1 again
+  EXPECT_EQ(std::tuple(given.seed(), given.runNumber()), std::tuple(42u, 2));
+  for (const auto& [seed, run, picked, line] : std::vector<std::tuple<std::uint64_t, int, bool, std::string>>{
+           {0, 0, true, "Semente: nenhuma simulação ainda"}, {7, 0, false, "Semente 7 · nenhuma simulação ainda"}, {7, 1, false, "Semente 7"}, {7, 3, false, "Semente 7 · simulação 3"}})
+    EXPECT_EQ(seedLine(seed, run, picked), line);
+}
+
+// The instant window's line at μ: off at first, then over the histogram where μ falls.
+TEST(PopulationMeanLine, TheInstantWindowDrawsItAtTheTrueMeanOnlyWhenAsked) {
+  RecordingPlatform p;
+  SimulationWindow w = window(p, WindowKind::Instant, [] { return std::uint64_t{5}; });
+  ASSERT_TRUE(w.Load("100", "500"));
+  w.simulate();
+  EXPECT_FALSE(w.chart().MediaLIN.visible);
+  w.showPopulationMean(true);
+  const Line& line = w.chart().MediaLIN;
+  const Scale& s = w.scale();
+  const Rect& frame = w.chart().Shape1;
+  const double mu = w.population().TamanhoPopulacao ? standardError(w.population(), 100).mean : 0;
+  const double at = w.run().MenorMedia + (line.x1 - frame.left) / (frame.width / (s.NumeroClasses + 1)) * s.AmplitudeClasse;
+  EXPECT_TRUE(line.visible);
+  EXPECT_NEAR(at, mu, 1e-4);
+  w.simulate();  // stays shown over the next run
+  EXPECT_TRUE(w.chart().MediaLIN.visible);
+  w.showPopulationMean(false);
+  EXPECT_FALSE(w.chart().MediaLIN.visible);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ class ConfigurationTest : public QObject, WindowDriver {
     QStringList questions;
     CommaAnswer commas = CommaAnswer::DecimalMark;
     std::optional<std::size_t> column = 1;
+    bool usePasted = true;
     RememberedPopulation remembered;
     UiServices services = WindowDriver::services();
 
@@ -31,6 +32,10 @@ class ConfigurationTest : public QObject, WindowDriver {
       services.chooseColumn = [this](QWidget*, const QString& question, const PopulationPreview& p) {
         questions << question + " " + QString::fromStdString(p.columns.back() + "=" + p.rows[0].back());
         return column;
+      };
+      services.usePasted = [this](QWidget*, const QString& question) {
+        questions << question;
+        return usePasted;
       };
       services.dataFolder = path("dados").toStdString();
     }
@@ -111,9 +116,23 @@ class ConfigurationTest : public QObject, WindowDriver {
 
     QApplication::clipboard()->setText("0,5\n1,5\n");  // Ctrl+V in a text box: lines are a population
     QTest::keyClick(control(config, kBoxes[0]), Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(std::tuple(texts(config, kBoxes), messages.last().contains("\"texto colado\", com 2 valores")),
+    QCOMPARE(std::tuple(texts(config, kBoxes), messages.last().contains("escolhida: o texto colado, com 2 valores")),
              std::tuple(QStringList{"3", "2"}, true));
+    QVERIFY(e.questions.last().startsWith("O texto colado tem 2 valores (média 1.000): 0.5; 1.5.\n\nUsar"));
     QCOMPARE(QString::fromStdString(e.remembered.file), e.path("dados/populacao_colada.txt"));
+    // Anything else pasted is described first; cancelled, it changes nothing, kept file included.
+    e.usePasted = false;
+    e.column = 1;
+    QVERIFY(!pastePopulation(config, e.services, "Mínimo\tQ1\n1,865\t1,9\n"));
+    QCOMPARE(std::tuple(e.questions.last().left(40), e.services.population().name()), std::tuple(QString("O texto colado tem 1 valor (média 1.900)"), std::string("texto colado")));
+    QFile kept(e.path("dados/populacao_colada.txt"));
+    QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "0,5\n1,5\n");
+    // Desfazer troca de população: the file chosen before the paste, then the paste again.
+    for (const char* expected : {"\"taxas.csv\", com 2 valores", "o texto colado, com 2 valores"}) {
+      undoPopulationChoice(config, e.services);
+      QVERIFY2(messages.last().contains(expected), qPrintable(messages.last()));
+    }
+    e.usePasted = true;
 
     QMimeData dragged;  // a file dropped on the window
     dragged.setUrls({QUrl::fromLocalFile(e.write("solta.txt", "7\n9\n"))});

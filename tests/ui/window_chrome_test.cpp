@@ -41,7 +41,7 @@ class WindowChromeTest : public QObject, WindowDriver {
     // The simulation windows grow at the bottom by the strip under their panel, and every window
     // by its menu bar, above the client area.
     QCOMPARE(std::tuple(client(&config)->size(), client(&form1)->size(), client(&form4)->size()),
-             std::tuple(QSize(427, 157), QSize(723, 568), QSize(723, 600)));
+             std::tuple(QSize(427, 157), QSize(723, 588), QSize(723, 600)));
     const QMenuBar* bar = form4.findChild<QMenuBar*>();
     QCOMPARE(std::tuple(form4.size(), client(&form4)->pos()),
              std::tuple(QSize(723, 600 + bar->height()), QPoint(0, bar->height())));
@@ -67,7 +67,7 @@ class WindowChromeTest : public QObject, WindowDriver {
     QStringList entries;
     for (QAction* menu : config.findChild<QMenuBar*>()->actions())
       for (QAction* a : menu->menu()->actions()) entries << menu->text() + ": " + a->text() + " " + a->shortcut().toString();
-    QCOMPARE(entries.mid(7, 6), (QStringList{"Exibir: Tela cheia F11", "Simulação: Comparar tamanhos de amostra… Ctrl+T",
+    QCOMPARE(entries.mid(9, 6), (QStringList{"Exibir: Tela cheia F11", "Simulação: Comparar tamanhos de amostra… Ctrl+T",
                                              "Simulação: Intervalos de confiança… Ctrl+I", "Simulação: Tamanho da amostra… Ctrl+M",
                                              "Ajuda: Guia do professor F1", "Ajuda: Sobre o Varnesk "}));
   }
@@ -130,8 +130,8 @@ class WindowChromeTest : public QObject, WindowDriver {
       for (QAction* a : menu->actions()) entries << a->text();
       menu->close();
     });
-    QTest::keyClick(&form4, Qt::Key_F10, Qt::ShiftModifier);  // fifteen entries, a separator, the seed line
-    QVERIFY(entries.size() == 17 && entries.first() == "Salvar gráfico (PNG)…" && entries.last().contains("42"));
+    QTest::keyClick(&form4, Qt::Key_F10, Qt::ShiftModifier);  // sixteen entries, a separator, the seed line
+    QVERIFY(entries.size() == 18 && entries.first() == "Salvar gráfico (PNG)…" && entries.last().contains("42"));
   }
 
   // Qt's own buttons and dialogs speak the user's language.

@@ -10,10 +10,12 @@
 namespace varnesk {
 namespace {
 
-// The names the page knows each enumerator by, in the enumeration's order.
+// The names the page knows each enumerator by, in the enumeration's order; "" for one the list
+// has not caught up with, which the tests look for.
 template <class Enum, std::size_t N>
 std::string_view nameOf(Enum e, const std::array<std::string_view, N>& names) {
-  return names[static_cast<std::size_t>(e)];
+  const auto i = static_cast<std::size_t>(e);
+  return i < N ? names[i] : std::string_view{};
 }
 
 constexpr std::array<std::string_view, 4> kFamilies{"MsSansSerif", "Verdana", "Arial", "Symbol"};
@@ -22,12 +24,35 @@ constexpr std::array<std::string_view, 11> kKinds{"Label",  "TextBox", "Button",
                                                   "Canvas", "SpinBox", "ProgressBar"};
 constexpr std::array<std::string_view, 3> kAlignments{"Left", "Right", "Center"};
 constexpr std::array<std::string_view, 2> kVertical{"Top", "Middle"};
-constexpr std::array<std::string_view, 26> kCommands{
-    "SaveChart",          "SaveMeans",    "CopyStatistics", "NormalCurve",    "TenMoreMeans",
-    "HundredMoreMeans",   "ZoomIn",       "ZoomOut",        "ActualSize",     "FullScreen",
-    "CompareSampleSizes", "TeacherGuide", "About",          "OpenPopulation", "PastePopulation",
-    "ProgramPopulation",  "PlayPause",    "SetSeed",        "SaveChartSvg",   "SaveComparison",
-    "ShowPopulation",     "ShowSample",   "ShowIntervals",  "PlanSampleSize", "SaveIntervals"};
+constexpr std::array<std::string_view, 29> kCommands{"SaveChart",
+                                                     "SaveMeans",
+                                                     "CopyStatistics",
+                                                     "NormalCurve",
+                                                     "TenMoreMeans",
+                                                     "HundredMoreMeans",
+                                                     "ZoomIn",
+                                                     "ZoomOut",
+                                                     "ActualSize",
+                                                     "FullScreen",
+                                                     "CompareSampleSizes",
+                                                     "TeacherGuide",
+                                                     "About",
+                                                     "OpenPopulation",
+                                                     "PastePopulation",
+                                                     "ProgramPopulation",
+                                                     "PlayPause",
+                                                     "SetSeed",
+                                                     "SaveChartSvg",
+                                                     "SaveComparison",
+                                                     "ShowPopulation",
+                                                     "ShowSample",
+                                                     "ShowIntervals",
+                                                     "PlanSampleSize",
+                                                     "SaveIntervals",
+                                                     "Exit",
+                                                     "Restart",
+                                                     "PopulationMean",
+                                                     "UndoPopulation"};
 
 void writeOptionalColor(JsonWriter& json, std::string_view key, const std::optional<Color>& color) {
   if (!color) return;

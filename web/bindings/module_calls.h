@@ -11,6 +11,8 @@
   CALL(previewPopulation) \
   CALL(choosePopulation) \
   CALL(useProgramPopulation) \
+  CALL(pasteQuestion) \
+  CALL(undoPopulation) \
   CALL(window) \
   CALL(layout) \
   CALL(menu) \
@@ -41,6 +43,8 @@
   CALL(Name, Class, simulate) \
   CALL(Name, Class, simulateMany) \
   CALL(Name, Class, showNormalCurve) \
+  CALL(Name, Class, showPopulationMean) \
+  CALL(Name, Class, restart) \
   CALL(Name, Class, setSeed) \
   CALL(Name, Class, playPause) \
   CALL(Name, Class, controls) \

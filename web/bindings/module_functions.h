@@ -29,6 +29,11 @@ class ModuleFunctions {
   std::string choosePopulation(const PopulationBytes& bytes, const std::string& name,
                                const std::string& column, const std::string& commas);
   std::string useProgramPopulation() { return population_.useProgramOwn(); }
+  std::string pasteQuestion(const PopulationBytes& bytes, const std::string& column,
+                            const std::string& commas, const std::string& separator) const {
+    return population_.pasteQuestion(bytes.bytes, column, commas, separator);
+  }
+  std::string undoPopulation() { return population_.undo(); }
 
   // Everything the page needs to open the window of that name, as the window registry lists
   // it: {"layout","menu","menuBar","session"} (session: the object to open, "" for none); null

@@ -1,5 +1,6 @@
 #include "module_population.h"
 
+#include "engine/paste_question.h"
 #include "engine/population_preview.h"
 #include "engine/population_prompts.h"
 #include "json_writer.h"
@@ -61,13 +62,37 @@ std::string ModulePopulation::preview(std::string_view bytes, const std::string&
 std::string ModulePopulation::choose(std::string_view bytes, const std::string& name,
                                      const std::string& column, const std::string& commas) {
   const std::filesystem::path file = folder_ / "escolhida" / fileName(name);
-  const PopulationReading r = choice_.chooseText(file, bytes, {column, commaAnswer(commas)});
+  // The module's own folders mean nothing to the teacher: the messages name what the page showed.
+  const PopulationReading r =
+      choice_.chooseText(file, bytes, {column, commaAnswer(commas)}, shownName(name));
   JsonWriter json;
   json.beginObject().key("ok").value(r.ok);
   json.key("message").value(r.ok ? chosenMessage(shownName(name), r.count) : r.message);
   json.key("count").value(static_cast<long long>(r.count)).key("file").value(file.string());
   if (r.ok && bytes.size() > kPageMemoryLimit)
     json.key("unremembered").value(notRememberedMessage(kPageMemoryLimit));
+  return json.endObject().take();
+}
+
+std::string ModulePopulation::pasteQuestion(std::string_view bytes, const std::string& column,
+                                            const std::string& commas,
+                                            const std::string& separator) const {
+  const auto question =
+      varnesk::pasteQuestion(bytes, {column, commaAnswer(commas)}, separator == "," ? ',' : '.');
+  JsonWriter json;
+  json.beginObject().key("question");
+  if (question)
+    json.value(*question);
+  else
+    json.null();
+  json.key("use").value(kUsePasted).key("cancel").value(kCancel);
+  return json.endObject().take();
+}
+
+std::string ModulePopulation::undo() {
+  const PopulationReading r = choice_.undo();
+  JsonWriter json;
+  json.beginObject().key("ok").value(r.ok).key("message").value(r.message);
   return json.endObject().take();
 }
 

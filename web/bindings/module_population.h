@@ -31,6 +31,12 @@ class ModulePopulation {
                      const std::string& commas);
   // {"ok","message"}: back to the bundled population.
   std::string useProgramOwn();
+  // {"question","use","cancel"}: what pasted text would become, asked before it is chosen;
+  // question null for text the reader refuses (choose then says why).
+  std::string pasteQuestion(std::string_view bytes, const std::string& column,
+                            const std::string& commas, const std::string& separator) const;
+  // {"ok","message"}: the choice before the last change, if it still reads.
+  std::string undo();
 
   const PopulationSource& source() const { return choice_.source(); }
 

@@ -44,6 +44,16 @@ std::string SimulationSession::showNormalCurve(bool show) {
   return eventsAndControls(*window_);
 }
 
+std::string SimulationSession::showPopulationMean(bool show) {
+  window_->showPopulationMean(show);
+  return eventsAndControls(*window_);
+}
+
+std::string SimulationSession::restart() {
+  window_->restart();
+  return eventsAndControls(*window_);
+}
+
 std::string SimulationSession::picture() const {
   const CaptionedPicture picture = captionedPicture(*window_);
   JsonWriter json;

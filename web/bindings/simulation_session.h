@@ -22,6 +22,8 @@ class SimulationSession : public WindowSession {
   std::string simulate();                            // events, controls
   std::string simulateMany(int times);               // events, controls
   std::string showNormalCurve(bool show);            // events, controls
+  std::string showPopulationMean(bool show);         // events, controls
+  std::string restart();                             // events, controls
   std::string setSeed(const std::string& text);      // ok, events, controls
   std::string playPause();                           // events, controls
   std::string controls() const { return controlsOf(*window_); }

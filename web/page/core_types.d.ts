@@ -84,7 +84,8 @@ export type CoreEvent = { type: 'message'; text: string } | { type: 'focus'; con
 export type MenuCommand = 'SaveChart' | 'SaveMeans' | 'CopyStatistics' | 'NormalCurve' | 'TenMoreMeans' | 'HundredMoreMeans'
   | 'ZoomIn' | 'ZoomOut' | 'ActualSize' | 'FullScreen' | 'CompareSampleSizes' | 'TeacherGuide' | 'About' | 'OpenPopulation'
   | 'PastePopulation' | 'ProgramPopulation' | 'PlayPause' | 'SetSeed' | 'SaveChartSvg' | 'SaveComparison' | 'ShowPopulation'
-  | 'ShowSample';
+  | 'ShowSample' | 'ShowIntervals' | 'PlanSampleSize' | 'SaveIntervals' | 'Exit' | 'Restart' | 'PopulationMean'
+  | 'UndoPopulation';
 
 export interface MenuEntry {
   command: MenuCommand;
@@ -160,6 +161,9 @@ export type ModuleCalls = {
   previewPopulation: Call<[bytes: Uint8Array, name: string, commas: Commas], PopulationPreview>;
   choosePopulation: Call<[bytes: Uint8Array, name: string, column: string, commas: Commas], PopulationChoice>;
   useProgramPopulation: Call<[], { ok: boolean; message: string }>;
+  pasteQuestion: Call<[bytes: Uint8Array, column: string, commas: Commas, separator: Separator],
+    { question: string | null; use: string; cancel: string }>;
+  undoPopulation: Call<[], { ok: boolean; message: string }>;
   window: Call<[name: WindowName], WindowDescription | null>;
   layout: Call<[name: string], WindowLayout | null>;
   menu: Call<[name: string], MenuEntry[] | null>;
@@ -191,6 +195,8 @@ export interface SessionCalls {
       simulate: Call<[], Answer>;
       simulateMany: Call<[count: number], Answer>;
       showNormalCurve: Call<[on: boolean], Answer>;
+      showPopulationMean: Call<[on: boolean], Answer>;
+      restart: Call<[], Answer>;
       setSeed: Call<[text: string], Checked>;
       playPause: Call<[], Answer>;
       controls: Call<[], ControlState[]>;

@@ -2,7 +2,7 @@
 // has read it whole, the population of every window opened afterwards; it is kept in the
 // browser's local storage for the next visit; "Usar população padrão" goes back to the bundled one.
 import { showMessage } from './message_box.js';
-import { askCommas, chooseColumn } from './population_dialogs.js';
+import { askCommas, chooseColumn, usePasted } from './population_dialogs.js';
 
 /** @typedef {import('./main.js').App} App */
 /** @typedef {import('./core_types').Commas} Commas */
@@ -51,7 +51,13 @@ function remembered() {
   }
 }
 
-// The questions, then the choice; `name` '' for pasted text. True once the population is the teacher's.
+// What the choice replaced, to come back to with "Desfazer troca de população": the record kept
+// before it (null: the bundled population).
+/** @type {{ record: Choice | null } | null} */
+let before = null;
+
+// The questions, then the choice; `name` '' for pasted text, which is described and confirmed
+// first. True once the population is the teacher's.
 /** @param {App} app @param {Uint8Array<ArrayBuffer>} bytes @param {string} name */
 export async function choosePopulation(app, bytes, name) {
   const core = app.core;
@@ -69,8 +75,15 @@ export async function choosePopulation(app, bytes, name) {
     if (chosen === null) return false;
     column = String(chosen + 1);
   }
+  if (!name) {
+    const asking = await core.call('pasteQuestion', bytes, column, commas, app.separator);
+    if (asking.question !== null && !(await usePasted({ ...asking, question: asking.question }))) return false;
+  }
   const result = await core.call('choosePopulation', bytes, name, column, commas);
-  if (result.ok) remember(result.unremembered ? null : { name, column, commas, bytes });
+  if (result.ok) {
+    before = { record: remembered() };
+    remember(result.unremembered ? null : { name, column, commas, bytes });
+  }
   await showMessage(result.message);
   if (result.unremembered) await showMessage(result.unremembered);
   return result.ok;
@@ -78,8 +91,22 @@ export async function choosePopulation(app, bytes, name) {
 
 /** @param {App} app */
 export async function useProgramPopulation(app) {
+  before = { record: remembered() };
   remember(null);
   const result = await app.core.call('useProgramPopulation');
+  await showMessage(result.message);
+}
+
+// "Desfazer troca de população": the core brings the earlier choice back; the record kept for
+// the next visit follows it.
+/** @param {App} app */
+export async function undoPopulationChoice(app) {
+  const result = await app.core.call('undoPopulation');
+  if (result.ok && before) {
+    const now = remembered();
+    remember(before.record);
+    before = { record: now };
+  }
   await showMessage(result.message);
 }
 

@@ -53,6 +53,19 @@ export function askCommas(preview) {
   return asked.show(decimal);
 }
 
+// Whether pasted text, as the core describes it, becomes the population: "Usar" or "Cancelar".
+/** @param {{ question: string, use: string, cancel: string }} asking @returns {Promise<boolean>} */
+export function usePasted(asking) {
+  const asked = question(dialogTexts().messageTitle, asking.question, false);
+  asked.dialog.dataset.dialog = 'paste';
+  const buttons = document.createElement('div');
+  buttons.className = 'buttons';
+  const use = button(asking.use, () => asked.answer(true));
+  buttons.append(use, button(asking.cancel, () => asked.answer(false)));
+  asked.dialog.append(buttons);
+  return asked.show(use);
+}
+
 // The index of the chosen column from 0, or null when the teacher cancels.
 /** @param {PopulationPreview} preview */
 export function chooseColumn(preview) {

@@ -12,7 +12,7 @@ import { populationOfSimulation } from './population_window.js';
 /** @typedef {import('./core_types').WindowLayout} WindowLayout */
 /** @typedef {import('./core_types').SessionCalls['Simulation']['calls']} SimulationCalls */
 /** @typedef {import('./core_client.js').Session<SimulationCalls>} SimulationSession */
-/** @typedef {'simulate' | 'simulateMany' | 'setSeed' | 'playPause'} ChangingCall a call that changes what the window shows */
+/** @typedef {'simulate' | 'simulateMany' | 'setSeed' | 'playPause' | 'restart'} ChangingCall a call that changes what the window shows */
 
 // Where the step-by-step window keeps the playback speed between openings.
 const SPEED_KEY = 'varnesk.passo-a-passo.medias-por-segundo';
@@ -55,6 +55,7 @@ export class SimulationWindow extends AppWindow {
     /** @type {import('./core_types').Drawing} */
     this.drawing = [];
     this.curve = false;
+    this.populationMean = false;
     this.closed = false;
     this.onClick('Command1', () => this.simulate('simulate'));
     this.onClick('Command3', () => this.close());
@@ -169,7 +170,7 @@ export class SimulationWindow extends AppWindow {
 
   /** @param {MenuEntry} entry */
   isChecked(entry) {
-    return entry.command === 'NormalCurve' && this.curve;
+    return (entry.command === 'NormalCurve' && this.curve) || (entry.command === 'PopulationMean' && this.populationMean);
   }
 
   // Before any mean is shown the core says there is nothing to save, and nothing is downloaded.
@@ -199,6 +200,13 @@ export class SimulationWindow extends AppWindow {
         await call('showNormalCurve', this.curve);
         this.drawing = await call('drawing');
         return this.repaint();
+      case 'PopulationMean':
+        this.populationMean = !this.populationMean;
+        await call('showPopulationMean', this.populationMean);
+        this.drawing = await call('drawing');
+        return this.repaint();
+      case 'Restart':
+        return this.simulate('restart');
       case 'TenMoreMeans':
         return this.simulate('simulateMany', 10);
       case 'HundredMoreMeans':

@@ -1,6 +1,6 @@
 // The start screen (Form2) and the configuration screen (Form3).
 import { AppWindow } from './app_window.js';
-import { pastePopulation, pickPopulationFile, useProgramPopulation } from './population_choice.js';
+import { pastePopulation, pickPopulationFile, undoPopulationChoice, useProgramPopulation } from './population_choice.js';
 import { readPopulation } from './population_window.js';
 import { wholePixels } from './style.js';
 
@@ -74,6 +74,7 @@ export class ConfigurationWindow extends AppWindow {
     if (entry.command === 'OpenPopulation') pickPopulationFile(this.app);
     if (entry.command === 'PastePopulation') await pastePopulation(this.app, await navigator.clipboard.readText());
     if (entry.command === 'ProgramPopulation') await useProgramPopulation(this.app);
+    if (entry.command === 'UndoPopulation') await undoPopulationChoice(this.app);
     if (entry.command === 'ShowPopulation') await this.app.openWindow('PopulationForm', (described) => readPopulation(this.app, described));
   }
 }

@@ -8,6 +8,8 @@
 #include <limits>
 #include <string>
 
+#include "core_json.h"
+#include "engine/window_registry.h"
 #include "json_writer.h"
 
 namespace {
@@ -58,6 +60,15 @@ TEST(JsonWriter, MembersAndElementsAreSeparatedAtEveryDepth) {
   json.value(1).beginObject().endObject().null().value(true).beginArray().value("x").endArray();
   json.endArray().key("c").beginObject().key("d").raw("[2]").endObject().endObject();
   EXPECT_EQ(json.take(), R"({"a":[],"b":[1,{},null,true,["x"]],"c":{"d":[2]}})");
+}
+
+// Every command of every window's menu has a name the page knows it by.
+TEST(CoreJson, EveryMenuCommandIsNamed) {
+  for (const varnesk::WindowEntry& window : varnesk::windowRegistry()) {
+    JsonWriter json;
+    varnesk::writeMenu(json, window.menu());
+    EXPECT_EQ(json.take().find("\"command\":\"\""), std::string::npos) << window.name;
+  }
 }
 
 }  // namespace

@@ -119,7 +119,7 @@ test('a population smaller than the sample refuses the load: its message, and no
     await click(page, 'Form3', 'Command1');
     assert.deepEqual(await answerMessage(page), {
       title: 'Varnesk',
-      text: 'Tamanho da Amostra maior que a população: a população tem 5 valores e cada amostra sorteia valores distintos.',
+      text: 'Tamanho da Amostra maior que a população: n = 1000, mas a população tem 5 valores e cada amostra sorteia valores distintos. Use um tamanho de até 5.',
     });
     assert.equal(await topWindow(page), 'Form3');
     assert.equal(await focused(page), 'TamanhodaAmostraTXT');
