@@ -20,8 +20,8 @@ std::optional<std::string> refuseSampleSize(double n, const Population& populati
     return "A população está vazia: não há valores para sortear.";
   // The size typed and N, and what to type instead, so the teacher need not count the file.
   const std::string N = std::to_string(population.TamanhoPopulacao);
-  return "Tamanho da Amostra maior que a população: n = " +
-         std::to_string(wholeShown(n)) + ", mas a população tem " + N +
+  return "Tamanho da Amostra maior que a população: n = " + std::to_string(wholeShown(n)) +
+         ", mas a população tem " + N +
          " valores e cada amostra sorteia valores distintos. Use um tamanho de até " + N + ".";
 }
 

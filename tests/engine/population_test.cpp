@@ -5,8 +5,8 @@
 
 #include "engine/paste_question.h"
 #include "engine/population_choice.h"
-#include "engine/population_prompts.h"
 #include "engine/population_preview.h"
+#include "engine/population_prompts.h"
 
 namespace {
 
@@ -262,4 +262,3 @@ TEST(PastedText, IsNamedAsTextAndDescribedBeforeItReplacesThePopulation) {
 }
 
 }  // namespace
-
