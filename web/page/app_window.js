@@ -33,6 +33,8 @@ export class AppWindow {
     this.afterOpen = undefined;
     /** @type {string | undefined} */
     this.chartText = undefined;
+    /** @type {Map<string, string>} the text alternatives of the charts on canvases of their own, by name */
+    this.chartTexts = new Map();
   }
 
   // The window's control of that name: one its layout has, or the window's module would not ask.
@@ -49,7 +51,7 @@ export class AppWindow {
 
   // What the window's logic says of its controls, each set on the element of the same name: a
   // box's value, a label's or a button's caption, a table's rows, a check box's tick; a control
-  // the chart draws gives the chart its text alternative.
+  // the chart draws, or a chart's own canvas, gives that chart its text alternative.
   /** @param {ControlState[]} states */
   applyControls(states) {
     for (const state of states) {
@@ -63,6 +65,9 @@ export class AppWindow {
         if (element.value !== state.text) element.value = state.text;
       } else if (element.classList.contains('table')) {
         this.showRows(element, state);
+      } else if (element instanceof HTMLCanvasElement) {
+        this.chartTexts.set(state.name, state.text);
+        if (state.text) element.setAttribute('aria-label', state.text);
       } else if (target instanceof HTMLInputElement && target.type === 'checkbox') {
         target.checked = state.checked;
       } else if (element.textContent !== state.text) {
@@ -163,6 +168,7 @@ export class AppWindow {
     canvas.height = Math.max(1, Math.round(height * scale));
     paintDrawing(/** @type {CanvasRenderingContext2D} */ (canvas.getContext('2d')), drawing, { scale });
     // The chart's text alternative: the one its window's logic gives, or what the drawing writes.
-    canvas.setAttribute('aria-label', (canvas === this.view.canvas && this.chartText) || drawingText(drawing));
+    const given = canvas === this.view.canvas ? this.chartText : this.chartTexts.get(canvas.dataset.control ?? '');
+    canvas.setAttribute('aria-label', given || drawingText(drawing));
   }
 }

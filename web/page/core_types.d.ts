@@ -107,6 +107,8 @@ export interface WindowSessions {
   Form4: 'Simulation';
   ComparisonForm: 'Comparison';
   PopulationForm: 'Population';
+  IntervalForm: 'Intervals';
+  PlannerForm: 'Planner';
 }
 export type WindowName = keyof WindowSessions;
 export interface WindowDescription<N extends WindowName = WindowName> {
@@ -233,6 +235,38 @@ export interface SessionCalls {
       nothingToSave: Call<[], NothingToSave>;
       resultsCsv: Call<[], string | Uint8Array<ArrayBuffer>>;
       chart: Call<[widthTwips: number, heightTwips: number], Drawing>;
+    };
+  };
+  Intervals: {
+    opened: [seed: string, separator: Separator];
+    calls: {
+      /** The configuration screen's n and R: R samples drawn, none shown yet. */
+      load: Call<[sampleSize: string, repetitions: string], Checked>;
+      showNext: Call<[count: number], Answer>;
+      showAll: Call<[], Answer>;
+      playPause: Call<[], Answer>;
+      /** The level as typed, from 80 to 99. */
+      setLevel: Call<[level: string], Checked>;
+      setNormal: Call<[on: boolean], Answer>;
+      setCorrection: Call<[on: boolean], Answer>;
+      compareCorrection: Call<[], Answer>;
+      controls: Call<[], ControlState[]>;
+      chart: Call<[widthTwips: number, heightTwips: number], Drawing>;
+      nothingToSave: Call<[], NothingToSave>;
+      intervalsCsv: Call<[], string | Uint8Array<ArrayBuffer>>;
+      seedLine: Call<[], string>;
+    };
+  };
+  Planner: {
+    opened: [seed: string, separator: Separator];
+    calls: {
+      load: Call<[], Checked>;
+      /** The margin (a decimal point or comma) and the level as typed. */
+      plan: Call<[margin: string, level: string], Checked>;
+      verify: Call<[margin: string, level: string, repetitions: string], Checked>;
+      controls: Call<[], ControlState[]>;
+      chart: Call<[widthTwips: number, heightTwips: number], Drawing>;
+      seedLine: Call<[], string>;
     };
   };
 }

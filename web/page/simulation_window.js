@@ -4,6 +4,7 @@
 import { AppWindow } from './app_window.js';
 import { copyText, csvBlob, download, pictureBlob, svgBlob } from './downloads.js';
 import { askText } from './input_box.js';
+import { Playback } from './playback.js';
 import { populationOfSimulation } from './population_window.js';
 
 /** @typedef {import('./main.js').App} App */
@@ -59,58 +60,17 @@ export class SimulationWindow extends AppWindow {
     this.closed = false;
     this.onClick('Command1', () => this.simulate('simulate'));
     this.onClick('Command3', () => this.close());
-    this.playing = false;
-    /** @type {number | null} the next tick's, while one waits */
-    this.clock = null;
-    /** @type {number | undefined} */
-    this.tickStarted = undefined;
     const speed = /** @type {HTMLInputElement | undefined} */ (this.view.controls.get('SpeedSpin'));
-    if (speed) {
-      speed.value = localStorage.getItem(SPEED_KEY) ?? speed.value;
-      speed.addEventListener('change', () => {
-        speed.value = String(this.speed());
-        localStorage.setItem(SPEED_KEY, speed.value);
-      });
-      this.onClick('PlayButton', () => this.simulate('playPause'));
-    }
-  }
-
-  // Means a second, a whole number inside the box's range whatever was typed.
-  speed() {
-    const box = /** @type {HTMLInputElement} */ (this.control('SpeedSpin'));
-    const value = Math.round(Number(box.value));
-    return Number.isFinite(value) ? Math.min(Number(box.max), Math.max(Number(box.min), value)) : Number(box.min);
-  }
-
-  // The clock runs while the core says the window plays; each tick waits for the one before, and
-  // the time its answer took counts in the interval, so that the speed set is the speed shown.
-  followPlayback() {
-    const clock = this.app.clock;
-    if (!this.playing) {
-      if (this.clock !== null) clock.cancel(this.clock);
-      this.clock = null;
-      this.tickStarted = undefined;
-    } else if (this.clock === null) {
-      const waited = this.tickStarted === undefined ? 0 : performance.now() - this.tickStarted;
-      this.clock = clock.after(Math.max(0, 1000 / this.speed() - waited), () => this.app.run(() => this.tick()));
-    }
-  }
-
-  // One tick of the playback's clock: exactly what a click of Simular does.
-  async tick() {
-    this.clock = null;
-    this.tickStarted = performance.now();
-    if (this.playing && !this.closed) await this.update(false, 'simulate');
+    /** @type {Playback | null} Form4's: each tick exactly what a click of Simular does */
+    this.playback = speed ? new Playback(app, speed, SPEED_KEY, () => this.update(false, 'simulate')) : null;
+    if (speed) this.onClick('PlayButton', () => this.simulate('playPause'));
   }
 
   /** @param {ControlState[]} states */
   applyControls(states) {
     super.applyControls(states);
     const play = states.find((state) => state.name === 'PlayButton');
-    if (play) {
-      this.playing = play.checked;
-      this.followPlayback();
-    }
+    if (play) this.playback?.follow(play.checked);
   }
 
   /**
@@ -226,8 +186,7 @@ export class SimulationWindow extends AppWindow {
 
   close() {
     this.closed = true;
-    this.playing = false;
-    this.followPlayback();
+    this.playback?.follow(false);
     this.session.close();
     this.app.desktop.close(this);
   }

@@ -71,6 +71,10 @@ export class ConfigurationWindow extends AppWindow {
   /** @param {MenuEntry} entry */
   async runCommand(entry) {
     if (entry.command === 'CompareSampleSizes') await this.app.openWindow('ComparisonForm');
+    if (entry.command === 'ShowIntervals') {
+      await this.app.openWindow('IntervalForm', this.text('TamanhodaAmostraTXT'), this.text('NumeroRepeticoesTXT'), this);
+    }
+    if (entry.command === 'PlanSampleSize') await this.app.openWindow('PlannerForm', this);
     if (entry.command === 'OpenPopulation') pickPopulationFile(this.app);
     if (entry.command === 'PastePopulation') await pastePopulation(this.app, await navigator.clipboard.readText());
     if (entry.command === 'ProgramPopulation') await useProgramPopulation(this.app);

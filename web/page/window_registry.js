@@ -1,6 +1,8 @@
 // The page's module of every window the core's registry lists, by the window's name: the core
 // describes the window (its layout, its menu, the object to open), the module makes it.
 import { ComparisonWindow } from './comparison_window.js';
+import { IntervalWindow } from './interval_window.js';
+import { PlannerWindow } from './planner_window.js';
 import { PopulationWindow } from './population_window.js';
 import { SimulationWindow } from './simulation_window.js';
 import { ConfigurationWindow, StartWindow } from './start_windows.js';
@@ -9,8 +11,9 @@ import { ConfigurationWindow, StartWindow } from './start_windows.js';
 /** @typedef {import('./core_types').WindowName} WindowName */
 /**
  * What opening each window takes besides the page and the core's description of it: a simulation
- * window, the configuration screen's two texts and the window to tell of a refused load; the
- * population's, where the population comes from.
+ * window and the intervals', the configuration screen's two texts and the window to tell of a
+ * refused load; the sample size's, that window alone; the population's, where the population
+ * comes from.
  * @typedef {object} OpenArgsOf
  * @property {[]} Form2
  * @property {[]} Form3
@@ -18,6 +21,8 @@ import { ConfigurationWindow, StartWindow } from './start_windows.js';
  * @property {[sampleSize: string, repetitions: string, opener: AppWindow]} Form4
  * @property {[]} ComparisonForm
  * @property {[openSource: import('./population_window.js').OpenSource]} PopulationForm
+ * @property {[sampleSize: string, repetitions: string, opener: AppWindow]} IntervalForm
+ * @property {[opener: AppWindow]} PlannerForm
  */
 /** @template {WindowName} N @typedef {OpenArgsOf[N]} OpenArgs */
 /**
@@ -36,4 +41,6 @@ export const windowModules = {
   Form4: SimulationWindow,
   ComparisonForm: ComparisonWindow,
   PopulationForm: PopulationWindow,
+  IntervalForm: IntervalWindow,
+  PlannerForm: PlannerWindow,
 };

@@ -83,6 +83,12 @@ test('every window and every control it builds is named; chart elements are pain
   await click(page, 'ComparisonForm', 'CompareButton');
   await until(page, () => document.querySelectorAll('[data-control="ResultsTable"] tbody tr').length === 4);
   await click(page, 'ComparisonForm', 'CloseButton');
+  for (const [key, win] of [['i', 'IntervalForm'], ['m', 'PlannerForm']]) {
+    await keys(page, 'Control', key);
+    assert.equal(await topWindow(page), win);
+    assert.deepEqual(await check(win), [], win);
+    await click(page, win, 'CloseButton');
+  }
   await click(page, 'Form3', 'Command1');
   assert.deepEqual(await check('form1'), []);
 });
