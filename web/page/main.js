@@ -166,6 +166,11 @@ document.addEventListener('keydown', (event) => {
     desktop.cycleFocus(win, event.shiftKey);
     return;
   }
+  if (event.key === 'F10' && !event.shiftKey && !event.ctrlKey && !event.altKey) {
+    event.preventDefault();
+    win.focusMenuBar();
+    return;
+  }
   if (event.key === 'ContextMenu' || (event.key === 'F10' && event.shiftKey)) {
     event.preventDefault();
     const at = (document.activeElement && win.view.root.contains(document.activeElement) ? document.activeElement : win.view.client).getBoundingClientRect();
