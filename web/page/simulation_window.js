@@ -70,7 +70,7 @@ export class SimulationWindow extends AppWindow {
         speed.value = String(this.speed());
         localStorage.setItem(SPEED_KEY, speed.value);
       });
-      this.onClick('PlayButton', () => this.simulate('playPause'));
+      this.onClick('PlayButton', () => this.play());
     }
   }
 
@@ -81,10 +81,19 @@ export class SimulationWindow extends AppWindow {
     return Number.isFinite(value) ? Math.min(Number(box.max), Math.max(Number(box.min), value)) : Number(box.min);
   }
 
+  // Reproduzir, or Pausar while it plays. A reader who asks the browser for less motion gets one
+  // step a press instead of a chart that keeps moving by itself.
+  play() {
+    const still = !this.playing && matchMedia('(prefers-reduced-motion: reduce)').matches;
+    return this.simulate(still ? 'simulate' : 'playPause');
+  }
+
   // The clock runs while the core says the window plays; each tick waits for the one before, and
   // the time its answer took counts in the interval, so that the speed set is the speed shown.
   followPlayback() {
     const clock = this.app.clock;
+    // The status lines change at every tick while it plays: told once it stops, not every mean.
+    for (const line of this.view.client.querySelectorAll('[role="status"]')) line.setAttribute('aria-busy', String(this.playing));
     if (!this.playing) {
       if (this.clock !== null) clock.cancel(this.clock);
       this.clock = null;
@@ -204,7 +213,7 @@ export class SimulationWindow extends AppWindow {
       case 'HundredMoreMeans':
         return this.simulate('simulateMany', 100);
       case 'PlayPause':
-        return this.simulate('playPause');
+        return this.play();
       case 'SetSeed':
         return input && this.askSeed(input);
       case 'ShowPopulation':
