@@ -1,0 +1,152 @@
+// axe-core over every window, menu and dialog of the page, each as a teacher reaches it: no
+// violation of any impact. And what axe does not see: the names the controls are read by, the
+// menu titles' size, the focus ring's contrast, the status lines told once a change.
+import assert from 'node:assert/strict';
+import { createRequire } from 'node:module';
+import { test } from 'node:test';
+import { answerMessage, click, control, handClock, idle, keys, open, sharedBrowser, until } from './harness.mjs';
+
+const shared = sharedBrowser();
+const AXE = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+
+// axe's violations on the page as it is now, one line each: rule, impact, where.
+async function violations(page) {
+  if (!(await page.evaluate(() => 'axe' in globalThis))) await page.addScriptTag({ path: AXE });
+  return page.evaluate(async () => {
+    const { violations: found } = await globalThis.axe.run(document, { resultTypes: ['violations'] });
+    return found.flatMap((v) => v.nodes.map((n) => `${v.id} (${v.impact}): ${n.target.join(' ')}`));
+  });
+}
+
+const pasted = (page, text) => page.evaluate((lines) => {
+  const data = new DataTransfer();
+  data.setData('text/plain', lines);
+  document.activeElement.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+}, text);
+
+// Each step leaves the page in a state axe checks; `leave` undoes what the step opened.
+const walk = [
+  ['start screen', async () => {}],
+  ['start screen, its menu open', (page) => page.click('.menu-title'), (page) => keys(page, null, 'Escape')],
+  ['configuration screen', (page) => click(page, 'Form2', 'Command1')],
+  ['configuration menu', (page) => keys(page, 'Shift', 'F10'), (page) => keys(page, null, 'Escape')],
+  ['column chooser', (page) => page.focus(control('Form3', 'TamanhodaAmostraTXT')).then(() => pasted(page, 'turma;perda\r\nA;10\r\nB;20\r\n'))
+    .then(() => page.waitForSelector('dialog[data-dialog="column"][open]')), (page) => keys(page, null, 'Escape')],
+  ['population view', (page) => keys(page, 'Control', 'p').then(() => page.waitForSelector('[data-window="PopulationForm"]')),
+    (page) => click(page, 'PopulationForm', 'CloseButton')],
+  ['instant window after a run', (page) => click(page, 'Form3', 'Command1').then(() => click(page, 'form1', 'Command1'))],
+  ['instant window menu', (page) => keys(page, null, 'ContextMenu').then(() => page.waitForSelector('.context-menu .seed-line')),
+    (page) => keys(page, null, 'Escape')],
+  ['seed input box', (page) => choose(page, 'SetSeed', 'dialog.input-box[open]'), (page) => keys(page, null, 'Escape')],
+  ['guide', (page) => keys(page, null, 'F1').then(() => page.waitForSelector('dialog.guide[open]')), (page) => keys(page, null, 'Escape')],
+  ['help menu', (page) => page.click('[data-window="form1"] .menu-title:last-child')],
+  ['message box', (page) => page.click('.context-menu [data-command="About"]').then(() => page.waitForSelector('dialog.message-box[open]')), answerMessage],
+  ['step window after a run', async (page) => {
+    await click(page, 'form1', 'Command3');
+    await click(page, 'Form3', 'Command3');
+    for (let i = 0; i < 3; i++) await click(page, 'Form4', 'Command1');
+  }, (page) => click(page, 'Form4', 'Command3')],
+  ['comparison after a run', async (page) => {
+    await keys(page, 'Control', 't');
+    await click(page, 'ComparisonForm', 'CompareButton');
+    await until(page, () => document.querySelectorAll('[data-control="ResultsTable"] tbody tr').length === 4);
+  }],
+];
+
+// An entry of the top window's right-click menu, and what it opens.
+async function choose(page, command, opened) {
+  await keys(page, null, 'ContextMenu');
+  await (await page.waitForSelector(`.context-menu [data-command="${command}"]`)).click();
+  await page.waitForSelector(opened);
+}
+
+test('axe finds nothing on any window, menu or dialog', async () => {
+  const { page } = await open(shared.browser, shared.server.url);
+  await page.evaluate(() => localStorage.clear());
+  const found = {};
+  for (const [name, reach, leave] of walk) {
+    await reach(page);
+    await idle(page);
+    const list = await violations(page);
+    if (list.length) found[name] = list;
+    await leave?.(page);
+  }
+  assert.deepEqual(found, {});
+});
+
+// Every box of every window the core lays out, with the caption that names it: left of it, or a
+// unit after it. A box with no caption is read by its value alone.
+const captions = {
+  Form3: { NumeroRepeticoesTXT: 'Número de Repetições:', TamanhodaAmostraTXT: 'Tamanho da Amostra...:' },
+  Form4: { TamanhodaAmostraTXT: 'Tamanho da Amostra...:', NumeroRepeticoesTXT: 'Número de Repetições:', MinimoLBL: 'Mínimo:', Q1LBL: 'Q1:',
+    MedianaLBL: 'Mediana:', Q3LBL: 'Q3:', MaximoLBL: 'Máximo:', MediaLBL: 'Média:', dpLBL: 'dp:', SpeedSpin: 'médias por segundo' },
+  ComparisonForm: { SampleSizesTXT: 'Tamanhos de amostra:', RepetitionsTXT: 'Número de repetições:' },
+  PopulationForm: { FileNameLBL: 'Arquivo:', CountLBL: 'N:', SeparatorLBL: 'Separador:', MeanLBL: 'Média:', DecimalMarkLBL: 'Marca decimal:',
+    SdLBL: 'dp (divisor N):', HeaderLBL: 'Cabeçalho:', MinimumLBL: 'Mínimo:', ColumnLBL: 'Coluna:', MaximumLBL: 'Máximo:' },
+  PlannerForm: { MarginTXT: 'Margem de erro E (na unidade da população):', LevelSpin: 'Nível de confiança (%):', RepetitionsTXT: 'Repetições:' },
+};
+
+test('every box of every window is named by the caption beside it', async () => {
+  const { page } = await open(shared.browser, shared.server.url);
+  const found = await page.evaluate(async (names) => {
+    const { captionOf } = await import('/window_builder.js');
+    const boxes = (c) => !c.drawnByChart && (c.kind === 'TextBox' || c.kind === 'SpinBox' || (c.kind === 'Label' && c.border));
+    const entries = await Promise.all(names.map(async (name) => {
+      const { controls } = await globalThis.varnesk.core.call('layout', name);
+      return [name, Object.fromEntries(controls.filter(boxes).map((c) => [c.name, captionOf(c, controls)?.caption ?? null]))];
+    }));
+    return Object.fromEntries(entries);
+  }, ['Form2', 'Form3', 'form1', 'Form4', 'ComparisonForm', 'PopulationForm', 'IntervalForm', 'PlannerForm']);
+  for (const [name, expected] of Object.entries(captions)) assert.deepEqual(found[name], expected, name);
+  for (const [name, boxes] of Object.entries(found)) {
+    for (const [box, caption] of Object.entries(boxes)) assert.notEqual(caption, null, `${name} ${box}`);
+  }
+});
+
+// The accessibility tree's role and name of a control of the top window.
+const read = async (page, win, name) => {
+  const { role, name: heard } = await page.accessibility.snapshot({ root: await page.$(control(win, name)), interestingOnly: false });
+  return `${role} ${heard}`;
+};
+
+test('the step window as a screen reader hears it: named boxes, statuses told once a change, none while it plays', async () => {
+  const { page } = await open(shared.browser, `${shared.server.url}?semente=42`);
+  const { tick } = await handClock(page);
+  await click(page, 'Form2', 'Command1');
+  await click(page, 'Form3', 'Command3');
+  assert.deepEqual(await Promise.all([['SpeedSpin'], ['MinimoLBL'], ['ProgressLBL'], ['Frame2']].map(([name]) => read(page, 'Form4', name))),
+    ['spinbutton médias por segundo', 'definition Mínimo:', 'status ', 'group Estatísticas Básicas']);
+  // Each status line's text changes: how many times it was written since `count` started.
+  const count = () => page.evaluate(() => {
+    globalThis.written = 0;
+    const observer = new MutationObserver((records) => { globalThis.written += records.filter((r) => r.type !== 'attributes').length; });
+    for (const line of document.querySelectorAll('[data-window="Form4"] [role="status"]')) observer.observe(line, { childList: true, characterData: true, subtree: true });
+  });
+  const written = () => page.evaluate(() => globalThis.written);
+  await count();
+  await click(page, 'Form4', 'Command1');
+  assert.equal(await written(), 1, 'the counter, written once; the population line unchanged');
+  await page.evaluate(async () => { const win = globalThis.varnesk.desktop.top(); win.applyControls(await win.session.call('controls')); });
+  assert.equal(await written(), 1, 'the same text again is not told again');
+  const busy = () => page.$$eval('[data-window="Form4"] [role="status"]', (lines) => lines.map((l) => l.getAttribute('aria-busy')));
+  await click(page, 'Form4', 'PlayButton');
+  await tick();
+  assert.deepEqual(await busy(), ['true', 'true', 'true'], 'held while it plays');
+  await click(page, 'Form4', 'PlayButton');
+  assert.deepEqual(await busy(), ['false', 'false', 'false'], 'told once it stops');
+  assert.equal(await page.$eval(control('Form4', 'ProgressLBL'), (l) => l.textContent), 'Médias mostradas: 2 de 100');
+});
+
+test('asked for less motion, Reproduzir adds one mean a press and nothing moves by itself', async () => {
+  const { page } = await open(shared.browser, shared.server.url);
+  await page.emulateMediaFeatures([{ name: 'prefers-reduced-motion', value: 'reduce' }]);
+  const { pending } = await handClock(page);
+  await click(page, 'Form2', 'Command1');
+  await click(page, 'Form3', 'Command3');
+  for (const shown of ['1', '2']) {
+    await click(page, 'Form4', 'PlayButton');
+    assert.deepEqual([await page.$eval(control('Form4', 'NumeroRepeticoesTXT'), (b) => b.value), await pending()], [shown, null]);
+  }
+  await keys(page, null, 'p');
+  assert.equal(await page.$eval(control('Form4', 'PlayButton'), (b) => b.textContent), 'Reproduzir');
+});
