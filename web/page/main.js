@@ -178,7 +178,8 @@ document.addEventListener('keydown', (event) => {
     return;
   }
   const entry = entryForKey(win.menuEntries, event);
-  if (!entry || (typingIn(event.target) && !event.ctrlKey)) return;
+  // A letter typed in a box is text; a function key (F1, F11) is the entry's there too.
+  if (!entry || (typingIn(event.target) && !event.ctrlKey && event.key.length === 1)) return;
   if (entry.command === 'PastePopulation') return; // the paste that follows brings the text
   event.preventDefault();
   app.run(() => runEntry(win, entry));
