@@ -109,6 +109,10 @@ export class AppWindow {
   setMenuBar(menus, choose) {
     const bar = this.view.menuBar;
     bar.replaceChildren();
+    // A title clicked: the focus, which it takes, is to go back where it was.
+    bar.onpointerdown = () => {
+      if (!bar.contains(document.activeElement)) this.barLeftFrom = /** @type {HTMLElement | null} */ (document.activeElement);
+    };
     bar.onkeydown = (event) => {
       const titles = /** @type {HTMLElement[]} */ ([...bar.children]);
       const at = titles.indexOf(/** @type {HTMLElement} */ (document.activeElement));
@@ -133,7 +137,12 @@ export class AppWindow {
       title.textContent = menu.caption;
       title.addEventListener('click', () => {
         const at = title.getBoundingClientRect();
-        showMenu({ entries: menu.entries, isChecked: (entry) => this.isChecked(entry), x: at.left, y: at.bottom, choose });
+        // An entry chosen gives the focus back to the window first, where its dialogs return it.
+        const chosen = (/** @type {MenuEntry} */ entry) => {
+          this.leaveMenuBar();
+          choose(entry);
+        };
+        showMenu({ entries: menu.entries, isChecked: (entry) => this.isChecked(entry), x: at.left, y: at.bottom, choose: chosen });
       });
       bar.append(title);
     }
