@@ -10,23 +10,13 @@ const shared = sharedBrowser();
 // What has the focus, and whether it shows: an outline of 2 px or more at 3:1 against the face it
 // is drawn on, or (a menu's entries and titles) a face at 3:1 against the menu's.
 const ring = (page) => page.evaluate(() => {
-  const rgb = (css) => css.match(/[\d.]+/g).slice(0, 3).map(Number);
-  const luminance = (css) => {
-    const [r, g, b] = rgb(css).map((v) => (v / 255 <= 0.03928 ? v / 255 / 12.92 : ((v / 255 + 0.055) / 1.055) ** 2.4));
-    return 0.2126 * r + 0.7152 * g + 0.0722 * b;
-  };
-  const contrast = (a, b) => (Math.max(luminance(a), luminance(b)) + 0.05) / (Math.min(luminance(a), luminance(b)) + 0.05);
-  const face = (e) => {
-    for (let at = e; at; at = at.parentElement) {
-      const { backgroundColor } = getComputedStyle(at);
-      if (!/rgba\(.*, 0\)$|transparent/.test(backgroundColor)) return backgroundColor;
-    }
-    return 'rgb(255, 255, 255)';
-  };
+  const luminance = (css) => css.match(/[\d.]+/g).slice(0, 3).map((v) => v / 255).map((v) => (v <= 0.03928 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4))
+    .reduce((sum, v, i) => sum + v * [0.2126, 0.7152, 0.0722][i], 0.05);
+  const contrast = (a, b) => Math.max(luminance(a), luminance(b)) / Math.min(luminance(a), luminance(b));
+  const face = (e) => (!e ? 'rgb(255, 255, 255)' : /, 0\)$|transparent/.test(getComputedStyle(e).backgroundColor) ? face(e.parentElement) : getComputedStyle(e).backgroundColor);
   const e = document.activeElement;
-  const style = getComputedStyle(e);
-  const outlined = style.outlineStyle !== 'none' && parseFloat(style.outlineWidth) >= 2;
-  const shown = outlined ? contrast(style.outlineColor, face(e)) : contrast(face(e), face(e.parentElement));
+  const { outlineStyle, outlineWidth, outlineColor } = getComputedStyle(e);
+  const shown = outlineStyle !== 'none' && parseFloat(outlineWidth) >= 2 ? contrast(outlineColor, face(e)) : contrast(face(e), face(e.parentElement));
   return `${e.dataset.control ?? e.dataset.command ?? e.textContent}${e.matches(':focus-visible') && shown >= 3 ? '' : ' unringed'}`;
 });
 
