@@ -77,7 +77,8 @@ test('every menu, dialog and bar lets the focus go back with Escape or Tab', asy
   await keys(page, null, 'Enter'); // the configuration screen
   const back = async (...opening) => {
     await keys(page, ...opening);
-    const left = await (await until(page, () => document.activeElement.closest('dialog, .context-menu, .menu-bar'))).evaluate((e) => e.className);
+    const left = `${await (await until(page, () => document.activeElement.closest('dialog, .context-menu, .menu-bar'))).evaluate((e) => e.className)}${
+      (await ring(page)).endsWith(' unringed') ? ' unringed' : ''}`;
     await keys(page, null, 'Escape');
     return [left, await topWindow(page), await page.evaluate(() => document.activeElement.closest('.client') !== null)];
   };
