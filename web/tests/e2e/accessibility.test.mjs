@@ -37,6 +37,8 @@ const walk = [
   ['configuration menu', (page) => keys(page, 'Shift', 'F10'), (page) => keys(page, null, 'Escape')],
   ['column chooser', (page) => page.focus(control('Form3', 'TamanhodaAmostraTXT')).then(() => pasted(page, 'turma;perda\r\nA;10\r\nB;20\r\n'))
     .then(() => page.waitForSelector('dialog[data-dialog="column"][open]')), (page) => keys(page, null, 'Escape')],
+  ['commas question', (page) => pasted(page, 'taxa,perda\r\n1,5\r\n2,5\r\n').then(() => page.waitForSelector('dialog[data-dialog="commas"][open]')),
+    (page) => keys(page, null, 'Escape')],
   ['population view', (page) => keys(page, 'Control', 'p').then(() => page.waitForSelector('[data-window="PopulationForm"]')),
     (page) => click(page, 'PopulationForm', 'CloseButton')],
   ['instant window after a run', (page) => click(page, 'Form3', 'Command1').then(() => click(page, 'form1', 'Command1'))],
