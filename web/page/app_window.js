@@ -35,6 +35,8 @@ export class AppWindow {
     this.chartText = undefined;
     /** @type {Map<string, string>} the text alternatives of the charts on canvases of their own, by name */
     this.chartTexts = new Map();
+    /** @type {HTMLElement | null} where the focus was when F10 took it to the menu bar */
+    this.barLeftFrom = null;
   }
 
   // The window's control of that name: one its layout has, or the window's module would not ask.
@@ -106,11 +108,30 @@ export class AppWindow {
   }
 
   // The bar's menus as the core describes them; `choose(entry)` runs what is picked. The bar's
-  // entries take no Tab: the window's tab order stays its controls'.
+  // entries take no Tab: the window's tab order stays its controls'. F10 reaches the bar
+  // (focusMenuBar), the arrows go along it, Down opens a menu, Escape goes back.
   /** @param {Menu[]} menus @param {(entry: MenuEntry) => void} choose */
   setMenuBar(menus, choose) {
     const bar = this.view.menuBar;
     bar.replaceChildren();
+    // A title clicked: the focus, which it takes, is to go back where it was.
+    bar.onpointerdown = () => {
+      if (!bar.contains(document.activeElement)) this.barLeftFrom = /** @type {HTMLElement | null} */ (document.activeElement);
+    };
+    bar.onkeydown = (event) => {
+      const titles = /** @type {HTMLElement[]} */ ([...bar.children]);
+      const at = titles.indexOf(/** @type {HTMLElement} */ (document.activeElement));
+      /** @type {Record<string, number | undefined>} */
+      const moves = { ArrowRight: 1, ArrowLeft: -1, Home: -at, End: titles.length - 1 - at };
+      const move = moves[event.key];
+      if (at < 0) return;
+      if (move !== undefined) titles[(at + move + titles.length) % titles.length].focus();
+      else if (event.key === 'ArrowDown') titles[at].click();
+      else if (event.key === 'Escape') this.leaveMenuBar();
+      else return;
+      event.preventDefault();
+      event.stopPropagation();
+    };
     for (const menu of menus) {
       const title = document.createElement('button');
       title.type = 'button';
@@ -121,11 +142,30 @@ export class AppWindow {
       title.textContent = menu.caption;
       title.addEventListener('click', () => {
         const at = title.getBoundingClientRect();
-        showMenu({ entries: menu.entries, isChecked: (entry) => this.isChecked(entry), x: at.left, y: at.bottom, choose });
+        // An entry chosen gives the focus back to the window first, where its dialogs return it.
+        const chosen = (/** @type {MenuEntry} */ entry) => {
+          this.leaveMenuBar();
+          choose(entry);
+        };
+        showMenu({ entries: menu.entries, isChecked: (entry) => this.isChecked(entry), x: at.left, y: at.bottom, choose: chosen });
       });
       bar.append(title);
     }
     bar.hidden = menus.length === 0;
+  }
+
+  focusMenuBar() {
+    const first = /** @type {HTMLElement | null} */ (this.view.menuBar.firstElementChild);
+    if (!first || this.view.menuBar.hidden) return;
+    this.barLeftFrom = /** @type {HTMLElement | null} */ (document.activeElement);
+    first.focus();
+  }
+
+  // Back from the bar to the control the focus came from, or to the window's first.
+  leaveMenuBar() {
+    const back = this.barLeftFrom;
+    if (back?.isConnected && this.view.root.contains(back) && back !== document.body) back.focus();
+    else this.app.desktop.focusFirst(this);
   }
 
   // The menu's last line, if the window has one.

@@ -131,23 +131,31 @@ export class Desktop {
   fit(win) {
     const { width: vw, height: vh } = this.viewport();
     const view = win.view;
-    const chrome = view.chromeHeight();
     const zoom = win.zoom ?? 1;
-    let scale;
+    let chrome = 0;
+    let scale = 1;
     let width = view.width;
     let height = view.height;
     let placed = null;
-    if (win.maximized) {
-      scale = Math.min(1, vw / width, vh / (height + chrome)) * zoom;
-      width = Math.max(width, vw / scale);
-      height = Math.max(height, vh / scale - chrome);
-    } else if (win.placement && document.fullscreenElement) {
-      ({ scale } = win.placement);
-      placed = win.placement;
-    } else {
-      const fits = Math.min((vw - 2 * MARGIN) / width, (vh - 2 * MARGIN) / (height + chrome));
-      scale = zoom > 1 ? Math.min(zoom, fits) : Math.min(1, fits) * zoom;
+    // The menu bar grows as the window shrinks (scaleMenuBar): a few rounds settle both.
+    for (let round = 0; round < 3; round++) {
+      chrome = view.chromeHeight();
+      width = view.width;
+      height = view.height;
+      if (win.maximized) {
+        scale = Math.min(1, vw / width, vh / (height + chrome)) * zoom;
+        width = Math.max(width, vw / scale);
+        height = Math.max(height, vh / scale - chrome);
+      } else if (win.placement && document.fullscreenElement) {
+        ({ scale } = win.placement);
+        placed = win.placement;
+      } else {
+        const fits = Math.min((vw - 2 * MARGIN) / width, (vh - 2 * MARGIN) / (height + chrome));
+        scale = zoom > 1 ? Math.min(zoom, fits) : Math.min(1, fits) * zoom;
+      }
+      view.scaleMenuBar(scale);
     }
+    chrome = view.chromeHeight();
     const outerWidth = width * scale;
     const outerHeight = (height + chrome) * scale;
     Object.assign(view.client.style, { width: `${width}px`, height: `${height}px` });

@@ -18,6 +18,8 @@ export async function showGuide() {
   const dialog = titledDialog('guide', words.guideTitle);
   const text = document.createElement('pre');
   text.textContent = (await guideText()) || words.guideMissing;
+  // Scrolled by the keyboard too: the arrows and Page Down once Tab has reached it.
+  text.tabIndex = 0;
   const close = document.createElement('button');
   close.type = 'button';
   close.textContent = words.close;

@@ -60,7 +60,7 @@ export class IntervalWindow extends AppWindow {
     this.chartBox = /** @type {import('./core_types').Control} */ (layout.controls.find((c) => c.name === 'IntervalChart')).box;
     this.onClick('NextButton', () => this.change('showNext', 1));
     this.onClick('AllButton', () => this.change('showAll'));
-    this.onClick('PlayButton', () => this.change('playPause'));
+    this.onClick('PlayButton', () => this.play());
     this.onClick('CompareButton', () => this.change('compareCorrection'));
     this.onClick('CloseButton', () => this.close());
     this.playback = new Playback(app, /** @type {HTMLInputElement} */ (this.control('SpeedSpin')), SPEED_KEY,
@@ -90,7 +90,7 @@ export class IntervalWindow extends AppWindow {
   applyControls(states) {
     super.applyControls(states);
     const play = states.find((state) => state.name === 'PlayButton');
-    if (play) this.playback.follow(play.checked);
+    if (play) this.playback.follow(play.checked, this.view.client);
   }
 
   /**
@@ -137,6 +137,11 @@ export class IntervalWindow extends AppWindow {
     return this.session.call('seedLine');
   }
 
+  // Reproduzir, or Pausar while it plays; one sample a press for a reader who asks for less motion.
+  play() {
+    return this.playback.stillPress() ? this.change('showNext', 1) : this.change('playPause');
+  }
+
   /** @param {MenuEntry} entry */
   async runCommand(entry) {
     switch (entry.command) {
@@ -151,7 +156,7 @@ export class IntervalWindow extends AppWindow {
       case 'HundredMoreMeans':
         return this.change('showNext', 100);
       case 'PlayPause':
-        return this.change('playPause');
+        return this.play();
       default:
         return undefined;
     }
@@ -159,7 +164,7 @@ export class IntervalWindow extends AppWindow {
 
   close() {
     this.closed = true;
-    this.playback.follow(false);
+    this.playback.follow(false, this.view.client);
     this.session.close();
     this.app.desktop.close(this);
   }

@@ -168,6 +168,11 @@ document.addEventListener('keydown', (event) => {
     desktop.cycleFocus(win, event.shiftKey);
     return;
   }
+  if (event.key === 'F10' && !event.shiftKey && !event.ctrlKey && !event.altKey) {
+    event.preventDefault();
+    win.focusMenuBar();
+    return;
+  }
   if (event.key === 'ContextMenu' || (event.key === 'F10' && event.shiftKey)) {
     event.preventDefault();
     const at = (document.activeElement && win.view.root.contains(document.activeElement) ? document.activeElement : win.view.client).getBoundingClientRect();
@@ -175,7 +180,8 @@ document.addEventListener('keydown', (event) => {
     return;
   }
   const entry = entryForKey(win.menuEntries, event);
-  if (!entry || (typingIn(event.target) && !event.ctrlKey)) return;
+  // A letter typed in a box is text; a function key (F1, F11) is the entry's there too.
+  if (!entry || (typingIn(event.target) && !event.ctrlKey && event.key.length === 1)) return;
   if (entry.command === 'PastePopulation') return; // the paste that follows brings the text
   event.preventDefault();
   app.run(() => runEntry(win, entry));

@@ -117,7 +117,8 @@ export function showMenu({ entries, isChecked = () => false, lastLine, x, y, cho
   const handle = { close };
   openMenu = handle;
 
-  document.body.append(menu);
+  // Within the page's main region, as everything a reader should find there.
+  (document.querySelector('main') ?? document.body).append(menu);
   // Kept on the page, however near its edge it was asked for.
   const { width, height } = menu.getBoundingClientRect();
   menu.style.left = `${Math.max(0, Math.min(x, innerWidth - width))}px`;

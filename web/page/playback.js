@@ -35,10 +35,18 @@ export class Playback {
     return Number.isFinite(rounded) ? Math.min(Number(max), Math.max(Number(min), rounded)) : Number(min);
   }
 
-  // The clock runs while `playing`, as the window's logic last said.
-  /** @param {boolean} playing */
-  follow(playing) {
+  // Whether a press of Reproduzir takes one step instead: a reader who asks the browser for less
+  // motion gets one step a press, not a chart that keeps moving by itself.
+  stillPress() {
+    return !this.playing && matchMedia('(prefers-reduced-motion: reduce)').matches;
+  }
+
+  // The clock runs while `playing`, as the window's logic last said. The window's status lines
+  // change at every tick meanwhile: a screen reader is told once it stops, not at every step.
+  /** @param {boolean} playing @param {HTMLElement} window */
+  follow(playing, window) {
     this.playing = playing;
+    for (const line of window.querySelectorAll('[role="status"]')) line.setAttribute('aria-busy', String(playing));
     const clock = this.app.clock;
     if (!playing) {
       if (this.clock !== null) clock.cancel(this.clock);

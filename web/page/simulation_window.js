@@ -63,14 +63,19 @@ export class SimulationWindow extends AppWindow {
     const speed = /** @type {HTMLInputElement | undefined} */ (this.view.controls.get('SpeedSpin'));
     /** @type {Playback | null} Form4's: each tick exactly what a click of Simular does */
     this.playback = speed ? new Playback(app, speed, SPEED_KEY, () => this.update(false, 'simulate')) : null;
-    if (speed) this.onClick('PlayButton', () => this.simulate('playPause'));
+    if (speed) this.onClick('PlayButton', () => this.play());
+  }
+
+  // Reproduzir, or Pausar while it plays; one step a press for a reader who asks for less motion.
+  play() {
+    return this.simulate(this.playback?.stillPress() ? 'simulate' : 'playPause');
   }
 
   /** @param {ControlState[]} states */
   applyControls(states) {
     super.applyControls(states);
     const play = states.find((state) => state.name === 'PlayButton');
-    if (play) this.playback?.follow(play.checked);
+    if (play) this.playback?.follow(play.checked, this.view.client);
   }
 
   /**
@@ -172,7 +177,7 @@ export class SimulationWindow extends AppWindow {
       case 'HundredMoreMeans':
         return this.simulate('simulateMany', 100);
       case 'PlayPause':
-        return this.simulate('playPause');
+        return this.play();
       case 'SetSeed':
         return input && this.askSeed(input);
       case 'ShowPopulation':
@@ -186,7 +191,7 @@ export class SimulationWindow extends AppWindow {
 
   close() {
     this.closed = true;
-    this.playback?.follow(false);
+    this.playback?.follow(false, this.view.client);
     this.session.close();
     this.app.desktop.close(this);
   }

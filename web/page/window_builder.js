@@ -25,10 +25,12 @@ import { applyFont, cssColor, snappedBox } from './style.js';
  * @property {number} height
  * @property {() => ControlElement[]} focusable
  * @property {() => number} chromeHeight
+ * @property {(scale: number) => void} scaleMenuBar
  */
 
 export const TITLE_BAR_HEIGHT = 22;
-export const MENU_BAR_HEIGHT = 20;
+// 24 px targets for a finger or a shaky hand, and the bar's bottom line.
+export const MENU_BAR_HEIGHT = 25;
 
 const FOCUSABLE_KINDS = new Set(['TextBox', 'Button', 'CheckBox', 'Table', 'SpinBox']);
 
@@ -143,6 +145,67 @@ function control(c, containerBackground) {
   return element;
 }
 
+// Captions that sit beside a box name it: a label of the same container whose rows cover the
+// box's middle, the nearest one ending before the box's left edge, or else the nearest one
+// starting after its right edge (a unit after its box: "médias por segundo").
+const NAMED_BY_CAPTION = new Set(['TextBox', 'SpinBox']);
+const SLACK = 60; // twips a caption may reach into its box
+
+/** @param {Control} c */
+const isValueBox = (c) => c.kind === 'Label' && c.border;
+/** @param {Control} c */
+const isCaption = (c) => c.kind === 'Label' && !c.border && !c.drawnByChart && (c.displayed ?? c.caption).trim() !== '';
+
+/** @param {Control} box @param {Control[]} controls @returns {Control | undefined} */
+export function captionOf(box, controls) {
+  const middle = box.box.top + box.box.height / 2;
+  const beside = controls.filter((c) => isCaption(c) && c.container === box.container
+    && c.box.top <= middle && middle <= c.box.top + c.box.height);
+  /** @param {(c: Control) => number} gap */
+  const nearest = (gap) => beside.filter((c) => gap(c) >= -SLACK).sort((a, b) => gap(a) - gap(b))[0];
+  return nearest((c) => box.box.left - (c.box.left + c.box.width)) ?? nearest((c) => c.box.left - (box.box.left + box.box.width));
+}
+
+// How a screen reader reads each control: a box by its caption; a value of the statistics panel
+// as its caption's definition ("Mínimo: 1,865"); a label the layout leaves empty, which the
+// window's logic writes as it runs (the counter, the strip's lines), as a polite status that
+// is told when its text changes; a titled frame as a group of that title; a chart as a picture.
+/** @param {WindowLayout} layout @param {Map<string, ControlElement>} controls @param {string} prefix */
+function nameControls(layout, controls, prefix) {
+  /** @param {string} name */
+  const idOf = (name) => {
+    const element = /** @type {ControlElement} */ (controls.get(name));
+    element.id ||= `${prefix}${name}`;
+    return element.id;
+  };
+  for (const c of layout.controls) {
+    const element = controls.get(c.name);
+    if (!element) continue;
+    if (NAMED_BY_CAPTION.has(c.kind) || isValueBox(c)) {
+      const caption = captionOf(c, layout.controls);
+      if (caption && controls.has(caption.name)) {
+        element.setAttribute('aria-labelledby', idOf(caption.name));
+        if (isValueBox(c)) {
+          element.setAttribute('role', 'definition');
+          /** @type {ControlElement} */ (controls.get(caption.name)).setAttribute('role', 'term');
+        }
+      }
+    } else if (c.kind === 'Label' && !isCaption(c)) {
+      element.setAttribute('role', 'status');
+    } else if (c.kind === 'Frame' && c.caption) {
+      element.setAttribute('role', 'group');
+      const title = /** @type {HTMLElement} */ (element.querySelector('.frame-title'));
+      title.id = `${prefix}${c.name}-title`;
+      element.setAttribute('aria-labelledby', title.id);
+    } else if (c.kind === 'Canvas') {
+      element.setAttribute('role', 'img');
+    }
+  }
+}
+
+// Every window's ids begin with its own prefix: two windows of one name may be open at once.
+let windowsBuilt = 0;
+
 // The window's elements: `root` (placed and scaled by the desktop), its title bar, its client
 // area, the chart's canvas beneath the controls when `chart`, and every control by name.
 /** @param {WindowLayout} layout @returns {WindowView} */
@@ -195,6 +258,9 @@ export function buildWindow(layout, { chart = false } = {}) {
     controls.set(c.name, element);
   }
 
+  nameControls(layout, controls, `w${++windowsBuilt}-`);
+  let barHeight = MENU_BAR_HEIGHT;
+
   const focusOrder = layout.controls
     .filter((c) => !c.drawnByChart && FOCUSABLE_KINDS.has(c.kind) && c.tabIndex >= 0)
     .sort((a, b) => a.tabIndex - b.tabIndex)
@@ -214,7 +280,13 @@ export function buildWindow(layout, { chart = false } = {}) {
     focusable: () => focusOrder.filter(canTakeFocus),
     // The title bar and, when the window has menus, the menu bar: what the window adds above
     // its client area.
-    chromeHeight: () => TITLE_BAR_HEIGHT + (menuBar.hidden ? 0 : MENU_BAR_HEIGHT),
+    chromeHeight: () => TITLE_BAR_HEIGHT + (menuBar.hidden ? 0 : barHeight),
+    // A window scaled down keeps its menu titles 24 px high on the screen: the bar is as much
+    // taller in the window as the window is smaller, and the client area stays as laid out.
+    scaleMenuBar: (scale) => {
+      barHeight = MENU_BAR_HEIGHT / Math.min(1, scale);
+      menuBar.style.height = `${barHeight}px`;
+    },
   };
 }
 
