@@ -67,7 +67,7 @@ class WindowChromeTest : public QObject, WindowDriver {
     QStringList entries;
     for (QAction* menu : config.findChild<QMenuBar*>()->actions())
       for (QAction* a : menu->menu()->actions()) entries << menu->text() + ": " + a->text() + " " + a->shortcut().toString();
-    QCOMPARE(entries.mid(7, 6), (QStringList{"Exibir: Tela cheia F11", "Simulação: Comparar tamanhos de amostra… Ctrl+T",
+    QCOMPARE(entries.mid(8, 6), (QStringList{"Exibir: Tela cheia F11", "Simulação: Comparar tamanhos de amostra… Ctrl+T",
                                              "Simulação: Intervalos de confiança… Ctrl+I", "Simulação: Tamanho da amostra… Ctrl+M",
                                              "Ajuda: Guia do professor F1", "Ajuda: Sobre o Varnesk "}));
   }

@@ -84,7 +84,7 @@ export type CoreEvent = { type: 'message'; text: string } | { type: 'focus'; con
 export type MenuCommand = 'SaveChart' | 'SaveMeans' | 'CopyStatistics' | 'NormalCurve' | 'TenMoreMeans' | 'HundredMoreMeans'
   | 'ZoomIn' | 'ZoomOut' | 'ActualSize' | 'FullScreen' | 'CompareSampleSizes' | 'TeacherGuide' | 'About' | 'OpenPopulation'
   | 'PastePopulation' | 'ProgramPopulation' | 'PlayPause' | 'SetSeed' | 'SaveChartSvg' | 'SaveComparison' | 'ShowPopulation'
-  | 'ShowSample';
+  | 'ShowSample' | 'ShowIntervals' | 'PlanSampleSize' | 'SaveIntervals' | 'Exit';
 
 export interface MenuEntry {
   command: MenuCommand;

@@ -10,7 +10,7 @@ const width = (page) => page.$eval('[data-window="Form3"]', (w) => w.getBounding
 
 test('menus, help, a zoom that fits and is kept, even lines', async () => {
   const { page } = await open(shared.browser, shared.server.url);
-  assert.deepEqual(await texts(page, '.menu-title'), ['Exibir', 'Ajuda']);
+  assert.deepEqual(await texts(page, '.menu-title'), ['Arquivo', 'Exibir', 'Ajuda']);
   await click(page, 'Form2', 'Command1');
   assert.deepEqual(await texts(page, '[data-window="Form3"] .menu-title'), ['Arquivo', 'Exibir', 'Simulação', 'Ajuda']);
   await keys(page, 'Shift', 'F10');
