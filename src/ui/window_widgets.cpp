@@ -140,6 +140,10 @@ QWidget* makeOther(QWidget* parent, const ControlLayout& c) {
     case ControlKind::Table: {
       auto* table = new QTableWidget(0, static_cast<int>(caption.count('\t')) + 1, parent);
       table->setHorizontalHeaderLabels(caption.split('\t'));
+      // The headings in the table's own font, set on them as on a label, so that the zoom scales
+      // them with the labels: left to inherit it, they came out at the application's size on a
+      // screen scaled by 2.
+      table->horizontalHeader()->setFont(qtFont(c.font));
       table->verticalHeader()->hide();
       table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
       table->setEditTriggers(QAbstractItemView::NoEditTriggers);

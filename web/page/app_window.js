@@ -19,6 +19,9 @@ export class AppWindow {
     this.view = buildWindow(layout, options);
     this.zoom = 1;
     this.scale = 1;
+    // Whether the zoom has a larger step, and a smaller one, on this page; the desktop tells.
+    this.canZoomIn = true;
+    this.canZoomOut = true;
     /** @type {MenuEntry[]} */
     this.menuEntries = [];
     // What the desktop keeps of the window: maximized, it fills the page; in full screen, where.
@@ -116,7 +119,7 @@ export class AppWindow {
       title.textContent = menu.caption;
       title.addEventListener('click', () => {
         const at = title.getBoundingClientRect();
-        showMenu({ entries: menu.entries, isChecked: (entry) => this.isChecked(entry), x: at.left, y: at.bottom, choose });
+        showMenu({ entries: menu.entries, isChecked: (entry) => this.isChecked(entry), isEnabled: (entry) => this.isEnabled(entry), x: at.left, y: at.bottom, choose });
       });
       bar.append(title);
     }
@@ -132,6 +135,14 @@ export class AppWindow {
   /** @param {MenuEntry} entry */
   isChecked(entry) {
     return false;
+  }
+
+  // Ampliar and Reduzir only where the zoom has a step to go to.
+  /** @param {MenuEntry} entry */
+  isEnabled(entry) {
+    if (entry.command === 'ZoomIn') return this.canZoomIn;
+    if (entry.command === 'ZoomOut') return this.canZoomOut;
+    return true;
   }
 
   /** @param {MenuEntry} entry @returns {Promise<unknown>} */

@@ -118,6 +118,7 @@ Object.assign(globalThis, { varnesk: app });
 // What every window does alike (zoom, full screen, help); the rest is the window's own.
 /** @param {AppWindow} win @param {MenuEntry} entry */
 async function runEntry(win, entry) {
+  if (!win.isEnabled(entry)) return undefined; // its keys too, as a greyed entry's
   switch (entry.command) {
     case 'ZoomIn':
     case 'ZoomOut':
@@ -148,6 +149,7 @@ async function openMenuOf(win, x, y) {
   showMenu({
     entries,
     isChecked: (entry) => win.isChecked(entry),
+    isEnabled: (entry) => win.isEnabled(entry),
     lastLine,
     x,
     y,
