@@ -51,12 +51,17 @@ std::unique_ptr<ComparisonRun> ComparisonWindow::start() {
   if (const std::string problem = refuseSampleSizes(list.sizes, *population); !problem.empty())
     return refuse(problem, SampleSizesTXT);
   startedRepetitions_ = RepetitionsTXT.text;
+  progress_ = {"ComparisonProgress", "0"};
   return std::make_unique<ComparisonRun>(std::move(population), list.sizes, R,
                                          generator_.nextRunSeed());
 }
 
 void ComparisonWindow::finish(const ComparisonRun& run) {
-  if (!run.done() || run.rows().empty()) return;
+  if (!run.done() || run.rows().empty()) {
+    progress_.visible = false;
+    return;
+  }
+  progress_.text = "100";
   results_.clear();
   csvRows_.clear();
   std::vector<std::vector<float>> means;
@@ -97,7 +102,7 @@ ControlStates ComparisonWindow::controls() const {
     for (std::size_t i = 0; i < row.size(); ++i) rows += (i ? "\t" : "") + row[i];
     rows += '\n';
   }
-  return {{"ResultsTable", rows}, {"PopulationLBL", populationLine_}};
+  return {{"ResultsTable", rows}, {"PopulationLBL", populationLine_}, progress_};
 }
 
 DrawingList ComparisonWindow::drawing(double width, double height) const {

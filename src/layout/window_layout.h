@@ -23,7 +23,7 @@ enum class ControlKind {
   Table,        // rows of text cells; the caption lists the column headings, tab-separated
   Canvas,       // a drawing area that the window's logic fills with a drawing list
   SpinBox,      // a whole number from minimum to maximum, its caption the value it starts at
-  ProgressBar,  // how far a long piece of work has come
+  ProgressBar,  // how far a long piece of work has come; its state's text, in percent
 };
 
 enum class Alignment { Left, Right, Center };

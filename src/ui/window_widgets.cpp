@@ -284,6 +284,9 @@ void WindowWidgets::apply(const ControlStates& states) const {
       if (button->property(kCaption).toString() != text) setButtonCaption(button, text);
     } else if (auto* table = qobject_cast<QTableWidget*>(w)) {
       showRows(table, *layout_->find(state.name), text);
+    } else if (auto* bar = qobject_cast<QProgressBar*>(w)) {
+      bar->setRange(0, 100);
+      bar->setValue(text.toInt());
     }
     if (auto* box = qobject_cast<QAbstractButton*>(w); box && box->isCheckable())
       box->setChecked(state.checked);

@@ -62,7 +62,10 @@ export class AppWindow {
         continue;
       }
       const target = focusTarget(element);
-      if (element instanceof HTMLInputElement) {
+      if (element instanceof HTMLProgressElement) {
+        element.max = 100;
+        element.value = Number(state.text) || 0;
+      } else if (element instanceof HTMLInputElement) {
         if (element.value !== state.text) element.value = state.text;
       } else if (element.classList.contains('table')) {
         this.showRows(element, state);
