@@ -61,8 +61,9 @@ struct ControlLayout {
   bool middle = false;       // a label's text centred vertically in its box
   bool wordWrap = false;     // a label's text broken into lines at its box's width
   bool drawnByChart =
-      false;          // an element of the chart, drawn with it rather than made as a control
-  int lineWidth = 1;  // pixels, for lines and outlines
+      false;            // an element of the chart, drawn with it rather than made as a control
+  bool cancel = false;  // the button Escape presses, as the window's way out
+  int lineWidth = 1;    // pixels, for lines and outlines
   std::string toolTip;
   int minimum = 0, maximum = 0;  // a spin box's range
 };

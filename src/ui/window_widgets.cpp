@@ -1,5 +1,6 @@
 #include "ui/window_widgets.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -114,6 +115,12 @@ QPushButton* makeButton(QWidget* parent, const ControlLayout& c) {
   button->installEventFilter(new EnterPresses(button));
   place(button, c.box);
   setButtonCaption(button, QString::fromStdString(c.caption));
+  if (c.cancel) {  // Escape anywhere in the window, as a click (none while it is disabled)
+    auto* escape = new QAction(button);
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    parent->window()->addAction(escape);
+    QObject::connect(escape, &QAction::triggered, button, &QPushButton::click);
+  }
   return button;
 }
 

@@ -9,6 +9,7 @@ import { showGuide } from './guide.js';
 import { showMessage } from './message_box.js';
 import { defaultPopulation } from './population.js';
 import { acceptPastedPopulation, acceptPopulationDrops, restorePopulation } from './population_choice.js';
+import { focusTarget } from './window_builder.js';
 import { windowModules } from './window_registry.js';
 
 /** @typedef {import('./app_window.js').AppWindow} AppWindow */
@@ -168,6 +169,16 @@ document.addEventListener('keydown', (event) => {
   if (event.key === 'Tab') {
     event.preventDefault();
     desktop.cycleFocus(win, event.shiftKey);
+    return;
+  }
+  if (event.key === 'Escape') {
+    // The window's way out, where its layout has one: its button, as if clicked.
+    const way = win.view.layout.controls.find((c) => c.cancel);
+    const button = way && win.view.controls.get(way.name);
+    if (button && !focusTarget(button).disabled) {
+      event.preventDefault();
+      button.click();
+    }
     return;
   }
   if (event.key === 'ContextMenu' || (event.key === 'F10' && event.shiftKey)) {
