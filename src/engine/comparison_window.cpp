@@ -49,12 +49,17 @@ std::unique_ptr<ComparisonRun> ComparisonWindow::start() {
   if (const std::string problem = refuseSampleSizes(list.sizes, *population); !problem.empty())
     return refuse(problem, SampleSizesTXT);
   startedRepetitions_ = RepetitionsTXT.text;
+  progress_ = {"ComparisonProgress", "0"};
   return std::make_unique<ComparisonRun>(std::move(population), list.sizes, R,
                                          generator_.nextRunSeed());
 }
 
 void ComparisonWindow::finish(const ComparisonRun& run) {
-  if (!run.done() || run.rows().empty()) return;
+  if (!run.done() || run.rows().empty()) {
+    progress_.visible = false;
+    return;
+  }
+  progress_.text = "100";
   results_.clear();
   csvRows_.clear();
   std::vector<std::vector<float>> means;
@@ -98,7 +103,8 @@ ControlStates ComparisonWindow::controls() const {
   return {{"ResultsTable", rows},
           {"PopulationLBL", populationLine_},
           {"SeedLBL", seedLine(csvHeader_.run ? csvHeader_.seed : generator_.seed(), csvHeader_.run,
-                               generator_.picksSeeds())}};
+                               generator_.picksSeeds())},
+          progress_};
 }
 
 DrawingList ComparisonWindow::drawing(double width, double height) const {

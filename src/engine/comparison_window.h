@@ -42,7 +42,8 @@ class ComparisonWindow : public WindowLogic {
   // compare() in two halves, for a front end that runs the sizes away from its window: start()
   // makes the same checks (a refusal shows its message, moves the focus and gives nothing) and
   // gives the run to do; finish() shows a run that is done, as compare() would have. A run
-  // stopped before its end is dropped: the table and the chart stay as they were.
+  // stopped before its end is dropped: the table and the chart stay as they were, and the
+  // progress bar hides until the next run, since the table beside it is not that run's.
   std::unique_ptr<ComparisonRun> start();
   void finish(const ComparisonRun& run);
 
@@ -52,7 +53,8 @@ class ComparisonWindow : public WindowLogic {
   // ResultsTable's rows, one per size of the last comparison in the order listed;
   // PopulationLBL: the population the last comparison read, with its N and the sizes and
   // repetitions it used (before the first, the population's name alone); SeedLBL: the seed
-  // that replays the comparison shown.
+  // that replays the comparison shown; ComparisonProgress once no run goes: full after a run
+  // that reached its end, empty before the first.
   ControlStates controls() const override;
   // ComparisonChart for a drawing area of that size in twips; only white before a comparison.
   DrawingList drawing(double width, double height) const override;
@@ -75,6 +77,7 @@ class ComparisonWindow : public WindowLogic {
   std::vector<std::int32_t> sizes_;
   SharedHistograms histograms_;
   double populationMean_ = 0;
+  ControlState progress_{"ComparisonProgress", "0"};
 };
 
 }  // namespace varnesk

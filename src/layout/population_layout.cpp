@@ -47,6 +47,7 @@ WindowLayout makeLayout() {
                 value("FileNameLBL", {px(85), px(10), px(440), px(20)}),
                 control("CloseButton", ControlKind::Button, "", "Fechar",
                         {px(540), px(8), px(90), px(24)}, 0)};
+  w.controls.back().cancel = true;
   for (int i = 0; i < 5; ++i) {
     const float top = px(38 + 22 * static_cast<float>(i));
     w.controls.push_back(

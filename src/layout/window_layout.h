@@ -23,7 +23,7 @@ enum class ControlKind {
   Table,        // rows of text cells; the caption lists the column headings, tab-separated
   Canvas,       // a drawing area that the window's logic fills with a drawing list
   SpinBox,      // a whole number from minimum to maximum, its caption the value it starts at
-  ProgressBar,  // how far a long piece of work has come
+  ProgressBar,  // how far a long piece of work has come; its state's text, in percent
 };
 
 enum class Alignment { Left, Right, Center };
@@ -61,8 +61,9 @@ struct ControlLayout {
   bool middle = false;       // a label's text centred vertically in its box
   bool wordWrap = false;     // a label's text broken into lines at its box's width
   bool drawnByChart =
-      false;          // an element of the chart, drawn with it rather than made as a control
-  int lineWidth = 1;  // pixels, for lines and outlines
+      false;            // an element of the chart, drawn with it rather than made as a control
+  bool cancel = false;  // the button Escape presses, as the window's way out
+  int lineWidth = 1;    // pixels, for lines and outlines
   std::string toolTip;
   int minimum = 0, maximum = 0;  // a spin box's range
 };

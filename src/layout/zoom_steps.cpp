@@ -14,9 +14,17 @@ double stepAtOrBelow(double zoom) {
 
 }  // namespace
 
-ZoomSteps::ZoomSteps(PixelSize window, PixelSize screen) : largest_(1.0) {
-  for (double step = kLargest; step > 1.0; step -= kStep) {
-    if (window.width * step <= screen.width && window.height * step <= screen.height) {
+ZoomSteps::ZoomSteps(PixelSize window, PixelSize screen) : ZoomSteps(window, {}, screen, 1.0) {}
+
+ZoomSteps ZoomSteps::forDesktop(PixelSize client, PixelSize chrome, PixelSize screen) {
+  return ZoomSteps(client, chrome, screen, kSmallest);
+}
+
+ZoomSteps::ZoomSteps(PixelSize scaled, PixelSize fixed, PixelSize screen, double lowest)
+    : largest_(lowest) {
+  for (double step = kLargest; step > lowest; step -= kStep) {
+    if (scaled.width * step + fixed.width <= screen.width &&
+        scaled.height * step + fixed.height <= screen.height) {
       largest_ = step;
       break;
     }

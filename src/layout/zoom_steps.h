@@ -21,12 +21,17 @@ class ZoomSteps {
  public:
   static constexpr double kSmallest = 0.5, kLargest = 3.0, kStep = 0.25;
 
-  // `window` is the whole window at zoom 1 (its frame and menu bar included); `screen` what the
-  // screen leaves for windows.
+  // A window scaled whole, its title and menu bar with it (the page's windows): `window` is the
+  // whole window at zoom 1; `screen` what the screen leaves for windows. The largest step is at
+  // least 1: the page itself shrinks a window that is larger than it.
   ZoomSteps(PixelSize window, PixelSize screen);
 
-  // The largest step at which the whole window is on the screen, and at least 1: the window as
-  // laid out is always offered, as it opens on any screen.
+  // A desktop window: its `client` area grows with the zoom, its `chrome` (the frame the window
+  // manager draws and the menu bar) keeps its size. The largest step may lie below 1, down to the
+  // smallest, for a window that the screen does not hold as laid out.
+  static ZoomSteps forDesktop(PixelSize client, PixelSize chrome, PixelSize screen);
+
+  // The largest step at which the whole window is on the screen.
   double largest() const { return largest_; }
 
   // The step a zoom asked for becomes: on a step, within the smallest and the largest.
@@ -35,6 +40,8 @@ class ZoomSteps {
   double smaller(double zoom) const;  // one step down, down to the smallest
 
  private:
+  ZoomSteps(PixelSize scaled, PixelSize fixed, PixelSize screen, double lowest);
+
   double largest_;
 };
 

@@ -56,6 +56,7 @@ void ComparisonForm::compare() {
   auto* bar = widgets_.get<QProgressBar>("ComparisonProgress");
   bar->setRange(0, static_cast<int>(run_->total()));
   bar->setValue(0);
+  bar->show();
   widgets_["CompareButton"]->setEnabled(false);
   widgets_["CancelButton"]->setEnabled(true);
   // The worker owns nothing of the window: it draws into the run it shares and reports each
@@ -83,13 +84,10 @@ void ComparisonForm::showProgress(int completed) {
 void ComparisonForm::end() {
   worker_->deleteLater();
   worker_ = nullptr;
-  const bool cancelled = stop_->load() && !run_->done();
-  if (!cancelled) {
-    logic_.finish(*run_);
-    showControls();
-  }
+  // A run stopped before its end is dropped by the logic, which says what the bar shows now.
+  logic_.finish(*run_);
+  showControls();
   run_.reset();
-  widgets_.get<QProgressBar>("ComparisonProgress")->setValue(0);
   widgets_["CancelButton"]->setEnabled(false);
   auto* compareButton = widgets_["CompareButton"];
   compareButton->setEnabled(true);

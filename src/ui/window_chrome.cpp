@@ -52,8 +52,8 @@ WindowChrome::WindowChrome(QWidget* window, QWidget* client, const std::vector<M
   const auto on = [this](MenuCommand command, auto what) {
     if (QAction* a = action(command)) connect(a, &QAction::triggered, this, what);
   };
-  on(MenuCommand::ZoomIn, [this] { setZoom(ZoomSteps::kStep + zoom_); });
-  on(MenuCommand::ZoomOut, [this] { setZoom(zoom_ - ZoomSteps::kStep); });
+  on(MenuCommand::ZoomIn, [this] { setZoom(steps().larger(zoom_)); });
+  on(MenuCommand::ZoomOut, [this] { setZoom(steps().smaller(zoom_)); });
   on(MenuCommand::ActualSize, [this] { setZoom(1.0); });
   on(MenuCommand::FullScreen, [this] { toggleFullScreen(); });
   on(MenuCommand::TeacherGuide, [this] { showTeacherGuide(window_); });
@@ -71,7 +71,8 @@ WindowChrome::WindowChrome(QWidget* window, QWidget* client, const std::vector<M
 
   window->installEventFilter(this);
   zoom_ = ZoomSteps::kSmallest - 1;  // nothing applied yet
-  setZoom(settings().value(settingsKey_, 1.0).toDouble());
+  kept_ = settings().value(settingsKey_, 1.0).toDouble();
+  fitKeptZoom();
 }
 
 QAction* WindowChrome::action(MenuCommand command) const {
@@ -81,22 +82,38 @@ QAction* WindowChrome::action(MenuCommand command) const {
 
 ZoomSteps WindowChrome::steps() const {
   const QSizeF client = laidOutSize(client_);
-  // The frame is known once the window is shown; before, a common title bar's is assumed.
+  // The frame is known once the window is shown; before, a common title bar's is assumed, and
+  // the zoom is fitted again with the real one when the window appears. Frame and bar keep their
+  // size at every zoom, so a wrong guess costs a step only on a screen within a few pixels.
   QSize frame = window_->frameGeometry().size() - window_->geometry().size();
   if (!window_->isVisible()) frame = QSize(8, 32);
   const QRect screen = window_->screen()->availableGeometry();
-  return ZoomSteps({client.width() + frame.width(),
-                    client.height() + bar_->sizeHint().height() + frame.height()},
-                   {double(screen.width()), double(screen.height())});
+  return ZoomSteps::forDesktop(
+      {client.width(), client.height()},
+      {double(frame.width()), double(bar_->sizeHint().height() + frame.height())},
+      {double(screen.width()), double(screen.height())});
 }
 
 void WindowChrome::setZoom(double zoom) {
-  const double fitted = steps().fitted(zoom);
-  if (fitted == zoom_) return;
-  const bool first = zoom_ < ZoomSteps::kSmallest;
-  zoom_ = fitted;
-  if (!first) settings().setValue(settingsKey_, zoom_);
-  relayout();
+  kept_ = steps().fitted(zoom);
+  settings().setValue(settingsKey_, kept_);
+  applyStep(kept_);
+}
+
+void WindowChrome::fitKeptZoom() {
+  if (layingOut_ || fullScreen_ || window_->isMaximized()) return;
+  applyStep(steps().fitted(kept_));
+}
+
+void WindowChrome::applyStep(double zoom) {
+  if (zoom != zoom_) {
+    zoom_ = zoom;
+    relayout();
+  }
+  // Ampliar and Reduzir only where they would change the zoom.
+  const ZoomSteps s = steps();
+  if (QAction* in = action(MenuCommand::ZoomIn)) in->setEnabled(s.larger(zoom_) > zoom_);
+  if (QAction* out = action(MenuCommand::ZoomOut)) out->setEnabled(s.smaller(zoom_) < zoom_);
 }
 
 void WindowChrome::toggleFullScreen() {
@@ -175,6 +192,11 @@ void WindowChrome::showContextMenu(const QPoint& globalPosition) {
 bool WindowChrome::eventFilter(QObject* watched, QEvent* event) {
   if (watched != window_) return false;
   switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+      // Shown, the window has its real frame; moved, perhaps another screen.
+      fitKeptZoom();
+      break;
     case QEvent::Resize:
     case QEvent::WindowStateChange:
       // The window manager may leave full screen on its own (Esc in some, a second F11).

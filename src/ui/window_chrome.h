@@ -32,7 +32,9 @@ class WindowChrome : public QObject {
   QAction* action(MenuCommand command) const;
 
   double zoom() const { return zoom_; }
-  // On a step that fits the screen; kept for the next opening of this window.
+  // The teacher's zoom: on a step that fits the screen, and kept for the next opening of this
+  // window. A window opens at the zoom kept for it, or at the largest step below it that fits
+  // the screen it is on; it comes back to the kept zoom on a screen that holds it.
   void setZoom(double zoom);
   void toggleFullScreen();
 
@@ -48,6 +50,8 @@ class WindowChrome : public QObject {
 
  private:
   ZoomSteps steps() const;
+  void fitKeptZoom();  // at the kept zoom, or below it as far as the screen needs
+  void applyStep(double zoom);
   void relayout();
   void keepOnScreen();  // a window grown by the zoom moves back inside the screen
   void showContextMenu(const QPoint& globalPosition);
@@ -59,7 +63,7 @@ class WindowChrome : public QObject {
   std::vector<QAction*> contextActions_;
   std::function<QString()> lastLine_;
   QString settingsKey_;
-  double zoom_ = 1.0;
+  double zoom_ = 1.0, kept_ = 1.0;
   bool fullScreen_ = false, wasMaximized_ = false, layingOut_ = false;
   QRect normalGeometry_;
 };

@@ -1,5 +1,6 @@
 #include "ui/window_widgets.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -114,6 +115,12 @@ QPushButton* makeButton(QWidget* parent, const ControlLayout& c) {
   button->installEventFilter(new EnterPresses(button));
   place(button, c.box);
   setButtonCaption(button, QString::fromStdString(c.caption));
+  if (c.cancel) {  // Escape anywhere in the window, as a click (none while it is disabled)
+    auto* escape = new QAction(button);
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    parent->window()->addAction(escape);
+    QObject::connect(escape, &QAction::triggered, button, &QPushButton::click);
+  }
   return button;
 }
 
@@ -140,6 +147,10 @@ QWidget* makeOther(QWidget* parent, const ControlLayout& c) {
     case ControlKind::Table: {
       auto* table = new QTableWidget(0, static_cast<int>(caption.count('\t')) + 1, parent);
       table->setHorizontalHeaderLabels(caption.split('\t'));
+      // The headings in the table's own font, set on them as on a label, so that the zoom scales
+      // them with the labels: left to inherit it, they came out at the application's size on a
+      // screen scaled by 2.
+      table->horizontalHeader()->setFont(qtFont(c.font));
       table->verticalHeader()->hide();
       table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
       table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -280,6 +291,9 @@ void WindowWidgets::apply(const ControlStates& states) const {
       if (button->property(kCaption).toString() != text) setButtonCaption(button, text);
     } else if (auto* table = qobject_cast<QTableWidget*>(w)) {
       showRows(table, *layout_->find(state.name), text);
+    } else if (auto* bar = qobject_cast<QProgressBar*>(w)) {
+      bar->setRange(0, 100);
+      bar->setValue(text.toInt());
     }
     if (auto* box = qobject_cast<QAbstractButton*>(w); box && box->isCheckable())
       box->setChecked(state.checked);

@@ -115,6 +115,13 @@ TEST_F(Comparisons, SizeBySizeGivesTheUninterruptedResultsAndCancellingChangesNo
   ComparisonWindow whole = open(), stepwise = open();
   for (ComparisonWindow* w : {&whole, &stepwise}) w->SampleSizesTXT.text = "10, 100, 1000", w->RepetitionsTXT.text = "1234";
   EXPECT_EQ(stepwise.resultsCsv(), "");
+  // The progress bar once no run goes: empty before the first, full after a run done, hidden
+  // after one stopped (beside a table that is not its own), empty again as the next one starts.
+  const auto bar = [](const ComparisonWindow& w) {
+    const ControlState* state = findControl(w.controls(), "ComparisonProgress");
+    return std::pair(state->text, state->visible);
+  };
+  std::vector<std::pair<std::string, bool>> bars{bar(stepwise)};
   whole.compare();
   std::unique_ptr<ComparisonRun> run = stepwise.start();
   ASSERT_TRUE(run);
@@ -124,6 +131,7 @@ TEST_F(Comparisons, SizeBySizeGivesTheUninterruptedResultsAndCancellingChangesNo
   // Steps of 500, 500 and 234 samples per size.
   EXPECT_EQ(std::tuple(progress, run->completed(), run->total()), std::tuple(std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6, 7, 8}, 9u, 9u));
   stepwise.finish(*run);
+  bars.push_back(bar(stepwise));
   EXPECT_EQ(std::tuple(stepwise.controls(), stepwise.drawing(9000, 6000), stepwise.resultsCsv()),
             std::tuple(whole.controls(), whole.drawing(9000, 6000), whole.resultsCsv()));
   // Stopped after one step: neither dropped nor half-shown runs change the table or the chart.
@@ -131,11 +139,19 @@ TEST_F(Comparisons, SizeBySizeGivesTheUninterruptedResultsAndCancellingChangesNo
   std::unique_ptr<ComparisonRun> stopped = stepwise.start();
   stopped->runNext();
   stepwise.finish(*stopped);
-  EXPECT_EQ(std::tuple(stepwise.controls(), stepwise.drawing(9000, 6000)), std::tuple(whole.controls(), whole.drawing(9000, 6000)));
+  bars.push_back(bar(stepwise));
+  const auto shown = [](const ComparisonWindow& w) {
+    ControlStates states = w.controls();
+    std::erase_if(states, [](const ControlState& c) { return c.name == "ComparisonProgress"; });
+    return std::tuple(states, w.drawing(9000, 6000));
+  };
+  EXPECT_EQ(shown(stepwise), shown(whole));
   // A cancelled comparison took its seed, as a click does: the next one takes the seed after it.
   whole.compare();
   whole.compare();
   std::unique_ptr<ComparisonRun> next = stepwise.start();
+  bars.push_back(bar(stepwise));
+  EXPECT_EQ(bars, (std::vector<std::pair<std::string, bool>>{{"0", true}, {"100", true}, {"0", false}, {"0", true}}));
   while (!next->done()) next->runNext();
   stepwise.finish(*next);
   EXPECT_EQ(stepwise.controls(), whole.controls());

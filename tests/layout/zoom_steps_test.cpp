@@ -21,6 +21,25 @@ TEST(ZoomSteps, TheLargestStepIsTheLargestThatFitsTheScreen) {
   }
 }
 
+// A desktop window's client area grows with the zoom, its frame and menu bar do not: the zoom
+// kept for a window comes back on any screen that holds it with the frame guessed before the
+// window is shown, and a window larger than the screen opens at the largest step below 1 that
+// fits. The comparison window, the simulation window and its strip, the step-by-step window;
+// their frame as guessed (8 x 32) and a menu bar of 22; screens as the window manager leaves
+// them, the last one 2560 x 1440 at scale 2.
+TEST(ZoomSteps, ADesktopWindowFitsWithItsFrameAndBarUnscaled) {
+  constexpr PixelSize kComparison{900, 727}, kSimulationClient{723, 568}, kStepByStep{723, 600}, kChrome{8, 54};
+  // window, screen -> the largest step, the kept 1.25 and 1 as they open
+  for (const auto& [window, screen, largest, kept125, kept1] :
+       {std::tuple{kComparison, PixelSize{1024, 768}, 0.75, 0.75, 0.75}, {kComparison, {1366, 768}, 0.75, 0.75, 0.75}, {kComparison, {1920, 1080}, 1.25, 1.25, 1.0}, {kComparison, {1280, 720}, 0.75, 0.75, 0.75}, {kSimulationClient, {1024, 768}, 1.25, 1.25, 1.0}, {kSimulationClient, {1366, 768}, 1.25, 1.25, 1.0}, {kSimulationClient, {1920, 1080}, 1.75, 1.25, 1.0}, {kSimulationClient, {1280, 720}, 1.0, 1.0, 1.0}, {kStepByStep, {1366, 768}, 1.0, 1.0, 1.0}, {kStepByStep, {1920, 1080}, 1.5, 1.25, 1.0}, {kComparison, {400, 300}, 0.5, 0.5, 0.5}}) {
+    const ZoomSteps steps = ZoomSteps::forDesktop(window, kChrome, screen);
+    EXPECT_EQ(std::tuple(steps.largest(), steps.fitted(1.25), steps.fitted(1.0)), std::tuple(largest, kept125, kept1)) << window.height << " on " << screen.width << " x " << screen.height;
+  }
+  // Ampliar stops at the largest, Reduzir at the smallest, also on a screen too small for either.
+  const ZoomSteps small = ZoomSteps::forDesktop(kComparison, kChrome, {1024, 768});
+  EXPECT_EQ(std::tuple(small.larger(0.75), small.smaller(0.5), small.larger(0.5)), std::tuple(0.75, 0.5, 0.75));
+}
+
 TEST(ZoomSteps, StepsStayOnTheGridAndWithinTheScreen) {
   const ZoomSteps projector(kSimulation, {1024, 740}), large(kSimulation, {3840, 2100});
   // zoom -> one step larger, one smaller, the zoom itself on a step that fits: the largest does

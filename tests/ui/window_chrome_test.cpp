@@ -1,6 +1,7 @@
 // What every window has around its controls, on Qt's offscreen platform: layout at 15 twips to
 // the pixel, tab order, titles and fonts, the menu bar and the right-click menu, the zoom and
 // full screen, and Qt's own texts in Portuguese.
+#include "ui/comparison_form.h"
 #include "ui/form3.h"
 #include "ui/help_dialogs.h"
 #include "ui/qt_translations.h"
@@ -36,7 +37,7 @@ class WindowChromeTest : public QObject, WindowDriver {
           {&form4, "Command3", {619, 11, 79, 35}},
           {&form1, "dpLBL", {645, 18, 53, 16}},
           {&form4, "Frame2", {5, 495, 711, 43}},
-          {&start, "Frame2", {218, 422, 365, 78}}})  // centred
+          {&start, "Frame2", {263, 317, 274, 58}}})  // centred, at 0.75: 860 pixels are wider than the screen
       QCOMPARE(control(window, name)->geometry(), box);
     // The simulation windows grow at the bottom by the strip under their panel, and every window
     // by its menu bar, above the client area.
@@ -52,7 +53,7 @@ class WindowChromeTest : public QObject, WindowDriver {
                           "Varnesk" + QString(30, ' ') + "Sistema de Simulação em Tempo Real  (Passo a Passo)",
                           " Encerrar/ Configurar", "δ"}));
     for (const auto& [window, name, family, pixels] :
-         {std::tuple<QWidget*, const char*, const char*, int>{&start, "Label4", "DejaVu Sans", 27},
+         {std::tuple<QWidget*, const char*, const char*, int>{&start, "Label4", "DejaVu Sans", 20},  // 27 at 0.75
           {&config, "Label2", "DejaVu Sans", 11},
           {&form1, "Label8", "Liberation Sans", 13},
           {&form1, "Label6", "DejaVu Sans", 16}}) {
@@ -99,6 +100,26 @@ class WindowChromeTest : public QObject, WindowDriver {
     QTest::keyClick(&config, Qt::Key_F11);
     QTRY_VERIFY(!config.isFullScreen());  // back where it was, at the zoom set in full screen
     QCOMPARE(std::tuple(config.pos(), client(&config)->size()), std::tuple(QPoint(30, 40), QSize(641, 236)));
+  }
+
+  // A window larger than the screen (the comparison's 900 x 727 on 800 x 800) opens at the largest
+  // step that fits, its table's headings at its labels' size, and keeps nothing for that; Ampliar
+  // is greyed at the largest step, Reduzir at the smallest, where the teacher's zoom is kept.
+  void zoomOpensAtWhatFitsAndStopsAtTheEnds() {
+    ComparisonForm comparison(services(), nullptr);
+    comparison.show();
+    QVERIFY(QTest::qWaitForWindowActive(&comparison));
+    const auto state = [&comparison] {
+      QStringList enabled;
+      for (QAction* a : comparison.findChildren<QAction*>())
+        if (a->text() == "Ampliar" || a->text() == "Reduzir") enabled << a->text() + " " + (a->isEnabled() ? "on" : "off");
+      const QFontInfo heading(comparison.findChild<QTableWidget*>()->horizontalHeader()->font()), label(control(&comparison, "SampleSizesLBL")->font());
+      return std::tuple(client(&comparison)->size(), heading.pixelSize() - label.pixelSize(), enabled, QSettings("varnesk", "varnesk").value("zoom/ComparisonForm", 0).toDouble());
+    };
+    QCOMPARE(state(), std::tuple(QSize(675, 545), 0, QStringList{"Ampliar off", "Reduzir on"}, 0.0));
+    QTest::keyClick(&comparison, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(&comparison, Qt::Key_Minus, Qt::ControlModifier);  // no step below
+    QCOMPARE(state(), std::tuple(QSize(450, 364), 0, QStringList{"Ampliar on", "Reduzir off"}, 0.5));
   }
 
   // Shift+F10 opens the right-click menu where the keyboard is; it leaves out the help.

@@ -21,12 +21,14 @@ class ComparisonSession : public WindowSession {
   std::string compare(const std::string& sampleSizes, const std::string& repetitions);
   // The same click taken a few hundred samples per call, so that the page shows its progress and
   // can stop: start() checks the boxes (events; total 0 when refused), each step() draws the next
-  // samples (completed, total steps), finish() shows the run once done (events, results); cancel()
-  // drops it, leaving the table and chart as they were.
+  // samples (completed, total steps), finish() shows the run once done (events, results), or
+  // drops a run stopped before its end, leaving the table and chart as they were (events,
+  // controls: the progress bar hidden); cancel() drops it without an answer.
   std::string start(const std::string& sampleSizes, const std::string& repetitions);
   std::string step();
   std::string finish();
   std::string cancel() {
+    if (run_) window_->finish(*run_);
     run_.reset();
     return "{}";
   }

@@ -169,6 +169,7 @@ void writeControl(JsonWriter& json, const ControlLayout& c) {
   json.key("border").value(c.border).key("middle").value(c.middle);
   json.key("wordWrap").value(c.wordWrap).key("drawnByChart").value(c.drawnByChart);
   json.key("lineWidth").value(c.lineWidth).key("toolTip").value(c.toolTip);
+  json.key("cancel").value(c.cancel);
   if (c.kind == ControlKind::SpinBox)
     json.key("minimum").value(c.minimum).key("maximum").value(c.maximum);
   json.endObject();

@@ -19,6 +19,9 @@ export class AppWindow {
     this.view = buildWindow(layout, options);
     this.zoom = 1;
     this.scale = 1;
+    // Whether the zoom has a larger step, and a smaller one, on this page; the desktop tells.
+    this.canZoomIn = true;
+    this.canZoomOut = true;
     /** @type {MenuEntry[]} */
     this.menuEntries = [];
     // What the desktop keeps of the window: maximized, it fills the page; in full screen, where.
@@ -63,7 +66,10 @@ export class AppWindow {
         continue;
       }
       const target = focusTarget(element);
-      if (element instanceof HTMLInputElement) {
+      if (element instanceof HTMLProgressElement) {
+        element.max = 100;
+        element.value = Number(state.text) || 0;
+      } else if (element instanceof HTMLInputElement) {
         if (element.value !== state.text) element.value = state.text;
       } else if (element.classList.contains('table')) {
         this.showRows(element, state);
@@ -147,7 +153,7 @@ export class AppWindow {
           this.leaveMenuBar();
           choose(entry);
         };
-        showMenu({ entries: menu.entries, isChecked: (entry) => this.isChecked(entry), x: at.left, y: at.bottom, choose: chosen });
+        showMenu({ entries: menu.entries, isChecked: (entry) => this.isChecked(entry), isEnabled: (entry) => this.isEnabled(entry), x: at.left, y: at.bottom, choose: chosen });
       });
       bar.append(title);
     }
@@ -177,6 +183,14 @@ export class AppWindow {
   /** @param {MenuEntry} entry */
   isChecked(entry) {
     return false;
+  }
+
+  // Ampliar and Reduzir only where the zoom has a step to go to.
+  /** @param {MenuEntry} entry */
+  isEnabled(entry) {
+    if (entry.command === 'ZoomIn') return this.canZoomIn;
+    if (entry.command === 'ZoomOut') return this.canZoomOut;
+    return true;
   }
 
   /** @param {MenuEntry} entry @returns {Promise<unknown>} */

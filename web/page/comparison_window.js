@@ -62,23 +62,21 @@ export class ComparisonWindow extends AppWindow {
     this.setRunning(true);
     progress.max = started.total;
     progress.value = 0;
+    progress.hidden = false;
     let completed = 0;
     while (completed < started.total && !this.cancelled) {
       completed = (await this.session.ask('step')).completed;
       progress.value = completed;
     }
-    if (completed < started.total) {
-      await this.session.ask('cancel');
-    } else {
-      const [answer, drawing] = await this.app.desktop.whileBusy(async () => [
-        await this.session.call('finish'),
-        await this.chart(),
-      ]);
-      this.applyControls(answer.controls);
-      this.drawing = drawing;
-      this.repaint();
-    }
-    progress.value = 0;
+    // A run stopped before its end is dropped by the core, which says what the bar shows now.
+    const stopped = completed < started.total;
+    const [answer, drawing] = await this.app.desktop.whileBusy(async () => [
+      await this.session.call('finish'),
+      stopped ? this.drawing : await this.chart(),
+    ]);
+    this.applyControls(answer.controls);
+    this.drawing = drawing;
+    this.repaint();
     this.setRunning(false);
   }
 

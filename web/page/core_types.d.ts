@@ -36,6 +36,8 @@ export interface Control {
   drawnByChart: boolean;
   lineWidth: number;
   toolTip: string;
+  /** The button Escape presses. */
+  cancel: boolean;
   /** A SpinBox's range. */
   minimum?: number;
   maximum?: number;

@@ -57,7 +57,10 @@ export class Desktop {
     const core = this.core;
     if (core) {
       await this.whileBusy(async () => {
-        win.zoom = await core.ask('zoomStep', command, win.zoom ?? 1, width + 2 * MARGIN, height + 2 * MARGIN, vw, vh);
+        const step = (/** @type {ZoomCommand} */ to, /** @type {number} */ zoom) => core.ask('zoomStep', to, zoom, width + 2 * MARGIN, height + 2 * MARGIN, vw, vh);
+        win.zoom = await step(command, win.zoom ?? 1);
+        win.canZoomIn = (await step('ZoomIn', win.zoom)) > win.zoom;
+        win.canZoomOut = (await step('ZoomOut', win.zoom)) < win.zoom;
         win.placement = document.fullscreenElement ? await core.ask('fullScreen', width, height, vw, vh) : null;
       });
     }

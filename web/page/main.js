@@ -9,6 +9,7 @@ import { showGuide } from './guide.js';
 import { showMessage } from './message_box.js';
 import { defaultPopulation } from './population.js';
 import { acceptPastedPopulation, acceptPopulationDrops, restorePopulation } from './population_choice.js';
+import { focusTarget } from './window_builder.js';
 import { windowModules } from './window_registry.js';
 
 /** @typedef {import('./app_window.js').AppWindow} AppWindow */
@@ -118,6 +119,7 @@ Object.assign(globalThis, { varnesk: app });
 // What every window does alike (zoom, full screen, help); the rest is the window's own.
 /** @param {AppWindow} win @param {MenuEntry} entry */
 async function runEntry(win, entry) {
+  if (!win.isEnabled(entry)) return undefined; // its keys too, as a greyed entry's
   switch (entry.command) {
     case 'ZoomIn':
     case 'ZoomOut':
@@ -148,6 +150,7 @@ async function openMenuOf(win, x, y) {
   showMenu({
     entries,
     isChecked: (entry) => win.isChecked(entry),
+    isEnabled: (entry) => win.isEnabled(entry),
     lastLine,
     x,
     y,
@@ -171,6 +174,16 @@ document.addEventListener('keydown', (event) => {
   if (event.key === 'F10' && !event.shiftKey && !event.ctrlKey && !event.altKey) {
     event.preventDefault();
     win.focusMenuBar();
+    return;
+  }
+  if (event.key === 'Escape') {
+    // The window's way out, where its layout has one: its button, as if clicked.
+    const way = win.view.layout.controls.find((c) => c.cancel);
+    const button = way && win.view.controls.get(way.name);
+    if (button && !focusTarget(button).disabled) {
+      event.preventDefault();
+      button.click();
+    }
     return;
   }
   if (event.key === 'ContextMenu' || (event.key === 'F10' && event.shiftKey)) {

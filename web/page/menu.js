@@ -34,17 +34,19 @@ export function closeMenu() {
 }
 
 // Opens the menu at (x, y) of the page; `choose(entry)` runs the entry picked. `isChecked(entry)`
-// ticks the checkable ones; `lastLine` is shown last, disabled.
+// ticks the checkable ones; an entry `isEnabled(entry)` refuses is shown greyed and not chosen;
+// `lastLine` is shown last, disabled.
 /**
  * @param {object} menu
  * @param {MenuEntry[]} menu.entries
  * @param {(entry: MenuEntry) => boolean} [menu.isChecked]
+ * @param {(entry: MenuEntry) => boolean} [menu.isEnabled]
  * @param {string} [menu.lastLine]
  * @param {number} menu.x
  * @param {number} menu.y
  * @param {(entry: MenuEntry) => void} menu.choose
  */
-export function showMenu({ entries, isChecked = () => false, lastLine, x, y, choose }) {
+export function showMenu({ entries, isChecked = () => false, isEnabled = () => true, lastLine, x, y, choose }) {
   closeMenu();
   const returnFocus = /** @type {HTMLElement | null} */ (document.activeElement);
   const menu = document.createElement('div');
@@ -70,7 +72,10 @@ export function showMenu({ entries, isChecked = () => false, lastLine, x, y, cho
     keys.textContent = entry.keys[0] ?? '';
     if (entry.keys.length) item.setAttribute('aria-keyshortcuts', entry.keys.map((k) => k.replace('Ctrl++', 'Control+Plus').replace('Ctrl+', 'Control+')).join(' '));
     item.append(caption, keys);
+    const enabled = isEnabled(entry);
+    if (!enabled) item.setAttribute('aria-disabled', 'true');
     item.addEventListener('click', () => {
+      if (!enabled) return;
       close();
       choose(entry);
     });

@@ -26,7 +26,7 @@ test('the SVG of the chart: nothing before a run, then the core\'s bytes with th
   assert.ok(svg.endsWith('</text>\n</svg>\n'));
 });
 
-test('a long comparison shows its progress, Cancelar leaves the table as it was, and the table downloads', async () => {
+test('a long comparison shows its progress, full at its end, Cancelar leaves the table as it was and hides the bar, and the table downloads', async () => {
   const { page, downloads } = await open(shared.browser, shared.server.url);
   await click(page, 'Form2', 'Command1');
   await keys(page, 'Control', 't');
@@ -36,6 +36,8 @@ test('a long comparison shows its progress, Cancelar leaves the table as it was,
   const rows = () => page.$$eval(`${control(win, 'ResultsTable')} tbody tr`, (trs) => trs.map((tr) => [...tr.cells].map((td) => td.textContent)));
   await click(page, win, 'CompareButton');
   await until(page, () => !document.querySelector('[data-control="CompareButton"]').disabled);
+  const bar = () => page.$eval(control(win, 'ComparisonProgress'), (p) => [p.value / p.max, p.hidden]);
+  assert.deepEqual(await bar(), [1, false], 'a run done reads 100 %');
   const before = await rows();
   // Right-aligned, each column with its own number of decimals.
   assert.equal(await page.$eval(`${control(win, 'ResultsTable')} tbody td`, (td) => getComputedStyle(td).textAlign), 'right');
@@ -49,7 +51,7 @@ test('a long comparison shows its progress, Cancelar leaves the table as it was,
   await page.click(control(win, 'CancelButton'));
   await until(page, () => !document.querySelector('[data-control="CompareButton"]').disabled);
   assert.deepEqual(await rows(), before, 'the table as it was before the click');
-  assert.deepEqual(await page.$eval(control(win, 'ComparisonProgress'), (p) => p.value), 0);
+  assert.equal((await bar())[1], true, 'hidden: the table beside it is not the stopped run\'s');
 
   await keys(page, 'Control', 's');
   const csv = await downloaded(downloads, 'comparacao.csv');

@@ -10,7 +10,7 @@ const width = (page) => page.$eval('[data-window="Form3"]', (w) => w.getBounding
 
 test('menus, help, a zoom that fits and is kept, even lines', async () => {
   const { page } = await open(shared.browser, shared.server.url);
-  assert.deepEqual(await texts(page, '.menu-title'), ['Exibir', 'Ajuda']);
+  assert.deepEqual(await texts(page, '.menu-title'), ['Arquivo', 'Exibir', 'Ajuda']);
   await click(page, 'Form2', 'Command1');
   assert.deepEqual(await texts(page, '[data-window="Form3"] .menu-title'), ['Arquivo', 'Exibir', 'Simulação', 'Ajuda']);
   await keys(page, 'Shift', 'F10');
@@ -28,6 +28,24 @@ test('menus, help, a zoom that fits and is kept, even lines', async () => {
   const laidOut = await width(page);
   await keys(page, 'Control', ...Array(12).fill('Equal'));
   assert.equal((await width(page)) / laidOut, 2.25);
+  // Ampliar greyed at the largest step, in the bar and the right-click menu; Reduzir at the smallest.
+  const greyed = async (open) => {
+    await open();
+    const shown = await page.$$eval('.context-menu [data-command^="Zoom"]', (all) => all.map((e) => `${e.dataset.command} ${e.getAttribute('aria-disabled') === 'true'}`));
+    await keys(page, null, 'Escape');
+    return shown;
+  };
+  const bar = () => page.click('[data-window="Form3"] .menu-title:nth-child(2)');
+  const rightClick = () => keys(page, 'Shift', 'F10');
+  assert.deepEqual([await greyed(bar), await greyed(rightClick)], Array(2).fill(['ZoomIn true', 'ZoomOut false']));
+  await page.click('[data-window="Form3"] .menu-title:nth-child(2)');
+  await page.click('.context-menu [data-command="ZoomIn"]');
+  assert.ok(await page.$('.context-menu'), 'a greyed entry is not chosen');
+  await keys(page, null, 'Escape');
+  await keys(page, 'Control', ...Array(8).fill('Minus'));
+  assert.equal((await width(page)) / laidOut, 0.5);
+  assert.deepEqual(await greyed(rightClick), ['ZoomIn false', 'ZoomOut true']);
+  await keys(page, 'Control', ...Array(7).fill('Equal'));
   await page.reload();
   await page.waitForSelector('[data-window="Form2"]');
   await click(page, 'Form2', 'Command1');

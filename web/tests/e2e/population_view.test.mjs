@@ -1,5 +1,5 @@
 // The window "População" as a teacher reaches it: Ctrl+P on the configuration screen shows the
-// population the windows read; A in the step-by-step window shows it again with the sample
+// population the windows read, and Escape closes it; A in the step-by-step window shows it again with the sample
 // behind the latest mean marked over its histogram.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
@@ -26,7 +26,7 @@ test('the population from the configuration screen, then the sample behind a ste
   assert.deepEqual(shown, ['populacao.txt', '578000', '0', 'ponto', '']);
   assert.match(await text(page, 'PopulationForm', 'MeanLBL'), /^1[.,]999818\d*$/, 'at least six significant digits');
   assert.match(await page.$eval(control('PopulationForm', 'PopulationChart'), (c) => c.getAttribute('aria-label')), /%/);
-  await click(page, 'PopulationForm', 'CloseButton');
+  await keys(page, null, 'Escape'); // as Fechar
   assert.equal(await topWindow(page), 'Form3');
 
   await type(page, 'Form3', 'TamanhodaAmostraTXT', '10');
