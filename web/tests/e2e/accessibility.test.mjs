@@ -132,9 +132,9 @@ test('the step window as a screen reader hears it: named boxes, statuses told on
   const busy = () => page.$$eval('[data-window="Form4"] [role="status"]', (lines) => lines.map((l) => l.getAttribute('aria-busy')));
   await click(page, 'Form4', 'PlayButton');
   await tick();
-  assert.deepEqual(await busy(), ['true', 'true', 'true'], 'held while it plays');
+  assert.deepEqual(await busy(), ['true', 'true', 'true', 'true'], 'held while it plays');
   await click(page, 'Form4', 'PlayButton');
-  assert.deepEqual(await busy(), ['false', 'false', 'false'], 'told once it stops');
+  assert.deepEqual(await busy(), ['false', 'false', 'false', 'false'], 'told once it stops');
   assert.equal(await page.$eval(control('Form4', 'ProgressLBL'), (l) => l.textContent), 'Médias mostradas: 2 de 100');
 });
 

@@ -14,7 +14,7 @@ test('menus, help, a zoom that fits and is kept, even lines', async () => {
   await click(page, 'Form2', 'Command1');
   assert.deepEqual(await texts(page, '[data-window="Form3"] .menu-title'), ['Arquivo', 'Exibir', 'Simulação', 'Ajuda']);
   await keys(page, 'Shift', 'F10');
-  assert.deepEqual(await texts(page, '.context-menu [role^="menuitem"]'), ['CompareSampleSizes', 'OpenPopulation', 'PastePopulation', 'ProgramPopulation', 'ShowPopulation', 'ShowIntervals', 'PlanSampleSize', 'ZoomIn', 'ZoomOut', 'ActualSize', 'FullScreen']);
+  assert.deepEqual(await texts(page, '.context-menu [role^="menuitem"]'), ['CompareSampleSizes', 'OpenPopulation', 'PastePopulation', 'ProgramPopulation', 'UndoPopulation', 'ShowPopulation', 'ShowIntervals', 'PlanSampleSize', 'ZoomIn', 'ZoomOut', 'ActualSize', 'FullScreen']);
   await keys(page, null, 'Escape');
   await page.click('[data-window="Form3"] .menu-title:last-child');
   await page.click('.context-menu [data-command="About"]');

@@ -69,14 +69,31 @@ test('ambiguous commas are asked; a refused file leaves the choice; pasted lines
   assert.equal(await meanOfAll(page, 2), '2,000', 'still 1,5 and 2,5');
 
   // Lines pasted into a text box of the configuration screen: a column copied from a spreadsheet.
-  await page.focus(control('Form3', 'TamanhodaAmostraTXT'));
-  await page.evaluate(() => {
-    const data = new DataTransfer();
-    data.setData('text/plain', '0,5\r\n1\r\n');
-    document.activeElement.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
-  });
-  assert.match((await answerMessage(page)).text, /^População escolhida: "texto colado", com 2 valores/);
+  // It is described first; "Cancelar" keeps the population of now, "Usar" takes it.
+  const paste = async (text, use) => {
+    await page.focus(control('Form3', 'TamanhodaAmostraTXT'));
+    await page.evaluate((lines) => {
+      const data = new DataTransfer();
+      data.setData('text/plain', lines);
+      document.activeElement.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+    }, text);
+    const asked = await page.waitForSelector('dialog[data-dialog="paste"][open]');
+    const said = await asked.$eval('p', (p) => p.textContent);
+    await (await asked.$$('.buttons button'))[use ? 0 : 1].click();
+    return said;
+  };
+  assert.match(await paste('7\r\n9\r\n', false), /^O texto colado tem 2 valores \(média 8,000\): 7; 9\./);
+  assert.equal(await meanOfAll(page, 2), '2,000', 'a cancelled paste changes nothing');
+  assert.match(await paste('0,5\r\n1\r\n', true), /^O texto colado tem 2 valores \(média 0,750\): 0,5; 1\./);
+  assert.match((await answerMessage(page)).text, /^População escolhida: o texto colado, com 2 valores/);
   assert.equal(await meanOfAll(page, 2), '0,750');
+  // "Desfazer troca de população" brings back the file chosen before, then the paste again.
+  for (const [said, mean] of [[/"taxas.csv", com 2 valores/, '2,000'], [/o texto colado, com 2 valores/, '0,750']]) {
+    await page.click(control('Form3', 'Frame2'), { button: 'right' });
+    await page.click('.context-menu [data-command="UndoPopulation"]');
+    assert.match((await answerMessage(page)).text, said);
+    assert.equal(await meanOfAll(page, 2), mean);
+  }
 
   await page.click(control('Form3', 'Frame2'), { button: 'right' });
   await page.click('.context-menu [data-command="ProgramPopulation"]');
