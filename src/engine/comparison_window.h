@@ -51,7 +51,8 @@ class ComparisonWindow : public WindowLogic {
 
   // ResultsTable's rows, one per size of the last comparison in the order listed, and
   // PopulationLBL: the population the last comparison read, with its N and the sizes and
-  // repetitions it used; before the first, the population's name alone.
+  // repetitions it used; before the first, the population's name alone. ChartDescription: the
+  // histograms in one paragraph, size by size.
   ControlStates controls() const override;
   // ComparisonChart for a drawing area of that size in twips; only white before a comparison.
   DrawingList drawing(double width, double height) const override;
@@ -74,6 +75,7 @@ class ComparisonWindow : public WindowLogic {
   std::vector<std::int32_t> sizes_;
   SharedHistograms histograms_;
   double populationMean_ = 0;
+  std::string description_;
 };
 
 }  // namespace varnesk

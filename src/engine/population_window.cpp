@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chart/histogram_description.h"
 #include "chart/population_chart.h"
 #include "common/number_text.h"
 #include "engine/population.h"
@@ -37,6 +38,7 @@ void PopulationWindow::clear(const std::string& fileName) {
   label("FileNameLBL").text = fileName;
   histogram_ = {};
   sample_.reset();
+  description_.clear();
 }
 
 bool PopulationWindow::Load() {
@@ -64,6 +66,22 @@ void PopulationWindow::show(const Population& population, const PopulationFormat
   const auto first = population.Populacao.begin() + 1;
   histogram_ =
       populationHistogram({&*first, static_cast<std::size_t>(summary.count)}, summary.mean);
+  HistogramDescription d;
+  d.count = summary.count;
+  d.what = "valores da população";
+  d.start = histogram_.start;
+  d.classWidth = histogram_.scale.AmplitudeClasse;
+  d.classes.assign(histogram_.counts.begin(), histogram_.counts.end());
+  d.decimals = histogram_.labelDecimals;
+  d.mean = label("MeanLBL").text;
+  d.sd = label("SdLBL").text;
+  description_ = d.sentence(separator_);
+}
+
+ControlStates PopulationWindow::controls() const {
+  ControlStates states = labels_;
+  states.push_back({std::string(kChartDescription), description_});
+  return states;
 }
 
 void PopulationWindow::showSample(const std::optional<ShownSample>& sample) {

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "chart/chart_drawing.h"
+#include "chart/histogram_description.h"
 #include "common/messages.h"
 #include "common/number_text.h"
 #include "engine/means_csv.h"
@@ -115,9 +116,26 @@ std::string SimulationWindow::classTable() const {
   return table;
 }
 
+std::string SimulationWindow::chartDescription() const {
+  const SimulationState& s = *state_;
+  const Scale& scale = s.chartState.scale;
+  const int first = s.traits.chart.firstClass;
+  HistogramDescription d;
+  d.count = s.run.sortedMeans.ContagemOrdenadas;
+  d.what = "médias amostrais";
+  d.start = s.run.MenorMedia;
+  d.classWidth = scale.AmplitudeClasse;
+  for (int c = first; c <= scale.NumeroClasses; ++c)
+    d.classes.push_back(s.chartState.Frequencias[static_cast<std::size_t>(c)]);
+  d.mean = s.controls.panel[5].text;  // MediaLBL
+  d.sd = s.controls.panel[6].text;    // dpLBL
+  return d.sentence(s.env.separator);
+}
+
 ControlStates SimulationWindow::controls() const {
   ControlStates states = state_->controls.list();
   states.push_back({"Shape1", classTable()});
+  states.push_back({std::string(kChartDescription), chartDescription()});
   return states;
 }
 

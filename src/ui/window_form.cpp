@@ -1,6 +1,5 @@
 #include "ui/window_form.h"
 
-#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -15,16 +14,6 @@ const WindowEntry& entryOf(std::string_view name) {
   throw std::logic_error("no such window: " + std::string(name));
 }
 
-// Where the window's logic draws: its drawing area, or its whole client area when the chart's
-// elements are laid out on it; nowhere for a window that draws nothing.
-Canvas* drawingArea(const WindowWidgets& widgets, const WindowLayout& layout) {
-  for (const ControlLayout& c : layout.controls)
-    if (c.kind == ControlKind::Canvas) return widgets.get<Canvas>(c.name);
-  const bool chart = std::any_of(layout.controls.begin(), layout.controls.end(),
-                                 [](const ControlLayout& c) { return c.drawnByChart; });
-  return chart ? widgets.client() : nullptr;
-}
-
 }  // namespace
 
 WindowForm::WindowForm(std::string_view windowName, UiServices services, QWidget* owner)
@@ -36,7 +25,7 @@ WindowForm::WindowForm(std::string_view windowName, UiServices services, QWidget
   if (entry.logic)
     logic_ = entry.logic(WindowEnvironment{platform_, defaultMeasure(), regionalDecimalSeparator(),
                                            services_.population(), services_.seed});
-  if (Canvas* area = logic_ ? drawingArea(widgets_, entry.layout()) : nullptr)
+  if (Canvas* area = logic_ ? widgets_.chartArea() : nullptr)
     area->setDrawing(
         [this](double width, double height) { return logic_->drawing(width, height); });
 }

@@ -19,7 +19,9 @@ TEST(WindowMenu, EachWindowsBarAndRightClickMenu) {
     std::string shown;
     for (const MenuBarMenu& menu : menuBar(windowMenu(window)))
       shown += (shown.empty() ? "" : ", ") + menu.caption + " " + std::to_string(menu.entries.size());
-    if (!shown.empty()) EXPECT_EQ(menuBar(windowMenu(window)).front().entries.back().caption, "Sair") << window;
+    if (!shown.empty()) {
+      EXPECT_EQ(menuBar(windowMenu(window)).front().entries.back().caption, "Sair") << window;
+    }
     int inContext = 0;
     std::set<std::string> keys;
     for (const MenuEntry& e : windowMenu(window)) {

@@ -33,6 +33,12 @@ export class AppWindow {
     this.afterOpen = undefined;
     /** @type {string | undefined} */
     this.chartText = undefined;
+    // The chart's sentence, read out by a screen reader once each time it changes; unseen.
+    this.chartAnnouncer = document.createElement('div');
+    this.chartAnnouncer.className = 'live-region';
+    this.chartAnnouncer.setAttribute('aria-live', 'polite');
+    this.chartAnnouncer.setAttribute('aria-atomic', 'true');
+    this.view.root.append(this.chartAnnouncer);
   }
 
   // The window's control of that name: one its layout has, or the window's module would not ask.
@@ -49,11 +55,15 @@ export class AppWindow {
 
   // What the window's logic says of its controls, each set on the element of the same name: a
   // box's value, a label's or a button's caption, a table's rows, a check box's tick; a control
-  // the chart draws gives the chart its text alternative.
+  // the chart draws gives the chart its text alternative, and ChartDescription its sentence.
   /** @param {ControlState[]} states */
   applyControls(states) {
     for (const state of states) {
       const element = this.view.controls.get(state.name);
+      if (state.name === 'ChartDescription') {
+        if (this.chartAnnouncer.textContent !== state.text) this.chartAnnouncer.textContent = state.text;
+        continue;
+      }
       if (!element) {
         if (this.view.layout.controls.some((c) => c.name === state.name && c.drawnByChart)) this.chartText = state.text;
         continue;
