@@ -94,8 +94,8 @@ void PopulationWindow::showSample(const std::optional<ShownSample>& sample) {
   line.text = "Amostra " + std::to_string(sample->number) + " de " + std::to_string(sample->of) +
               " (n = " + std::to_string(sample->values.size()) + "), média " +
               formatSignificant(sample->mean, 7, separator_) +
-              ". Pontos verdes: os valores da amostra; linha verde: a sua média; linha azul: a "
-              "média da população.";
+              ". Pontos laranja, na faixa sob o histograma: os valores da amostra; linha "
+              "tracejada vermelha: a sua média; linha azul contínua: a média da população.";
 }
 
 DrawingList PopulationWindow::drawing(double width, double height) const {

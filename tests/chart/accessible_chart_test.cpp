@@ -1,5 +1,9 @@
-// What a student who cannot see the projector gets of a window: its chart in one sentence and
-// every control called by the caption beside it.
+// What a student who cannot see the projector, or tell its colours apart, gets of a window: its
+// chart in one sentence, every control called by the caption beside it, lines that differ beyond
+// their colour, and a sample shown beside the histogram rather than over it.
+#include <map>
+#include <set>
+
 #include "chart/histogram_description.h"
 #include "engine/population_window.h"
 #include "engine/window_registry.h"
@@ -98,3 +102,92 @@ TEST(SpokenCaption, TheCaptionBesideEachBoxWithoutItsColon) {
 }
 
 }  // namespace
+
+// The relative luminance of a colour and the contrast of two, as the web's guidelines define them.
+double luminance(Color c) {
+  const auto channel = [](std::uint8_t v) {
+    const double s = v / 255.0;
+    return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b);
+}
+double contrast(Color a, Color b) {
+  const double first = luminance(a), second = luminance(b);
+  return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// The lines a student reads in a chart (not its grid): colour, width and style.
+std::vector<std::tuple<Color, int, LineStyle>> readLines(const DrawingList& drawing) {
+  std::vector<std::tuple<Color, int, LineStyle>> lines;
+  for (const DrawingPrimitive& p : drawing) {
+    if (const auto* l = std::get_if<PlainLine>(&p); l && l->color != kInactiveCaption) lines.emplace_back(l->color, l->width, l->style);
+    if (const auto* c = std::get_if<Curve>(&p)) lines.emplace_back(c->color, c->width, c->style);
+    if (const auto* g = std::get_if<GridLine>(&p); g && g->width > 1) lines.emplace_back(g->color, g->width, LineStyle::Solid);  // a mean line
+  }
+  return lines;
+}
+
+// Each chart's lines: at least 3:1 against the dialog colour (Qt's light grey) or white, and two
+// of different colours never alike in width and style.
+TEST_F(Windows, LinesDifferBeyondColourAndStandOutFromTheBackground) {
+  SimulationWindow instant(WindowKind::Instant, environment());
+  ASSERT_TRUE(instant.Load("10", "500"));
+  instant.simulate();
+  instant.showNormalCurve(true);
+  SimulationWindow step(WindowKind::StepByStep, environment());
+  ASSERT_TRUE(step.Load("10", "150"));
+  step.simulateMany(20);
+  PopulationWindow population(environment());
+  population.show(step.population(), step.populationFormat(), "p.txt");
+  population.showSample(step.latestSample());
+  ComparisonWindow comparison(environment());
+  comparison.SampleSizesTXT.text = "5, 20";
+  comparison.RepetitionsTXT.text = "300";
+  comparison.compare();
+  for (const auto& [name, drawing, expected] : std::vector<std::tuple<std::string, DrawingList, std::size_t>>{
+           {"form1", instant.drawing(), 1},
+           {"Form4", step.drawing(), 1},
+           {"PopulationForm", population.drawing(9300, 4560), 2},
+           {"ComparisonForm", comparison.drawing(9300, 4560), 2},  // the black axis, the blue mean
+       }) {
+    std::map<std::tuple<std::uint8_t, std::uint8_t, std::uint8_t>, std::tuple<int, LineStyle>> byColour;
+    for (const auto& [color, width, style] : readLines(drawing)) {
+      EXPECT_GE(contrast(color, Color::rgb(239, 239, 239)), 3) << name;
+      byColour.emplace(std::tuple(color.r, color.g, color.b), std::tuple(width, style));
+    }
+    std::set<std::tuple<int, LineStyle>> looks;
+    for (const auto& [color, look] : byColour) looks.insert(look);
+    EXPECT_EQ(std::tuple(byColour.size(), looks.size()), std::tuple(expected, expected)) << name;
+  }
+}
+
+// A sample of 1000 under a population of 2000: every value is in the band, under the columns,
+// thinned to fit, and the caption tells how many values a dot stands for.
+TEST_F(Windows, ALargeSampleKeepsToItsBandUnderTheHistogram) {
+  SimulationWindow step(WindowKind::StepByStep, environment());
+  ASSERT_TRUE(step.Load("1000", "150"));
+  step.simulate();
+  PopulationWindow population(environment());
+  population.show(step.population(), step.populationFormat(), "p.txt");
+  population.showSample(step.latestSample());
+  const DrawingList drawing = population.drawing(9300, 4560);
+  double columnsEnd = 0, textsEnd = 0;
+  std::string caption;
+  for (const DrawingPrimitive& p : drawing) {
+    if (const auto* b = std::get_if<SnappedBox>(&p)) columnsEnd = std::max<double>(columnsEnd, b->box.top + b->box.height);
+    if (const auto* t = std::get_if<Text>(&p); t && t->text.starts_with("Amostra")) {
+      caption = t->text;
+      textsEnd = t->top + t->height;
+    }
+  }
+  EXPECT_THAT(caption, ::testing::MatchesRegex("Amostra \\(n = 1.000\\): cada ponto, [0-9]+ valores"));
+  std::size_t dots = 0;
+  for (const DrawingPrimitive& p : drawing)
+    if (const auto* d = std::get_if<Dot>(&p)) {
+      ++dots;
+      EXPECT_TRUE(d->y - d->radius >= textsEnd && d->y + d->radius <= 4560) << d->y;
+    }
+  EXPECT_GT(textsEnd, columnsEnd);
+  EXPECT_GT(dots, 50u);
+  EXPECT_LT(dots, 1000u);
+}

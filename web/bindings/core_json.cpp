@@ -35,6 +35,12 @@ void writeOptionalColor(JsonWriter& json, std::string_view key, const std::optio
   writeColor(json, *color);
 }
 
+// Only a line that is not solid says how it is drawn.
+void writeStyle(JsonWriter& json, LineStyle style) {
+  if (style != LineStyle::Solid)
+    json.key("style").value(style == LineStyle::Dashed ? "Dashed" : "Dotted");
+}
+
 void writePoint(JsonWriter& json, const PointF& point) {
   json.beginObject().key("x").value(point.x).key("y").value(point.y).endObject();
 }
@@ -67,6 +73,7 @@ void write(JsonWriter& json, const PlainLine& line) {
   json.key("color");
   writeColor(json, line.color);
   json.key("width").value(line.width);
+  writeStyle(json, line.style);
 }
 
 void write(JsonWriter& json, const PlainBox& box) {
@@ -91,6 +98,7 @@ void write(JsonWriter& json, const Curve& curve) {
   json.endArray().key("color");
   writeColor(json, curve.color);
   json.key("width").value(curve.width);
+  writeStyle(json, curve.style);
 }
 
 void write(JsonWriter& json, const Text& text) {

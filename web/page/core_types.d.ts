@@ -56,10 +56,12 @@ export interface WindowLayout {
 export interface Fill { type: 'Fill'; color: Color }
 export interface GridLine { type: 'GridLine'; x1: number; y1: number; x2: number; y2: number; color: Color; width: number }
 export interface SnappedBox { type: 'SnappedBox'; box: Box; fill?: Color; outline?: Color; keepVisible: boolean }
-export interface PlainLine { type: 'PlainLine'; from: Point; to: Point; color: Color; width: number }
+/** Solid when absent: a dash of 4 widths or a dot of 1, each followed by a gap of 2. */
+export type LineStyle = 'Dashed' | 'Dotted';
+export interface PlainLine { type: 'PlainLine'; from: Point; to: Point; color: Color; width: number; style?: LineStyle }
 export interface PlainBox { type: 'PlainBox'; left: number; top: number; width: number; height: number; fill: Color; outline: Color }
 export interface Dot { type: 'Dot'; x: number; y: number; radius: number; fill: Color; outline: Color }
-export interface Curve { type: 'Curve'; points: Point[]; color: Color; width: number }
+export interface Curve { type: 'Curve'; points: Point[]; color: Color; width: number; style?: LineStyle }
 export interface Text {
   type: 'Text';
   text: string;
