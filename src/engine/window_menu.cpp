@@ -21,6 +21,8 @@ void addViewAndHelp(std::vector<MenuEntry>& menu) {
   menu.push_back(entry(G::View, C::ZoomOut, "Reduzir", {"Ctrl+-"}));
   menu.push_back(entry(G::View, C::ActualSize, "Tamanho original", {"Ctrl+0"}));
   menu.push_back(entry(G::View, C::FullScreen, "Tela cheia", {"F11"}));
+  menu.push_back(entry(G::View, C::HighContrast, "Alto contraste (projetor)"));
+  menu.back().checkable = true;
   menu.push_back(entry(G::Help, C::TeacherGuide, "Guia do professor", {"F1"}));
   menu.push_back(entry(G::Help, C::About, "Sobre o Varnesk"));
   menu.push_back(entry(G::File, C::Exit, "Sair"));  // the last of Arquivo

@@ -35,6 +35,10 @@ class WindowChrome : public QObject {
   // On a step that fits the screen; kept for the next opening of this window.
   void setZoom(double zoom);
   void toggleFullScreen();
+  // The projector's theme on the window, its bar and its charts; kept for every window and the
+  // next start, and set on every window open now.
+  static void setProjectorTheme(bool on);
+  static bool projectorThemeOn();
 
   // The right-click menu's last line, shown but not chosen (the seed of a run).
   void setLastLine(std::function<QString()> lastLine) { lastLine_ = std::move(lastLine); }
@@ -51,6 +55,7 @@ class WindowChrome : public QObject {
   void relayout();
   void keepOnScreen();  // a window grown by the zoom moves back inside the screen
   void showContextMenu(const QPoint& globalPosition);
+  void showTheme(bool on);  // this window's widgets and its tick
 
   QWidget* window_;
   QWidget* client_;

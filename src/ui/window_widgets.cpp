@@ -18,6 +18,7 @@
 #include <cmath>
 #include <vector>
 
+#include "chart/projector_theme.h"
 #include "layout/spoken_caption.h"
 #include "ui/drawing_painter.h"
 #include "ui/qt_colors.h"
@@ -306,9 +307,10 @@ void Canvas::paintEvent(QPaintEvent*) {
   if (!drawing_) return;
   QPainter painter(this);
   const double scale = zoomOf(this);
-  paintDrawing(painter,
-               drawing_(width() / scale * kTwipsPerPixel, height() / scale * kTwipsPerPixel),
-               palette(), rect(), scale);
+  DrawingList drawing =
+      drawing_(width() / scale * kTwipsPerPixel, height() / scale * kTwipsPerPixel);
+  if (window()->property(kProjectorTheme).toBool()) drawing = inProjectorColors(std::move(drawing));
+  paintDrawing(painter, drawing, palette(), rect(), scale);
 }
 
 void WindowWidgets::apply(const ControlStates& states) const {

@@ -19,6 +19,10 @@ class QFontMetricsF;
 
 namespace varnesk::ui {
 
+// The window's property that says the projector's theme is on: its drawing areas paint their
+// drawings in the theme's colours.
+inline constexpr const char* kProjectorTheme = "varnesk_projector";
+
 // A drawing area that paints the drawing list its window's logic makes for the area's size in
 // layout twips, at the window's zoom.
 class Canvas : public QWidget {

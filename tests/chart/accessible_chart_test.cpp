@@ -5,6 +5,7 @@
 #include <set>
 
 #include "chart/histogram_description.h"
+#include "chart/projector_theme.h"
 #include "engine/population_window.h"
 #include "engine/window_registry.h"
 #include "layout/spoken_caption.h"
@@ -158,6 +159,18 @@ TEST_F(Windows, LinesDifferBeyondColourAndStandOutFromTheBackground) {
     std::set<std::tuple<int, LineStyle>> looks;
     for (const auto& [color, look] : byColour) looks.insert(look);
     EXPECT_EQ(std::tuple(byColour.size(), looks.size()), std::tuple(expected, expected)) << name;
+    // On the projector's black, every line still stands out, and no colour is left as drawn for
+    // a light background.
+    const DrawingList projected = inProjectorColors(drawing);
+    if (const auto* fill = std::get_if<Fill>(&projected.front())) {  // the simulation windows: their own
+      EXPECT_EQ(fill->color, projectorTheme().background) << name;
+    }
+    for (const auto& [color, width, style] : readLines(projected)) EXPECT_GE(contrast(color, projectorTheme().background), 3) << name;
+    for (const DrawingPrimitive& p : projected) {
+      if (const auto* t = std::get_if<Text>(&p)) {
+        EXPECT_EQ(t->color, projectorTheme().text) << name << " " << t->text;
+      }
+    }
   }
 }
 

@@ -15,7 +15,7 @@ TEST(WindowMenu, EachWindowsBarAndRightClickMenu) {
   // Each menu of the bar with how many entries it holds, Arquivo ending with Sair; how many
   // entries the right-click menu keeps (all but the help and Sair).
   for (const auto& [window, bar, context] :
-       {std::tuple{"Form2", "Arquivo 1, Exibir 4, Ajuda 2", 4}, {"Form3", "Arquivo 4, Exibir 5, Simulação 3, Ajuda 2", 11}, {"form1", "Arquivo 5, Exibir 6, Simulação 1, Ajuda 2", 11}, {"Form4", "Arquivo 5, Exibir 7, Simulação 4, Ajuda 2", 15}, {"ComparisonForm", "Arquivo 2, Exibir 4, Ajuda 2", 5}, {"PopulationForm", "Arquivo 1, Exibir 4, Ajuda 2", 4}, {"IntervalForm", "Arquivo 2, Exibir 4, Simulação 3, Ajuda 2", 8}, {"PlannerForm", "Arquivo 1, Exibir 4, Ajuda 2", 4}, {"Form9", "", 0}}) {
+       {std::tuple{"Form2", "Arquivo 1, Exibir 5, Ajuda 2", 5}, {"Form3", "Arquivo 4, Exibir 6, Simulação 3, Ajuda 2", 12}, {"form1", "Arquivo 5, Exibir 7, Simulação 1, Ajuda 2", 12}, {"Form4", "Arquivo 5, Exibir 8, Simulação 4, Ajuda 2", 16}, {"ComparisonForm", "Arquivo 2, Exibir 5, Ajuda 2", 6}, {"PopulationForm", "Arquivo 1, Exibir 5, Ajuda 2", 5}, {"IntervalForm", "Arquivo 2, Exibir 5, Simulação 3, Ajuda 2", 9}, {"PlannerForm", "Arquivo 1, Exibir 5, Ajuda 2", 5}, {"Form9", "", 0}}) {
     std::string shown;
     for (const MenuBarMenu& menu : menuBar(windowMenu(window)))
       shown += (shown.empty() ? "" : ", ") + menu.caption + " " + std::to_string(menu.entries.size());

@@ -22,12 +22,15 @@ constexpr std::array<std::string_view, 11> kKinds{"Label",  "TextBox", "Button",
                                                   "Canvas", "SpinBox", "ProgressBar"};
 constexpr std::array<std::string_view, 3> kAlignments{"Left", "Right", "Center"};
 constexpr std::array<std::string_view, 2> kVertical{"Top", "Middle"};
-constexpr std::array<std::string_view, 26> kCommands{
+// clang-format off
+constexpr std::array<std::string_view, 27> kCommands{
     "SaveChart",          "SaveMeans",    "CopyStatistics", "NormalCurve",    "TenMoreMeans",
     "HundredMoreMeans",   "ZoomIn",       "ZoomOut",        "ActualSize",     "FullScreen",
     "CompareSampleSizes", "TeacherGuide", "About",          "OpenPopulation", "PastePopulation",
     "ProgramPopulation",  "PlayPause",    "SetSeed",        "SaveChartSvg",   "SaveComparison",
-    "ShowPopulation",     "ShowSample",   "ShowIntervals",  "PlanSampleSize", "SaveIntervals"};
+    "ShowPopulation",     "ShowSample",   "ShowIntervals",  "PlanSampleSize", "SaveIntervals",
+    "Exit",               "HighContrast"};
+// clang-format on
 
 void writeOptionalColor(JsonWriter& json, std::string_view key, const std::optional<Color>& color) {
   if (!color) return;

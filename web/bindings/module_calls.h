@@ -20,7 +20,8 @@
   CALL(evenLineWidth) \
   CALL(aboutText) \
   CALL(dialogTexts) \
-  CALL(centredOnScreen)
+  CALL(centredOnScreen) \
+  CALL(projectorTheme)
 
 // Each window's object: its name in the module (the window registry's session), its C++
 // class, and its calls.

@@ -2,6 +2,7 @@
 // clicks forwarded, its menu and keys, and its charts painted at the window's scale.
 import { showMenu } from './menu.js';
 import { paintDrawing, drawingText } from './painter.js';
+import { projectorColor, projectorOn } from './projector.js';
 import { buildWindow, focusTarget, setEnabled } from './window_builder.js';
 
 /** @typedef {import('./main.js').App} App */
@@ -126,7 +127,7 @@ export class AppWindow {
       title.textContent = menu.caption;
       title.addEventListener('click', () => {
         const at = title.getBoundingClientRect();
-        showMenu({ entries: menu.entries, isChecked: (entry) => this.isChecked(entry), x: at.left, y: at.bottom, choose });
+        showMenu({ entries: menu.entries, isChecked: (entry) => this.ticked(entry), x: at.left, y: at.bottom, choose });
       });
       bar.append(title);
     }
@@ -142,6 +143,12 @@ export class AppWindow {
   /** @param {MenuEntry} entry */
   isChecked(entry) {
     return false;
+  }
+
+  // The tick of an entry: the projector's theme is every window's, the rest the window's own.
+  /** @param {MenuEntry} entry */
+  ticked(entry) {
+    return entry.command === 'HighContrast' ? projectorOn() : this.isChecked(entry);
   }
 
   /** @param {MenuEntry} entry @returns {Promise<unknown>} */
@@ -171,7 +178,7 @@ export class AppWindow {
     canvas.style.height = `${height}px`;
     canvas.width = Math.max(1, Math.round(width * scale));
     canvas.height = Math.max(1, Math.round(height * scale));
-    paintDrawing(/** @type {CanvasRenderingContext2D} */ (canvas.getContext('2d')), drawing, { scale });
+    paintDrawing(/** @type {CanvasRenderingContext2D} */ (canvas.getContext('2d')), drawing, { scale, recolor: projectorColor });
     // The chart's text alternative: the one its window's logic gives, or what the drawing writes.
     canvas.setAttribute('aria-label', (canvas === this.view.canvas && this.chartText) || drawingText(drawing));
   }

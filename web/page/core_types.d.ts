@@ -86,7 +86,7 @@ export type CoreEvent = { type: 'message'; text: string } | { type: 'focus'; con
 export type MenuCommand = 'SaveChart' | 'SaveMeans' | 'CopyStatistics' | 'NormalCurve' | 'TenMoreMeans' | 'HundredMoreMeans'
   | 'ZoomIn' | 'ZoomOut' | 'ActualSize' | 'FullScreen' | 'CompareSampleSizes' | 'TeacherGuide' | 'About' | 'OpenPopulation'
   | 'PastePopulation' | 'ProgramPopulation' | 'PlayPause' | 'SetSeed' | 'SaveChartSvg' | 'SaveComparison' | 'ShowPopulation'
-  | 'ShowSample';
+  | 'ShowSample' | 'ShowIntervals' | 'PlanSampleSize' | 'SaveIntervals' | 'Exit' | 'HighContrast';
 
 export interface MenuEntry {
   command: MenuCommand;
@@ -148,6 +148,11 @@ export interface PopulationView { ok: boolean; controls: ControlState[] }
 export interface Answer { events: CoreEvent[]; controls: ControlState[] }
 export interface Checked extends Answer { ok: boolean }
 export interface NothingToSave { nothing: boolean; events: CoreEvent[] }
+export interface ProjectorTheme {
+  background: Color; text: Color; face: Color; accent: Color; disabledText: Color;
+  /** Each colour of the drawings and what it becomes in the theme. */
+  changes: { from: Color; to: Color }[];
+}
 
 /** A call's arguments and its answer, decoded. */
 interface Call<A extends unknown[], R> { args: A; answer: R }
@@ -174,6 +179,7 @@ export type ModuleCalls = {
   aboutText: Call<[], string>;
   dialogTexts: Call<[], DialogTexts>;
   centredOnScreen: Call<[screenWidthTwips: number, panelWidthTwips: number], number>;
+  projectorTheme: Call<[], ProjectorTheme>;
 };
 
 /** Each session's class: the arguments it is opened with, and its calls. */

@@ -2,8 +2,9 @@
 // per layout pixel (15 twips), so a zoomed window or a high-density screen paints sharp lines.
 // Edges the core asks to snap go to whole layout pixels first, as on the desktop, and only
 // then to device pixels, so neighbours that share an edge keep sharing it at any scale.
-import { TWIPS_PER_PIXEL, canvasFont, cssColor, evenLineWidth, fontStretch, snappedBox, wholePixels } from './style.js';
+import { TWIPS_PER_PIXEL, canvasFont, cssColor as themeless, evenLineWidth, fontStretch, snappedBox, wholePixels } from './style.js';
 
+/** @typedef {import('./core_types').Color} Color */
 /** @typedef {import('./core_types').Drawing} Drawing */
 /** @typedef {import('./core_types').Primitive} Primitive */
 /**
@@ -14,9 +15,12 @@ import { TWIPS_PER_PIXEL, canvasFont, cssColor, evenLineWidth, fontStretch, snap
 /**
  * @param {CanvasRenderingContext2D} ctx
  * @param {Drawing} drawing
- * @param {{ scale?: number, offsetX?: number, offsetY?: number }} [placement]
+ * @param {{ scale?: number, offsetX?: number, offsetY?: number, recolor?: (color: Color) => Color }} [placement]
+ *   `recolor`: each colour as a theme shows it.
  */
-export function paintDrawing(ctx, drawing, { scale = 1, offsetX = 0, offsetY = 0 } = {}) {
+export function paintDrawing(ctx, drawing, { scale = 1, offsetX = 0, offsetY = 0, recolor = (c) => c } = {}) {
+  /** @type {(color: Color) => string} */
+  const cssColor = (color) => themeless(recolor(color));
   /** @type {(pixels: number, offset: number) => number} */
   const device = (pixels, offset) => Math.round(pixels * scale) - offset;
   /** @type {(pixels: number) => number} */
