@@ -144,6 +144,13 @@ ControlStates ComparisonWindow::controls() const {
           {std::string(kChartDescription), description_}};
 }
 
+std::vector<Tone> ComparisonWindow::tones() const {
+  std::vector<std::vector<double>> series;
+  for (const std::vector<int>& counts : histograms_.counts)
+    series.emplace_back(counts.begin(), counts.end());
+  return seriesTones(series);
+}
+
 DrawingList ComparisonWindow::drawing(double width, double height) const {
   return comparisonChart(sizes_, histograms_, populationMean_, width, height, separator_);
 }

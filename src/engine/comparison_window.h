@@ -56,6 +56,8 @@ class ComparisonWindow : public WindowLogic {
   ControlStates controls() const override;
   // ComparisonChart for a drawing area of that size in twips; only white before a comparison.
   DrawingList drawing(double width, double height) const override;
+  // Each size's histogram in turn, in the order listed, a rest between two.
+  std::vector<Tone> tones() const override;
   // Which population the comparisons read.
   const PopulationSource& populationSource() const { return population_; }
 

@@ -78,6 +78,11 @@ void PopulationWindow::show(const Population& population, const PopulationFormat
   description_ = d.sentence(separator_);
 }
 
+std::vector<Tone> PopulationWindow::tones() const {
+  const std::vector<double> classes(histogram_.counts.begin(), histogram_.counts.end());
+  return histogramTones(classes);
+}
+
 ControlStates PopulationWindow::controls() const {
   ControlStates states = labels_;
   states.push_back({std::string(kChartDescription), description_});

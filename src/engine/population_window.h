@@ -39,6 +39,7 @@ class PopulationWindow : public WindowLogic {
   ControlStates controls() const override;
   // PopulationChart for a drawing area of that size in twips.
   DrawingList drawing(double width, double height) const override;
+  std::vector<Tone> tones() const override;
 
  private:
   ControlState& label(const std::string& name);

@@ -116,17 +116,30 @@ std::string SimulationWindow::classTable() const {
   return table;
 }
 
+namespace {
+
+// The classes drawn, left to right: percentages or counts of the means shown.
+std::vector<double> classesShown(const SimulationState& s) {
+  std::vector<double> classes;
+  if (s.run.sortedMeans.ContagemOrdenadas == 0) return classes;
+  for (int c = s.traits.chart.firstClass; c <= s.chartState.scale.NumeroClasses; ++c)
+    classes.push_back(s.chartState.Frequencias[static_cast<std::size_t>(c)]);
+  return classes;
+}
+
+}  // namespace
+
+std::vector<Tone> SimulationWindow::tones() const { return histogramTones(classesShown(*state_)); }
+
 std::string SimulationWindow::chartDescription() const {
   const SimulationState& s = *state_;
   const Scale& scale = s.chartState.scale;
-  const int first = s.traits.chart.firstClass;
   HistogramDescription d;
   d.count = s.run.sortedMeans.ContagemOrdenadas;
   d.what = "médias amostrais";
   d.start = s.run.MenorMedia;
   d.classWidth = scale.AmplitudeClasse;
-  for (int c = first; c <= scale.NumeroClasses; ++c)
-    d.classes.push_back(s.chartState.Frequencias[static_cast<std::size_t>(c)]);
+  d.classes = classesShown(s);
   d.mean = s.controls.panel[5].text;  // MediaLBL
   d.sd = s.controls.panel[6].text;    // dpLBL
   return d.sentence(s.env.separator);

@@ -78,6 +78,7 @@ class SimulationWindow : public WindowLogic {
   std::string classTable() const;
   // The histogram in one sentence, as ChartDescription's text; empty before the first run.
   std::string chartDescription() const;
+  std::vector<Tone> tones() const override;
 
   // The text boxes, buttons, statistics and strip, the chart's text alternative (classTable, as
   // Shape1's text) and its sentence (ChartDescription).

@@ -28,6 +28,9 @@ void addViewAndHelp(std::vector<MenuEntry>& menu) {
   menu.push_back(entry(G::File, C::Exit, "Sair"));  // the last of Arquivo
 }
 
+// After the other entries of Exibir, in the windows that draw a histogram.
+MenuEntry listenEntry() { return entry(G::View, C::PlayHistogram, "Ouvir o histograma", {"H"}); }
+
 // The population the windows read, beside the other things a window shows.
 MenuEntry populationEntry() { return entry(G::View, C::ShowPopulation, "População…", {"Ctrl+P"}); }
 
@@ -66,6 +69,7 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits) {
   for (const Offered& o : offered)
     if (!o.only || traits.*o.only) menu.push_back(o.entry);
   addViewAndHelp(menu);
+  menu.push_back(listenEntry());
   return menu;
 }
 
@@ -93,9 +97,15 @@ std::vector<MenuEntry> comparisonMenu() {
       entry(G::File, C::SaveComparison, "Salvar tabela como CSV…", {"Ctrl+S"})};
   menu[0].save = SaveDialog{"Salvar tabela", "comparacao.csv", "Planilhas CSV (*.csv)"};
   addViewAndHelp(menu);
+  menu.push_back(listenEntry());
   return menu;
 }
-std::vector<MenuEntry> populationMenu() { return startMenu(); }
+
+std::vector<MenuEntry> populationMenu() {
+  std::vector<MenuEntry> menu = startMenu();
+  menu.push_back(listenEntry());
+  return menu;
+}
 
 std::vector<MenuEntry> intervalMenu() {
   std::vector<MenuEntry> menu{

@@ -39,6 +39,7 @@ enum class MenuCommand {
   SaveIntervals,   // every interval shown, as a CSV
   Exit,            // closes the window, as its own close button does; ends the program on Form2
   HighContrast,    // the projector's theme, on or off in every window: the entry carries a tick
+  PlayHistogram,   // the histogram's classes heard as tones, left to right
 };
 
 // The menus of a window's bar, in the bar's order.
@@ -77,8 +78,9 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits);
 // The configuration screen's menu.
 std::vector<MenuEntry> configurationMenu();
 
-// The start screen's and the population view's: the zoom, the theme and the help. The comparison
-// window's: saving its table, then the same.
+// The start screen's: the zoom, the theme and the help. The comparison window's: saving its
+// table, then the same and hearing its histograms; the population view's: the same as the start
+// screen's, then hearing its histogram.
 std::vector<MenuEntry> startMenu();
 std::vector<MenuEntry> comparisonMenu();
 std::vector<MenuEntry> populationMenu();

@@ -2,6 +2,7 @@
 // it stops at, the value boxes read with their captions, and the chart's sentence as its
 // description, announced once each time it changes (counted by the window: Qt tells no one on
 // the offscreen platform).
+#include "chart/wave_file.h"
 #include "engine/window_registry.h"
 #include "ui/comparison_form.h"
 #include "ui/form3.h"
@@ -14,6 +15,13 @@ int told(QWidget* chart) { return chart->property("varnesk_sentences_told").toIn
 
 class AccessibilityTest : public QObject, WindowDriver {
   Q_OBJECT
+
+ public slots:
+  // Where the program sends the sound to be played, in place of the system's player.
+  void play(const QUrl& url) { played << url.toLocalFile(); }
+
+ private:
+  QStringList played;
 
   // Every window of the registry, as the program makes it; a new window needs a line here.
   static std::unique_ptr<QWidget> make(std::string_view name) {
@@ -64,6 +72,30 @@ class AccessibilityTest : public QObject, WindowDriver {
     QVERIFY2(description.startsWith("Histograma de 100 médias amostrais, de "), qPrintable(description));
     QVERIFY(description.contains("\n"));  // then the classes, one a line
     QCOMPARE(told(client(&form1)), 1);
+  }
+
+  // "Ouvir o histograma": nothing to hear before a run; then the WAV file of the core's tones,
+  // handed to the system's player.
+  void theHistogramIsHeard() {
+    QDesktopServices::setUrlHandler("file", this, "play");
+    SimulationForm form1("form1", services(), nullptr);
+    QVERIFY(form1.Load("1000", "100"));
+    QAction* listen = nullptr;
+    for (QAction* a : form1.actions())
+      if (a->text() == "Ouvir o histograma") listen = a;
+    QVERIFY(listen);
+    messages.clear();
+    listen->trigger();
+    QCOMPARE(std::pair(messages, played.size()), std::pair(QStringList{"form1: Nada para ouvir: faça uma simulação primeiro."}, qsizetype(0)));
+    click(&form1, "Command1");
+    listen->trigger();
+    QCOMPARE(played.size(), 1);
+    QFile wav(played.front());
+    QVERIFY(wav.open(QIODevice::ReadOnly));
+    const QByteArray bytes = wav.readAll();
+    QCOMPARE(bytes.size(), qsizetype(waveFile(form1.logic().tones()).size()));
+    QVERIFY(bytes.startsWith("RIFF") && !form1.logic().tones().empty());
+    QDesktopServices::unsetUrlHandler("file");
   }
 
   // The playback's button changes, the chart does not: nothing more is announced.

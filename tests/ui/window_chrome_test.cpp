@@ -156,8 +156,8 @@ class WindowChromeTest : public QObject, WindowDriver {
       for (QAction* a : menu->actions()) entries << a->text();
       menu->close();
     });
-    QTest::keyClick(&form4, Qt::Key_F10, Qt::ShiftModifier);  // sixteen entries, a separator, the seed line
-    QVERIFY(entries.size() == 18 && entries.first() == "Salvar gráfico (PNG)…" && entries.last().contains("42"));
+    QTest::keyClick(&form4, Qt::Key_F10, Qt::ShiftModifier);  // seventeen entries, a separator, the seed line
+    QVERIFY(entries.size() == 19 && entries.first() == "Salvar gráfico (PNG)…" && entries.last().contains("42"));
   }
 
   // Qt's own buttons and dialogs speak the user's language.

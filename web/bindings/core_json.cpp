@@ -23,13 +23,13 @@ constexpr std::array<std::string_view, 11> kKinds{"Label",  "TextBox", "Button",
 constexpr std::array<std::string_view, 3> kAlignments{"Left", "Right", "Center"};
 constexpr std::array<std::string_view, 2> kVertical{"Top", "Middle"};
 // clang-format off
-constexpr std::array<std::string_view, 27> kCommands{
+constexpr std::array<std::string_view, 28> kCommands{
     "SaveChart",          "SaveMeans",    "CopyStatistics", "NormalCurve",    "TenMoreMeans",
     "HundredMoreMeans",   "ZoomIn",       "ZoomOut",        "ActualSize",     "FullScreen",
     "CompareSampleSizes", "TeacherGuide", "About",          "OpenPopulation", "PastePopulation",
     "ProgramPopulation",  "PlayPause",    "SetSeed",        "SaveChartSvg",   "SaveComparison",
     "ShowPopulation",     "ShowSample",   "ShowIntervals",  "PlanSampleSize", "SaveIntervals",
-    "Exit",               "HighContrast"};
+    "Exit",               "HighContrast", "PlayHistogram"};
 // clang-format on
 
 void writeOptionalColor(JsonWriter& json, std::string_view key, const std::optional<Color>& color) {

@@ -55,11 +55,14 @@
   CALL(Name, Class, svg) \
   CALL(Name, Class, nothingToSave) \
   CALL(Name, Class, population) \
-  CALL(Name, Class, populationChart)
+  CALL(Name, Class, populationChart) \
+  CALL(Name, Class, tones) \
+  CALL(Name, Class, populationTones)
 
 #define VARNESK_POPULATION_CALLS(CALL, Name, Class) \
   CALL(Name, Class, load) \
-  CALL(Name, Class, chart)
+  CALL(Name, Class, chart) \
+  CALL(Name, Class, tones)
 
 #define VARNESK_COMPARISON_CALLS(CALL, Name, Class) \
   CALL(Name, Class, compare) \
@@ -70,7 +73,8 @@
   CALL(Name, Class, nothingToSave) \
   CALL(Name, Class, resultsCsv) \
   CALL(Name, Class, controls) \
-  CALL(Name, Class, chart)
+  CALL(Name, Class, chart) \
+  CALL(Name, Class, tones)
 #define VARNESK_INTERVAL_CALLS(CALL, Name, Class) \
   CALL(Name, Class, load) \
   CALL(Name, Class, showNext) \

@@ -3,6 +3,7 @@
 import { showMenu } from './menu.js';
 import { paintDrawing, drawingText } from './painter.js';
 import { projectorColor, projectorOn } from './projector.js';
+import { playTones } from './tone_player.js';
 import { buildWindow, focusTarget, setEnabled } from './window_builder.js';
 
 /** @typedef {import('./main.js').App} App */
@@ -149,6 +150,20 @@ export class AppWindow {
   /** @param {MenuEntry} entry */
   ticked(entry) {
     return entry.command === 'HighContrast' ? projectorOn() : this.isChecked(entry);
+  }
+
+  // The histogram the window shows, as the core's tones; undefined for a window without one.
+  /** @returns {Promise<import('./core_types').Tones | undefined>} */
+  async histogramTones() {
+    return undefined;
+  }
+
+  // "Ouvir o histograma": the core's tones, or its message that there is nothing to hear yet.
+  async playHistogram() {
+    const answer = await this.histogramTones();
+    if (!answer) return;
+    if (answer.tones.length === 0) return this.app.desktop.showEvents(answer.events, this);
+    playTones(answer.tones);
   }
 
   /** @param {MenuEntry} entry @returns {Promise<unknown>} */

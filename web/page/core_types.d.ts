@@ -86,7 +86,7 @@ export type CoreEvent = { type: 'message'; text: string } | { type: 'focus'; con
 export type MenuCommand = 'SaveChart' | 'SaveMeans' | 'CopyStatistics' | 'NormalCurve' | 'TenMoreMeans' | 'HundredMoreMeans'
   | 'ZoomIn' | 'ZoomOut' | 'ActualSize' | 'FullScreen' | 'CompareSampleSizes' | 'TeacherGuide' | 'About' | 'OpenPopulation'
   | 'PastePopulation' | 'ProgramPopulation' | 'PlayPause' | 'SetSeed' | 'SaveChartSvg' | 'SaveComparison' | 'ShowPopulation'
-  | 'ShowSample' | 'ShowIntervals' | 'PlanSampleSize' | 'SaveIntervals' | 'Exit' | 'HighContrast';
+  | 'ShowSample' | 'ShowIntervals' | 'PlanSampleSize' | 'SaveIntervals' | 'Exit' | 'HighContrast' | 'PlayHistogram';
 
 export interface MenuEntry {
   command: MenuCommand;
@@ -148,6 +148,10 @@ export interface PopulationView { ok: boolean; controls: ControlState[] }
 export interface Answer { events: CoreEvent[]; controls: ControlState[] }
 export interface Checked extends Answer { ok: boolean }
 export interface NothingToSave { nothing: boolean; events: CoreEvent[] }
+/** A class of a histogram heard: its pitch (0 for a rest) and how long it lasts. */
+export interface Tone { frequency: number; seconds: number }
+/** The histogram as tones; none, with the message to show, before there is one. */
+export interface Tones { tones: Tone[]; events: CoreEvent[] }
 export interface ProjectorTheme {
   background: Color; text: Color; face: Color; accent: Color; disabledText: Color;
   /** Each colour of the drawings and what it becomes in the theme. */
@@ -214,6 +218,8 @@ export interface SessionCalls {
       means: Call<[], number[]>;
       population: Call<[sample: boolean], PopulationView>;
       populationChart: Call<[widthTwips: number, heightTwips: number], Drawing>;
+      tones: Call<[], Tones>;
+      populationTones: Call<[], Tones>;
     };
   };
   Population: {
@@ -221,6 +227,7 @@ export interface SessionCalls {
     calls: {
       load: Call<[], PopulationView>;
       chart: Call<[widthTwips: number, heightTwips: number], Drawing>;
+      tones: Call<[], Tones>;
     };
   };
   Comparison: {
@@ -235,6 +242,7 @@ export interface SessionCalls {
       nothingToSave: Call<[], NothingToSave>;
       resultsCsv: Call<[], string | Uint8Array<ArrayBuffer>>;
       chart: Call<[widthTwips: number, heightTwips: number], Drawing>;
+      tones: Call<[], Tones>;
     };
   };
 }

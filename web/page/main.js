@@ -136,6 +136,8 @@ async function runEntry(win, entry) {
       setProjector(!projectorOn());
       for (const open of desktop.stack) open.repaint();
       return undefined;
+    case 'PlayHistogram':
+      return win.playHistogram();
     default:
       return win.runCommand(entry);
   }
