@@ -216,7 +216,6 @@ void WindowChrome::showTheme(bool on) {
   QList<QWidget*> widgets = window_->findChildren<QWidget*>();
   widgets.prepend(window_);
   for (QWidget* w : widgets) {
-    if (qobject_cast<QMenu*>(w)) continue;  // the bar's menus follow the bar
     if (!w->property(kOwnPalette).isValid())
       w->setProperty(kOwnPalette, QVariant::fromValue(w->palette()));
     const QPalette own = w->property(kOwnPalette).value<QPalette>();
@@ -227,6 +226,8 @@ void WindowChrome::showTheme(bool on) {
 
 void WindowChrome::showContextMenu(const QPoint& globalPosition) {
   QMenu menu(window_);
+  // A popup takes no palette from its window: the theme's is given to it.
+  if (window_->property(kProjectorTheme).toBool()) menu.setPalette(window_->palette());
   menu.addActions(QList<QAction*>(contextActions_.begin(), contextActions_.end()));
   if (lastLine_) {
     menu.addSeparator();
