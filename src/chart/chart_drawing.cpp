@@ -34,7 +34,7 @@ DrawingList drawChart(const ChartModel& chart, const WindowLayout& layout) {
             {c.left, c.top, c.width, c.height}, column.background, column.foreground, true});
   }
   if (!chart.NormalCurve.empty()) {
-    Curve curve{{}, kNormalCurveColor, 2};
+    Curve curve{{}, kNormalCurveColor, 2, LineStyle::Dashed};  // theory, not a count
     for (const Point& p : chart.NormalCurve) curve.points.push_back({p.x, p.y});
     out.push_back(std::move(curve));
   }

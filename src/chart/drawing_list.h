@@ -13,6 +13,11 @@
 
 namespace varnesk {
 
+// How a line is drawn along its length. Lines of different colours on one chart also differ in
+// this or in width, so that no student needs to tell the colours apart: a dash is 4 line widths
+// long, a dot 1, each followed by a gap of 2.
+enum class LineStyle { Solid, Dashed, Dotted };
+
 struct PointF {
   double x = 0, y = 0;
   bool operator==(const PointF&) const = default;
@@ -44,6 +49,7 @@ struct PlainLine {
   PointF from, to;
   Color color;
   int width = 1;
+  LineStyle style = LineStyle::Solid;
   bool operator==(const PlainLine&) const = default;
 };
 struct PlainBox {
@@ -64,6 +70,7 @@ struct Curve {
   std::vector<PointF> points;
   Color color;
   int width = 1;
+  LineStyle style = LineStyle::Solid;
   bool operator==(const Curve&) const = default;
 };
 

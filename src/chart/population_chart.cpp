@@ -16,12 +16,14 @@ namespace {
 
 // Room for the Y labels and the unit on the left, the X labels below.
 constexpr float kLeft = 900, kTop = 150, kRight = 300, kBottom = 450;
+// From the frame's bottom to the sample's band: room for the X labels.
+constexpr double kBandGap = 360;
 constexpr double kTwipsPerPixel = 15;
 
-ChartModel emptyChart(float width, float height, const TextMeasure& measure) {
+ChartModel emptyChart(float width, float height, float band, const TextMeasure& measure) {
   ChartModel chart;
   chart.Shape1 = {kLeft, kTop, std::max(width - kLeft - kRight, 300.0f),
-                  std::max(height - kTop - kBottom, 300.0f)};
+                  std::max(height - kTop - kBottom - band, 300.0f)};
   chart.Coluna.resize(kColumns);
   for (std::span<Label> labels : {std::span<Label>(chart.RotuloY), std::span<Label>(chart.RotuloX)})
     for (Label& label : labels) {
@@ -46,26 +48,41 @@ void labelBoundaries(ChartModel& chart, const PopulationHistogram& h, float slot
   }
 }
 
-// A dot per value, stacked where values lie closer than a dot's width, so that the sample shows
-// as a small histogram of its own over the population's; a stack stops at the frame's top.
+// The sample in its band under the X axis: dots stacked where values lie closer than a dot's
+// width, a small histogram of its own. When the tallest stack would not fit the band, each dot
+// stands for as many values as make it fit, and the caption says how many.
 void addSample(DrawingList& out, const ChartModel& chart, const PopulationHistogram& h, float slot,
-               const SampleOverlay& sample) {
+               const SampleOverlay& sample, char separator) {
   const Rect& frame = chart.Shape1;
   const auto x = [&](double value) {
     return frame.left + (value - h.start) / h.scale.AmplitudeClasse * slot;
   };
-  constexpr double radius = 4 * kTwipsPerPixel;
-  const double bottom = chart.bottom();
+  constexpr double radius = 3 * kTwipsPerPixel;
+  const double top = chart.bottom() + kBandGap, bottom = top + kSampleBand;
   std::map<long long, int> stacks;
+  for (double v : sample.values) ++stacks[std::llround(x(v) / (2 * radius))];
+  int tallest = 1;
+  for (const auto& [at, count] : stacks) tallest = std::max(tallest, count);
+  const int room = static_cast<int>((kSampleBand - kSampleCaption) / (2 * radius));
+  const int perDot = (tallest + room - 1) / room;
+  const std::string n = formatThousands(static_cast<long long>(sample.values.size()), separator);
+  out.push_back(Text{
+      perDot == 1 ? "Amostra (n = " + n + "): um ponto por valor"
+                  : "Amostra (n = " + n + "): cada ponto, " + std::to_string(perDot) + " valores",
+      frame.left, top, frame.width, kSampleCaption, kDefaultFont,
+      Color::of(SystemColor::WindowText), std::nullopt});
+  std::map<long long, int> placed;
   for (double v : sample.values) {
-    int& below = stacks[std::llround(x(v) / (2 * radius))];
-    const double y = bottom - radius - 2 * radius * below;
-    if (y - radius < frame.top) continue;
-    ++below;
+    int& seen = placed[std::llround(x(v) / (2 * radius))];
+    if (seen++ % perDot != 0) continue;
+    const double y = bottom - radius - 2 * radius * ((seen - 1) / perDot);
     out.push_back(Dot{x(v), y, radius, kSampleColor, Color::rgb(0, 0, 0)});
   }
-  out.push_back(
-      PlainLine{{x(sample.mean), frame.top}, {x(sample.mean), bottom}, kSampleMeanColor, 3});
+  out.push_back(PlainLine{{x(sample.mean), frame.top},
+                          {x(sample.mean), bottom},
+                          kSampleMeanColor,
+                          3,
+                          LineStyle::Dashed});
 }
 
 }  // namespace
@@ -75,7 +92,9 @@ DrawingList populationChart(const PopulationHistogram& h,
                             const TextMeasure& measure, char separator) {
   DrawingList out{Fill{Color::of(SystemColor::ButtonFace)}};
   if (h.counts.empty()) return out;
-  ChartModel chart = emptyChart(static_cast<float>(width), static_cast<float>(height), measure);
+  ChartModel chart = emptyChart(
+      static_cast<float>(width), static_cast<float>(height),
+      sample ? static_cast<float>(kBandGap + kSampleBand + 60 - kBottom) : 0.0f, measure);
   ChartState state;
   MontarGrade(chart, state);
   state.scale = h.scale;
@@ -105,7 +124,7 @@ DrawingList populationChart(const PopulationHistogram& h,
   out.push_back(Text{unit.caption, 150, chart.Shape1.top + chart.Shape1.height / 2 - 120,
                      unit.box.width, unit.box.height, unit.font, Color::of(SystemColor::WindowText),
                      std::nullopt});
-  if (sample) addSample(out, chart, h, slot, *sample);
+  if (sample) addSample(out, chart, h, slot, *sample, separator);
   return out;
 }
 

@@ -24,6 +24,13 @@ std::string number(double value) {
   return text == "-0" ? "0" : text;
 }
 
+// A dash of 4 line widths and a gap of 2, or a dot of 1 and a gap of 2.
+std::string dashes(LineStyle style, int width) {
+  if (style == LineStyle::Solid) return {};
+  const int mark = style == LineStyle::Dashed ? 4 * width : width;
+  return " stroke-dasharray=\"" + std::to_string(mark) + "," + std::to_string(2 * width) + "\"";
+}
+
 std::string colour(const Color& c) {
   if (c.system == SystemColor::ButtonFace) return "rgb(240,240,240)";
   if (c.system == SystemColor::WindowText) return "rgb(0,0,0)";
@@ -67,10 +74,11 @@ struct Writer {
     out += "<rect x=\"" + number(left) + "\" y=\"" + number(top) + "\" width=\"" + number(w) +
            "\" height=\"" + number(h) + "\" fill=\"" + colour(fill) + "\"/>\n";
   }
-  void line(double x1, double y1, double x2, double y2, const Color& c, int w) const {
+  void line(double x1, double y1, double x2, double y2, const Color& c, int w,
+            LineStyle style = LineStyle::Solid) const {
     out += "<line x1=\"" + number(x1) + "\" y1=\"" + number(y1) + "\" x2=\"" + number(x2) +
            "\" y2=\"" + number(y2) + "\" stroke=\"" + colour(c) + "\" stroke-width=\"" +
-           std::to_string(w) + "\"/>\n";
+           std::to_string(w) + "\"" + dashes(style, w) + "/>\n";
   }
 
   void operator()(const Fill& f) const { rect(0, 0, width, height, f.color); }
@@ -111,7 +119,7 @@ struct Writer {
            "\" fill=\"none\" stroke=\"" + colour(*b.outline) + "\" stroke-width=\"1\"/>\n";
   }
   void operator()(const PlainLine& l) const {
-    line(x(l.from.x), y(l.from.y), x(l.to.x), y(l.to.y), l.color, l.width);
+    line(x(l.from.x), y(l.from.y), x(l.to.x), y(l.to.y), l.color, l.width, l.style);
   }
   // Filled, the outline straddling the edges.
   void operator()(const PlainBox& b) const {
@@ -131,7 +139,8 @@ struct Writer {
     for (std::size_t i = 0; i < c.points.size(); ++i)
       out += (i ? " " : "") + number(x(c.points[i].x)) + ',' + number(y(c.points[i].y));
     out += "\" fill=\"none\" stroke=\"" + colour(c.color) + "\" stroke-width=\"" +
-           std::to_string(c.width) + "\" stroke-linejoin=\"round\" shape-rendering=\"auto\"/>\n";
+           std::to_string(c.width) + "\"" + dashes(c.style, c.width) +
+           " stroke-linejoin=\"round\" shape-rendering=\"auto\"/>\n";
   }
   // Placed in its box by its alignment, on a baseline at the face's ascent below a top edge.
   void operator()(const Text& t) const {

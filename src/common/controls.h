@@ -32,6 +32,10 @@ struct ControlState {
 
 using ControlStates = std::vector<ControlState>;
 
+// The state whose text tells a window's chart in one sentence (HistogramDescription), read out
+// by each front end whenever it changes; no control has this name.
+inline constexpr std::string_view kChartDescription = "ChartDescription";
+
 // The state of the control of that name in the list; nullptr when the list has none.
 inline const ControlState* findControl(const ControlStates& states, std::string_view name) {
   for (const ControlState& state : states)

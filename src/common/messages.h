@@ -28,4 +28,10 @@ inline constexpr std::string_view kBadSeedInWindow =
 // Saving a chart, the means or a comparison before there is anything to save.
 inline constexpr std::string_view kNothingToSave = "Nada para salvar: faça uma simulação primeiro.";
 
+// "Ouvir o histograma" before there is a histogram.
+inline constexpr std::string_view kNothingToHear = "Nada para ouvir: faça uma simulação primeiro.";
+// The histogram's sound could not be written where the player reads it.
+inline constexpr std::string_view kSoundNotWritten =
+    "Não foi possível preparar o som do histograma.";
+
 }  // namespace varnesk::messages

@@ -1,6 +1,10 @@
 #include "engine/comparison_window.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "chart/comparison_chart.h"
+#include "chart/histogram_description.h"
 #include "common/number_text.h"
 #include "engine/configuration.h"
 #include "engine/population.h"
@@ -13,6 +17,42 @@ namespace {
 
 ControlState designed(std::string_view name) {
   return {std::string(name), comparisonLayout().control(name).caption};
+}
+
+// Decimals that tell classes of that width apart: two significant digits of the width.
+int boundaryDecimals(double width) {
+  if (!(width > 0)) return 2;
+  return std::clamp(1 - static_cast<int>(std::floor(std::log10(width))), 0, 6);
+}
+
+// "Histogramas das médias amostrais de 2 tamanhos de amostra, 1.000 médias cada, de 1,60 a 2,40,
+// com a média da população, 2,0000, marcada. n = 5: a classe mais alta, ..., tem 9 %; média
+// 2,0010, dp 0,0900. n = 10: ..."
+std::string describeComparison(const std::vector<ComparisonCells>& rows,
+                               const SharedHistograms& histograms, std::size_t repetitions,
+                               double populationMean, char separator) {
+  if (rows.empty() || histograms.counts.empty()) return {};
+  const int decimals = boundaryDecimals(histograms.width);
+  const double end =
+      histograms.start + static_cast<double>(histograms.counts.front().size()) * histograms.width;
+  std::string text = "Histogramas das médias amostrais de " + std::to_string(rows.size()) +
+                     (rows.size() == 1 ? " tamanho" : " tamanhos") + " de amostra, " +
+                     formatThousands(static_cast<long long>(repetitions), separator) +
+                     " médias cada, de " + formatFixed(histograms.start, decimals, separator) +
+                     " a " + formatFixed(end, decimals, separator) +
+                     ", com a média da população, " + formatFixed(populationMean, 4, separator) +
+                     ", marcada.";
+  for (std::size_t i = 0; i < rows.size() && i < histograms.counts.size(); ++i) {
+    HistogramDescription d;
+    d.count = static_cast<long long>(repetitions);
+    d.start = histograms.start;
+    d.classWidth = histograms.width;
+    d.classes.assign(histograms.counts[i].begin(), histograms.counts[i].end());
+    d.decimals = decimals;
+    text += " n = " + rows[i][0] + ": " + d.highestClass(separator) + "; média " + rows[i][1] +
+            ", dp " + rows[i][2] + ".";
+  }
+  return text;
 }
 
 }  // namespace
@@ -73,6 +113,8 @@ void ComparisonWindow::finish(const ComparisonRun& run) {
                                    run.sizes(), wholeShown(run.repetitions()), separator_);
   populationMean_ = run.rows().front().theory.mean;
   histograms_ = sharedHistograms(means, populationMean_, kComparisonClasses);
+  description_ = describeComparison(results_, histograms_, run.rows().front().means.size(),
+                                    populationMean_, separator_);
   csvHeader_.file = population_.file.string();
   csvHeader_.N = run.population().TamanhoPopulacao;
   csvHeader_.seed = generator_.seed();
@@ -104,7 +146,15 @@ ControlStates ComparisonWindow::controls() const {
           {"PopulationLBL", populationLine_},
           {"SeedLBL", seedLine(csvHeader_.run ? csvHeader_.seed : generator_.seed(), csvHeader_.run,
                                generator_.picksSeeds())},
-          progress_};
+          progress_,
+          {std::string(kChartDescription), description_}};
+}
+
+std::vector<Tone> ComparisonWindow::tones() const {
+  std::vector<std::vector<double>> series;
+  for (const std::vector<int>& counts : histograms_.counts)
+    series.emplace_back(counts.begin(), counts.end());
+  return seriesTones(series);
 }
 
 DrawingList ComparisonWindow::drawing(double width, double height) const {

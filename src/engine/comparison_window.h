@@ -54,10 +54,13 @@ class ComparisonWindow : public WindowLogic {
   // PopulationLBL: the population the last comparison read, with its N and the sizes and
   // repetitions it used (before the first, the population's name alone); SeedLBL: the seed
   // that replays the comparison shown; ComparisonProgress once no run goes: full after a run
-  // that reached its end, empty before the first.
+  // that reached its end, empty before the first; ChartDescription: the histograms in one
+  // paragraph, size by size.
   ControlStates controls() const override;
   // ComparisonChart for a drawing area of that size in twips; only white before a comparison.
   DrawingList drawing(double width, double height) const override;
+  // Each size's histogram in turn, in the order listed, a rest between two.
+  std::vector<Tone> tones() const override;
   // Which population the comparisons read.
   const PopulationSource& populationSource() const { return population_; }
 
@@ -78,6 +81,7 @@ class ComparisonWindow : public WindowLogic {
   SharedHistograms histograms_;
   double populationMean_ = 0;
   ControlState progress_{"ComparisonProgress", "0"};
+  std::string description_;
 };
 
 }  // namespace varnesk

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chart/histogram_description.h"
 #include "chart/population_chart.h"
 #include "common/number_text.h"
 #include "engine/population.h"
@@ -37,6 +38,7 @@ void PopulationWindow::clear(const std::string& fileName) {
   label("FileNameLBL").text = fileName;
   histogram_ = {};
   sample_.reset();
+  description_.clear();
 }
 
 bool PopulationWindow::Load() {
@@ -64,6 +66,27 @@ void PopulationWindow::show(const Population& population, const PopulationFormat
   const auto first = population.Populacao.begin() + 1;
   histogram_ =
       populationHistogram({&*first, static_cast<std::size_t>(summary.count)}, summary.mean);
+  HistogramDescription d;
+  d.count = summary.count;
+  d.what = "valores da população";
+  d.start = histogram_.start;
+  d.classWidth = histogram_.scale.AmplitudeClasse;
+  d.classes.assign(histogram_.counts.begin(), histogram_.counts.end());
+  d.decimals = histogram_.labelDecimals;
+  d.mean = label("MeanLBL").text;
+  d.sd = label("SdLBL").text;
+  description_ = d.sentence(separator_);
+}
+
+std::vector<Tone> PopulationWindow::tones() const {
+  const std::vector<double> classes(histogram_.counts.begin(), histogram_.counts.end());
+  return histogramTones(classes);
+}
+
+ControlStates PopulationWindow::controls() const {
+  ControlStates states = labels_;
+  states.push_back({std::string(kChartDescription), description_});
+  return states;
 }
 
 void PopulationWindow::showSample(const std::optional<ShownSample>& sample) {
@@ -76,8 +99,8 @@ void PopulationWindow::showSample(const std::optional<ShownSample>& sample) {
   line.text = "Amostra " + std::to_string(sample->number) + " de " + std::to_string(sample->of) +
               " (n = " + std::to_string(sample->values.size()) + "), média " +
               formatSignificant(sample->mean, 7, separator_) +
-              ". Pontos verdes: os valores da amostra; linha verde: a sua média; linha azul: a "
-              "média da população.";
+              ". Pontos laranja, na faixa sob o histograma: os valores da amostra; linha "
+              "tracejada vermelha: a sua média; linha azul contínua: a média da população.";
 }
 
 DrawingList PopulationWindow::drawing(double width, double height) const {

@@ -34,10 +34,12 @@ class PopulationWindow : public WindowLogic {
   // Marks the sample over the histogram; nothing: says that no mean has been shown yet.
   void showSample(const std::optional<ShownSample>& sample);
 
-  // FileNameLBL, the value boxes, MessageLBL and SampleLBL, with their captions.
-  ControlStates controls() const override { return labels_; }
+  // FileNameLBL, the value boxes, MessageLBL and SampleLBL, with their captions, and the
+  // histogram in one sentence (ChartDescription).
+  ControlStates controls() const override;
   // PopulationChart for a drawing area of that size in twips.
   DrawingList drawing(double width, double height) const override;
+  std::vector<Tone> tones() const override;
 
  private:
   ControlState& label(const std::string& name);
@@ -49,6 +51,7 @@ class PopulationWindow : public WindowLogic {
   ControlStates labels_;
   PopulationHistogram histogram_;
   std::optional<ShownSample> sample_;
+  std::string description_;
 };
 
 }  // namespace varnesk

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "chart/chart_drawing.h"
+#include "chart/histogram_description.h"
 #include "common/messages.h"
 #include "common/number_text.h"
 #include "engine/means_csv.h"
@@ -116,10 +117,40 @@ std::string SimulationWindow::classTable() const {
   return table;
 }
 
+namespace {
+
+// The classes drawn, left to right: percentages or counts of the means shown.
+std::vector<double> classesShown(const SimulationState& s) {
+  std::vector<double> classes;
+  if (s.run.sortedMeans.ContagemOrdenadas == 0) return classes;
+  for (int c = s.traits.chart.firstClass; c <= s.chartState.scale.NumeroClasses; ++c)
+    classes.push_back(s.chartState.Frequencias[static_cast<std::size_t>(c)]);
+  return classes;
+}
+
+}  // namespace
+
+std::vector<Tone> SimulationWindow::tones() const { return histogramTones(classesShown(*state_)); }
+
+std::string SimulationWindow::chartDescription() const {
+  const SimulationState& s = *state_;
+  const Scale& scale = s.chartState.scale;
+  HistogramDescription d;
+  d.count = s.run.sortedMeans.ContagemOrdenadas;
+  d.what = "médias amostrais";
+  d.start = s.run.MenorMedia;
+  d.classWidth = scale.AmplitudeClasse;
+  d.classes = classesShown(s);
+  d.mean = s.controls.panel[5].text;  // MediaLBL
+  d.sd = s.controls.panel[6].text;    // dpLBL
+  return d.sentence(s.env.separator);
+}
+
 ControlStates SimulationWindow::controls() const {
   ControlStates states = state_->controls.list();
   states.push_back({"Shape1", classTable()});
   states.push_back({"SeedLBL", seedLine()});
+  states.push_back({std::string(kChartDescription), chartDescription()});
   return states;
 }
 

@@ -83,9 +83,12 @@ class SimulationWindow : public WindowLogic {
   // its boundaries and what it holds (a percentage of the means, or a number of means shown);
   // empty before the first run.
   std::string classTable() const;
+  // The histogram in one sentence, as ChartDescription's text; empty before the first run.
+  std::string chartDescription() const;
+  std::vector<Tone> tones() const override;
 
-  // The text boxes, buttons, statistics and strip, and the chart's text alternative (classTable,
-  // as Shape1's text).
+  // The text boxes, buttons, statistics and strip, the chart's text alternative (classTable, as
+  // Shape1's text) and its sentence (ChartDescription).
   ControlStates controls() const override;
   // The chart on the whole client area, as laid out.
   DrawingList drawing(double width = 0, double height = 0) const override;

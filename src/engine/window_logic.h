@@ -4,7 +4,10 @@
 // names), and its drawing. A front end forwards its events to the logic and then shows these.
 #include <string_view>
 
+#include <vector>
+
 #include "chart/drawing_list.h"
+#include "chart/histogram_tones.h"
 #include "common/controls.h"
 
 namespace varnesk {
@@ -18,6 +21,9 @@ class WindowLogic {
   // a window that draws nothing. The simulation windows draw on their whole client area, laid
   // out at its one size.
   virtual DrawingList drawing(double /*width*/, double /*height*/) const { return {}; }
+  // "Ouvir o histograma": the histogram shown, as tones; none for a window without one, or
+  // before there is one.
+  virtual std::vector<Tone> tones() const { return {}; }
 
   // One control's state: a default one, with no name, when the logic does not drive it.
   ControlState control(std::string_view name) const {

@@ -21,10 +21,15 @@ void addViewAndHelp(std::vector<MenuEntry>& menu) {
   menu.push_back(entry(G::View, C::ZoomOut, "Reduzir", {"Ctrl+-"}));
   menu.push_back(entry(G::View, C::ActualSize, "Tamanho original", {"Ctrl+0"}));
   menu.push_back(entry(G::View, C::FullScreen, "Tela cheia", {"F11"}));
+  menu.push_back(entry(G::View, C::HighContrast, "Alto contraste (projetor)"));
+  menu.back().checkable = true;
   menu.push_back(entry(G::Help, C::TeacherGuide, "Guia do professor", {"F1"}));
   menu.push_back(entry(G::Help, C::About, "Sobre o Varnesk"));
   menu.push_back(entry(G::File, C::Exit, "Sair"));  // the last of Arquivo
 }
+
+// After the other entries of Exibir, in the windows that draw a histogram.
+MenuEntry listenEntry() { return entry(G::View, C::PlayHistogram, "Ouvir o histograma", {"H"}); }
 
 // The population the windows read, beside the other things a window shows.
 MenuEntry populationEntry() { return entry(G::View, C::ShowPopulation, "População…", {"Ctrl+P"}); }
@@ -68,6 +73,7 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits) {
   for (const Offered& o : offered)
     if (!o.only || traits.*o.only) menu.push_back(o.entry);
   addViewAndHelp(menu);
+  menu.push_back(listenEntry());
   return menu;
 }
 
@@ -96,9 +102,15 @@ std::vector<MenuEntry> comparisonMenu() {
       entry(G::File, C::SaveComparison, "Salvar tabela como CSV…", {"Ctrl+S"})};
   menu[0].save = SaveDialog{"Salvar tabela", "comparacao.csv", "Planilhas CSV (*.csv)"};
   addViewAndHelp(menu);
+  menu.push_back(listenEntry());
   return menu;
 }
-std::vector<MenuEntry> populationMenu() { return startMenu(); }
+
+std::vector<MenuEntry> populationMenu() {
+  std::vector<MenuEntry> menu = startMenu();
+  menu.push_back(listenEntry());
+  return menu;
+}
 
 std::vector<MenuEntry> intervalMenu() {
   std::vector<MenuEntry> menu{

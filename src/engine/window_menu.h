@@ -41,6 +41,8 @@ enum class MenuCommand {
   Restart,         // the step-by-step window's run drawn anew, from the next run of its seeds
   PopulationMean,  // the instant window's line at μ, shown or hidden: the entry carries a tick
   UndoPopulation,  // the population chosen before the last change comes back
+  HighContrast,    // the projector's theme, on or off in every window: the entry carries a tick
+  PlayHistogram,   // the histogram's classes heard as tones, left to right
 };
 
 // The menus of a window's bar, in the bar's order.
@@ -79,8 +81,9 @@ std::vector<MenuEntry> simulationMenu(const WindowTraits& traits);
 // The configuration screen's menu.
 std::vector<MenuEntry> configurationMenu();
 
-// The start screen's and the population view's: the zoom and the help. The comparison window's:
-// saving its table, then the same.
+// The start screen's: the zoom, the theme and the help. The comparison window's: saving its
+// table, then the same and hearing its histograms; the population view's: the same as the start
+// screen's, then hearing its histogram.
 std::vector<MenuEntry> startMenu();
 std::vector<MenuEntry> comparisonMenu();
 std::vector<MenuEntry> populationMenu();

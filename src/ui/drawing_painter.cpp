@@ -12,10 +12,15 @@
 namespace varnesk::ui {
 namespace {
 
-// Widths in device-independent pixels, so a high-dpi screen thickens lines with the rest.
-QPen pen(const QColor& color, int width) {
+// Widths in device-independent pixels, so a high-dpi screen thickens lines with the rest. Qt's
+// dash and dot lines are the core's: 4 widths or 1, then a gap of 2.
+QPen pen(const QColor& color, int width, LineStyle style = LineStyle::Solid) {
   QPen p(color);
   p.setWidth(width);
+  p.setStyle(style == LineStyle::Dashed   ? Qt::DashLine
+             : style == LineStyle::Dotted ? Qt::DotLine
+                                          : Qt::SolidLine);
+  p.setCapStyle(Qt::FlatCap);
   return p;
 }
 
@@ -75,7 +80,7 @@ struct Painter {
     p.fillRect(QRect(d.right() - t + 1, d.top(), t, d.height()), c);
   }
   void operator()(const PlainLine& l) const {
-    p.setPen(pen(color(l.color), thickness(l.width)));
+    p.setPen(pen(color(l.color), thickness(l.width), l.style));
     p.drawLine(pixels(l.from) * scale, pixels(l.to) * scale);
   }
   void operator()(const PlainBox& b) const {
@@ -108,7 +113,7 @@ struct Painter {
     QPolygonF line;
     for (const PointF& point : c.points) line << pixels(point);
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(pen(color(c.color), c.width));
+    p.setPen(pen(color(c.color), c.width, c.style));
     p.drawPolyline(line);
     p.setRenderHint(QPainter::Antialiasing, false);
   }

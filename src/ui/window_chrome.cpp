@@ -11,10 +11,12 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "chart/projector_theme.h"
 #include "layout/zoom_steps.h"
 #include "ui/help_dialogs.h"
 #include "ui/menu_actions.h"
 #include "ui/twips.h"
+#include "ui/window_widgets.h"
 #include "ui/zoom.h"
 
 namespace varnesk::ui {
@@ -22,6 +24,33 @@ namespace varnesk::ui {
 namespace {
 
 QSettings settings() { return QSettings(QStringLiteral("varnesk"), QStringLiteral("varnesk")); }
+
+const QString kProjectorKey = QStringLiteral("view/projector");
+// A widget's own palette, kept while the theme replaces it.
+constexpr const char* kOwnPalette = "varnesk_own_palette";
+
+QPalette projectorPalette(const QPalette& base) {
+  const ProjectorTheme& t = projectorTheme();
+  const auto c = [](const Color& color) { return QColor(color.r, color.g, color.b); };
+  QPalette p = base;
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    const QColor text = group == QPalette::Disabled ? c(t.disabledText) : c(t.text);
+    p.setColor(group, QPalette::Window, c(t.background));
+    p.setColor(group, QPalette::Base, c(t.background));
+    p.setColor(group, QPalette::AlternateBase, c(t.face));
+    p.setColor(group, QPalette::Button, c(t.face));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                                     QPalette::BrightText, QPalette::ToolTipText})
+      p.setColor(group, role, text);
+    p.setColor(group, QPalette::ToolTipBase, c(t.face));
+    p.setColor(group, QPalette::Highlight, c(t.accent));
+    p.setColor(group, QPalette::HighlightedText, c(t.background));
+    p.setColor(group, QPalette::PlaceholderText, c(t.disabledText));
+    p.setColor(group, QPalette::Light, c(t.text));
+    p.setColor(group, QPalette::Dark, c(t.disabledText));
+  }
+  return p;
+}
 
 // The client area as laid out, in pixels, from the box the window builder recorded.
 QSizeF laidOutSize(const QWidget* client) {
@@ -59,6 +88,7 @@ WindowChrome::WindowChrome(QWidget* window, QWidget* client, const std::vector<M
   on(MenuCommand::TeacherGuide, [this] { showTeacherGuide(window_); });
   on(MenuCommand::About, [this] { showAbout(window_); });
   on(MenuCommand::Exit, [this] { window_->close(); });
+  on(MenuCommand::HighContrast, [](bool ticked) { setProjectorTheme(ticked); });
 
   // Shift+F10 opens the right-click menu where the keyboard is, as the Menu key does.
   auto* contextKey = new QAction(window);
@@ -69,6 +99,11 @@ WindowChrome::WindowChrome(QWidget* window, QWidget* client, const std::vector<M
     showContextMenu(at->mapToGlobal(QPoint(0, at->height())));
   });
 
+  if (QAction* theme = action(MenuCommand::HighContrast)) {
+    // Ticked before it is connected: opening in the theme is not a choice the teacher made.
+    theme->setChecked(projectorThemeOn());
+    if (projectorThemeOn()) showTheme(true);
+  }
   window->installEventFilter(this);
   zoom_ = ZoomSteps::kSmallest - 1;  // nothing applied yet
   kept_ = settings().value(settingsKey_, 1.0).toDouble();
@@ -178,8 +213,38 @@ void WindowChrome::keepOnScreen() {
   if (back != frame.topLeft()) window_->move(back);
 }
 
+bool WindowChrome::projectorThemeOn() { return settings().value(kProjectorKey, false).toBool(); }
+
+void WindowChrome::setProjectorTheme(bool on) {
+  settings().setValue(kProjectorKey, on);
+  // The chrome has no meta-object of its own, which findChild would need.
+  for (QWidget* window : QApplication::topLevelWidgets())
+    for (QObject* child : window->children())
+      if (auto* chrome = dynamic_cast<WindowChrome*>(child)) chrome->showTheme(on);
+}
+
+void WindowChrome::showTheme(bool on) {
+  if (QAction* theme = action(MenuCommand::HighContrast); theme && theme->isChecked() != on) {
+    const QSignalBlocker quiet(theme);
+    theme->setChecked(on);
+  }
+  if (window_->property(kProjectorTheme).toBool() == on) return;
+  window_->setProperty(kProjectorTheme, on);
+  QList<QWidget*> widgets = window_->findChildren<QWidget*>();
+  widgets.prepend(window_);
+  for (QWidget* w : widgets) {
+    if (!w->property(kOwnPalette).isValid())
+      w->setProperty(kOwnPalette, QVariant::fromValue(w->palette()));
+    const QPalette own = w->property(kOwnPalette).value<QPalette>();
+    w->setPalette(on ? projectorPalette(own) : own);
+    w->update();
+  }
+}
+
 void WindowChrome::showContextMenu(const QPoint& globalPosition) {
   QMenu menu(window_);
+  // A popup takes no palette from its window: the theme's is given to it.
+  if (window_->property(kProjectorTheme).toBool()) menu.setPalette(window_->palette());
   menu.addActions(QList<QAction*>(contextActions_.begin(), contextActions_.end()));
   if (lastLine_) {
     menu.addSeparator();

@@ -37,6 +37,10 @@ class WindowChrome : public QObject {
   // the screen it is on; it comes back to the kept zoom on a screen that holds it.
   void setZoom(double zoom);
   void toggleFullScreen();
+  // The projector's theme on the window, its bar and its charts; kept for every window and the
+  // next start, and set on every window open now.
+  static void setProjectorTheme(bool on);
+  static bool projectorThemeOn();
 
   // The right-click menu's last line, shown but not chosen (the seed of a run).
   void setLastLine(std::function<QString()> lastLine) { lastLine_ = std::move(lastLine); }
@@ -55,6 +59,7 @@ class WindowChrome : public QObject {
   void relayout();
   void keepOnScreen();  // a window grown by the zoom moves back inside the screen
   void showContextMenu(const QPoint& globalPosition);
+  void showTheme(bool on);  // this window's widgets and its tick
 
   QWidget* window_;
   QWidget* client_;

@@ -27,6 +27,8 @@ class WindowForm : public QWidget {
   }
   // The logic's controls on the widgets, and the window's drawing painted again.
   virtual void showControls();
+  // "Ouvir o histograma": the logic's tones as a WAV file, opened by the system's player.
+  void playHistogram();
 
   UiServices services_;
   QtPlatform platform_{*this, services_};

@@ -1,5 +1,6 @@
 #include "ui/window_widgets.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QFontMetricsF>
@@ -18,6 +19,8 @@
 #include <cmath>
 #include <vector>
 
+#include "chart/projector_theme.h"
+#include "layout/spoken_caption.h"
 #include "ui/drawing_painter.h"
 #include "ui/qt_colors.h"
 #include "ui/qt_fonts.h"
@@ -30,6 +33,10 @@ namespace {
 
 // A button's caption before it was broken into lines.
 constexpr const char* kCaption = "varnesk_caption";
+// A value box's caption, which its accessible name reads before its value ("Mínimo 1,865").
+constexpr const char* kSpokenCaption = "varnesk_spoken_caption";
+// How many sentences of the chart have been announced.
+constexpr const char* kSentencesTold = "varnesk_sentences_told";
 
 // Enter presses the focused button, as Space does; a button that lacks the focus takes no Enter,
 // since none of these windows has a default button.
@@ -244,6 +251,49 @@ WindowWidgets::WindowWidgets(QWidget* window, const WindowLayout& layout)
   for (QWidget* control : client_->findChildren<QWidget*>())
     if (qobject_cast<QLabel*>(control) == nullptr) control->raise();
   setTabOrder(std::move(tabs));
+  for (const ControlLayout& c : layout.controls)
+    if (!chartArea_ && c.kind == ControlKind::Canvas) chartArea_ = get<Canvas>(c.name);
+  if (!chartArea_ && std::any_of(layout.controls.begin(), layout.controls.end(),
+                                 [](const ControlLayout& c) { return c.drawnByChart; }))
+    chartArea_ = client_;
+  nameControls();
+}
+
+// Every control a screen reader stops at is called by the caption beside it.
+void WindowWidgets::nameControls() {
+  for (const ControlLayout& c : layout_->controls) {
+    QWidget* w = needsSpokenCaption(c) ? (*this)[c.name] : nullptr;
+    if (!w) continue;
+    const QString caption = QString::fromStdString(spokenCaption(*layout_, c));
+    if (c.kind == ControlKind::Label) {
+      w->setProperty(kSpokenCaption, caption);
+      w->setAccessibleName(caption + QLatin1Char(' ') + static_cast<QLabel*>(w)->text());
+    } else {
+      w->setAccessibleName(caption);
+    }
+  }
+  if (chartArea_ && chartArea_->accessibleName().isEmpty())
+    chartArea_->setAccessibleName(QString::fromUtf8(
+        kChartSpokenName.data(), static_cast<qsizetype>(kChartSpokenName.size())));
+}
+
+// The chart's sentence and its table of classes, as its description; a new sentence is told to
+// the screen reader once, whatever else the logic says again.
+void WindowWidgets::describeChart(const QString* sentence, const QString* table) const {
+  if (!chartArea_) return;
+  const bool told = sentence && *sentence != chartSentence_;
+  if (sentence) chartSentence_ = *sentence;
+  if (table) chartTable_ = *table;
+  QString description = chartSentence_;
+  if (!chartTable_.isEmpty())
+    description += (description.isEmpty() ? QString() : QStringLiteral("\n")) + chartTable_;
+  chartArea_->setAccessibleDescription(description);
+  if (told) {
+    QAccessibleEvent event(chartArea_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+    // Qt drops the event where no screen reader listens: the count tells the window tests.
+    chartArea_->setProperty(kSentencesTold, chartArea_->property(kSentencesTold).toInt() + 1);
+  }
 }
 
 QWidget* WindowWidgets::make(QWidget* window, const ControlLayout& c) {
@@ -268,9 +318,10 @@ void Canvas::paintEvent(QPaintEvent*) {
   if (!drawing_) return;
   QPainter painter(this);
   const double scale = zoomOf(this);
-  paintDrawing(painter,
-               drawing_(width() / scale * kTwipsPerPixel, height() / scale * kTwipsPerPixel),
-               palette(), rect(), scale);
+  DrawingList drawing =
+      drawing_(width() / scale * kTwipsPerPixel, height() / scale * kTwipsPerPixel);
+  if (window()->property(kProjectorTheme).toBool()) drawing = inProjectorColors(std::move(drawing));
+  paintDrawing(painter, drawing, palette(), rect(), scale);
 }
 
 void WindowWidgets::apply(const ControlStates& states) const {
@@ -278,15 +329,19 @@ void WindowWidgets::apply(const ControlStates& states) const {
     QWidget* w = (*this)[state.name];
     const QString text = QString::fromStdString(state.text);
     if (!w) {
-      // A control the chart draws: its text is the text alternative of the drawing.
-      if (const ControlLayout* c = layout_->find(state.name); c && c->drawnByChart)
-        client_->setAccessibleDescription(text);
+      // The chart's sentence, or a control the chart draws: its text is the drawing's table.
+      if (state.name == kChartDescription)
+        describeChart(&text, nullptr);
+      else if (const ControlLayout* c = layout_->find(state.name); c && c->drawnByChart)
+        describeChart(nullptr, &text);
       continue;
     }
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
       if (edit->text() != text) edit->setText(text);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
       label->setText(text);
+      if (const QVariant caption = label->property(kSpokenCaption); caption.isValid())
+        label->setAccessibleName(caption.toString() + QLatin1Char(' ') + text);
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
       if (button->property(kCaption).toString() != text) setButtonCaption(button, text);
     } else if (auto* table = qobject_cast<QTableWidget*>(w)) {

@@ -19,6 +19,10 @@ class QFontMetricsF;
 
 namespace varnesk::ui {
 
+// The window's property that says the projector's theme is on: its drawing areas paint their
+// drawings in the theme's colours.
+inline constexpr const char* kProjectorTheme = "varnesk_projector";
+
 // A drawing area that paints the drawing list its window's logic makes for the area's size in
 // layout twips, at the window's zoom.
 class Canvas : public QWidget {
@@ -44,9 +48,13 @@ class WindowWidgets {
 
   // Where the controls are; the window paints its own drawing here.
   Canvas* client() const { return client_; }
+  // Where the window's logic draws: its drawing area, or its whole client area when the chart's
+  // elements are laid out on it; null for a window that draws nothing. Its accessible
+  // description is the chart's sentence, then its table of classes.
+  Canvas* chartArea() const { return chartArea_; }
 
   // The states a window's logic gives, on the controls of the same names; then the window and
-  // its drawing areas are painted again.
+  // its drawing areas are painted again. A new sentence of the chart is announced once.
   void apply(const ControlStates& states) const;
 
   QWidget* operator[](std::string_view name) const;
@@ -57,9 +65,13 @@ class WindowWidgets {
 
  private:
   QWidget* make(QWidget* window, const ControlLayout& control);
+  void nameControls();
+  void describeChart(const QString* sentence, const QString* table) const;
   std::map<std::string, QWidget*, std::less<>> widgets_;
   const WindowLayout* layout_;  // the descriptions live as long as the program
   Canvas* client_ = nullptr;
+  Canvas* chartArea_ = nullptr;
+  mutable QString chartSentence_, chartTable_;
 };
 
 // The window's frame: only windows that can be minimized and maximized show those buttons.

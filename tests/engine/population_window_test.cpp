@@ -113,16 +113,25 @@ TEST(PopulationWindow, DrawsTheHistogramAndTheSampleOverIt) {
   sample.insert(sample.end(), 100, 9.0);  // more than the frame holds
   w.showSample(ShownSample{3, 100, sample, 7.3333335f});
   EXPECT_THAT(w.control("SampleLBL").text, ::testing::StartsWith("Amostra 3 de 100 (n = 103), média 7,333333"));
-  const std::vector<Dot> dots = all<Dot>(w.drawing(9300, 4560));
+  const DrawingList marked = w.drawing(9300, 4560);
+  const std::vector<Dot> dots = all<Dot>(marked);
   ASSERT_GE(dots.size(), 5u);
-  EXPECT_EQ(std::tuple(dots[0].x, dots[1].x, dots[2].x), std::tuple(at(2.5), at(2.5), at(17)));
-  EXPECT_EQ(std::pair(dots[1].y, dots[2].y), std::pair(dots[0].y - 2 * dots[0].radius, dots[0].y));  // one on the other
-  EXPECT_NEAR(dots[0].y + dots[0].radius, bars[0].box.top + bars[0].box.height, 1);                  // on the base
-  EXPECT_GE(dots.back().y - dots.back().radius, blue.y1);                                            // never above the frame
-  const std::vector<PlainLine> green = all<PlainLine>(w.drawing(9300, 4560));
-  ASSERT_EQ(green.size(), 1u);
-  EXPECT_EQ(green[0].color, kSampleMeanColor);
-  EXPECT_NEAR(green[0].from.x, at(7.3333335), 1);
+  // The 100 nines make a stack of 9 dots of 12 values each, and so the two values at 2.5 are one.
+  ASSERT_EQ(dots.size(), 11u);
+  EXPECT_EQ(std::tuple(dots[0].x, dots[1].x, dots[2].x, dots[10].x), std::tuple(at(2.5), at(17), at(9), at(9)));
+  EXPECT_EQ(std::pair(dots[3].y, dots[1].y), std::pair(dots[2].y - 2 * dots[2].radius, dots[0].y));  // one on the other
+  // In the band under the histogram, whose frame has made room for it, under the caption that
+  // says how many values a dot stands for.
+  const std::vector<SnappedBox> boxes = all<SnappedBox>(marked);
+  const Box frame = std::find_if(boxes.begin(), boxes.end(), [](const SnappedBox& b) { return !b.fill; })->box;
+  const double base = frame.top + frame.height;
+  for (const Dot& d : dots) EXPECT_GT(d.y - d.radius, base + 300);
+  const std::vector<Text> texts = all<Text>(marked);
+  EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const Text& t) { return t.text == "Amostra (n = 103): cada ponto, 12 valores"; }));
+  const std::vector<PlainLine> mean = all<PlainLine>(marked);
+  ASSERT_EQ(mean.size(), 1u);
+  EXPECT_EQ(std::tuple(mean[0].color, mean[0].style), std::tuple(kSampleMeanColor, LineStyle::Dashed));
+  EXPECT_NEAR(mean[0].from.x, at(7.3333335), 1);
   w.showSample(std::nullopt);
   EXPECT_THAT(w.control("SampleLBL").text, ::testing::StartsWith("Nenhuma média"));
 }

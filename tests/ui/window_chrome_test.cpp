@@ -68,9 +68,35 @@ class WindowChromeTest : public QObject, WindowDriver {
     QStringList entries;
     for (QAction* menu : config.findChild<QMenuBar*>()->actions())
       for (QAction* a : menu->menu()->actions()) entries << menu->text() + ": " + a->text() + " " + a->shortcut().toString();
-    QCOMPARE(entries.mid(9, 6), (QStringList{"Exibir: Tela cheia F11", "Simulação: Comparar tamanhos de amostra… Ctrl+T",
+    QCOMPARE(entries.mid(9, 7), (QStringList{"Exibir: Tela cheia F11", "Exibir: Alto contraste (projetor) ",
+                                             "Simulação: Comparar tamanhos de amostra… Ctrl+T",
                                              "Simulação: Intervalos de confiança… Ctrl+I", "Simulação: Tamanho da amostra… Ctrl+M",
                                              "Ajuda: Guia do professor F1", "Ajuda: Sobre o Varnesk "}));
+  }
+
+  static QAction* themeOf(QWidget* window) {
+    for (QAction* a : window->actions())
+      if (a->text() == "Alto contraste (projetor)") return a;
+    qFatal("no theme entry");
+  }
+
+  // The projector's theme: every open window turns white on black, its chart too, and a window
+  // opened later starts in it, ticked; off again, each control has its own colours back.
+  void projectorTheme() {
+    SimulationForm form1("form1", services(), nullptr);
+    QVERIFY(form1.Load("1000", "100"));
+    form1.show();
+    QWidget* value = control(&form1, "MinimoLBL");
+    const QColor own = value->palette().color(QPalette::Window);
+    themeOf(&form1)->trigger();
+    QCOMPARE(std::pair(value->palette().color(QPalette::Window), value->palette().color(QPalette::WindowText)), std::pair(QColor(Qt::black), QColor(Qt::white)));
+    QCOMPARE(client(&form1)->grab().toImage().pixelColor(40, 300), QColor(Qt::black));  // beside the chart's frame
+    Form3 later(services(), nullptr);
+    QVERIFY(themeOf(&later)->isChecked());
+    QCOMPARE(client(&later)->palette().color(QPalette::Window), QColor(Qt::black));
+    themeOf(&later)->trigger();
+    QCOMPARE(value->palette().color(QPalette::Window), own);
+    QVERIFY(!themeOf(&form1)->isChecked());
   }
 
   // The zoom of every window stops at the largest step the screen holds (800 x 800 here), is kept
@@ -151,8 +177,8 @@ class WindowChromeTest : public QObject, WindowDriver {
       for (QAction* a : menu->actions()) entries << a->text();
       menu->close();
     });
-    QTest::keyClick(&form4, Qt::Key_F10, Qt::ShiftModifier);  // sixteen entries, a separator, the seed line
-    QVERIFY(entries.size() == 18 && entries.first() == "Salvar gráfico (PNG)…" && entries.last().contains("42"));
+    QTest::keyClick(&form4, Qt::Key_F10, Qt::ShiftModifier);  // eighteen entries, a separator, the seed line
+    QVERIFY(entries.size() == 20 && entries.first() == "Salvar gráfico (PNG)…" && entries.last().contains("42"));
   }
 
   // Qt's own buttons and dialogs speak the user's language.

@@ -44,6 +44,7 @@ class ComparisonSession : public WindowSession {
   std::string chart(double width, double height) const {
     return drawingOf(window_->drawing(width, height));
   }
+  std::string tones() { return tonesAnswer(*window_); }  // tones, events
 
  private:
   std::unique_ptr<ComparisonWindow> window_;

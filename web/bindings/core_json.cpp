@@ -24,40 +24,27 @@ constexpr std::array<std::string_view, 11> kKinds{"Label",  "TextBox", "Button",
                                                   "Canvas", "SpinBox", "ProgressBar"};
 constexpr std::array<std::string_view, 3> kAlignments{"Left", "Right", "Center"};
 constexpr std::array<std::string_view, 2> kVertical{"Top", "Middle"};
-constexpr std::array<std::string_view, 29> kCommands{"SaveChart",
-                                                     "SaveMeans",
-                                                     "CopyStatistics",
-                                                     "NormalCurve",
-                                                     "TenMoreMeans",
-                                                     "HundredMoreMeans",
-                                                     "ZoomIn",
-                                                     "ZoomOut",
-                                                     "ActualSize",
-                                                     "FullScreen",
-                                                     "CompareSampleSizes",
-                                                     "TeacherGuide",
-                                                     "About",
-                                                     "OpenPopulation",
-                                                     "PastePopulation",
-                                                     "ProgramPopulation",
-                                                     "PlayPause",
-                                                     "SetSeed",
-                                                     "SaveChartSvg",
-                                                     "SaveComparison",
-                                                     "ShowPopulation",
-                                                     "ShowSample",
-                                                     "ShowIntervals",
-                                                     "PlanSampleSize",
-                                                     "SaveIntervals",
-                                                     "Exit",
-                                                     "Restart",
-                                                     "PopulationMean",
-                                                     "UndoPopulation"};
+// clang-format off
+constexpr std::array<std::string_view, 31> kCommands{
+    "SaveChart",          "SaveMeans",    "CopyStatistics", "NormalCurve",    "TenMoreMeans",
+    "HundredMoreMeans",   "ZoomIn",       "ZoomOut",        "ActualSize",     "FullScreen",
+    "CompareSampleSizes", "TeacherGuide", "About",          "OpenPopulation", "PastePopulation",
+    "ProgramPopulation",  "PlayPause",    "SetSeed",        "SaveChartSvg",   "SaveComparison",
+    "ShowPopulation",     "ShowSample",   "ShowIntervals",  "PlanSampleSize", "SaveIntervals",
+    "Exit",               "Restart",      "PopulationMean", "UndoPopulation", "HighContrast",
+    "PlayHistogram"};
+// clang-format on
 
 void writeOptionalColor(JsonWriter& json, std::string_view key, const std::optional<Color>& color) {
   if (!color) return;
   json.key(key);
   writeColor(json, *color);
+}
+
+// Only a line that is not solid says how it is drawn.
+void writeStyle(JsonWriter& json, LineStyle style) {
+  if (style != LineStyle::Solid)
+    json.key("style").value(style == LineStyle::Dashed ? "Dashed" : "Dotted");
 }
 
 void writePoint(JsonWriter& json, const PointF& point) {
@@ -92,6 +79,7 @@ void write(JsonWriter& json, const PlainLine& line) {
   json.key("color");
   writeColor(json, line.color);
   json.key("width").value(line.width);
+  writeStyle(json, line.style);
 }
 
 void write(JsonWriter& json, const PlainBox& box) {
@@ -116,6 +104,7 @@ void write(JsonWriter& json, const Curve& curve) {
   json.endArray().key("color");
   writeColor(json, curve.color);
   json.key("width").value(curve.width);
+  writeStyle(json, curve.style);
 }
 
 void write(JsonWriter& json, const Text& text) {

@@ -22,7 +22,8 @@
   CALL(evenLineWidth) \
   CALL(aboutText) \
   CALL(dialogTexts) \
-  CALL(centredOnScreen)
+  CALL(centredOnScreen) \
+  CALL(projectorTheme)
 
 // Each window's object: its name in the module (the window registry's session), its C++
 // class, and its calls.
@@ -58,11 +59,14 @@
   CALL(Name, Class, svg) \
   CALL(Name, Class, nothingToSave) \
   CALL(Name, Class, population) \
-  CALL(Name, Class, populationChart)
+  CALL(Name, Class, populationChart) \
+  CALL(Name, Class, tones) \
+  CALL(Name, Class, populationTones)
 
 #define VARNESK_POPULATION_CALLS(CALL, Name, Class) \
   CALL(Name, Class, load) \
-  CALL(Name, Class, chart)
+  CALL(Name, Class, chart) \
+  CALL(Name, Class, tones)
 
 #define VARNESK_COMPARISON_CALLS(CALL, Name, Class) \
   CALL(Name, Class, compare) \
@@ -73,7 +77,8 @@
   CALL(Name, Class, nothingToSave) \
   CALL(Name, Class, resultsCsv) \
   CALL(Name, Class, controls) \
-  CALL(Name, Class, chart)
+  CALL(Name, Class, chart) \
+  CALL(Name, Class, tones)
 #define VARNESK_INTERVAL_CALLS(CALL, Name, Class) \
   CALL(Name, Class, load) \
   CALL(Name, Class, showNext) \

@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "chart/projector_theme.h"
 #include "common/dialog_texts.h"
 #include "common/messages.h"
 #include "core_json.h"
@@ -104,6 +105,30 @@ std::string ModuleFunctions::dialogTexts() const {
 
 float ModuleFunctions::centredOnScreen(float screenWidth, float panelWidth) const {
   return varnesk::centredOnScreen(screenWidth, panelWidth);
+}
+
+std::string ModuleFunctions::projectorTheme() const {
+  const ProjectorTheme& theme = varnesk::projectorTheme();
+  JsonWriter json;
+  json.beginObject();
+  for (const auto& [key, color] : {std::pair{"background", theme.background},
+                                   {"text", theme.text},
+                                   {"face", theme.face},
+                                   {"accent", theme.accent},
+                                   {"disabledText", theme.disabledText}}) {
+    json.key(key);
+    writeColor(json, color);
+  }
+  json.key("changes").beginArray();
+  for (const ColorChange& change : projectorColorChanges()) {
+    json.beginObject().key("from");
+    writeColor(json, change.from);
+    json.key("to");
+    writeColor(json, change.to);
+    json.endObject();
+  }
+  json.endArray();
+  return json.endObject().take();
 }
 
 bool writePopulation(const std::filesystem::path& file, std::string_view bytes) {

@@ -61,6 +61,9 @@ class ModuleFunctions {
   // the words of the page's dialogs.
   std::string dialogTexts() const;
   float centredOnScreen(float screenWidth, float panelWidth) const;
+  // {"background","text","face","accent","disabledText","changes":[{"from","to"}...]}: the
+  // projector's theme, and what each colour of the drawings becomes in it.
+  std::string projectorTheme() const;
 
   const PopulationSource& population() const { return population_.source(); }
 

@@ -17,6 +17,7 @@ class PopulationSession : public WindowSession {
   std::string chart(double width, double height) const {
     return drawingOf(window_->drawing(width, height));
   }
+  std::string tones() { return tonesAnswer(*window_); }  // tones, events
 
  private:
   std::unique_ptr<PopulationWindow> window_;

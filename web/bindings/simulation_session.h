@@ -50,6 +50,9 @@ class SimulationSession : public WindowSession {
   std::string populationChart(double width, double height) const {
     return drawingOf(populationView_->drawing(width, height));
   }
+  // "Ouvir o histograma" of this window, and of its window "População".
+  std::string tones() { return tonesAnswer(*window_); }
+  std::string populationTones() { return tonesAnswer(*populationView_); }
 
  private:
   std::unique_ptr<SimulationWindow> window_;

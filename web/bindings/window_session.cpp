@@ -37,6 +37,23 @@ std::string WindowSession::nothingToSaveAnswer(bool nothing) {
   return json.endObject().take();
 }
 
+std::string WindowSession::tonesAnswer(const WindowLogic& logic) {
+  const std::vector<Tone> tones = logic.tones();
+  if (tones.empty()) platform_.showMessage(std::string(messages::kNothingToHear));
+  JsonWriter json;
+  json.beginObject().key("tones").beginArray();
+  for (const Tone& tone : tones)
+    json.beginObject()
+        .key("frequency")
+        .value(tone.frequency)
+        .key("seconds")
+        .value(tone.seconds)
+        .endObject();
+  json.endArray().key("events");
+  writeEvents(json, platform_.take());
+  return json.endObject().take();
+}
+
 std::string WindowSession::controlsOf(const WindowLogic& logic) {
   JsonWriter json;
   writeControls(json, logic.controls());

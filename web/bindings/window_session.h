@@ -25,6 +25,9 @@ class WindowSession {
   static std::string okAndControls(bool ok, const WindowLogic& logic);
   // {"nothing", "events"}: before a save, the message that there is nothing to save yet.
   std::string nothingToSaveAnswer(bool nothing);
+  // {"tones":[{"frequency","seconds"}...], "events"}: the histogram heard; with no tone, the
+  // message that there is nothing to hear yet.
+  std::string tonesAnswer(const WindowLogic& logic);
   // The list alone, and a drawing list.
   static std::string controlsOf(const WindowLogic& logic);
   static std::string drawingOf(const DrawingList& drawing);

@@ -2,6 +2,8 @@
 // clicks forwarded, its menu and keys, and its charts painted at the window's scale.
 import { showMenu } from './menu.js';
 import { paintDrawing, drawingText } from './painter.js';
+import { projectorColor, projectorOn } from './projector.js';
+import { playTones } from './tone_player.js';
 import { buildWindow, focusTarget, setEnabled } from './window_builder.js';
 
 /** @typedef {import('./main.js').App} App */
@@ -40,6 +42,12 @@ export class AppWindow {
     this.chartTexts = new Map();
     /** @type {HTMLElement | null} where the focus was when F10 took it to the menu bar */
     this.barLeftFrom = null;
+    // The chart's sentence, read out by a screen reader once each time it changes; unseen.
+    this.chartAnnouncer = document.createElement('div');
+    this.chartAnnouncer.className = 'live-region';
+    this.chartAnnouncer.setAttribute('aria-live', 'polite');
+    this.chartAnnouncer.setAttribute('aria-atomic', 'true');
+    this.view.root.append(this.chartAnnouncer);
   }
 
   // The window's control of that name: one its layout has, or the window's module would not ask.
@@ -56,11 +64,16 @@ export class AppWindow {
 
   // What the window's logic says of its controls, each set on the element of the same name: a
   // box's value, a label's or a button's caption, a table's rows, a check box's tick; a control
-  // the chart draws, or a chart's own canvas, gives that chart its text alternative.
+  // the chart draws, or a chart's own canvas, gives that chart its text alternative, and
+  // ChartDescription its sentence.
   /** @param {ControlState[]} states */
   applyControls(states) {
     for (const state of states) {
       const element = this.view.controls.get(state.name);
+      if (state.name === 'ChartDescription') {
+        if (this.chartAnnouncer.textContent !== state.text) this.chartAnnouncer.textContent = state.text;
+        continue;
+      }
       if (!element) {
         if (this.view.layout.controls.some((c) => c.name === state.name && c.drawnByChart)) this.chartText = state.text;
         continue;
@@ -153,7 +166,7 @@ export class AppWindow {
           this.leaveMenuBar();
           choose(entry);
         };
-        showMenu({ entries: menu.entries, isChecked: (entry) => this.isChecked(entry), isEnabled: (entry) => this.isEnabled(entry), x: at.left, y: at.bottom, choose: chosen });
+        showMenu({ entries: menu.entries, isChecked: (entry) => this.ticked(entry), isEnabled: (entry) => this.isEnabled(entry), x: at.left, y: at.bottom, choose: chosen });
       });
       bar.append(title);
     }
@@ -193,6 +206,26 @@ export class AppWindow {
     return true;
   }
 
+  // The tick of an entry: the projector's theme is every window's, the rest the window's own.
+  /** @param {MenuEntry} entry */
+  ticked(entry) {
+    return entry.command === 'HighContrast' ? projectorOn() : this.isChecked(entry);
+  }
+
+  // The histogram the window shows, as the core's tones; undefined for a window without one.
+  /** @returns {Promise<import('./core_types').Tones | undefined>} */
+  async histogramTones() {
+    return undefined;
+  }
+
+  // "Ouvir o histograma": the core's tones, or its message that there is nothing to hear yet.
+  async playHistogram() {
+    const answer = await this.histogramTones();
+    if (!answer) return;
+    if (answer.tones.length === 0) return this.app.desktop.showEvents(answer.events, this);
+    playTones(answer.tones);
+  }
+
   /** @param {MenuEntry} entry @returns {Promise<unknown>} */
   async runCommand(entry) {
     return undefined;
@@ -220,7 +253,7 @@ export class AppWindow {
     canvas.style.height = `${height}px`;
     canvas.width = Math.max(1, Math.round(width * scale));
     canvas.height = Math.max(1, Math.round(height * scale));
-    paintDrawing(/** @type {CanvasRenderingContext2D} */ (canvas.getContext('2d')), drawing, { scale });
+    paintDrawing(/** @type {CanvasRenderingContext2D} */ (canvas.getContext('2d')), drawing, { scale, recolor: projectorColor });
     // The chart's text alternative: the one its window's logic gives, or what the drawing writes.
     const given = canvas === this.view.canvas ? this.chartText : this.chartTexts.get(canvas.dataset.control ?? '');
     canvas.setAttribute('aria-label', given || drawingText(drawing));

@@ -49,6 +49,10 @@ export class ComparisonWindow extends AppWindow {
     return this.session.call('chart', this.chartBox.width, this.chartBox.height);
   }
 
+  histogramTones() {
+    return this.app.desktop.whileBusy(() => this.session.call('tones'));
+  }
+
   async compare() {
     if (this.running) return;
     const sizes = this.text('SampleSizesTXT');

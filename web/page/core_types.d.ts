@@ -58,10 +58,12 @@ export interface WindowLayout {
 export interface Fill { type: 'Fill'; color: Color }
 export interface GridLine { type: 'GridLine'; x1: number; y1: number; x2: number; y2: number; color: Color; width: number }
 export interface SnappedBox { type: 'SnappedBox'; box: Box; fill?: Color; outline?: Color; keepVisible: boolean }
-export interface PlainLine { type: 'PlainLine'; from: Point; to: Point; color: Color; width: number }
+/** Solid when absent: a dash of 4 widths or a dot of 1, each followed by a gap of 2. */
+export type LineStyle = 'Dashed' | 'Dotted';
+export interface PlainLine { type: 'PlainLine'; from: Point; to: Point; color: Color; width: number; style?: LineStyle }
 export interface PlainBox { type: 'PlainBox'; left: number; top: number; width: number; height: number; fill: Color; outline: Color }
 export interface Dot { type: 'Dot'; x: number; y: number; radius: number; fill: Color; outline: Color }
-export interface Curve { type: 'Curve'; points: Point[]; color: Color; width: number }
+export interface Curve { type: 'Curve'; points: Point[]; color: Color; width: number; style?: LineStyle }
 export interface Text {
   type: 'Text';
   text: string;
@@ -87,7 +89,7 @@ export type MenuCommand = 'SaveChart' | 'SaveMeans' | 'CopyStatistics' | 'Normal
   | 'ZoomIn' | 'ZoomOut' | 'ActualSize' | 'FullScreen' | 'CompareSampleSizes' | 'TeacherGuide' | 'About' | 'OpenPopulation'
   | 'PastePopulation' | 'ProgramPopulation' | 'PlayPause' | 'SetSeed' | 'SaveChartSvg' | 'SaveComparison' | 'ShowPopulation'
   | 'ShowSample' | 'ShowIntervals' | 'PlanSampleSize' | 'SaveIntervals' | 'Exit' | 'Restart' | 'PopulationMean'
-  | 'UndoPopulation';
+  | 'UndoPopulation' | 'HighContrast' | 'PlayHistogram';
 
 export interface MenuEntry {
   command: MenuCommand;
@@ -151,6 +153,15 @@ export interface PopulationView { ok: boolean; controls: ControlState[] }
 export interface Answer { events: CoreEvent[]; controls: ControlState[] }
 export interface Checked extends Answer { ok: boolean }
 export interface NothingToSave { nothing: boolean; events: CoreEvent[] }
+/** A class of a histogram heard: its pitch (0 for a rest) and how long it lasts. */
+export interface Tone { frequency: number; seconds: number }
+/** The histogram as tones; none, with the message to show, before there is one. */
+export interface Tones { tones: Tone[]; events: CoreEvent[] }
+export interface ProjectorTheme {
+  background: Color; text: Color; face: Color; accent: Color; disabledText: Color;
+  /** Each colour of the drawings and what it becomes in the theme. */
+  changes: { from: Color; to: Color }[];
+}
 
 /** A call's arguments and its answer, decoded. */
 interface Call<A extends unknown[], R> { args: A; answer: R }
@@ -180,6 +191,7 @@ export type ModuleCalls = {
   aboutText: Call<[], string>;
   dialogTexts: Call<[], DialogTexts>;
   centredOnScreen: Call<[screenWidthTwips: number, panelWidthTwips: number], number>;
+  projectorTheme: Call<[], ProjectorTheme>;
 };
 
 /** Each session's class: the arguments it is opened with, and its calls. */
@@ -216,6 +228,8 @@ export interface SessionCalls {
       means: Call<[], number[]>;
       population: Call<[sample: boolean], PopulationView>;
       populationChart: Call<[widthTwips: number, heightTwips: number], Drawing>;
+      tones: Call<[], Tones>;
+      populationTones: Call<[], Tones>;
     };
   };
   Population: {
@@ -223,6 +237,7 @@ export interface SessionCalls {
     calls: {
       load: Call<[], PopulationView>;
       chart: Call<[widthTwips: number, heightTwips: number], Drawing>;
+      tones: Call<[], Tones>;
     };
   };
   Comparison: {
@@ -237,6 +252,7 @@ export interface SessionCalls {
       nothingToSave: Call<[], NothingToSave>;
       resultsCsv: Call<[], string | Uint8Array<ArrayBuffer>>;
       chart: Call<[widthTwips: number, heightTwips: number], Drawing>;
+      tones: Call<[], Tones>;
     };
   };
   Intervals: {

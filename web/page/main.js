@@ -7,6 +7,7 @@ import { dialogTexts, failureTexts, keepDialogTexts } from './dialog_texts.js';
 import { closeMenu, entryForKey, menuIsOpen, showMenu } from './menu.js';
 import { showGuide } from './guide.js';
 import { showMessage } from './message_box.js';
+import { projectorOn, setProjector, startProjector } from './projector.js';
 import { defaultPopulation } from './population.js';
 import { acceptPastedPopulation, acceptPopulationDrops, restorePopulation } from './population_choice.js';
 import { focusTarget } from './window_builder.js';
@@ -133,6 +134,12 @@ async function runEntry(win, entry) {
       return showMessage(await app.core.ask('aboutText'), dialogTexts().aboutTitle);
     case 'Exit':
       return win.close();
+    case 'HighContrast':
+      setProjector(!projectorOn());
+      for (const open of desktop.stack) open.repaint();
+      return undefined;
+    case 'PlayHistogram':
+      return win.playHistogram();
     default:
       return win.runCommand(entry);
   }
@@ -149,7 +156,7 @@ async function openMenuOf(win, x, y) {
   const lastLine = await win.menuLastLine();
   showMenu({
     entries,
-    isChecked: (entry) => win.isChecked(entry),
+    isChecked: (entry) => win.ticked(entry),
     isEnabled: (entry) => win.isEnabled(entry),
     lastLine,
     x,
@@ -258,6 +265,7 @@ app.run(async () => {
   let lost = null;
   await desktop.whileBusy(async () => {
     keepDialogTexts(await app.core.call('dialogTexts'));
+    startProjector(await app.core.call('projectorTheme'));
     const population = await defaultPopulation();
     if (population) await app.core.setPopulation(population, 'populacao.txt');
     lost = await restorePopulation(app);

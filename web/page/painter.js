@@ -2,8 +2,9 @@
 // per layout pixel (15 twips), so a zoomed window or a high-density screen paints sharp lines.
 // Edges the core asks to snap go to whole layout pixels first, as on the desktop, and only
 // then to device pixels, so neighbours that share an edge keep sharing it at any scale.
-import { TWIPS_PER_PIXEL, canvasFont, cssColor, evenLineWidth, fontStretch, snappedBox, wholePixels } from './style.js';
+import { TWIPS_PER_PIXEL, canvasFont, cssColor as themeless, evenLineWidth, fontStretch, snappedBox, wholePixels } from './style.js';
 
+/** @typedef {import('./core_types').Color} Color */
 /** @typedef {import('./core_types').Drawing} Drawing */
 /** @typedef {import('./core_types').Primitive} Primitive */
 /**
@@ -14,9 +15,12 @@ import { TWIPS_PER_PIXEL, canvasFont, cssColor, evenLineWidth, fontStretch, snap
 /**
  * @param {CanvasRenderingContext2D} ctx
  * @param {Drawing} drawing
- * @param {{ scale?: number, offsetX?: number, offsetY?: number }} [placement]
+ * @param {{ scale?: number, offsetX?: number, offsetY?: number, recolor?: (color: Color) => Color }} [placement]
+ *   `recolor`: each colour as a theme shows it.
  */
-export function paintDrawing(ctx, drawing, { scale = 1, offsetX = 0, offsetY = 0 } = {}) {
+export function paintDrawing(ctx, drawing, { scale = 1, offsetX = 0, offsetY = 0, recolor = (c) => c } = {}) {
+  /** @type {(color: Color) => string} */
+  const cssColor = (color) => themeless(recolor(color));
   /** @type {(pixels: number, offset: number) => number} */
   const device = (pixels, offset) => Math.round(pixels * scale) - offset;
   /** @type {(pixels: number) => number} */
@@ -98,7 +102,19 @@ export function paintDrawing(ctx, drawing, { scale = 1, offsetX = 0, offsetY = 0
     },
     PlainLine(p) {
       ctx.fillStyle = ctx.strokeStyle = cssColor(p.color);
-      plainLine(exactX(p.from.x), exactY(p.from.y), exactX(p.to.x), exactY(p.to.y), thickness(p.width ?? 1));
+      const t = thickness(p.width ?? 1);
+      if (!p.style) {
+        plainLine(exactX(p.from.x), exactY(p.from.y), exactX(p.to.x), exactY(p.to.y), t);
+        return;
+      }
+      ctx.save();
+      ctx.setLineDash(dashes(p.style, t));
+      ctx.lineWidth = t;
+      ctx.beginPath();
+      ctx.moveTo(exactX(p.from.x), exactY(p.from.y));
+      ctx.lineTo(exactX(p.to.x), exactY(p.to.y));
+      ctx.stroke();
+      ctx.restore();
     },
     PlainBox(p) {
       const [x0, y0] = [exactX(p.left), exactY(p.top)];
@@ -129,7 +145,9 @@ export function paintDrawing(ctx, drawing, { scale = 1, offsetX = 0, offsetY = 0
       ctx.lineWidth = (p.width ?? 1) * scale;
       ctx.lineJoin = 'round';
       ctx.strokeStyle = cssColor(p.color);
+      ctx.setLineDash(p.style ? dashes(p.style, ctx.lineWidth) : []);
       ctx.stroke();
+      ctx.setLineDash([]);
     },
     Text(p) {
       const [x0, y0] = [exactX(p.left), exactY(p.top)];
@@ -157,6 +175,12 @@ export function paintDrawing(ctx, drawing, { scale = 1, offsetX = 0, offsetY = 0
   // Each primitive to its own painter; a type this page does not know (a newer core's) is skipped.
   for (const primitive of drawing) /** @type {((p: Primitive) => void) | undefined} */ (paint[primitive.type])?.(primitive);
   ctx.restore();
+}
+
+// The core's dash and dot: 4 line widths or 1, each followed by a gap of 2.
+/** @param {import('./core_types').LineStyle} style @param {number} width */
+function dashes(style, width) {
+  return [style === 'Dashed' ? 4 * width : width, 2 * width];
 }
 
 // What a reader of the screen gets instead of the picture: its texts, in painting order.

@@ -14,6 +14,7 @@ import { snappedBox } from './style.js';
  * @typedef {object} PopulationSource
  * @property {() => Promise<import('./core_types').PopulationView>} load
  * @property {(widthTwips: number, heightTwips: number) => Promise<import('./core_types').Drawing>} chart
+ * @property {() => Promise<import('./core_types').Tones>} tones
  * @property {() => unknown} close
  */
 /** @typedef {(described: PopulationDescription) => PopulationSource | Promise<PopulationSource>} OpenSource */
@@ -24,6 +25,7 @@ export async function readPopulation(app, described) {
   return {
     load: () => session.call('load'),
     chart: (width, height) => session.call('chart', width, height),
+    tones: () => session.call('tones'),
     close: () => session.close(),
   };
 }
@@ -33,6 +35,7 @@ export function populationOfSimulation(session, sample) {
   return {
     load: () => session.call('population', sample),
     chart: (width, height) => session.call('populationChart', width, height),
+    tones: () => session.call('populationTones'),
     close: () => {},
   };
 }
@@ -67,6 +70,10 @@ export class PopulationWindow extends AppWindow {
     this.view.root.dataset.read = String(view.ok);
     this.drawing = await this.source.chart(this.chartBox.width, this.chartBox.height);
     this.repaint();
+  }
+
+  histogramTones() {
+    return this.app.desktop.whileBusy(() => this.source.tones());
   }
 
   repaint() {

@@ -133,6 +133,10 @@ export class SimulationWindow extends AppWindow {
     return this.session.call('seedLine');
   }
 
+  histogramTones() {
+    return this.app.desktop.whileBusy(() => this.session.call('tones'));
+  }
+
   /** @param {MenuEntry} entry */
   isChecked(entry) {
     return (entry.command === 'NormalCurve' && this.curve) || (entry.command === 'PopulationMean' && this.populationMean);

@@ -14,7 +14,7 @@ test('menus, help, a zoom that fits and is kept, even lines', async () => {
   await click(page, 'Form2', 'Command1');
   assert.deepEqual(await texts(page, '[data-window="Form3"] .menu-title'), ['Arquivo', 'Exibir', 'Simulação', 'Ajuda']);
   await keys(page, 'Shift', 'F10');
-  assert.deepEqual(await texts(page, '.context-menu [role^="menuitem"]'), ['CompareSampleSizes', 'OpenPopulation', 'PastePopulation', 'ProgramPopulation', 'UndoPopulation', 'ShowPopulation', 'ShowIntervals', 'PlanSampleSize', 'ZoomIn', 'ZoomOut', 'ActualSize', 'FullScreen']);
+  assert.deepEqual(await texts(page, '.context-menu [role^="menuitem"]'), ['CompareSampleSizes', 'OpenPopulation', 'PastePopulation', 'ProgramPopulation', 'UndoPopulation', 'ShowPopulation', 'ShowIntervals', 'PlanSampleSize', 'ZoomIn', 'ZoomOut', 'ActualSize', 'FullScreen', 'HighContrast']);
   await keys(page, null, 'Escape');
   await page.click('[data-window="Form3"] .menu-title:last-child');
   await page.click('.context-menu [data-command="About"]');
@@ -52,6 +52,21 @@ test('menus, help, a zoom that fits and is kept, even lines', async () => {
   assert.equal((await width(page)) / laidOut, 2.25, 'kept for the next visit');
   await keys(page, 'Control', 'Digit0');
   assert.equal(await width(page), laidOut);
+
+  // The projector's theme: the window in the core's black and white, ticked, kept for the next visit.
+  const themed = () => page.evaluate(() => [document.body.classList.contains('projector'),
+    getComputedStyle(document.querySelector('[data-window="Form3"] .client')).backgroundColor]);
+  await keys(page, 'Shift', 'F10');
+  await page.click('.context-menu [data-command="HighContrast"]');
+  assert.deepEqual(await themed(), [true, 'rgb(0, 0, 0)']);
+  await page.reload();
+  await page.waitForSelector('[data-window="Form2"]');
+  await click(page, 'Form2', 'Command1');
+  assert.deepEqual(await themed(), [true, 'rgb(0, 0, 0)'], 'kept for the next visit');
+  await keys(page, 'Shift', 'F10');
+  assert.equal(await page.$eval('.context-menu [data-command="HighContrast"]', (e) => e.getAttribute('aria-checked')), 'true');
+  await page.click('.context-menu [data-command="HighContrast"]');
+  assert.equal((await themed())[0], false);
 
   const rules = await page.evaluate(async () => {
     const { evenLineWidth } = await import('/style.js');

@@ -1,6 +1,6 @@
 // The window "População" as a teacher reaches it: Ctrl+P on the configuration screen shows the
 // population the windows read, and Escape closes it; A in the step-by-step window shows it again with the sample
-// behind the latest mean marked over its histogram.
+// behind the latest mean marked under its histogram.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 import { click, control, keys, open, sharedBrowser, topWindow, type, until } from './harness.mjs';
@@ -8,12 +8,12 @@ import { click, control, keys, open, sharedBrowser, topWindow, type, until } fro
 const shared = sharedBrowser();
 
 const text = (page, win, name) => page.$eval(control(win, name), (e) => e.textContent);
-// The sample's marks: its green dots and the line at its mean.
+// The sample's marks: its orange dots and the dashed line at its mean.
 const sampleMarks = (page) =>
   page.evaluate(async () => {
     const drawing = globalThis.varnesk.desktop.top().drawing;
-    const green = (c) => c.r === 0 && c.b === 0 && c.g > 0;
-    return drawing.filter((p) => (p.type === 'Dot' && green(p.fill)) || (p.type === 'PlainLine' && green(p.color))).length;
+    const orange = (c) => c.r === 230 && c.g === 159 && c.b === 0;
+    return drawing.filter((p) => (p.type === 'Dot' && orange(p.fill)) || (p.type === 'PlainLine' && p.style === 'Dashed')).length;
   });
 
 test('the population from the configuration screen, then the sample behind a step', async () => {

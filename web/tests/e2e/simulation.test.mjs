@@ -30,6 +30,39 @@ test('the step window runs to its end with D and C, and its Simular is then out 
   assert.equal(await topWindow(page), 'Form4', 'one Space more does not close the finished chart');
 });
 
+// The chart's sentence goes to the live region once per step; H plays one tone per class shown.
+test('the step window tells its chart after each step and plays it as tones', async () => {
+  const { page } = await open(shared.browser, shared.server.url);
+  await page.evaluate(() => {
+    globalThis.tonesPlayed = [];
+    // Web Audio's calls, recorded in place of a sound card.
+    const param = () => ({ value: 0, setValueAtTime() {}, linearRampToValueAtTime() {} });
+    globalThis.AudioContext = class {
+      currentTime = 0;
+      destination = {};
+      resume() { return Promise.resolve(); }
+      createGain() { return { gain: param(), connect: (to) => to }; }
+      createOscillator() {
+        const oscillator = { frequency: param(), connect: (to) => to, start() { globalThis.tonesPlayed.push(oscillator.frequency.value); }, stop() {} };
+        return oscillator;
+      }
+    };
+  });
+  await openSimulation(page, 'Command3');
+  const live = () => page.$eval('[data-window="Form4"] .live-region', (e) => [e.textContent, e.getAttribute('aria-live')]);
+  assert.deepEqual(await live(), ['', 'polite']);
+  await keys(page, null, 'h');
+  assert.match((await page.waitForSelector('dialog[open]')) && (await page.$eval('dialog[open]', (d) => d.textContent)), /Nada para ouvir/);
+  await keys(page, null, 'Enter');
+  await keys(page, null, 'd');
+  assert.match((await live())[0], /^Histograma de 10 médias amostrais, de \d,\d\d a \d,\d\d; a classe mais alta, .* tem \d+ %; média \d,\d{3}, dp \d,\d{3}$/);
+  await keys(page, null, 'h');
+  const tones = await page.evaluate(() => globalThis.varnesk.desktop.top().session.call('tones'));
+  await until(page, (count) => globalThis.tonesPlayed.length === count, tones.tones.filter((t) => t.frequency > 0).length);
+  assert.ok(tones.tones.length > 0 && tones.tones.every((t) => t.frequency === 0 || (t.frequency >= 220 && t.frequency <= 880)));
+  await page.close();
+});
+
 test('the menu of a seeded instant window: its entries, its seed line, the CSV, the PNG, the copy', async () => {
   const { page, downloads } = await open(shared.browser, `${shared.server.url}?semente=42`);
   await shared.browser.defaultBrowserContext().overridePermissions(shared.server.url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
