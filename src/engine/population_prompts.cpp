@@ -22,7 +22,9 @@ std::string columnPrompt(std::string_view name, std::size_t columns) {
 std::string chosenMessage(std::string_view name, std::int32_t count) {
   return "População escolhida: " + (pasted(name) ? std::string("o texto colado") : quoted(name)) +
          ", com " + std::to_string(count) + (count == 1 ? " valor" : " valores") +
-         ". As janelas de simulação abertas a partir de agora usam esta população.";
+         // A file dropped on an open simulation window does not change what that window shows.
+         ". As janelas de simulação abertas a partir de agora usam esta população; as que já "
+         "estão abertas seguem com a de antes.";
 }
 
 std::string programOwnMessage() {

@@ -95,7 +95,7 @@ class ConfigurationTest : public QObject, WindowDriver {
     QVERIFY(openPopulationFile(config, e.services, csv));
     QCOMPARE(std::tuple(e.questions.last(), messages.last(), e.remembered.file, e.remembered.column),
              std::tuple(QString("O arquivo \"notas.csv\" tem 2 colunas. Escolha a coluna com os valores da população: perda=10"),
-                        QString("Form3: População escolhida: \"notas.csv\", com 3 valores. As janelas de simulação abertas a partir de agora usam esta população."),
+                        QString("Form3: População escolhida: \"notas.csv\", com 3 valores. As janelas de simulação abertas a partir de agora usam esta população; as que já estão abertas seguem com a de antes."),
                         csv.toStdString(), std::string("2")));
     QWidget* form1 = click(config, "Command1", {"3", "2"});
     click(form1, "Command1");
@@ -141,10 +141,20 @@ class ConfigurationTest : public QObject, WindowDriver {
     QApplication::sendEvent(config, &enter);
     QApplication::sendEvent(config, &drop);
     QCOMPARE(e.services.population().file.filename().string(), std::string("solta.txt"));
+    // Dropped on an open simulation window: chosen for the next windows, and that window says so
+    // and keeps what it shows.
+    QWidget* open = click(config, "Command1", {"2", "2"});
+    const QStringList shown = texts(open, {"PopulationLBL"});
+    dragged.setUrls({QUrl::fromLocalFile(e.write("outra.txt", "1\n2\n3\n"))});
+    QApplication::sendEvent(open, &enter);
+    QApplication::sendEvent(open, &drop);
+    QCOMPARE(std::tuple(messages.last().startsWith("form1: População escolhida: \"outra.txt\""), messages.last().endsWith("seguem com a de antes."), texts(open, {"PopulationLBL"})),
+             std::tuple(true, true, shown));
+    click(open, "Command3");
 
-    QFile::remove(e.path("solta.txt"));  // the next start, without the remembered file
+    QFile::remove(e.path("outra.txt"));  // the next start, without the remembered file
     startWithPopulation(&start, e.services, e.remembered, {});
-    QCOMPARE(messages.last(), "Form2: O arquivo de população escolhido (" + e.path("solta.txt") +
+    QCOMPARE(messages.last(), "Form2: O arquivo de população escolhido (" + e.path("outra.txt") +
                                   ") não foi encontrado. Usando a população padrão do programa.");
     QCOMPARE(e.services.population().file.string(), e.path("populacao.txt").toStdString());
     click(config, "Command2");

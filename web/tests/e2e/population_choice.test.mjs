@@ -45,7 +45,7 @@ test('a column chosen from a two-column file is the population the windows draw 
   await (await chooser.$$('th'))[1].click();
   await (await chooser.$('.buttons button')).click();
   assert.equal((await answerMessage(page)).text,
-    'População escolhida: "notas.csv", com 3 valores. As janelas de simulação abertas a partir de agora usam esta população.');
+    'População escolhida: "notas.csv", com 3 valores. As janelas de simulação abertas a partir de agora usam esta população; as que já estão abertas seguem com a de antes.');
   assert.equal(await meanOfAll(page, 3), '20,000');
 
   await page.reload();
