@@ -24,7 +24,7 @@ TEST(NumberText, SinglesAsTheShortestTextThatReadsBack) {
   // Whatever the single, its text reads back as that single.
   std::mt19937 bits(5);
   for (int i = 0; i < 20000; ++i) {
-    const float value = std::bit_cast<float>(static_cast<std::uint32_t>(bits() & 0x7F7FFFFF));
+    const float value = varnesk::bitCast<float>(static_cast<std::uint32_t>(bits() & 0x7F7FFFFF));
     const std::string text = formatShortest(value, '.');
     EXPECT_EQ(static_cast<float>(std::strtod(text.c_str(), nullptr)), value) << text;
   }
