@@ -118,8 +118,8 @@ TEST_F(Comparisons, SizeBySizeGivesTheUninterruptedResultsAndCancellingChangesNo
   // The progress bar once no run goes: empty before the first, full after a run done, hidden
   // after one stopped (beside a table that is not its own), empty again as the next one starts.
   const auto bar = [](const ComparisonWindow& w) {
-    const ControlState* state = findControl(w.controls(), "ComparisonProgress");
-    return std::pair(state->text, state->visible);
+    const ControlState state = w.control("ComparisonProgress");
+    return std::pair(state.text, state.visible);
   };
   std::vector<std::pair<std::string, bool>> bars{bar(stepwise)};
   whole.compare();
