@@ -13,13 +13,6 @@ test('from the start screen to an instant run and back', async () => {
   const { page } = await open(shared.browser, shared.server.url);
   await click(page, 'Form2', 'Command1');
   assert.equal(await topWindow(page), 'Form3');
-  const order = [];
-  for (let i = 0; i < 6; i++) {
-    order.push(await focused(page));
-    await page.keyboard.press('Tab');
-  }
-  assert.deepEqual(order, ['TamanhodaAmostraTXT', 'Command2', 'NumeroRepeticoesTXT', 'Command3', 'Command1', 'TamanhodaAmostraTXT'],
-    'the focus opens in the first control of the tab order, and Tab goes round it');
 
   // Each refusal: the core's message in a box titled Varnesk, then the focus on the box to correct.
   const refusals = [
