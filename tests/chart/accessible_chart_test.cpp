@@ -173,34 +173,3 @@ TEST_F(Windows, LinesDifferBeyondColourAndStandOutFromTheBackground) {
     }
   }
 }
-
-// A sample of 1000 under a population of 2000: every value is in the band, under the columns,
-// thinned to fit, and the caption tells how many values a dot stands for.
-TEST_F(Windows, ALargeSampleKeepsToItsBandUnderTheHistogram) {
-  SimulationWindow step(WindowKind::StepByStep, environment());
-  ASSERT_TRUE(step.Load("1000", "150"));
-  step.simulate();
-  PopulationWindow population(environment());
-  population.show(step.population(), step.populationFormat(), "p.txt");
-  population.showSample(step.latestSample());
-  const DrawingList drawing = population.drawing(9300, 4560);
-  double columnsEnd = 0, textsEnd = 0;
-  std::string caption;
-  for (const DrawingPrimitive& p : drawing) {
-    if (const auto* b = std::get_if<SnappedBox>(&p)) columnsEnd = std::max<double>(columnsEnd, b->box.top + b->box.height);
-    if (const auto* t = std::get_if<Text>(&p); t && t->text.starts_with("Amostra")) {
-      caption = t->text;
-      textsEnd = t->top + t->height;
-    }
-  }
-  EXPECT_THAT(caption, ::testing::MatchesRegex("Amostra \\(n = 1.000\\): cada ponto, [0-9]+ valores"));
-  std::size_t dots = 0;
-  for (const DrawingPrimitive& p : drawing)
-    if (const auto* d = std::get_if<Dot>(&p)) {
-      ++dots;
-      EXPECT_TRUE(d->y - d->radius >= textsEnd && d->y + d->radius <= 4560) << d->y;
-    }
-  EXPECT_GT(textsEnd, columnsEnd);
-  EXPECT_GT(dots, 50u);
-  EXPECT_LT(dots, 1000u);
-}

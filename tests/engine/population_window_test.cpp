@@ -115,7 +115,6 @@ TEST(PopulationWindow, DrawsTheHistogramAndTheSampleOverIt) {
   EXPECT_THAT(w.control("SampleLBL").text, ::testing::StartsWith("Amostra 3 de 100 (n = 103), média 7,333333"));
   const DrawingList marked = w.drawing(9300, 4560);
   const std::vector<Dot> dots = all<Dot>(marked);
-  ASSERT_GE(dots.size(), 5u);
   // The 100 nines make a stack of 9 dots of 12 values each, and so the two values at 2.5 are one.
   ASSERT_EQ(dots.size(), 11u);
   EXPECT_EQ(std::tuple(dots[0].x, dots[1].x, dots[2].x, dots[10].x), std::tuple(at(2.5), at(17), at(9), at(9)));

@@ -124,6 +124,14 @@ class RecordedWindowsTest : public QObject {
 
   void everyWindowAsRecorded() {
     Recorder r;
+    // A dialog the entry opens over `window`, recorded, then closed.
+    const auto takeDialog = [&r](QWidget* window, const QString& entry, const QString& name) {
+      trigger(window, entry);
+      QWidget* view = QApplication::activeModalWidget();
+      r.take(name, view);
+      view->close();
+      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
     Form2 start(services());
     start.resize(1024, 740);
     start.show();
@@ -142,11 +150,7 @@ class RecordedWindowsTest : public QObject {
       r.take(at + " with the curve", instant);
       click(instant, "Command1");
       r.take(at + " run again", instant);
-      trigger(instant, "População…");
-      QWidget* view = QApplication::activeModalWidget();
-      r.take(at + " population", view);
-      view->close();
-      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      takeDialog(instant, "População…", at + " population");
       click(instant, "Command3");
     }
     for (const auto& [n, reps] : {std::pair{"500", "150"}, {"10", "1000"}}) {
@@ -160,18 +164,10 @@ class RecordedWindowsTest : public QObject {
         r.take(at + " after " + QString::number(clicks), step);
         if (clicks == 99) trigger(step, "Mostrar curva normal da teoria");
       }
-      trigger(step, "Mostrar amostra");
-      QWidget* view = QApplication::activeModalWidget();
-      r.take(at + " sample", view);
-      view->close();
-      QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+      takeDialog(step, "Mostrar amostra", at + " sample");
       click(step, "Command3");
     }
-    trigger(configuration, "População…");
-    QWidget* view = QApplication::activeModalWidget();
-    r.take("population from the configuration screen", view);
-    view->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    takeDialog(configuration, "População…", "population from the configuration screen");
     trigger(configuration, "Comparar tamanhos de amostra…");
     QWidget* comparison = QApplication::activeModalWidget();
     r.take("comparison opened", comparison);

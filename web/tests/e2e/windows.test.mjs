@@ -17,7 +17,6 @@ test('from the start screen to an instant run and back', async () => {
   // Each refusal: the core's message in a box titled Varnesk, then the focus on the box to correct.
   const refusals = [
     ['60000', '100', 'Command1', 'Tamanho da Amostra muito Grande', 'TamanhodaAmostraTXT'],
-    ['abc', '100', 'Command3', 'Preencha o campo: Tamanho da Amostra!', 'TamanhodaAmostraTXT'],
     ['1000', '50', 'Command3', 'Número de Repetições Mínimo é 100!', 'NumeroRepeticoesTXT'],
   ];
   for (const [n, r, button, message, focus] of refusals) {
